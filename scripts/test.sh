@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Builds everything twice (warnings as errors; the core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer), runs every test and ends with one summary line.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh || { echo "Summary: 0 passed, 1 failed (set-up)"; exit 1; }
+
+jobs=${JOBS:-$(nproc)}
+passed=0
+failed=0
+
+# Runs ctest in a build folder and adds its counts to the totals.
+run_ctest() {
+  local dir=$1 log
+  log=$(mktemp)
+  (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$jobs") 2>&1 | tee "$log"
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+  else
+    local fail total
+    fail=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+    passed=$((passed + total - fail))
+    failed=$((failed + fail))
+  fi
+  rm -f "$log"
+}
+
+build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DTAGFORGE_WERROR=ON "$@" >/dev/null &&
+    cmake --build "$dir" -j "$jobs"
+}
+
+echo "== Build with warnings as errors"
+if build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+  run_ctest build/release
+else
+  echo "The build failed."
+  failed=$((failed + 1))
+fi
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+if build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAGFORGE_SANITIZE=ON \
+    -DTAGFORGE_BUILD_BENCHMARKS=OFF; then
+  run_ctest build/sanitize
+else
+  echo "The sanitizer build failed."
+  failed=$((failed + 1))
+fi
+
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
