@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "format/cp1251.h"
+#include "format/random_source.h"
+
+namespace tagforge::test {
+
+// Test sources are UTF-8; the core works on Windows-1251 bytes.
+inline std::string W(std::string_view utf8) {
+    auto converted = Utf8ToCp1251(utf8);
+    if (!converted) {
+        throw std::invalid_argument("test text is not UTF-8");
+    }
+    return *converted;
+}
+
+inline std::string U(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
+
+// Hands out the numbers a test lists, in order, then repeats the last one.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<std::uint32_t> numbers) : numbers_(std::move(numbers)) {}
+    std::uint32_t Next() override {
+        ++draws_;
+        if (next_ < numbers_.size()) {
+            return numbers_[next_++];
+        }
+        return numbers_.empty() ? 0 : numbers_.back();
+    }
+    void Seed(std::uint32_t seed) override { seeds_.push_back(seed); }
+
+    int draws() const { return draws_; }
+    const std::vector<std::uint32_t>& seeds() const { return seeds_; }
+
+private:
+    std::vector<std::uint32_t> numbers_;
+    std::size_t next_ = 0;
+    int draws_ = 0;
+    std::vector<std::uint32_t> seeds_;
+};
+
+}  // namespace tagforge::test
