@@ -1,0 +1,244 @@
+#include "format/result_assembly.h"
+
+#include <gtest/gtest.h>
+
+#include "test_text.h"
+
+namespace tagforge {
+namespace {
+
+using test::ScriptedRandom;
+using test::U;
+using test::W;
+
+std::string Build(const FormatterOptions& options, std::vector<std::uint32_t> numbers = {}) {
+    ScriptedRandom random(std::move(numbers));
+    return U(BuildResultText(options, random));
+}
+
+FormatterOptions Message(std::string_view utf8) {
+    FormatterOptions options;
+    options.message = W(utf8);
+    return options;
+}
+
+TEST(BuildResultText, BoldSolidColourFontSizeAndLink) {
+    FormatterOptions options = Message("Привет");
+    options.bold = true;
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectSolid;
+    options.firstEffectColor = FromColorCode("FF0000");
+    options.fontSizeEnabled = true;
+    options.fontSize = "3";
+    options.linkEnabled = true;
+    options.linkText = "Ok?";
+    EXPECT_EQ(Build(options),
+              "<font size=3><b><font color=FF0000>Привет</font></b></font> "
+              "<u><font color=0099FF>Ok?</font></u>");
+}
+
+TEST(BuildResultText, OnlyForYouPrefix) {
+    FormatterOptions options = Message("Привет");
+    options.onlyForYou = true;
+    options.onlyForYouWording = W("только для вас, ");
+    options.addressee = W("Вася");
+    EXPECT_EQ(Build(options),
+              "<font color=99FF33>(только для вас, Вася)</font><font color=3399FF>: </font>Привет");
+    options.onlyForYouColorEnabled = true;
+    options.onlyForYouColor = FromColorCode("ABCDEF");
+    EXPECT_EQ(Build(options),
+              "<font color=ABCDEF>(только для вас, Вася)</font><font color=3399FF>: </font>Привет");
+}
+
+TEST(BuildResultText, OtherNickLine) {
+    FormatterOptions options = Message("Привет");
+    options.otherNick = true;
+    options.otherNickName = W("Петя");
+    options.ownText = W("всем привет");
+    EXPECT_EQ(Build(options), "всем привет<br><font color=3399FF><u>Петя</u>: </font>Привет");
+
+    options.otherNickColorEnabled = true;
+    options.otherNickColor = FromColorCode("FF0000");
+    EXPECT_EQ(Build(options),
+              "всем привет<br><font color=FF0000><u>Петя</u></font><font color=3399FF>: "
+              "</font>Привет");
+
+    // Only-for-you drops the separator after the nick.
+    options.otherNickColorEnabled = false;
+    options.onlyForYou = true;
+    options.onlyForYouWording = "x";
+    EXPECT_EQ(Build(options),
+              "всем привет<br><font color=3399FF><u>Петя</u></font><font color=99FF33>(x)</font>"
+              "<font color=3399FF>: </font>Привет");
+}
+
+TEST(BuildResultText, ThirdFaceColoursTheMessageFromTheRandomPick) {
+    FormatterOptions options = Message("Привет");
+    options.otherNick = true;
+    options.otherNickName = W("Петя");
+    options.ownText = W("всем привет");
+    options.thirdFace = true;
+    EXPECT_EQ(Build(options, {5}),
+              "всем привет<br><font color=99FF33>**<u>*</u></font> <font color=99CCFF>Петя "
+              "</font><font color=44EEFF>Привет</font>");
+    EXPECT_EQ(Build(options, {7}),
+              "всем привет<br><font color=99FF33>**<u>*</u></font> <font color=99CCFF>Петя "
+              "</font><font color=33CCFF>Привет</font>");
+
+    options.otherNickColorEnabled = true;
+    options.otherNickColor = FromColorCode("123456");
+    EXPECT_EQ(Build(options, {1}),
+              "всем привет<br><font color=99FF33>**<u>*</u></font> <font color=123456>Петя "
+              "</font><font color=44FF77>Привет</font>");
+}
+
+TEST(BuildResultText, ThirdFaceNeedsTheOtherNickAndYieldsToTheColourEffect) {
+    FormatterOptions options = Message("a");
+    options.thirdFace = true;
+    EXPECT_EQ(Build(options, {0}), "a");
+
+    options.otherNick = true;
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectSolid;
+    options.firstEffectColor = FromColorCode("00FF00");
+    ScriptedRandom random({0});
+    const std::string result = BuildResultText(options, random);
+    EXPECT_EQ(random.draws(), 0);
+    EXPECT_NE(result.find("<font color=00FF00>a</font>"), std::string::npos);
+}
+
+TEST(BuildResultText, TwoLinesBecomeBr) {
+    EXPECT_EQ(Build(Message("a\r\nb")), "a<br>b");
+}
+
+TEST(BuildResultText, StylesNestBoldOutsideItalicOutsideUnderline) {
+    FormatterOptions options = Message("x");
+    options.underline = options.italic = options.bold = true;
+    EXPECT_EQ(Build(options), "<b><i><u>x</u></i></b>");
+}
+
+TEST(BuildResultText, FontFaceIsQuotedAndSizeIsNot) {
+    FormatterOptions options = Message("x");
+    options.fontNameEnabled = true;
+    options.fontName = "Arial";
+    EXPECT_EQ(Build(options), "<font face=\"Arial\">x</font>");
+    options.fontSizeEnabled = true;
+    options.fontSize = "5";
+    EXPECT_EQ(Build(options), "<font face=\"Arial\" size=5>x</font>");
+}
+
+TEST(BuildResultText, EmptyMessageKeepsTheAddedTexts) {
+    FormatterOptions options;
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectNone;
+    options.firstEffectColor = FromColorCode("FF0000");
+    EXPECT_EQ(Build(options), "<font color=FF0000></font>");
+    EXPECT_EQ(Build(FormatterOptions{}), "");
+}
+
+TEST(BuildResultText, TagGoesInFrontWithABlank) {
+    FormatterOptions options = Message("a\r\nb");
+    options.tagEnabled = true;
+    options.tag = "[tag]";
+    EXPECT_EQ(Build(options), "[tag] a<br>b");
+}
+
+TEST(BuildResultText, ReversedDancingMessageKeepsItsMarkersAndLines) {
+    FormatterOptions options = Message("ab\r\ncd[::Smile::]");
+    options.reverseText = true;
+    EXPECT_EQ(Build(options), "[::Smile::]dc<br>ba");
+    options.danceCase = true;
+    options.danceRatioPercent = 0;
+    EXPECT_EQ(Build(options), "[::smile::]dc<br>ba");
+}
+
+TEST(BuildResultText, ReversedColourEffectSeesTheNormalisedLineBreaks) {
+    FormatterOptions options = Message("ab\r\ncd");
+    options.reverseText = true;
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectAlternation;
+    options.firstEffectColor = FromColorCode("111111");
+    options.secondEffectColor = FromColorCode("222222");
+    EXPECT_EQ(Build(options),
+              "<font color=111111>d</font><font color=222222>c</font>"
+              "<font color=111111><br>b</font><font color=222222>a</font>");
+}
+
+// Threshold: a gradient over n letters is rebuilt with bigger groups until it fits.
+FormatterOptions LongGradient(int letters) {
+    FormatterOptions options;
+    options.message = std::string(static_cast<std::size_t>(letters), 'x');
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectGradient;
+    options.firstEffectColor = FromColorCode("FF0000");
+    options.secondEffectColor = FromColorCode("0000FF");
+    options.thresholdEnabled = true;
+    return options;
+}
+
+std::size_t TagCount(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("<font"); at != std::string::npos;
+         at = text.find("<font", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST(Threshold, RebuildsWithBiggerGroupsUntilTheResultFits) {
+    FormatterOptions options = LongGradient(40);
+    options.threshold = 40 + 20 * 26;  // room for 20 tags
+    DefaultRandomSource random;
+    const std::string result = BuildResultText(options, random);
+    EXPECT_LE(result.size(), 560u);
+    EXPECT_EQ(TagCount(result), 20u);  // groups of two letters: the second attempt
+}
+
+TEST(Threshold, OffOrZeroMeansOneBuild) {
+    FormatterOptions options = LongGradient(40);
+    options.threshold = 10;
+    options.thresholdEnabled = false;
+    DefaultRandomSource random;
+    EXPECT_EQ(TagCount(BuildResultText(options, random)), 40u);
+    options.thresholdEnabled = true;
+    options.threshold = 0;
+    EXPECT_EQ(TagCount(BuildResultText(options, random)), 40u);
+}
+
+TEST(Threshold, ResultAtTheThresholdIsAccepted) {
+    FormatterOptions options = LongGradient(40);
+    options.thresholdEnabled = false;
+    DefaultRandomSource random;
+    const std::size_t full = BuildResultText(options, random).size();
+    options.thresholdEnabled = true;
+    options.threshold = static_cast<int>(full);
+    EXPECT_EQ(BuildResultText(options, random).size(), full);
+    options.threshold = static_cast<int>(full) - 1;
+    EXPECT_LT(BuildResultText(options, random).size(), full);
+}
+
+TEST(Threshold, UnshortenableResultIsBuiltTwentyTimes) {
+    FormatterOptions options = Message("Привет");
+    options.otherNick = true;
+    options.thirdFace = true;
+    options.thresholdEnabled = true;
+    options.threshold = 5;
+    ScriptedRandom random({0, 1, 2, 3, 4});
+    const std::string result = BuildResultText(options, random);
+    // One "***" colour is drawn per build; the last (twentieth) build's pick stays.
+    EXPECT_EQ(random.draws(), kMaxBuildAttempts);
+    EXPECT_NE(result.find("<font color=66FFBB>"), std::string::npos);
+}
+
+TEST(Threshold, ComparesTheLengthBeforeLineBreaksAndTag) {
+    FormatterOptions options = Message("a\r\nb");
+    options.thresholdEnabled = true;
+    options.threshold = 4;
+    options.tagEnabled = true;
+    options.tag = "tag";
+    ScriptedRandom random({});
+    EXPECT_EQ(BuildResultText(options, random), "tag a<br>b");  // 10 bytes, still accepted
+}
+
+}  // namespace
+}  // namespace tagforge
