@@ -36,9 +36,15 @@ ColorValue MakeColor(int red, int green, int blue) {
            static_cast<ColorValue>(red);
 }
 
-int RedOf(ColorValue color) { return static_cast<int>(color & 0xFFu); }
-int GreenOf(ColorValue color) { return static_cast<int>((color >> 8) & 0xFFu); }
-int BlueOf(ColorValue color) { return static_cast<int>((color >> 16) & 0xFFu); }
+int RedOf(ColorValue color) {
+    return static_cast<int>(color & 0xFFu);
+}
+int GreenOf(ColorValue color) {
+    return static_cast<int>((color >> 8) & 0xFFu);
+}
+int BlueOf(ColorValue color) {
+    return static_cast<int>((color >> 16) & 0xFFu);
+}
 
 ColorValue ResolveColor(ColorValue color) {
     if ((color & kSystemColorFlag) == 0) {

@@ -30,8 +30,7 @@ Code CodeOf(ColorValue color) {
     return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
 }
 
-Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength,
-                    long letterIndex) {
+Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength, long letterIndex) {
     const long s = static_cast<long>(segmentLength);
     switch (segment) {
         case 1:
@@ -87,7 +86,7 @@ Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength,
 
 // Walks the text letter by letter, stepping over smiley markers and CR LF pairs.
 class LetterWalker {
-public:
+  public:
     LetterWalker(std::string_view text, const std::vector<MarkerRecord>& markers)
         : text_(text), markers_(markers) {}
 
@@ -113,7 +112,7 @@ public:
         return Step::Letter;
     }
 
-private:
+  private:
     std::string_view text_;
     const std::vector<MarkerRecord>& markers_;
     std::size_t pos_ = 0;
@@ -133,7 +132,7 @@ std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>&
 
 // Works out the colour of each group in turn, as the chosen effect wants it.
 class GroupColors {
-public:
+  public:
     GroupColors(EffectMode mode, std::size_t letters, int groupSize, ColorValue first,
                 ColorValue second, RandomSource& random)
         : mode_(mode),
@@ -162,11 +161,10 @@ public:
     const Code& Next() {
         switch (mode_) {
             case EffectMode::Spectrum: {
-                const int segment = static_cast<int>(static_cast<double>(k_ - 1) /
-                                                         static_cast<double>(segmentLength_) +
-                                                     1.0);
-                current_ = StepAlongWheel(running_, segment, static_cast<int>(step_),
-                                          segmentLength_, k_);
+                const int segment = static_cast<int>(
+                    static_cast<double>(k_ - 1) / static_cast<double>(segmentLength_) + 1.0);
+                current_ =
+                    StepAlongWheel(running_, segment, static_cast<int>(step_), segmentLength_, k_);
                 k_ += groupSize_;
                 break;
             }
@@ -186,8 +184,8 @@ public:
                 running_.green = static_cast<int>(random_.Next() % 256);
                 running_.blue = static_cast<int>(random_.Next() % 256);
                 const int segment = static_cast<int>(random_.Next() % 7);
-                current_ = StepAlongWheel(running_, segment, static_cast<int>(step_),
-                                          segmentLength_, 1);
+                current_ =
+                    StepAlongWheel(running_, segment, static_cast<int>(step_), segmentLength_, 1);
                 break;
             }
             case EffectMode::Alternation:
@@ -198,7 +196,7 @@ public:
         return current_;
     }
 
-private:
+  private:
     EffectMode mode_;
     long groupSize_;
     Code firstCode_;
@@ -227,7 +225,9 @@ std::string ApplySolidColor(std::string_view text, ColorValue color) {
     return result;
 }
 
-std::size_t VisibleLength(std::string_view text) { return CountLetters(text, ParseMarkers(text)); }
+std::size_t VisibleLength(std::string_view text) {
+    return CountLetters(text, ParseMarkers(text));
+}
 
 std::string SpectrumStep(RunningColor& color, int segment, int step, float segmentLength,
                          long letterIndex) {

@@ -29,7 +29,8 @@ std::vector<bool> ReferenceBytes(std::string_view text) {
 }
 
 // The stretches that must come out of a reversal unchanged: markers and multi-byte letters.
-std::vector<Span> UnbreakableSpans(std::string_view text, const std::vector<MarkerRecord>& markers) {
+std::vector<Span> UnbreakableSpans(std::string_view text,
+                                   const std::vector<MarkerRecord>& markers) {
     std::vector<Span> spans;
     std::size_t nextMarker = 0;
     for (std::size_t i = 0; i < text.size();) {

@@ -8,6 +8,8 @@ std::uint32_t DefaultRandomSource::Next() {
     return static_cast<std::uint32_t>(engine_() >> 1);
 }
 
-void DefaultRandomSource::Seed(std::uint32_t seed) { engine_.seed(seed); }
+void DefaultRandomSource::Seed(std::uint32_t seed) {
+    engine_.seed(seed);
+}
 
 }  // namespace tagforge

@@ -8,7 +8,7 @@ namespace tagforge {
 // The program's one source of random numbers. The colour effects, the "***" colour and the random
 // solid colour draw from it; tests substitute a scripted source.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // A non-negative number from 0 to at least 2^31 - 1.
     virtual std::uint32_t Next() = 0;
@@ -17,14 +17,14 @@ public:
 
 // The generator the program runs with: seeded with 1 until someone re-seeds it.
 class DefaultRandomSource final : public RandomSource {
-public:
+  public:
     static constexpr std::uint32_t kStartSeed = 1;
 
     DefaultRandomSource() : engine_(kStartSeed) {}
     std::uint32_t Next() override;
     void Seed(std::uint32_t seed) override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

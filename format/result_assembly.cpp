@@ -34,7 +34,8 @@ struct TransformedMessage {
 TransformedMessage TransformLetters(const FormatterOptions& options) {
     TransformedMessage message{options.message, {}};
     if (options.danceCase) {
-        const auto ratio = static_cast<float>(static_cast<double>(options.danceRatioPercent) / 100.0);
+        const auto ratio =
+            static_cast<float>(static_cast<double>(options.danceRatioPercent) / 100.0);
         message.text = DanceCase(message.text, ratio);
     }
     message.markers = ParseMarkers(message.text);
@@ -151,9 +152,9 @@ std::string OtherNickLine(std::string_view text, const FormatterOptions& options
         close = "</font>" + FontColorTag(kNickBlue);
     }
     if (options.thirdFace) {
-        open = std::string(kThirdFaceStars) +
-               FontColorTag(options.otherNickColorEnabled ? ToColorCode(options.otherNickColor)
-                                                          : std::string(kThirdFaceNickColor));
+        open = std::string(kThirdFaceStars) + FontColorTag(options.otherNickColorEnabled
+                                                               ? ToColorCode(options.otherNickColor)
+                                                               : std::string(kThirdFaceNickColor));
         close.clear();
         shownNick = options.otherNickName;
         separator = options.onlyForYou ? "" : " ";

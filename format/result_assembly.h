@@ -25,14 +25,14 @@ enum EffectIndex : int {
 struct FormatterOptions {
     std::string message;  // MainText
 
-    bool danceCase = false;     // cbDanceFont
+    bool danceCase = false;      // cbDanceFont
     int danceRatioPercent = 50;  // tbDanceFontRatio, 0..100
-    bool reverseText = false;   // cbReverseText
+    bool reverseText = false;    // cbReverseText
 
-    bool colorEffectEnabled = false;         // cbColorMark
-    int colorEffect = kEffectNone;           // comboboxColorMark
-    ColorValue firstEffectColor = kWhite;    // Image6
-    ColorValue secondEffectColor = kWhite;   // Image7
+    bool colorEffectEnabled = false;        // cbColorMark
+    int colorEffect = kEffectNone;          // comboboxColorMark
+    ColorValue firstEffectColor = kWhite;   // Image6
+    ColorValue secondEffectColor = kWhite;  // Image7
 
     bool underline = false;  // cbEffect4
     bool italic = false;     // cbEffect5
@@ -43,23 +43,23 @@ struct FormatterOptions {
     bool fontSizeEnabled = false;  // cbFontSize
     std::string fontSize = "4";    // ComboBoxFontSize
 
-    bool onlyForYou = false;                 // cbOnlyForYou
-    std::string onlyForYouWording;           // ComboOnlyForYou
-    std::string addressee;                   // OnlyForYouName
-    bool onlyForYouColorEnabled = false;     // cbOnlyForYouColor
-    ColorValue onlyForYouColor = kWhite;     // ImOnlyForYou
+    bool onlyForYou = false;              // cbOnlyForYou
+    std::string onlyForYouWording;        // ComboOnlyForYou
+    std::string addressee;                // OnlyForYouName
+    bool onlyForYouColorEnabled = false;  // cbOnlyForYouColor
+    ColorValue onlyForYouColor = kWhite;  // ImOnlyForYou
 
     bool linkEnabled = false;       // cbOk
     std::string linkText;           // ComboBox2
     bool linkColorEnabled = false;  // cbOkColor
     ColorValue linkColor = kWhite;  // ImOkColor
 
-    bool otherNick = false;                 // cbOtherName
-    std::string otherNickName;              // OtherNameNick
-    bool otherNickColorEnabled = false;     // cbOtherNameColor
-    ColorValue otherNickColor = kWhite;     // OtherNameColor
-    bool thirdFace = false;                 // cb3rdFace
-    std::string ownText;                    // OtherNameOwnText
+    bool otherNick = false;              // cbOtherName
+    std::string otherNickName;           // OtherNameNick
+    bool otherNickColorEnabled = false;  // cbOtherNameColor
+    ColorValue otherNickColor = kWhite;  // OtherNameColor
+    bool thirdFace = false;              // cb3rdFace
+    std::string ownText;                 // OtherNameOwnText
 
     bool tagEnabled = false;  // CheckBox1
     std::string tag;          // ComboBox1

@@ -20,11 +20,13 @@ inline std::string W(std::string_view utf8) {
     return *converted;
 }
 
-inline std::string U(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
+inline std::string U(std::string_view cp1251) {
+    return Cp1251ToUtf8(cp1251);
+}
 
 // Hands out the numbers a test lists, in order, then repeats the last one.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<std::uint32_t> numbers) : numbers_(std::move(numbers)) {}
     std::uint32_t Next() override {
         ++draws_;
@@ -38,7 +40,7 @@ public:
     int draws() const { return draws_; }
     const std::vector<std::uint32_t>& seeds() const { return seeds_; }
 
-private:
+  private:
     std::vector<std::uint32_t> numbers_;
     std::size_t next_ = 0;
     int draws_ = 0;
