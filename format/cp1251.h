@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tagforge {
+
+// Converts UTF-8 to Windows-1251 bytes. A code point the code page cannot hold becomes an HTML
+// numeric character reference ("&#128512;"), which chats render as the character itself.
+// Returns nothing when the input is not valid UTF-8.
+std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
+
+// Converts Windows-1251 bytes to UTF-8. Every byte maps to one code point (0x98, unassigned in
+// the code page, maps to U+0098 so that a round trip keeps it).
+std::string Cp1251ToUtf8(std::string_view cp1251);
+
+// Case mapping of the code page: Latin letters and every Cyrillic letter of the code page that has
+// a case pair (Ё/ё, Ukrainian, Belarusian, Serbian and Macedonian letters); other bytes unchanged.
+char ToLowerCp1251(char c);
+char ToUpperCp1251(char c);
+std::string ToLowerCp1251(std::string_view text);
+
+// Compares two Windows-1251 texts without regard to letter case (returns <0, 0 or >0).
+int CompareNoCaseCp1251(std::string_view a, std::string_view b);
+bool EqualsNoCaseCp1251(std::string_view a, std::string_view b);
+
+}  // namespace tagforge

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tagforge {
+
+// Length of the HTML character reference ("&#128512;", "&#x1F600;", "&amp;") that starts at
+// `pos`, or 0 when none starts there.
+std::size_t CharRefLength(std::string_view text, std::size_t pos);
+
+// Length in bytes of the visible letter that starts at `pos` (at least 1 while pos < size).
+// A letter is one byte, or one character reference together with the references that belong to
+// the same user-perceived character (joiners, variation selectors, skin tones, combining marks,
+// flag pairs), so that no colour tag or reversal ever splits an emoji.
+std::size_t LetterUnitLength(std::string_view text, std::size_t pos);
+
+}  // namespace tagforge
