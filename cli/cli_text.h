@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tagforge::cli {
+
+enum class Encoding { Utf8, Windows1251 };
+
+Encoding ParseEncoding(const std::optional<std::string>& name);
+
+// The whole content of a file, or of standard input for "-". Throws UsageError when it cannot
+// be read.
+std::string ReadInputFile(const std::string& path);
+
+// Turns text from the command line or a file into a message: Windows-1251 bytes (characters
+// outside the code page as character references) with CR LF line breaks. Throws UsageError
+// when UTF-8 input is not valid UTF-8.
+std::string ToMessageText(std::string_view raw, Encoding encoding);
+
+// Writes a Windows-1251 text to standard output in the chosen encoding, with nothing added.
+void WriteOutput(std::string_view cp1251, Encoding encoding);
+
+}  // namespace tagforge::cli

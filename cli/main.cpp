@@ -1,0 +1,49 @@
+// tagforge-cli: the formatter without the window, for scripts, tests and benchmarks.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/format_command.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: tagforge-cli COMMAND [options]\n"
+    "Turns chat messages into HTML-tagged text, as the TagForge window does.\n"
+    "\n"
+    "Commands:\n"
+    "  format      print the tagged result for a message and a profile\n"
+    "\n"
+    "Run 'tagforge-cli COMMAND --help' for the options of a command.\n";
+
+int Run(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "format") {
+        return tagforge::cli::RunFormatCommand(rest);
+    }
+    throw tagforge::cli::UsageError("unknown command: " + args[0] + " (run 'tagforge-cli --help')");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const tagforge::cli::UsageError& error) {
+        std::cerr << "tagforge-cli: " << error.what() << '\n';
+        return 2;
+    } catch (const std::exception& error) {
+        std::cerr << "tagforge-cli: " << error.what() << '\n';
+        return 1;
+    }
+}

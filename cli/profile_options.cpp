@@ -1,0 +1,82 @@
+#include "cli/profile_options.h"
+
+#include <algorithm>
+
+#include "format/effect_selection.h"
+#include "store/tag_list.h"
+
+namespace tagforge::cli {
+namespace {
+
+constexpr long kFontSizes = 7;
+
+// An index beyond the list's entries selects nothing.
+int EffectIndex(long stored) {
+    return stored >= kEffectSolid && stored <= kEffectAlternation ? static_cast<int>(stored)
+                                                                  : kEffectNone;
+}
+
+void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, RandomSource& random,
+                       std::uint32_t seed) {
+    const RememberedEffectColors remembered{profile.solidColor, profile.gradientBeginColor,
+                                            profile.gradientEndColor, profile.alternationFirstColor,
+                                            profile.alternationSecondColor};
+    const EffectPanels panels =
+        SelectEffectPanels(options.colorEffect, remembered, EffectPanels{}, random, seed);
+    options.firstEffectColor = panels.first;
+    options.secondEffectColor = panels.second;
+}
+
+}  // namespace
+
+FormatterOptions OptionsFromProfile(const Profile& profile,
+                                    const std::optional<std::vector<std::string>>& tagList,
+                                    RandomSource& random, std::uint32_t randomSolidSeed) {
+    FormatterOptions options;
+    options.message = profile.text;
+
+    options.fontNameEnabled = !profile.fontName.empty() && profile.fontNameEnabled;
+    options.fontName = profile.fontName;
+    options.fontSizeEnabled = profile.fontSizeEnabled;
+    options.fontSize = profile.fontSize >= 1 && profile.fontSize <= kFontSizes
+                           ? std::to_string(profile.fontSize)
+                           : std::string();
+
+    options.otherNick = profile.otherNameEnabled;
+    options.thirdFace = profile.other3rdFaceEnabled;
+    options.otherNickColorEnabled = profile.otherNameColorEnabled;
+    options.otherNickName = profile.otherName;
+    options.ownText = profile.page1OwnText;
+    options.otherNickColor = profile.otherNickColor;
+
+    if (tagList) {
+        options.tagEnabled = profile.tagEnabled;
+        const int pick = PickEntry(*tagList, profile.tag);
+        options.tag = pick < 0 ? std::string() : (*tagList)[static_cast<std::size_t>(pick)];
+    }
+
+    options.onlyForYouColor = profile.onlyForYouColor;
+    options.onlyForYouColorEnabled = profile.onlyForYouColorEnable;
+    options.onlyForYou = profile.onlyForYouEnabled;
+    options.addressee = profile.reciever;
+    options.onlyForYouWording = profile.onlyForYouModificator;
+
+    options.linkEnabled = profile.okEnabled;
+    options.linkText = profile.okType;
+    options.linkColor = profile.okColor;
+    options.linkColorEnabled = profile.okColorEnabled;
+
+    options.danceCase = profile.jumpFontEnabled;
+    options.danceRatioPercent = static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L));
+    options.reverseText = profile.reverseTextEnabled;
+    options.colorEffectEnabled = profile.colorEffectEnabled;
+    options.colorEffect = EffectIndex(profile.colorEffect);
+    options.underline = profile.underLine;
+    options.italic = profile.italic;
+    options.bold = profile.bold;
+
+    ApplyEffectPanels(profile, options, random, randomSolidSeed);
+    return options;
+}
+
+}  // namespace tagforge::cli

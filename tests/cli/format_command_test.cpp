@@ -1,0 +1,229 @@
+// Runs the real tagforge-cli binary on profile files written here.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "format/cp1251.h"
+#include "format/effect_selection.h"
+#include "format/random_source.h"
+
+namespace tagforge {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+std::string Cp1251(const std::string& utf8) {
+    return *Utf8ToCp1251(utf8);
+}
+
+class FormatCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tagforge-cli-test-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Writes a profile from UTF-8 lines, stored as the program stores them: Windows-1251, CR LF.
+    std::string Profile(const std::string& name, const std::vector<std::string>& lines) {
+        std::string content;
+        for (const std::string& line : lines) {
+            content += Cp1251(line) + "\r\n";
+        }
+        const fs::path path = dir_ / name;
+        WriteAll(path, content);
+        return path.string();
+    }
+
+    CliResult Run(const std::vector<std::string>& args, const std::string& input = "") {
+        std::string command = Quote(TAGFORGE_CLI_PATH);
+        for (const std::string& arg : args) {
+            command += " " + Quote(arg);
+        }
+        WriteAll(dir_ / "stdin", input);
+        command += " <" + Quote((dir_ / "stdin").string()) + " >" +
+                   Quote((dir_ / "stdout").string()) + " 2>" + Quote((dir_ / "stderr").string());
+        const int status = std::system(command.c_str());
+        CliResult result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadAll(dir_ / "stdout");
+        result.err = ReadAll(dir_ / "stderr");
+        return result;
+    }
+
+    std::string Format(const std::vector<std::string>& args, const std::string& input = "") {
+        const CliResult result = Run(args, input);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        return result.out;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FormatCommand, WorkedResultsFromProfiles) {
+    const std::string bold =
+        Profile("bold.tfp", {"[Page1]", "Bold=1", "ColorEffectEnabled=1", "ColorEffect=0",
+                             "SolidColor=\"FF0000\"", "FontSizeEnabled=1", "FontSize=3",
+                             "OkEnabled=1", "Text=\"Привет\""});
+    EXPECT_EQ(Format({"format", "--profile", bold}),
+              "<font size=3><b><font color=FF0000>Привет</font></b></font> "
+              "<u><font color=0099FF>Ok?</font></u>");
+
+    const std::string onlyForYou = Profile(
+        "only.tfp", {"[Page1]", "OnlyForYouEnabled=1", "Reciever=\"Вася\"", "Text=\"Привет\""});
+    EXPECT_EQ(Format({"format", "--profile", onlyForYou}),
+              "<font color=99FF33>(только для вас, Вася)</font><font color=3399FF>: </font>Привет");
+
+    const std::string other =
+        Profile("other.tfp", {"[Page1]", "OtherNameEnabled=1", "OtherName=\"Петя\"",
+                              "OwnText=\"всем привет\"", "Text=\"Привет\""});
+    EXPECT_EQ(Format({"format", "--profile", other}),
+              "всем привет<br><font color=3399FF><u>Петя</u>: </font>Привет");
+
+    const std::string third = Profile(
+        "third.tfp", {"[Page1]", "OtherNameEnabled=1", "OtherName=\"Петя\"",
+                      "OwnText=\"всем привет\"", "Other3rdFaceEnabled=1", "Text=\"Привет\""});
+    const std::string thirdResult = Format({"format", "--profile", third});
+    const std::string prefix =
+        "всем привет<br><font color=99FF33>**<u>*</u></font> <font color=99CCFF>Петя "
+        "</font><font color=";
+    ASSERT_EQ(thirdResult.substr(0, prefix.size()), prefix);
+    // With the start seed of 1 the colour is the first draw of a fresh generator.
+    DefaultRandomSource fresh;
+    const char* const colors[] = {"44EEFF", "44FF77", "33CCFF", "44CCFF", "66FFBB"};
+    EXPECT_EQ(thirdResult.substr(prefix.size()),
+              std::string(colors[fresh.Next() % 5]) + ">Привет</font>");
+
+    const std::string lines = Profile("lines.tfp", {"[Page1]", "Text=\"a[::]b\""});
+    EXPECT_EQ(Format({"format", "--profile", lines}), "a<br>b");
+}
+
+TEST_F(FormatCommand, TextOptionReplacesTheProfileText) {
+    const std::string bold = Profile("bold.tfp", {"[Page1]", "Bold=1", "Text=\"Привет\""});
+    EXPECT_EQ(Format({"format", "--profile", bold, "--text", "Пока"}), "<b>Пока</b>");
+    EXPECT_EQ(Format({"format", "--text", "plain"}), "plain");
+}
+
+TEST_F(FormatCommand, LineBreaksMayBeLfOrCrLf) {
+    EXPECT_EQ(Format({"format", "--text", "a\nb\r\nc"}), "a<br>b<br>c");
+    WriteAll(dir_ / "message.txt", "x\ny\r\n");
+    EXPECT_EQ(Format({"format", "--text-file", (dir_ / "message.txt").string()}), "x<br>y<br>");
+    EXPECT_EQ(Format({"format", "--text-file", "-"}, "from\nstdin"), "from<br>stdin");
+}
+
+TEST_F(FormatCommand, CharactersOutsideTheCodePageBecomeReferences) {
+    const std::string gradient =
+        Profile("gradient.tfp", {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=1",
+                                 "GradientBeginColor=\"FF0000\"", "GradientEndColor=\"0000FF\""});
+    EXPECT_EQ(Format({"format", "--profile", gradient, "--text", "😀b"}),
+              "<font color=FF0000>&#128512;</font><font color=0000FF>b</font>");
+}
+
+TEST_F(FormatCommand, Windows1251Encoding) {
+    const std::string input = Cp1251("Привет");
+    EXPECT_EQ(Format({"format", "--encoding", "windows-1251", "--text", input}), input);
+}
+
+TEST_F(FormatCommand, TagListBesideTheProfile) {
+    WriteAll(dir_ / "tags.asc", "[zeta]\r\n[Alpha]\r\n[beta]\r\n");
+    const std::string tagged =
+        Profile("tagged.tfp", {"[Page1]", "TagEnabled=1", "Tag=\"[BETA]\"", "Text=\"x\""});
+    EXPECT_EQ(Format({"format", "--profile", tagged}), "[beta] x");
+    const std::string unknown =
+        Profile("unknown.tfp", {"[Page1]", "TagEnabled=1", "Tag=\"nope\"", "Text=\"x\""});
+    EXPECT_EQ(Format({"format", "--profile", unknown}), "[Alpha] x");
+    fs::remove(dir_ / "tags.asc");
+    EXPECT_EQ(Format({"format", "--profile", tagged}), "x");
+}
+
+TEST_F(FormatCommand, ThresholdCoarsensTheColouring) {
+    const std::string spectrum =
+        Profile("spectrum.tfp", {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=2"});
+    const std::string text(40, 'x');
+    const std::string full = Format({"format", "--profile", spectrum, "--text", text});
+    const std::string limited =
+        Format({"format", "--profile", spectrum, "--text", text, "--threshold", "600"});
+    EXPECT_GT(full.size(), 600u);
+    EXPECT_LE(limited.size(), 600u);
+    EXPECT_EQ(Format({"format", "--profile", spectrum, "--text", text, "--threshold", "0"}), full);
+}
+
+TEST_F(FormatCommand, SeedMakesTheRandomSolidColourReproducible) {
+    const std::string random =
+        Profile("random.tfp", {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=3"});
+    const std::string first =
+        Format({"format", "--profile", random, "--seed", "77", "--text", "x"});
+    EXPECT_EQ(first, Format({"format", "--profile", random, "--seed", "77", "--text", "x"}));
+    DefaultRandomSource generator;
+    const EffectPanels panels = SelectEffectPanels(3, {}, {}, generator, 77);
+    EXPECT_EQ(first, "<font color=" + ToColorCode(panels.first) + ">x</font>");
+}
+
+TEST_F(FormatCommand, BadInputGivesOneLineErrorAndNonZeroExit) {
+    const auto expectError = [this](const std::vector<std::string>& args, const std::string& what,
+                                    const std::string& input = "") {
+        const CliResult result = Run(args, input);
+        EXPECT_NE(result.exitCode, 0) << what;
+        EXPECT_EQ(result.out, "") << what;
+        EXPECT_NE(result.err.find(what), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    };
+    expectError({"format", "--bogus"}, "unknown option: --bogus");
+    expectError({"format", "--profile", (dir_ / "missing.tfp").string()}, "not found");
+    expectError({"format", "--profile", dir_.string()}, "cannot read profile file");
+    expectError({"format", "--threshold", "abc"}, "--threshold");
+    expectError({"format", "--threshold", "10000"}, "--threshold");
+    expectError({"format", "--threshold", "-1"}, "--threshold");
+    expectError({"format", "--text", "\xFF\xFE"}, "not valid UTF-8");
+    expectError({"format", "--text-file", "-"}, "not valid UTF-8", "ok \xC3");
+    expectError({"format", "--text-file", (dir_ / "none.txt").string()}, "cannot read");
+    expectError({"format", "--encoding", "koi8-r"}, "unknown encoding");
+    expectError({"frobnicate"}, "unknown command");
+}
+
+TEST_F(FormatCommand, HelpDescribesEveryOption) {
+    const CliResult result = Run({"format", "--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* option :
+         {"--profile", "--text", "--text-file", "--threshold", "--seed", "--encoding", "--help"}) {
+        EXPECT_NE(result.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(Run({"--help"}).out.find("format"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tagforge
