@@ -249,6 +249,10 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
     std::string result;
     result.reserve(text.size() + (letters / static_cast<std::size_t>(groupSize) + 2) * kTagBytes);
 
+    std::array<char, kFontOpen.size() + 7> openTag{};
+    std::copy(kFontOpen.begin(), kFontOpen.end(), openTag.begin());
+    openTag.back() = '>';
+
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
         const Code& code = colors.Next();
@@ -266,9 +270,8 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
             result += group;
             continue;
         }
-        result += kFontOpen;
-        result.append(code.data(), code.size());
-        result += '>';
+        std::copy(code.begin(), code.end(), openTag.begin() + kFontOpen.size());
+        result.append(openTag.data(), openTag.size());
         result += group;
         result += kFontClose;
     }

@@ -92,7 +92,7 @@ bool IsRegionalIndicator(char32_t cp) {
 
 struct Ref {
     std::size_t length = 0;
-    std::optional<char32_t> code_point;
+    std::optional<char32_t> codePoint;
 };
 
 Ref RefAt(std::string_view text, std::size_t pos) {
@@ -141,9 +141,9 @@ std::size_t LetterUnitLength(std::string_view text, std::size_t pos) {
     const Ref base = RefAt(text, pos);
     std::size_t end = pos + (base.length == 0 ? 1 : base.length);
 
-    if (base.code_point && IsRegionalIndicator(*base.code_point)) {
+    if (base.codePoint && IsRegionalIndicator(*base.codePoint)) {
         const Ref partner = RefAt(text, end);
-        if (partner.code_point && IsRegionalIndicator(*partner.code_point)) {
+        if (partner.codePoint && IsRegionalIndicator(*partner.codePoint)) {
             end += partner.length;
         }
     }
@@ -152,12 +152,12 @@ std::size_t LetterUnitLength(std::string_view text, std::size_t pos) {
     // reversal never carries it over to the other side.
     for (;;) {
         const Ref next = RefAt(text, end);
-        if (!next.code_point) {
+        if (!next.codePoint) {
             break;
         }
-        if (IsExtend(*next.code_point)) {
+        if (IsExtend(*next.codePoint)) {
             end += next.length;
-        } else if (*next.code_point == kZeroWidthJoiner) {
+        } else if (*next.codePoint == kZeroWidthJoiner) {
             end += next.length;
             end += CharRefLength(text, end);
         } else {

@@ -1,5 +1,7 @@
 #include "format/markers.h"
 
+#include <algorithm>
+
 namespace tagforge {
 namespace {
 
@@ -61,16 +63,21 @@ std::string WrapInTag(std::string_view text, std::string_view tag) {
 }
 
 std::string LineBreaksToBr(std::string_view text, std::string_view replacement) {
-    std::string result;
-    result.reserve(text.size() + text.size() / 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            result += replacement;
-            ++i;
-        } else {
-            result += text[i];
-        }
+    std::size_t breaks = 0;
+    for (std::size_t at = text.find('\r'); at != std::string_view::npos;
+         at = text.find('\r', at + 1)) {
+        ++breaks;
     }
+    std::string result;
+    result.reserve(text.size() + breaks * replacement.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find('\r'); at != std::string_view::npos;
+         at = text.find('\r', from)) {
+        result.append(text.substr(from, at - from));
+        result.append(replacement);
+        from = std::min(at + 2, text.size());
+    }
+    result.append(text.substr(from));
     return result;
 }
 
