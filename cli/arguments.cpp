@@ -9,14 +9,14 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::s
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
-        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != name.npos) {
+        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
         if (Has(name)) {
             throw UsageError("option " + name + " given twice");
         }
-        if (valued.count(name) != 0) {
+        if (valued.contains(name)) {
             if (inlineValue) {
                 values_[name] = *inlineValue;
             } else if (i + 1 < args.size()) {
@@ -24,7 +24,7 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::s
             } else {
                 throw UsageError("option " + name + " needs a value");
             }
-        } else if (switches.count(name) != 0 && !inlineValue) {
+        } else if (switches.contains(name) && !inlineValue) {
             values_[name] = "";
         } else {
             throw UsageError("unknown option: " + args[i]);

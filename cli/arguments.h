@@ -21,7 +21,7 @@ class Arguments {
     Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
               const std::set<std::string>& switches);
 
-    bool Has(const std::string& name) const { return values_.count(name) != 0; }
+    bool Has(const std::string& name) const { return values_.contains(name); }
     std::optional<std::string> Value(const std::string& name) const;
 
   private:

@@ -5,7 +5,7 @@
 namespace tagforge {
 namespace {
 
-constexpr ColorValue kSystemColorFlag = 0x80000000u;
+constexpr ColorValue kSystemColorFlag = 0x80000000U;
 
 // The stock colours a Windows desktop shows for its system colour indices (COLOR_SCROLLBAR to
 // COLOR_MENUBAR), written red first. Linux has no such table, so these stand in for it.
@@ -32,31 +32,31 @@ int HexDigitValue(char c) {
 }  // namespace
 
 ColorValue MakeColor(int red, int green, int blue) {
-    return static_cast<ColorValue>(blue) * 65536u + static_cast<ColorValue>(green) * 256u +
+    return static_cast<ColorValue>(blue) * 65536U + static_cast<ColorValue>(green) * 256U +
            static_cast<ColorValue>(red);
 }
 
 int RedOf(ColorValue color) {
-    return static_cast<int>(color & 0xFFu);
+    return static_cast<int>(color & 0xFFU);
 }
 int GreenOf(ColorValue color) {
-    return static_cast<int>((color >> 8) & 0xFFu);
+    return static_cast<int>((color >> 8) & 0xFFU);
 }
 int BlueOf(ColorValue color) {
-    return static_cast<int>((color >> 16) & 0xFFu);
+    return static_cast<int>((color >> 16) & 0xFFU);
 }
 
 ColorValue ResolveColor(ColorValue color) {
     if ((color & kSystemColorFlag) == 0) {
         return color;
     }
-    const std::uint32_t index = color & 0xFFu;
+    const std::uint32_t index = color & 0xFFU;
     if (index >= kSystemColorsRgb.size()) {
         return kBlack;
     }
     const std::uint32_t rgb = kSystemColorsRgb[index];
-    return MakeColor(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFFu),
-                     static_cast<int>(rgb & 0xFFu));
+    return MakeColor(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFFU),
+                     static_cast<int>(rgb & 0xFFU));
 }
 
 std::string ToColorCode(ColorValue color) {
@@ -64,9 +64,9 @@ std::string ToColorCode(ColorValue color) {
     const ColorValue resolved = ResolveColor(color);
     std::string code(6, '0');
     const int channels[3] = {RedOf(resolved), GreenOf(resolved), BlueOf(resolved)};
-    for (int i = 0; i < 3; ++i) {
-        code[static_cast<std::size_t>(2 * i)] = kDigits[channels[i] >> 4];
-        code[static_cast<std::size_t>(2 * i + 1)] = kDigits[channels[i] & 0xF];
+    for (std::size_t i = 0; i < 3; ++i) {
+        code[2 * i] = kDigits[channels[i] >> 4];
+        code[2 * i + 1] = kDigits[channels[i] & 0xF];
     }
     return code;
 }

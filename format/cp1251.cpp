@@ -92,7 +92,7 @@ std::optional<unsigned char> EncodeCodePoint(char32_t cp) {
     if (cp >= kCyrillicCapitalA && cp <= kCyrillicSmallYa) {
         return static_cast<unsigned char>(kByteCapitalA + (cp - kCyrillicCapitalA));
     }
-    const auto it = std::lower_bound(
+    const auto* const it = std::lower_bound(
         kReverseTable.begin(), kReverseTable.end(), cp,
         [](const ReverseEntry& entry, char32_t value) { return entry.code_point < value; });
     if (it != kReverseTable.end() && it->code_point == cp) {

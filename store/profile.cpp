@@ -89,11 +89,11 @@ std::string Quoted(std::string_view text) {
     return result;
 }
 
-std::string Written(bool value, Kind) {
+std::string Written(bool value, Kind /*kind*/) {
     return value ? "1" : "0";
 }
 
-std::string Written(long value, Kind) {
+std::string Written(long value, Kind /*kind*/) {
     return std::to_string(value);
 }
 
@@ -106,7 +106,7 @@ std::string Written(ColorValue value, Kind kind) {
     return kind == Kind::BareColour ? code : Quoted(code);
 }
 
-std::string Written(const std::vector<std::string>& value, Kind) {
+std::string Written(const std::vector<std::string>& value, Kind /*kind*/) {
     return Quoted(EncodeLinesList(value));
 }
 

@@ -106,7 +106,7 @@ void BM_MemcpyOfOutput(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 
-constexpr std::int64_t kSizes[] = {1024, 64 * 1024, 1024 * 1024};
+constexpr std::int64_t kSizes[] = {1024, std::int64_t{64} * 1024, std::int64_t{1024} * 1024};
 
 void Sizes(benchmark::internal::Benchmark* benchmark) {
     for (const std::int64_t size : kSizes) {

@@ -4,72 +4,33 @@
 
 #include <algorithm>
 #include <climits>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
-#if defined(__unix__)
-#include <sys/resource.h>
-#endif
-
+#include "temp_folder.h"
 #include "test_text.h"
 
 namespace tagforge {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileSizeCap;
+using test::TempFolderTest;
 using test::W;
 
-// Each test gets a folder of its own, removed afterwards.
-class TempFolderTest : public ::testing::Test {
+// Tests that read and write one INI file of their folder.
+class IniFileTest : public TempFolderTest {
   protected:
-    void SetUp() override {
-        std::random_device device;
-        folder_ = fs::temp_directory_path() /
-                  ("tagforge-ini-" + std::to_string(device()) + "-" + std::to_string(device()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    const fs::path& folder() const { return folder_; }
-
-    fs::path Put(const std::string& name, std::string_view bytes) const {
-        const fs::path file = folder_ / name;
-        std::ofstream stream(file, std::ios::binary);
-        stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return file;
-    }
-
     IniFile Load(std::string_view bytes) const { return IniFile(Put("test.ini", bytes)); }
-
-    static std::string OnDisk(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-  private:
-    fs::path folder_;
 };
 
-class IniRead : public TempFolderTest {};
-class IniInteger : public TempFolderTest {};
-class IniSections : public TempFolderTest {};
-class IniWrite : public TempFolderTest {};
+class IniRead : public IniFileTest {};
+class IniInteger : public IniFileTest {};
+class IniSections : public IniFileTest {};
+class IniWrite : public IniFileTest {};
 
 // --- reading one value ---------------------------------------------------------------------
 
@@ -218,7 +179,8 @@ TEST_F(IniRead, FindsKeyInLastOfManySections) {
     std::string text;
     for (int index = 0; index < 5000; ++index) {
         const std::string number = std::to_string(index);
-        text += "[Item" + number + "]\r\nName=n" + number + "\r\nPrice=" + number + "\r\n";
+        text.append("[Item").append(number).append("]\r\nName=n").append(number);
+        text.append("\r\nPrice=").append(number).append("\r\n");
     }
     const IniFile ini = Load(text);
     EXPECT_EQ(ini.ReadString("item4999", "name", ""), "n4999");
@@ -552,27 +514,6 @@ TEST_F(IniWrite, DoesNotCreateAMissingFolder) {
 }
 
 #if defined(__unix__)
-// Caps the size of files this process may write, the way a full disk would, while in scope.
-class FileSizeCap {
-  public:
-    explicit FileSizeCap(rlim_t bytes) : oldSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit capped = old_;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*oldSignal_)(int);
-};
-
 TEST_F(IniWrite, FullDiskChangesNeitherFileNorMemory) {
     const std::string before = "[S]\r\nA=1\r\n";
     IniFile ini = Load(before);

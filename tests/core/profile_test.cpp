@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -12,58 +11,17 @@
 #include <utility>
 #include <vector>
 
-#if defined(__unix__)
-#include <sys/resource.h>
-#endif
-
 #include "store/ini_file.h"
+#include "temp_folder.h"
 #include "test_text.h"
 
 namespace tagforge {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileSizeCap;
+using test::TempFolderTest;
 using test::W;
-
-class TempFolderTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::random_device device;
-        folder_ = fs::temp_directory_path() /
-                  ("tagforge-profile-" + std::to_string(device()) + "-" + std::to_string(device()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    const fs::path& folder() const { return folder_; }
-
-    fs::path Put(const std::string& name, std::string_view bytes) const {
-        const fs::path file = folder_ / name;
-        std::ofstream stream(file, std::ios::binary);
-        stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return file;
-    }
-
-    static std::string OnDisk(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-  private:
-    fs::path folder_;
-};
 
 class ProfileRead : public TempFolderTest {};
 class ProfileWrite : public TempFolderTest {};
@@ -417,27 +375,6 @@ TEST_F(ProfileWrite, UnwritablePathFailsAtTheFirstKey) {
 }
 
 #if defined(__unix__)
-// Caps the size of files this process may write, the way a full disk would, while in scope.
-class FileSizeCap {
-  public:
-    explicit FileSizeCap(rlim_t bytes) : oldSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit capped = old_;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*oldSignal_)(int);
-};
-
 TEST_F(ProfileWrite, FailureInTheMiddleKeepsTheKeysWrittenBeforeIt) {
     const fs::path complete = folder() / "complete.ini";
     IniFile completeIni(complete);
