@@ -245,13 +245,17 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
     }
 
     GroupColors colors(mode, letters, groupSize, first, second, random);
-    constexpr std::size_t kTagBytes = 19 + 7;
-    std::string result;
-    result.reserve(text.size() + (letters / static_cast<std::size_t>(groupSize) + 2) * kTagBytes);
-
-    std::array<char, kFontOpen.size() + 7> openTag{};
-    std::copy(kFontOpen.begin(), kFontOpen.end(), openTag.begin());
-    openTag.back() = '>';
+    // Every group with a letter gets one tag pair, so the output size is known up front and the
+    // tags can be written straight into it; long messages would otherwise spend most of their
+    // time growing and copying the result.
+    const auto size = static_cast<std::size_t>(groupSize);
+    const std::size_t taggedGroups = (letters + size - 1) / size;
+    std::string result(text.size() + taggedGroups * (kFontOpen.size() + 7 + kFontClose.size()),
+                       '\0');
+    char* out = result.data();
+    const auto put = [&out](std::string_view piece) {
+        out = std::copy(piece.begin(), piece.end(), out);
+    };
 
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
@@ -267,14 +271,16 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
             text.substr(groupStart, std::min(walker.position(), text.size()) - groupStart);
         // Markers and line breaks after the last letter stay outside any tag.
         if (counted == 0) {
-            result += group;
+            put(group);
             continue;
         }
-        std::copy(code.begin(), code.end(), openTag.begin() + kFontOpen.size());
-        result.append(openTag.data(), openTag.size());
-        result += group;
-        result += kFontClose;
+        put(kFontOpen);
+        put(std::string_view(code.data(), code.size()));
+        *out++ = '>';
+        put(group);
+        put(kFontClose);
     }
+    result.resize(static_cast<std::size_t>(out - result.data()));
     return result;
 }
 
