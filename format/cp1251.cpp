@@ -67,7 +67,7 @@ constexpr std::array<Utf8Bytes, 256> MakeDecodeTable() {
 constexpr std::array<Utf8Bytes, 256> kDecodeTable = MakeDecodeTable();
 
 struct ReverseEntry {
-    char32_t code_point;
+    char32_t codePoint;
     unsigned char byte;
 };
 
@@ -78,7 +78,7 @@ constexpr std::array<ReverseEntry, 64> MakeReverseTable() {
         table[i] = {kHighHalf[i], static_cast<unsigned char>(0x80 + i)};
     }
     std::sort(table.begin(), table.end(), [](const ReverseEntry& a, const ReverseEntry& b) {
-        return a.code_point < b.code_point;
+        return a.codePoint < b.codePoint;
     });
     return table;
 }
@@ -94,8 +94,8 @@ std::optional<unsigned char> EncodeCodePoint(char32_t cp) {
     }
     const auto* const it = std::lower_bound(
         kReverseTable.begin(), kReverseTable.end(), cp,
-        [](const ReverseEntry& entry, char32_t value) { return entry.code_point < value; });
-    if (it != kReverseTable.end() && it->code_point == cp) {
+        [](const ReverseEntry& entry, char32_t value) { return entry.codePoint < value; });
+    if (it != kReverseTable.end() && it->codePoint == cp) {
         return it->byte;
     }
     return std::nullopt;
