@@ -193,6 +193,21 @@ TEST_F(FormatCommand, SeedMakesTheRandomSolidColourReproducible) {
     EXPECT_EQ(first, "<font color=" + ToColorCode(panels.first) + ">x</font>");
 }
 
+TEST_F(FormatCommand, SeedReplacesTheStartSeed) {
+    const std::string third = Profile(
+        "third.tfp", {"[Page1]", "OtherNameEnabled=1", "Other3rdFaceEnabled=1", "Text=\"x\""});
+    const char* const colors[] = {"44EEFF", "44FF77", "33CCFF", "44CCFF", "66FFBB"};
+    for (const std::uint32_t seed : {5U, 6U, 7U}) {
+        DefaultRandomSource generator;
+        generator.Seed(seed);
+        const std::string expected =
+            std::string("<font color=") + colors[generator.Next() % 5] + ">x</font>";
+        const std::string result =
+            Format({"format", "--profile", third, "--seed", std::to_string(seed)});
+        EXPECT_EQ(result.substr(result.size() - expected.size()), expected) << seed;
+    }
+}
+
 TEST_F(FormatCommand, BadInputGivesOneLineErrorAndNonZeroExit) {
     const auto expectError = [this](const std::vector<std::string>& args, const std::string& what,
                                     const std::string& input = "") {
