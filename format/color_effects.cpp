@@ -30,53 +30,34 @@ Code CodeOf(ColorValue color) {
     return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
 }
 
+// One segment of the colour wheel: the channel that moves (by +step or -step) and the channel
+// held at full and at zero while it moves.
+struct WheelSegment {
+    int RunningColor::*moving;
+    int direction;
+    int RunningColor::*full;
+    int RunningColor::*zero;
+};
+
+constexpr std::array<WheelSegment, 6> kWheel = {{
+    {&RunningColor::green, +1, &RunningColor::red, &RunningColor::blue},
+    {&RunningColor::red, -1, &RunningColor::green, &RunningColor::blue},
+    {&RunningColor::blue, +1, &RunningColor::green, &RunningColor::red},
+    {&RunningColor::green, -1, &RunningColor::blue, &RunningColor::red},
+    {&RunningColor::red, +1, &RunningColor::blue, &RunningColor::green},
+    {&RunningColor::blue, -1, &RunningColor::red, &RunningColor::green},
+}};
+
 Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength, long letterIndex) {
-    const long s = static_cast<long>(segmentLength);
-    switch (segment) {
-        case 1:
-            if (letterIndex != 1) {
-                c.green += step;
-            }
-            c.red = 255;
-            c.blue = 0;
-            break;
-        case 2:
-            if (letterIndex != s + 1) {
-                c.red -= step;
-            }
-            c.green = 255;
-            c.blue = 0;
-            break;
-        case 3:
-            if (letterIndex != 2 * s + 1) {
-                c.blue += step;
-            }
-            c.green = 255;
-            c.red = 0;
-            break;
-        case 4:
-            if (letterIndex != 3 * s + 1) {
-                c.green -= step;
-            }
-            c.blue = 255;
-            c.red = 0;
-            break;
-        case 5:
-            if (letterIndex != 4 * s + 1) {
-                c.red += step;
-            }
-            c.blue = 255;
-            c.green = 0;
-            break;
-        case 6:
-            if (letterIndex != 5 * s + 1) {
-                c.blue -= step;
-            }
-            c.red = 255;
-            c.green = 0;
-            break;
-        default:
-            break;
+    if (segment >= 1 && segment <= static_cast<int>(kWheel.size())) {
+        const WheelSegment& row = kWheel[static_cast<std::size_t>(segment - 1)];
+        // The first letter of a segment only sets the fixed channels.
+        const long segmentStart = (segment - 1) * static_cast<long>(segmentLength) + 1;
+        if (letterIndex != segmentStart) {
+            c.*row.moving += row.direction * step;
+        }
+        c.*row.full = 255;
+        c.*row.zero = 0;
     }
     c.red = std::clamp(c.red, 0, 255);
     c.green = std::clamp(c.green, 0, 255);
