@@ -6,16 +6,13 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <utility>
 
 #include "format/cp1251.h"
+#include "store/atomic_file.h"
 
 namespace tagforge {
-
-FileWriteError::FileWriteError(const std::filesystem::path& path)
-    : std::runtime_error("Unable to write to " + path.string()), path_(path) {}
 
 namespace {
 
@@ -216,57 +213,6 @@ std::string WithValue(std::string_view text, std::string_view section, std::stri
     return Spliced(text, after.end, after.end, insert);
 }
 
-std::string RandomTag() {
-    std::random_device device;
-    std::uniform_int_distribution<std::uint32_t> digits;
-    const std::uint64_t tag = (std::uint64_t{digits(device)} << 32) | digits(device);
-    std::string text(16, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), tag, 16);
-    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-    return text;
-}
-
-// Lives next to the target so that the final rename never crosses file systems.
-fs::path TemporarySibling(const fs::path& target) {
-    fs::path temp = target;
-    temp += "." + RandomTag() + ".tmp";
-    return temp;
-}
-
-bool WriteWholeFile(const fs::path& file, std::string_view bytes) {
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    if (!stream) {
-        return false;
-    }
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    stream.close();
-    return !stream.fail();
-}
-
-void KeepPermissions(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    const fs::file_status status = fs::status(from, error);
-    if (!error && fs::is_regular_file(status)) {
-        fs::permissions(to, status.permissions(), error);
-    }
-}
-
-void ReplaceFile(const fs::path& target, std::string_view bytes) {
-    const fs::path temp = TemporarySibling(target);
-    bool written = WriteWholeFile(temp, bytes);
-    if (written) {
-        KeepPermissions(target, temp);
-        std::error_code error;
-        fs::rename(temp, target, error);
-        written = !error;
-    }
-    if (!written) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw FileWriteError(target);
-    }
-}
-
 std::vector<std::string_view> SectionNames(std::string_view text) {
     std::vector<std::string_view> names;
     ForEachLine(text, [&](const LineSpan&, const ParsedLine& line) {
@@ -357,7 +303,7 @@ std::vector<std::string> IniFile::ReadSections(std::size_t budget) const {
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     std::string updated = WithValue(contents_, section, key, value);
-    ReplaceFile(path_, updated);
+    WriteFileAtomically(path_, updated);
     contents_ = std::move(updated);
     exists_ = true;
 }

@@ -2,22 +2,13 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "store/atomic_file.h"
+
 namespace tagforge {
-
-// Raised when a file cannot be written; the message is "Unable to write to <path>".
-class FileWriteError : public std::runtime_error {
-public:
-    explicit FileWriteError(const std::filesystem::path& path);
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // One INI file kept with the semantics of the Windows private-profile functions: names compare
 // without regard to case, values are trimmed and lose one pair of enclosing quotes, reads are cut
@@ -27,7 +18,7 @@ private:
 // Texts are Windows-1251 bytes. The file is read once, on construction; writes go to the file at
 // once and keep the in-memory copy in step.
 class IniFile {
-public:
+  public:
     static constexpr std::size_t kMaxValueLength = 2047;
     static constexpr std::size_t kSectionNamesBudget = 16384;
 
@@ -54,7 +45,7 @@ public:
     // The file's bytes as they are (or would be) on disk.
     const std::string& contents() const { return contents_; }
 
-private:
+  private:
     std::filesystem::path path_;
     bool exists_ = false;
     std::string contents_;
