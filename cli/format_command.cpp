@@ -1,17 +1,10 @@
 #include "cli/format_command.h"
 
-#include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "cli/arguments.h"
 #include "cli/cli_text.h"
-#include "cli/profile_options.h"
-#include "format/result_assembly.h"
-#include "store/ini_file.h"
-#include "store/profile.h"
-#include "store/tag_list.h"
+#include "cli/formatted_text.h"
 
 namespace tagforge::cli {
 
@@ -34,33 +27,6 @@ const char* const kFormatHelp =
     "Line breaks may be LF or CR LF. Characters outside Windows-1251 become HTML character\n"
     "references such as &#128512;. The result is printed with no line break after it.\n";
 
-namespace {
-
-struct LoadedProfile {
-    Profile profile;
-    std::optional<std::vector<std::string>> tagList;
-};
-
-LoadedProfile LoadProfileFile(const std::optional<std::string>& path) {
-    LoadedProfile loaded;
-    if (!path) {
-        return loaded;
-    }
-    std::error_code error;
-    if (!std::filesystem::exists(*path, error)) {
-        throw UsageError("profile file not found: " + *path);
-    }
-    if (!std::filesystem::is_regular_file(*path, error) || !std::ifstream(*path)) {
-        throw UsageError("cannot read profile file: " + *path);
-    }
-    loaded.profile = ReadProfile(IniFile(*path));
-    const std::filesystem::path folder = std::filesystem::path(*path).parent_path();
-    loaded.tagList = ReadSortedLines(folder / "tags.asc");
-    return loaded;
-}
-
-}  // namespace
-
 int RunFormatCommand(const std::vector<std::string>& args) {
     const Arguments arguments(
         args, {"--profile", "--text", "--text-file", "--threshold", "--seed", "--encoding"},
@@ -73,14 +39,11 @@ int RunFormatCommand(const std::vector<std::string>& args) {
         throw UsageError("give either --text or --text-file, not both");
     }
     const Encoding encoding = ParseEncoding(arguments.Value("--encoding"));
-    std::optional<long long> threshold;
+    std::optional<int> threshold;
     if (const auto value = arguments.Value("--threshold")) {
-        threshold = ParseNumber("--threshold", *value, 0, 9999);
+        threshold = static_cast<int>(ParseNumber("--threshold", *value, 0, 9999));
     }
-    std::optional<std::uint32_t> seed;
-    if (const auto value = arguments.Value("--seed")) {
-        seed = static_cast<std::uint32_t>(ParseNumber("--seed", *value, 0, 4294967295LL));
-    }
+    const std::optional<std::uint32_t> seed = SeedOption(arguments);
 
     std::optional<std::string> message;
     if (const auto text = arguments.Value("--text")) {
@@ -90,21 +53,7 @@ int RunFormatCommand(const std::vector<std::string>& args) {
     }
 
     const LoadedProfile loaded = LoadProfileFile(arguments.Value("--profile"));
-    DefaultRandomSource random;
-    if (seed) {
-        random.Seed(*seed);
-    }
-    const auto clockSeconds = static_cast<std::uint32_t>(std::time(nullptr));
-    FormatterOptions options =
-        OptionsFromProfile(loaded.profile, loaded.tagList, random, seed.value_or(clockSeconds));
-    if (message) {
-        options.message = *message;
-    }
-    if (threshold) {
-        options.thresholdEnabled = true;
-        options.threshold = static_cast<int>(*threshold);
-    }
-    WriteOutput(BuildResultText(options, random), encoding);
+    WriteOutput(FormattedText(loaded, {message, seed, threshold}), encoding);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 
 #include "cli/arguments.h"
 #include "cli/format_command.h"
+#include "cli/preview_command.h"
+#include "cli/template_command.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  format      print the tagged result for a message and a profile\n"
+    "  template    print the line of the active template tab of a profile\n"
+    "  preview     write the preview page of a result or a template line\n"
     "\n"
     "Run 'tagforge-cli COMMAND --help' for the options of a command.\n";
 
@@ -30,6 +34,12 @@ int Run(const std::vector<std::string>& args) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "format") {
         return tagforge::cli::RunFormatCommand(rest);
+    }
+    if (args[0] == "template") {
+        return tagforge::cli::RunTemplateCommand(rest);
+    }
+    if (args[0] == "preview") {
+        return tagforge::cli::RunPreviewCommand(rest);
     }
     throw tagforge::cli::UsageError("unknown command: " + args[0] + " (run 'tagforge-cli --help')");
 }

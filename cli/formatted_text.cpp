@@ -1,0 +1,59 @@
+#include "cli/formatted_text.h"
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/profile_options.h"
+#include "format/random_source.h"
+#include "format/result_assembly.h"
+#include "store/ini_file.h"
+#include "store/tag_list.h"
+
+namespace tagforge::cli {
+
+LoadedProfile LoadProfileFile(const std::optional<std::string>& path) {
+    LoadedProfile loaded;
+    if (!path) {
+        return loaded;
+    }
+    std::error_code error;
+    if (!std::filesystem::exists(*path, error)) {
+        throw UsageError("profile file not found: " + *path);
+    }
+    if (!std::filesystem::is_regular_file(*path, error) || !std::ifstream(*path)) {
+        throw UsageError("cannot read profile file: " + *path);
+    }
+    loaded.profile = ReadProfile(IniFile(*path));
+    const std::filesystem::path folder = std::filesystem::path(*path).parent_path();
+    loaded.tagList = ReadSortedLines(folder / "tags.asc");
+    return loaded;
+}
+
+std::optional<std::uint32_t> SeedOption(const Arguments& arguments) {
+    const auto value = arguments.Value("--seed");
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(ParseNumber("--seed", *value, 0, 4294967295LL));
+}
+
+std::string FormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides) {
+    DefaultRandomSource random;
+    if (overrides.seed) {
+        random.Seed(*overrides.seed);
+    }
+    const auto clockSeconds = static_cast<std::uint32_t>(std::time(nullptr));
+    FormatterOptions options = OptionsFromProfile(loaded.profile, loaded.tagList, random,
+                                                  overrides.seed.value_or(clockSeconds));
+    if (overrides.message) {
+        options.message = *overrides.message;
+    }
+    if (overrides.threshold) {
+        options.thresholdEnabled = true;
+        options.threshold = *overrides.threshold;
+    }
+    return BuildResultText(options, random);
+}
+
+}  // namespace tagforge::cli

@@ -1,0 +1,248 @@
+// Runs the real tagforge-cli binary's preview command and reads the pages it writes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "../core/test_text.h"
+
+namespace tagforge {
+namespace {
+
+namespace fs = std::filesystem;
+using test::W;
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+// The page's lines; each must end in CR LF.
+std::vector<std::string> PageLines(const std::string& page) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    for (std::size_t end = page.find("\r\n"); end != std::string::npos;
+         end = page.find("\r\n", begin)) {
+        lines.push_back(page.substr(begin, end - begin));
+        begin = end + 2;
+    }
+    EXPECT_EQ(begin, page.size()) << "the page does not end in CR LF";
+    return lines;
+}
+
+const std::string kHead =
+    "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></HEAD>";
+
+class PreviewCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tagforge-cli-preview-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        page_ = (dir_ / "preview.htm").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Writes a profile from UTF-8 lines as the program stores it: Windows-1251, CR LF.
+    std::string Profile(const std::string& name, const std::vector<std::string>& lines) {
+        std::string content;
+        for (const std::string& line : lines) {
+            content += W(line) + "\r\n";
+        }
+        const fs::path path = dir_ / name;
+        WriteAll(path, content);
+        return path.string();
+    }
+
+    CliResult Run(const std::vector<std::string>& args) {
+        std::string command = Quote(TAGFORGE_CLI_PATH);
+        for (const std::string& arg : args) {
+            command += " " + Quote(arg);
+        }
+        command += " </dev/null >" + Quote((dir_ / "stdout").string()) + " 2>" +
+                   Quote((dir_ / "stderr").string());
+        const int status = std::system(command.c_str());
+        CliResult result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadAll(dir_ / "stdout");
+        result.err = ReadAll(dir_ / "stderr");
+        return result;
+    }
+
+    // Runs a preview into page_ and gives the lines of the page written.
+    std::vector<std::string> Preview(std::vector<std::string> args) {
+        args.insert(args.begin(), {"preview", "--output", page_});
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+        return PageLines(ReadAll(page_));
+    }
+
+    fs::path dir_;
+    std::string page_;
+};
+
+TEST_F(PreviewCommand, BlackBackgroundWithoutWordWrap) {
+    const std::vector<std::string> expected = {"<HTML>",
+                                               kHead,
+                                               "<BODY BGCOLOR=000000>",
+                                               "<NOBR>",
+                                               "<FONT COLOR=FFFFFF>",
+                                               W("Привет <IMAGE SRC=\"Smiles\\smile.GIF\">"),
+                                               "</FONT>",
+                                               "</BODY>",
+                                               "</HTML>"};
+    EXPECT_EQ(Preview({"--text", "Привет [::smile::]", "--no-word-wrap"}), expected);
+    EXPECT_EQ(Preview({"--text", "Привет [::smile::]", "--no-word-wrap", "--background", "000000"}),
+              expected);
+}
+
+TEST_F(PreviewCommand, YellowBackgroundWithWordWrap) {
+    const std::vector<std::string> expected = {
+        "<HTML>",  kHead,    "<BODY BGCOLOR=FFFF00>", "<FONT COLOR=000000>", "x", "</FONT>",
+        "</BODY>", "</HTML>"};
+    EXPECT_EQ(Preview({"--text", "x", "--background", "FFFF00"}), expected);
+    EXPECT_EQ(Preview({"--text", "x", "--background", "ffff00", "--word-wrap"}), expected);
+}
+
+TEST_F(PreviewCommand, TextColourFollowsTheBackground) {
+    EXPECT_EQ(Preview({"--text", "x", "--background", "FF7F00"})[3], "<FONT COLOR=FFFFFF>");
+    EXPECT_EQ(Preview({"--text", "x", "--background", "008000"})[3], "<FONT COLOR=000000>");
+    EXPECT_EQ(Preview({"--text", "x", "--background", "a1b2c3"})[2], "<BODY BGCOLOR=A1B2C3>");
+}
+
+TEST_F(PreviewCommand, FormattedResultOfTheProfile) {
+    const std::string bold = Profile("bold.tfp", {"[Page1]", "Bold=1", "Text=\"Привет[::]мир\""});
+    EXPECT_EQ(Preview({"--profile", bold})[4], W("<b>Привет<br>мир</b>"));
+    EXPECT_EQ(Preview({"--profile", bold, "--text", "Пока"})[4], W("<b>Пока</b>"));
+    EXPECT_EQ(Preview({"--profile", bold, "--encoding", "windows-1251", "--text", W("Пока")})[4],
+              W("<b>Пока</b>"));
+}
+
+TEST_F(PreviewCommand, SameResultAsTheFormatCommand) {
+    const std::string random = Profile(
+        "random.tfp",
+        {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=4", "Text=\"разноцветный текст\""});
+    const CliResult formatted =
+        Run({"format", "--profile", random, "--seed", "12345", "--encoding", "windows-1251"});
+    ASSERT_EQ(formatted.exitCode, 0) << formatted.err;
+    EXPECT_EQ(Preview({"--profile", random, "--seed", "12345"})[4], formatted.out);
+}
+
+TEST_F(PreviewCommand, TemplateLineInsteadOfTheMessage) {
+    const std::string kill =
+        Profile("kill.tfp", {"[Page1]", "Text=\"не то\"", "[Page2]", "Where=\"В Москве сейчас\"",
+                             "Action=удаляет", "Period=\"на 5 минут\"", "KillerName=Модер",
+                             "VictimName=Гость", "ReasonName=Флуд", "OwnText=Привет"});
+    const std::vector<std::string> lines =
+        Preview({"--profile", kill, "--template", "--time", "09:05:03"});
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[4], W("Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас "
+                          "09:05:03 и <font color=ffff33>Модер</font> удаляет <font "
+                          "color=99ff33>Гость</font> на 5 минут. Причина: </font><font "
+                          "color=808080>Флуд</font></font>"));
+
+    const std::string solitude = Profile(
+        "solitude.tfp", {"[Page2]", "ActivePage=1", "Nicks=\"Лиса[::]Волк\"", "WhatDo=гуляют"});
+    EXPECT_EQ(Preview({"--profile", solitude, "--template"})[4],
+              W("<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
+                "color=99ccff>Волк</font> гуляют</font>"));
+}
+
+TEST_F(PreviewCommand, ReplacesAnOldPage) {
+    WriteAll(page_, "an old and much longer page than the new one will be, by far");
+    Preview({"--text", "new"});
+    EXPECT_EQ(PageLines(ReadAll(page_))[4], "new");
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+        entries.push_back(entry.path().filename().string());
+    }
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"preview.htm", "stderr", "stdout"}));
+}
+
+TEST_F(PreviewCommand, UnwritablePageFailsWithTheMessage) {
+    WriteAll(dir_ / "plain", "a regular file");
+    const std::string below = (dir_ / "plain" / "preview.htm").string();
+    const CliResult result = Run({"preview", "--text", "x", "--output", below});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "tagforge-cli: Unable to write to " + below + "\n");
+    EXPECT_EQ(ReadAll(dir_ / "plain"), "a regular file");
+
+    // A folder where the page should be: the folder stays as it was.
+    fs::create_directory(dir_ / "folder");
+    const std::string folder = (dir_ / "folder").string();
+    const CliResult onFolder = Run({"preview", "--text", "x", "--output", folder});
+    EXPECT_EQ(onFolder.exitCode, 2);
+    EXPECT_EQ(onFolder.err, "tagforge-cli: Unable to write to " + folder + "\n");
+    EXPECT_TRUE(fs::is_empty(dir_ / "folder"));
+}
+
+TEST_F(PreviewCommand, BadInputGivesAUsageError) {
+    const auto expectUsageError = [this](const std::vector<std::string>& args,
+                                         const std::string& what) {
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 2) << what;
+        EXPECT_EQ(result.out, "") << what;
+        EXPECT_EQ(result.err.rfind("tagforge-cli: ", 0), 0u) << result.err;
+        EXPECT_NE(result.err.find(what), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_FALSE(fs::exists(page_)) << what;
+    };
+    expectUsageError({"preview", "--text", "x"}, "--output");
+    for (const char* color : {"00000", "0000000", "GG0000", "#00000", "", "00 000"}) {
+        expectUsageError({"preview", "--output", page_, "--background", color}, "--background");
+    }
+    expectUsageError({"preview", "--output", page_, "--word-wrap", "--no-word-wrap"},
+                     "--word-wrap");
+    expectUsageError({"preview", "--output", page_, "--template", "--text", "x"}, "--template");
+    expectUsageError({"preview", "--output", page_, "--template", "--time", "25:00:00"}, "--time");
+    expectUsageError({"preview", "--output", page_, "--seed", "-1"}, "--seed");
+    expectUsageError({"preview", "--output", page_, "--text", "\xFF"}, "not valid UTF-8");
+    expectUsageError({"preview", "--output", page_, "--profile", (dir_ / "none.tfp").string()},
+                     "not found");
+}
+
+TEST_F(PreviewCommand, HelpNamesEveryOption) {
+    const CliResult result = Run({"preview", "--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* option :
+         {"--output", "--profile", "--text", "--template", "--time", "--background", "--word-wrap",
+          "--no-word-wrap", "--seed", "--encoding", "--help", "exit status is 2"}) {
+        EXPECT_NE(result.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(Run({"--help"}).out.find("preview"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tagforge
