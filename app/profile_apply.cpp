@@ -1,0 +1,164 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "app/text_bridge.h"
+#include "app/tform1.h"
+#include "pickers/color_panel.h"
+#include "store/ini_file.h"
+#include "store/profile.h"
+#include "store/tag_list.h"
+
+namespace tagforge {
+
+namespace {
+
+constexpr long kFontSizes = 7;
+
+void SetWhenNotEmpty(QLineEdit* edit, const std::string& value) {
+    if (!value.empty()) {
+        edit->setText(FromCp1251(value));
+    }
+}
+
+void SetWhenNotEmpty(QComboBox* combo, const std::string& value) {
+    if (!value.empty()) {
+        combo->setEditText(FromCp1251(value));
+    }
+}
+
+// Indexes outside the list select nothing.
+int ListIndex(long stored, int count) {
+    return stored >= 0 && stored < count ? static_cast<int>(stored) : -1;
+}
+
+int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries.push_back(ToCp1251(combo->itemText(i)));
+    }
+    return std::max(PickEntry(entries, wanted), 0);
+}
+
+}  // namespace
+
+bool TForm1::LoadProfile(const std::string& name) {
+    // A missing file is no error: every key then takes its default.
+    const IniFile file(ProfilesFolder() / FromCp1251(name + ".tfp").toStdString());
+    ApplyProfile(ReadProfile(file));
+    return true;
+}
+
+void TForm1::ApplyProfile(const Profile& profile) {
+    PageControl2->setCurrentWidget(profile.formActivePage == 1 ? TemplatePage : HandMadePage);
+
+    const bool haveFonts = comboboxFontName->count() > 0;
+    comboboxFontName->setEnabled(haveFonts);
+    cbFontName->setEnabled(haveFonts);
+    if (haveFonts) {
+        comboboxFontName->setCurrentIndex(MatchIgnoringCase(comboboxFontName, profile.fontName));
+        cbFontName->setChecked(profile.fontNameEnabled);
+    } else {
+        cbFontName->setChecked(false);
+    }
+    ComboBoxFontSize->setCurrentIndex(profile.fontSize >= 1 && profile.fontSize <= kFontSizes
+                                          ? static_cast<int>(profile.fontSize) - 1
+                                          : -1);
+
+    cbOtherName->setChecked(profile.otherNameEnabled);
+    cb3rdFace->setChecked(profile.other3rdFaceEnabled);
+    cbOtherNameColor->setChecked(profile.otherNameColorEnabled);
+    SetWhenNotEmpty(OtherNameNick, profile.otherName);
+    SetWhenNotEmpty(OtherNameOwnText, profile.page1OwnText);
+
+    const auto tags = ReadSortedLines(ProfilesFolder() / "tags.asc");
+    ComboBox1->setEnabled(tags.has_value());
+    CheckBox1->setEnabled(tags.has_value());
+    if (tags) {
+        ComboBox1->clear();
+        for (const std::string& tag : *tags) {
+            ComboBox1->addItem(FromCp1251(tag));
+        }
+        CheckBox1->setChecked(profile.tagEnabled);
+        ComboBox1->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
+    }
+
+    cbFontSize->setChecked(profile.fontSizeEnabled);
+    remembered_ = RememberedEffectColors{profile.solidColor, profile.gradientBeginColor,
+                                         profile.gradientEndColor, profile.alternationFirstColor,
+                                         profile.alternationSecondColor};
+    SetPanelColor(OtherNameColor, profile.otherNickColor);
+    SetPanelColor(ImOnlyForYou, profile.onlyForYouColor);
+    cbOnlyForYouColor->setChecked(profile.onlyForYouColorEnable);
+    MainText->setPlainText(FromCp1251Lines(profile.text));
+
+    cbOnlyForYou->setChecked(profile.onlyForYouEnabled);
+    // With the prefix on, an empty addressee is what the profile says; with it off, an empty
+    // value keeps what the user typed.
+    if (cbOnlyForYou->isChecked() || !profile.reciever.empty()) {
+        OnlyForYouName->setText(FromCp1251(profile.reciever));
+    }
+    ComboOnlyForYou->setEditText(FromCp1251(profile.onlyForYouModificator));
+    cbOk->setChecked(profile.okEnabled);
+    ComboBox2->setEditText(FromCp1251(profile.okType));
+    SetPanelColor(ImOkColor, profile.okColor);
+    cbOkColor->setChecked(profile.okColorEnabled);
+    cbDanceFont->setChecked(profile.jumpFontEnabled);
+    tbDanceFontRatio->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
+    cbReverseText->setChecked(profile.reverseTextEnabled);
+    cbColorMark->setChecked(profile.colorEffectEnabled);
+    {
+        // The effect panels are brought in line once, at the end.
+        const QSignalBlocker blocker(comboboxColorMark);
+        comboboxColorMark->setCurrentIndex(
+            ListIndex(profile.colorEffect, comboboxColorMark->count()));
+    }
+    cbEffect4->setChecked(profile.underLine);
+    cbEffect5->setChecked(profile.italic);
+    cbEffect6->setChecked(profile.bold);
+
+    if (PageControl2->currentWidget() == TemplatePage) {
+        switch (profile.page2ActivePage) {
+            case 1:
+                PageControl3->setCurrentWidget(SolitudePage);
+                break;
+            case 2:
+                PageControl3->setCurrentWidget(InOutPage);
+                break;
+            default:
+                // The ASCII tab stays hidden until its catalogue exists.
+                PageControl3->setCurrentWidget(KillPage);
+                break;
+        }
+    }
+    SetWhenNotEmpty(cbKillWhere, profile.where);
+    SetWhenNotEmpty(cbKillAction, profile.action);
+    SetWhenNotEmpty(cbKillTime, profile.period);
+    SetWhenNotEmpty(KillName, profile.killerName);
+    SetWhenNotEmpty(VictimName, profile.victimName);
+    SetWhenNotEmpty(cbKillReason, profile.reasonName);
+    SetWhenNotEmpty(Edit5, profile.page2OwnText);
+    SetWhenNotEmpty(SolitudeWhatDo, profile.whatDo);
+    SetWhenNotEmpty(SolitudeNick, profile.nick);
+    if (!profile.nicks.empty()) {
+        ListBox1->clear();
+        for (const std::string& nick : profile.nicks) {
+            ListBox1->addItem(FromCp1251(nick));
+        }
+    }
+    SetWhenNotEmpty(PersonallyErrorMessage, profile.personallyErrorMessage);
+    comboPersError->setCurrentIndex(ListIndex(profile.persErrorType, comboPersError->count()));
+    cbComeColor->setChecked(profile.comeColorEnabled);
+    SetPanelColor(ComeColor, profile.comeColor);
+
+    lDanceFontRatio->setText(QString::number(tbDanceFontRatio->value()));
+    comboboxColorMarkChange();
+}
+
+}  // namespace tagforge

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "format/color_code.h"
+
+class QPlainTextEdit;
+
+// Conversions at the edge between Qt's Unicode widgets and the core's Windows-1251 text.
+namespace tagforge {
+
+// Characters outside Windows-1251 become character references.
+std::string ToCp1251(const QString& text);
+QString FromCp1251(std::string_view text);
+
+// A multi-line widget's text with CR LF line breaks, and back.
+std::string ToCp1251Lines(const QString& text);
+QString FromCp1251Lines(std::string_view text);
+
+// The text of a multi-line field as typed: unlike toPlainText, non-breaking spaces stay.
+QString PlainTextOf(const QPlainTextEdit* edit);
+
+QColor ToQColor(ColorValue color);
+ColorValue FromQColor(const QColor& color);
+
+}  // namespace tagforge

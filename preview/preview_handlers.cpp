@@ -1,0 +1,46 @@
+#include <QCheckBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "app/text_bridge.h"
+#include "app/tform1.h"
+#include "pickers/color_panel.h"
+#include "preview/preview_page.h"
+#include "preview/preview_web_page.h"
+#include "store/atomic_file.h"
+
+namespace tagforge {
+
+QWidget* TForm1::CreatePreviewPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("PreviewPage"));
+    CppWebBrowser1 = new QWebEngineView;
+    CppWebBrowser1->setObjectName(QStringLiteral("CppWebBrowser1"));
+    CppWebBrowser1->setPage(new PreviewWebPage(CppWebBrowser1));
+    CppWebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(CppWebBrowser1);
+    return page;
+}
+
+void TForm1::PreviewPageShow() {
+    BuildCurrentResult();
+    const std::string text = HandMadePageActive() ? resultText_ : templateText_;
+    templateText_ = text;
+    try {
+        WritePreviewPage(programFolder_,
+                         BuildPreviewPage(text, Image2->color(), cbWordWrap->isChecked()));
+    } catch (const FileWriteError& error) {
+        // The view keeps the page it showed last.
+        services_.messages.error(this, QString::fromStdString(error.what()));
+        return;
+    }
+    const QUrl url =
+        QUrl::fromLocalFile(QString::fromStdString(PreviewPagePath(programFolder_).string()));
+    static_cast<PreviewWebPage*>(CppWebBrowser1->page())->setAllowedUrl(url);
+    CppWebBrowser1->load(url);
+}
+
+}  // namespace tagforge

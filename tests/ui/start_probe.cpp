@@ -1,0 +1,75 @@
+// Starts the program the way its entry does, over a program folder given on the command line,
+// with message boxes that print instead of waiting for a click. The start-up tests run it as a
+// second process next to themselves.
+//
+//   start_probe FOLDER [--multiload] [--hold]
+//
+// Prints "started" once the window is shown; with --multiload it then takes the single-instance
+// lock through the hidden option and prints "holding". Without --hold the window closes at once.
+#include <QCheckBox>
+#include <QTimer>
+#include <cstring>
+#include <iostream>
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "ui_test_support.h"
+
+namespace {
+
+class PrintedMessages final : public tagforge::MessageBoxes {
+  public:
+    void error(QWidget*, const QString& text) override { Print("error", text); }
+    void warning(QWidget*, const QString& text) override { Print("warning", text); }
+    void information(QWidget*, const QString& text) override { Print("information", text); }
+    bool confirm(QWidget*, const QString& text) override {
+        Print("confirm", text);
+        return false;
+    }
+
+  private:
+    static void Print(const char* kind, const QString& text) {
+        std::cout << kind << ": " << text.toStdString() << std::endl;
+    }
+};
+
+bool HasFlag(int argc, char** argv, const char* flag) {
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], flag) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << "usage: start_probe FOLDER [--multiload] [--hold]\n";
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    const bool multiload = HasFlag(argc, argv, "--multiload");
+    const bool hold = HasFlag(argc, argv, "--hold");
+    constexpr int kHoldLimitMs = 120000;
+
+    tagforge::test::FakePlatform platform;
+    PrintedMessages messages;
+    return tagforge::RunApplication(
+        argc, argv, folder,
+        [&] {
+            auto services = platform.services();
+            return tagforge::PlatformServices{services.clipboard, messages,      services.colors,
+                                              services.dialogs,   services.urls, services.clock};
+        },
+        [&](tagforge::TForm1& window) {
+            std::cout << "started" << std::endl;
+            if (multiload) {
+                window.cbMultiLoad->setChecked(true);
+                std::cout << "holding" << std::endl;
+            }
+            // A held probe still ends by itself should its test die before killing it.
+            QTimer::singleShot(hold ? kHoldLimitMs : 0, &window, &QWidget::close);
+        });
+}

@@ -1,0 +1,159 @@
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "ui_test_support.h"
+
+using tagforge::test::WindowHarness;
+
+namespace {
+
+constexpr int kProcessTimeoutMs = 60000;
+const QString kRefusal = QStringLiteral("Один экземпляр программы уже запущен");
+
+struct ProbeRun {
+    int exitCode = -1;
+    QString output;
+};
+
+QStringList ProbeArguments(const QString& folder, const QStringList& flags) {
+    return QStringList{folder} + flags;
+}
+
+// Starts the program in its own process and waits for it to end.
+ProbeRun RunProbe(const QString& folder, const QStringList& flags = {}) {
+    QProcess probe;
+    probe.start(QStringLiteral(START_PROBE_PATH), ProbeArguments(folder, flags));
+    probe.waitForFinished(kProcessTimeoutMs);
+    return {probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1,
+            QString::fromUtf8(probe.readAllStandardOutput())};
+}
+
+// Starts a copy that keeps running; returns once it has printed `line`.
+bool StartHolding(QProcess& probe, const QString& folder, const QStringList& flags,
+                  const QString& line) {
+    probe.start(QStringLiteral(START_PROBE_PATH),
+                ProbeArguments(folder, flags + QStringList{"--hold"}));
+    QString output;
+    while (!output.contains(line)) {
+        if (!probe.waitForReadyRead(kProcessTimeoutMs)) {
+            return false;
+        }
+        output += QString::fromUtf8(probe.readAllStandardOutput());
+    }
+    return true;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void firstStartCreatesProfilesAndOpensOnAbout();
+    void laterStartOpensOnTheFormattingPage();
+    void profilesFolderThatCannotBeCreatedEndsTheStart();
+    void exclusiveCopyRefusesLaterStarts();
+    void copiesWithoutTheOptionRunSideBySide();
+    void killedHolderFreesTheName();
+    void releasingWithoutHoldingTellsTheUser();
+};
+
+void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
+    WindowHarness harness;
+    QVERIFY(!std::filesystem::exists(harness.programFolder() / "Profiles"));
+    auto& window = harness.open();
+    QVERIFY(std::filesystem::is_directory(harness.programFolder() / "Profiles"));
+    QCOMPARE(window.PageControl1->currentWidget(), window.AboutPage);
+    QCOMPARE(window.Memo1->document()->blockCount(), 16);
+}
+
+void StartupTest::laterStartOpensOnTheFormattingPage() {
+    WindowHarness harness;
+    std::filesystem::create_directory(harness.programFolder() / "Profiles");
+    auto& window = harness.open();
+    QCOMPARE(window.PageControl1->currentWidget(), window.FormatPage);
+}
+
+void StartupTest::profilesFolderThatCannotBeCreatedEndsTheStart() {
+    QTemporaryDir folder;
+    std::ofstream(std::filesystem::path(folder.path().toStdString()) / "Profiles") << "a file";
+    const ProbeRun run = RunProbe(folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.output.contains(QStringLiteral("error: Cannot create ") + folder.path() +
+                                 QStringLiteral("/Profiles directory.")),
+             qPrintable(run.output));
+    QVERIFY(!run.output.contains(QStringLiteral("started")));
+}
+
+void StartupTest::exclusiveCopyRefusesLaterStarts() {
+    QTemporaryDir folder;
+    {
+        WindowHarness harness;
+        auto& window = harness.open();
+        window.cbMultiLoad->setChecked(true);
+
+        ProbeRun run = RunProbe(folder.path());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.output.trimmed(), QStringLiteral("information: ") + kRefusal);
+        // A refused start creates nothing.
+        QVERIFY(!std::filesystem::exists(std::filesystem::path(folder.path().toStdString()) /
+                                         "Profiles"));
+
+        // Unchecking releases the ownership, but the name stays taken until this copy ends.
+        window.cbMultiLoad->setChecked(false);
+        QVERIFY(harness.platform.messages.shown.empty());
+        run = RunProbe(folder.path());
+        QCOMPARE(run.exitCode, 1);
+    }
+    const ProbeRun run = RunProbe(folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.output.contains(QStringLiteral("started")), qPrintable(run.output));
+}
+
+void StartupTest::copiesWithoutTheOptionRunSideBySide() {
+    QTemporaryDir folder;
+    QProcess first;
+    QVERIFY(StartHolding(first, folder.path(), {}, QStringLiteral("started")));
+    const ProbeRun second = RunProbe(folder.path());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY(second.output.contains(QStringLiteral("started")));
+    first.kill();
+    first.waitForFinished(kProcessTimeoutMs);
+}
+
+void StartupTest::killedHolderFreesTheName() {
+    QTemporaryDir folder;
+    QProcess holder;
+    QVERIFY(StartHolding(holder, folder.path(), {QStringLiteral("--multiload")},
+                         QStringLiteral("holding")));
+    ProbeRun run = RunProbe(folder.path());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.output.contains(kRefusal));
+
+    holder.kill();
+    QVERIFY(holder.waitForFinished(kProcessTimeoutMs));
+    run = RunProbe(folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.output.contains(QStringLiteral("started")));
+}
+
+void StartupTest::releasingWithoutHoldingTellsTheUser() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    window.cbMultiLoad->setChecked(true);
+    window.cbMultiLoad->setChecked(false);
+    // The name is still held by this copy, so checking again opens it without ownership.
+    window.cbMultiLoad->setChecked(true);
+    window.cbMultiLoad->setChecked(false);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+    QCOMPARE(harness.platform.messages.shown[0].text, QStringLiteral("Не освободить мутекс"));
+    QCOMPARE(harness.platform.messages.shown[0].kind, QStringLiteral("information"));
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "app/platform_services.h"
+#include "app/tform1.h"
+
+// Test doubles of the desktop services and a window in a temporary program folder.
+namespace tagforge::test {
+
+class FakeClipboard final : public Clipboard {
+  public:
+    void setText(const QString& text) override { text_ = text; }
+    QString text() const override { return text_; }
+    bool hasText() const override { return !text_.isEmpty(); }
+
+  private:
+    QString text_;
+};
+
+struct ShownMessage {
+    QString kind;  // "error", "warning", "information" or "confirm"
+    QString text;
+};
+
+class FakeMessages final : public MessageBoxes {
+  public:
+    void error(QWidget*, const QString& text) override { shown.push_back({"error", text}); }
+    void warning(QWidget*, const QString& text) override { shown.push_back({"warning", text}); }
+    void information(QWidget*, const QString& text) override {
+        shown.push_back({"information", text});
+    }
+    bool confirm(QWidget*, const QString& text) override {
+        shown.push_back({"confirm", text});
+        return answer;
+    }
+
+    std::vector<ShownMessage> shown;
+    bool answer = true;
+};
+
+// Answers the colour dialog with `answer` (nullopt: cancelled) and records its presets.
+class FakeColorPicker final : public ColorPicker {
+  public:
+    std::optional<ColorValue> pick(QWidget*, std::optional<ColorValue> preset) override {
+        presets.push_back(preset);
+        return answer;
+    }
+
+    std::optional<ColorValue> answer;
+    std::vector<std::optional<ColorValue>> presets;
+};
+
+// Runs the program's own dialogs through a script that drives the real dialog and returns its
+// result; without a script every dialog is cancelled (result 2).
+class ScriptedDialogs final : public DialogRunner {
+  public:
+    int exec(QDialog& dialog) override {
+        ++runs;
+        lastPosition = dialog.pos();
+        if (!script) {
+            return 2;
+        }
+        dialog.show();
+        const int result = script(dialog);
+        dialog.hide();
+        return result;
+    }
+
+    std::function<int(QDialog&)> script;
+    int runs = 0;
+    QPoint lastPosition;
+};
+
+class FakeUrlOpener final : public UrlOpener {
+  public:
+    void open(const QString& address) override { opened.push_back(address); }
+    std::vector<QString> opened;
+};
+
+class FixedClock final : public Clock {
+  public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 3));
+};
+
+struct FakePlatform {
+    FakeClipboard clipboard;
+    FakeMessages messages;
+    FakeColorPicker colors;
+    ScriptedDialogs dialogs;
+    FakeUrlOpener urls;
+    FixedClock clock;
+
+    PlatformServices services() {
+        return PlatformServices{clipboard, messages, colors, dialogs, urls, clock};
+    }
+};
+
+// Types any text key by key; QTest::keyClicks takes Latin-1 only.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// A main window over a fresh temporary program folder.
+class WindowHarness {
+  public:
+    WindowHarness() { QVERIFY2(folder_.isValid(), "no temporary folder"); }
+
+    // Builds the window; call after putting files into the folder.
+    TForm1& open() {
+        window_ = std::make_unique<TForm1>(programFolder(), platform.services());
+        return *window_;
+    }
+
+    TForm1& window() { return *window_; }
+    std::filesystem::path programFolder() const { return folder_.path().toStdString(); }
+
+    FakePlatform platform;
+
+  private:
+    QTemporaryDir folder_;
+    std::unique_ptr<TForm1> window_;
+};
+
+}  // namespace tagforge::test
