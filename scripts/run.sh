@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# Builds the program and runs it.
+# Builds the program and starts it. Its data folders (Profiles, ...) live beside the executable,
+# in build/release/app.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/release -j "$(nproc)" --target tagforge-cli
+cmake --build build/release -j "$(nproc)" --target tagforge
 
-# Until the window lands, show the formatter on a sample message.
-sample=$(mktemp -d)
-trap 'rm -rf "$sample"' EXIT
-printf '[Page1]\r\nColorEffectEnabled=1\r\nColorEffect=2\r\nBold=1\r\nOkEnabled=1\r\n' \
-  >"$sample/sample.tfp"
-./build/release/cli/tagforge-cli format --profile "$sample/sample.tfp" \
-  --text "${1:-Привет, чат! 😀}"
-echo
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting TagForge on a virtual display (xvfb-run)."
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" ./build/release/app/tagforge
+fi
+exec ./build/release/app/tagforge

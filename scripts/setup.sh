@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-webengine-dev libgl-dev
-  xvfb xauth
+  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()
