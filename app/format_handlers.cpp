@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "app/result_memo.h"
 #include "app/text_bridge.h"
 #include "app/tform1.h"
 #include "format/letter_transforms.h"
@@ -40,8 +41,8 @@ void TForm1::ConnectHandMadePage() {
     connect(cbEffect4, &QCheckBox::toggled, this, &TForm1::cbEffect4Click);
     connect(cbEffect5, &QCheckBox::toggled, this, &TForm1::cbEffect5Click);
     connect(cbEffect6, &QCheckBox::toggled, this, &TForm1::cbEffect6Click);
-    connect(SpeedButton3, &QPushButton::pressed, this, &TForm1::SpeedButton3MouseDown);
-    connect(SpeedButton3, &QPushButton::released, this, &TForm1::SpeedButton3MouseUp);
+    // Any mouse button turns the caption red, not only the one that clicks.
+    SpeedButton3->installEventFilter(this);
     connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(sbClear, &QPushButton::clicked, this, &TForm1::bClearClick);
     connect(SpeedButton12, &QPushButton::clicked, this, &TForm1::SpeedButton12Click);
@@ -87,8 +88,7 @@ FormatterOptions TForm1::ReadFormatterOptions() const {
 }
 
 void TForm1::OnlyForYouNameChange() {
-    resultText_ = BuildResultText(ReadFormatterOptions(), random_);
-    ResultText->setPlainText(FromCp1251(resultText_));
+    ResultText->setBytes(BuildResultText(ReadFormatterOptions(), random_));
 }
 
 EffectPanels TForm1::CurrentEffectPanels() const {
@@ -158,7 +158,7 @@ void TForm1::Button2Click() {
     BuildCurrentResult();
     const int threshold = Threshold();
     if (HandMadePageActive()) {
-        CopyResult(resultText_, threshold);
+        CopyResult(ResultText->bytes(), threshold);
         comboboxColorMarkChange();
     } else {
         CopyResult(templateText_, threshold);

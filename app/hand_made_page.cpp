@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "app/result_memo.h"
 #include "app/tform1.h"
 #include "app/widget_factory.h"
 #include "pickers/color_panel.h"
@@ -112,9 +113,7 @@ QWidget* TForm1::CreateHandMadePage() {
     MainText = ui::Named(new QPlainTextEdit, "MainText",
                          QStringLiteral("Текст сообщения, подлежащего обработке"));
     ResultText =
-        ui::Named(new QPlainTextEdit, "ResultText", QStringLiteral("Результат обработки текста"));
-    ResultText->setReadOnly(true);
-    ResultText->hide();
+        ui::Named(new ResultMemo, "ResultText", QStringLiteral("Результат обработки текста"));
     sbClear = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
     SpeedButton12 = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
 

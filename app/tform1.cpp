@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/result_memo.h"
 #include "app/text_bridge.h"
 #include "app/widget_factory.h"
 #include "store/data_folders.h"
@@ -72,6 +73,10 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
 }
 
 TForm1::~TForm1() = default;
+
+const std::string& TForm1::resultText() const {
+    return ResultText->bytes();
+}
 
 void TForm1::FormCreate() {
     setWindowTitle(QString::fromLatin1(kApplicationTitle) + QLatin1Char(' ') +
@@ -137,7 +142,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == SpeedButton3 && event->type() == QEvent::MouseButtonPress) {
+        SpeedButton3MouseDown();
+    } else if (watched == SpeedButton3 && event->type() == QEvent::MouseButtonRelease) {
+        SpeedButton3MouseUp();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == Edit3 && mouse->button() == Qt::LeftButton) {
             Edit3Click();

@@ -26,6 +26,7 @@ class QWidget;
 namespace tagforge {
 
 class ColorPanel;
+class ResultMemo;
 struct Profile;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
@@ -46,7 +47,7 @@ class TForm1 : public QMainWindow {
 
     const std::filesystem::path& programFolder() const { return programFolder_; }
     // The texts of ResultText and TemplateText, byte for byte.
-    const std::string& resultText() const { return resultText_; }
+    const std::string& resultText() const;
     const std::string& templateText() const { return templateText_; }
     const RememberedEffectColors& rememberedColors() const { return remembered_; }
 
@@ -121,7 +122,6 @@ class TForm1 : public QMainWindow {
     PlatformServices services_;
     DefaultRandomSource random_;
     RememberedEffectColors remembered_;
-    std::string resultText_;
     std::string templateText_;
     NamedLock exclusivityLock_;
 
@@ -175,7 +175,7 @@ class TForm1 : public QMainWindow {
     QCheckBox* cbEffect5 = nullptr;
     QCheckBox* cbEffect6 = nullptr;
     QPlainTextEdit* MainText = nullptr;
-    QPlainTextEdit* ResultText = nullptr;
+    ResultMemo* ResultText = nullptr;
     QPushButton* sbClear = nullptr;
     QPushButton* SpeedButton12 = nullptr;
     QListWidget* ListBox2 = nullptr;

@@ -4,6 +4,7 @@
 #include <QWebEngineView>
 
 #include "app/text_bridge.h"
+#include "app/result_memo.h"
 #include "app/tform1.h"
 #include "pickers/color_panel.h"
 #include "preview/preview_page.h"
@@ -27,7 +28,7 @@ QWidget* TForm1::CreatePreviewPage() {
 
 void TForm1::PreviewPageShow() {
     BuildCurrentResult();
-    const std::string text = HandMadePageActive() ? resultText_ : templateText_;
+    const std::string text = HandMadePageActive() ? ResultText->bytes() : templateText_;
     templateText_ = text;
     try {
         WritePreviewPage(programFolder_,

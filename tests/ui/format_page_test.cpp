@@ -11,6 +11,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "app/result_memo.h"
 #include "app/text_bridge.h"
 #include "pickers/color_panel.h"
 #include "ui_test_support.h"
@@ -355,6 +356,10 @@ void FormatPageTest::feedbackCaptions() {
     QTest::mousePress(window.SpeedButton3, Qt::LeftButton);
     QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::red));
     QTest::mouseRelease(window.SpeedButton3, Qt::LeftButton);
+    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    QTest::mousePress(window.SpeedButton3, Qt::RightButton);
+    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    QTest::mouseRelease(window.SpeedButton3, Qt::RightButton);
     QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::black));
 }
 

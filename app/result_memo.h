@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace tagforge {
+
+// The formatter's result: a read-only memo the user never sees. It keeps the Windows-1251 bytes
+// as they are, because laying out a multi-megabyte single-line result in a text editor would
+// make every copy of a long message take seconds.
+class ResultMemo final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ResultMemo(QWidget* parent = nullptr);
+
+    const std::string& bytes() const { return bytes_; }
+    void setBytes(std::string bytes) { bytes_ = std::move(bytes); }
+    QString toPlainText() const;
+    bool isReadOnly() const { return true; }
+
+  private:
+    std::string bytes_;
+};
+
+}  // namespace tagforge

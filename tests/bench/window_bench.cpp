@@ -1,0 +1,81 @@
+// Times what the user waits for in the window on long messages: a copy and a preview, each with
+// the whole rebuild of the result. Prints one line per message size.
+//
+//   tagforge_window_bench [--quick]
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app/qt_platform_services.h"
+#include "app/tform1.h"
+
+namespace {
+
+// Cyrillic letters in lines of 50, like a long chat message.
+QString Message(int letters) {
+    QString text;
+    text.reserve(letters);
+    for (int i = 0; i < letters; ++i) {
+        text += i % 50 == 49 ? QChar(u'\n') : QChar(0x0430 + i % 32);
+    }
+    return text;
+}
+
+// The clipboard is the desktop's; here only the time to hand the text over is of interest.
+class DiscardingClipboard final : public tagforge::Clipboard {
+  public:
+    void setText(const QString& text) override { size_ = text.size(); }
+    QString text() const override { return {}; }
+    bool hasText() const override { return size_ > 0; }
+
+  private:
+    qsizetype size_ = 0;
+};
+
+double Milliseconds(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    tagforge::QtMessageBoxes messages;
+    tagforge::QtColorPicker colors;
+    tagforge::QtDialogRunner dialogs;
+    tagforge::QtUrlOpener urls;
+    tagforge::SystemClock clock;
+    DiscardingClipboard clipboard;
+    const tagforge::PlatformServices services{clipboard, messages, colors, dialogs, urls, clock};
+
+    std::printf("%10s %14s %10s %12s\n", "letters", "result bytes", "copy ms", "preview ms");
+    const std::vector<int> sizes =
+        quick ? std::vector<int>{1024} : std::vector<int>{1024, 65536, 1048576};
+    for (const int letters : sizes) {
+        QTemporaryDir folder;
+        tagforge::TForm1 window(folder.path().toStdString(), services);
+        window.MainText->setPlainText(Message(letters));
+        window.cbColorMark->setChecked(true);
+        window.comboboxColorMark->setCurrentIndex(2);
+
+        QElapsedTimer timer;
+        timer.start();
+        window.Button2Click();
+        const double copy = Milliseconds(timer);
+        timer.restart();
+        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        const double preview = Milliseconds(timer);
+        std::printf("%10d %14zu %10.1f %12.1f\n", letters, window.resultText().size(), copy,
+                    preview);
+    }
+    return 0;
+}

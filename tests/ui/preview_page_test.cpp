@@ -1,0 +1,380 @@
+#include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QList>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <filesystem>
+
+#include "app/text_bridge.h"
+#include "pickers/color_panel.h"
+#include "preview/about_text.h"
+#include "ui_test_support.h"
+
+namespace tagforge {
+
+namespace {
+
+using test::WindowHarness;
+
+constexpr int kLoadTimeoutMs = 20000;
+
+QString PreviewPath(const WindowHarness& harness) {
+    return QString::fromStdString((harness.programFolder() / "preview.htm").string());
+}
+
+QByteArray ReadPreview(const WindowHarness& harness) {
+    QFile file(PreviewPath(harness));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+// The lines of the page; every one must end with CR LF, so the text after the last is empty.
+QList<QByteArray> PageLines(const QByteArray& page) {
+    QList<QByteArray> lines = page.split('\n');
+    if (lines.isEmpty() || !lines.last().isEmpty()) {
+        return {"<page does not end with a line break>"};
+    }
+    lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r')) {
+            return {"<line without CR: " + line + ">"};
+        }
+        line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray Cp1251(const QString& text) {
+    return Bytes(ToCp1251(text));
+}
+
+// Shows the preview page; coming from another page, so that it is shown anew.
+void ShowPreview(TForm1& window) {
+    if (window.PageControl1->currentWidget() == window.PreviewPage) {
+        window.PageControl1->setCurrentWidget(window.FormatPage);
+    }
+    window.PageControl1->setCurrentWidget(window.PreviewPage);
+}
+
+void ShowAbout(TForm1& window) {
+    if (window.PageControl1->currentWidget() == window.AboutPage) {
+        window.PageControl1->setCurrentWidget(window.FormatPage);
+    }
+    window.PageControl1->setCurrentWidget(window.AboutPage);
+}
+
+// A window that starts on the formatting page: the profiles folder exists, so it is no first
+// start.
+TForm1& OpenOnFormatPage(WindowHarness& harness) {
+    std::filesystem::create_directories(harness.programFolder() / "Profiles");
+    TForm1& window = harness.open();
+    return window;
+}
+
+}  // namespace
+
+class PreviewPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The page written for the preview
+
+    void pageWithoutWordWrap() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        QCOMPARE(window.PageControl1->currentWidget(), window.FormatPage);
+        window.cbWordWrap->setChecked(false);
+        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        QVERIFY(!QFile::exists(PreviewPath(harness)));
+        ShowPreview(window);
+        const QList<QByteArray> expected = {
+            "<HTML>",
+            "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+            "charset=windows-1251\"></HEAD>",
+            "<BODY BGCOLOR=000000>",
+            "<NOBR>",
+            "<FONT COLOR=FFFFFF>",
+            "a <IMAGE SRC=\"Smiles\\smile.GIF\"> b",
+            "</FONT>",
+            "</BODY>",
+            "</HTML>",
+        };
+        QCOMPARE(PageLines(ReadPreview(harness)), expected);
+    }
+
+    void wordWrapLeavesOutNobr() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(window.cbWordWrap->isChecked());
+        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        ShowPreview(window);
+        const QList<QByteArray> expected = {
+            "<HTML>",
+            "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+            "charset=windows-1251\"></HEAD>",
+            "<BODY BGCOLOR=000000>",
+            "<FONT COLOR=FFFFFF>",
+            "a <IMAGE SRC=\"Smiles\\smile.GIF\"> b",
+            "</FONT>",
+            "</BODY>",
+            "</HTML>",
+        };
+        QCOMPARE(PageLines(ReadPreview(harness)), expected);
+    }
+
+    void textColourContrastsWithTheBackground_data() {
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("font");
+        QTest::newRow("yellow") << 255 << 255 << 0 << QByteArray("<BODY BGCOLOR=FFFF00>")
+                                << QByteArray("<FONT COLOR=000000>");
+        QTest::newRow("orange") << 255 << 0x7F << 0 << QByteArray("<BODY BGCOLOR=FF7F00>")
+                                << QByteArray("<FONT COLOR=FFFFFF>");
+        QTest::newRow("green 80") << 0 << 0x80 << 0x10 << QByteArray("<BODY BGCOLOR=008010>")
+                                  << QByteArray("<FONT COLOR=000000>");
+    }
+
+    void textColourContrastsWithTheBackground() {
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, font);
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        window.cbWordWrap->setChecked(false);
+        window.SetPanelColor(window.Image2, MakeColor(red, green, blue));
+        ShowPreview(window);
+        const QList<QByteArray> lines = PageLines(ReadPreview(harness));
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines[2], body);
+        QCOMPARE(lines[3], QByteArray("<NOBR>"));
+        QCOMPARE(lines[4], font);
+    }
+
+    void pageIsWindows1251() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        window.MainText->setPlainText(QStringLiteral("Привет"));
+        ShowPreview(window);
+        const QByteArray page = ReadPreview(harness);
+        const QByteArray cp1251 = Cp1251(QStringLiteral("Привет"));
+        QCOMPARE(cp1251, QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2"));
+        QVERIFY(page.contains(cp1251));
+        QVERIFY(!page.contains(QStringLiteral("Привет").toUtf8()));
+        QCOMPARE(PageLines(page).value(4), cp1251);
+    }
+
+    // Which text is shown
+
+    void handMadePageShowsTheFormattersResult() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        ShowPreview(window);
+        QCOMPARE(PageLines(ReadPreview(harness)).value(4),
+                 QByteArray("a <IMAGE SRC=\"Smiles\\smile.GIF\"> b"));
+        QCOMPARE(Bytes(window.resultText()), QByteArray("a [::smile::] b"));
+        QCOMPARE(Bytes(window.templateText()), QByteArray("a [::smile::] b"));
+
+        // The message is read again each time the preview is shown.
+        window.MainText->setPlainText(QStringLiteral("Привет"));
+        ShowPreview(window);
+        QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(QStringLiteral("Привет")));
+        QCOMPARE(Bytes(window.templateText()), Cp1251(QStringLiteral("Привет")));
+    }
+
+    void templatesPageShowsTheTemplateLineOfTheMoment() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        window.MainText->setPlainText(QStringLiteral("hello"));
+        window.PageControl3->setCurrentWidget(window.KillPage);
+        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        window.KillName->setText(QStringLiteral("Модер"));
+        window.VictimName->setText(QStringLiteral("Гость"));
+        harness.platform.clock.time.setTime(QTime(18, 30, 15));
+        ShowPreview(window);
+        const QString expected = QStringLiteral(
+            "<br><font color=ffff33 size=-1><font color=f2aea0> 18:30:15 и <font "
+            "color=ffff33>Модер</font>  <font color=99ff33>Гость</font> . Причина: </font><font "
+            "color=808080></font></font>");
+        QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(expected));
+        QCOMPARE(FromCp1251(window.templateText()), expected);
+
+        // The solitude tab shows its own line.
+        window.PageControl3->setCurrentWidget(window.SolitudePage);
+        window.SolitudeNick->setText(QStringLiteral("Лиса"));
+        QTest::mouseClick(window.SpeedButton4, Qt::LeftButton);
+        window.SolitudeWhatDo->setText(QStringLiteral("спит"));
+        ShowPreview(window);
+        const QString solitude =
+            QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> спит</font>");
+        QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(solitude));
+        QCOMPARE(FromCp1251(window.templateText()), solitude);
+    }
+
+    // Failures and the web view
+
+    void unwritablePageShowsAnErrorAndKeepsTheView() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        QSignalSpy loaded(window.CppWebBrowser1, &QWebEngineView::loadFinished);
+        window.MainText->setPlainText(QStringLiteral("first"));
+        ShowPreview(window);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
+        const QUrl before = window.CppWebBrowser1->url();
+        QCOMPARE(before, QUrl::fromLocalFile(PreviewPath(harness)));
+
+        window.PageControl1->setCurrentWidget(window.FormatPage);
+        QVERIFY(QFile::remove(PreviewPath(harness)));
+        QVERIFY(QDir(QString::fromStdString(harness.programFolder().string()))
+                    .mkdir(QStringLiteral("preview.htm")));
+        window.MainText->setPlainText(QStringLiteral("second"));
+        const qsizetype loadsBefore = loaded.count();
+        window.PageControl1->setCurrentWidget(window.PreviewPage);
+
+        const auto& shown = harness.platform.messages.shown;
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].kind, QStringLiteral("error"));
+        QVERIFY2(shown[0].text.contains(QStringLiteral("preview.htm")), qPrintable(shown[0].text));
+        QCOMPARE(window.CppWebBrowser1->url(), before);
+        QTest::qWait(300);
+        QCOMPARE(loaded.count(), loadsBefore);
+        QCOMPARE(window.CppWebBrowser1->url(), before);
+        // Nothing is left beside it.
+        const QStringList left = QDir(QString::fromStdString(harness.programFolder().string()))
+                                     .entryList(QDir::Files | QDir::NoDotAndDotDot);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
+    }
+
+    void unwritablePageOnFirstShowing() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(QDir(QString::fromStdString(harness.programFolder().string()))
+                    .mkdir(QStringLiteral("preview.htm")));
+        ShowPreview(window);
+        const auto& shown = harness.platform.messages.shown;
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].kind, QStringLiteral("error"));
+        QVERIFY2(shown[0].text.contains(QStringLiteral("preview.htm")), qPrintable(shown[0].text));
+        QVERIFY(window.CppWebBrowser1->url().isEmpty());
+    }
+
+    void viewLoadsTheWrittenPage() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        window.MainText->setPlainText(QStringLiteral("Привет, мир"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy loaded(window.CppWebBrowser1, &QWebEngineView::loadFinished);
+        ShowPreview(window);
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
+        QCOMPARE(loaded.at(0).at(0).toBool(), true);
+        QCOMPARE(window.CppWebBrowser1->url(), QUrl::fromLocalFile(PreviewPath(harness)));
+
+        // The page is read as Windows-1251.
+        QString shownText;
+        bool answered = false;
+        window.CppWebBrowser1->page()->toPlainText([&](const QString& text) {
+            shownText = text;
+            answered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, kLoadTimeoutMs);
+        QVERIFY2(shownText.contains(QStringLiteral("Привет, мир")), qPrintable(shownText));
+    }
+
+    // About
+
+    void aboutPageShowsItsText() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(window.Memo1->toPlainText().isEmpty());
+        ShowAbout(window);
+        const std::vector<std::string>& lines = AboutLines();
+        QCOMPARE(lines.size(), std::size_t{16});
+        QTextDocument* document = window.Memo1->document();
+        QCOMPARE(document->blockCount(), 16);
+        QCOMPARE(document->firstBlock().text(), QStringLiteral("Всем привет !"));
+        for (int i = 0; i < 16; ++i) {
+            QCOMPARE(document->findBlockByNumber(i).text(),
+                     FromCp1251(lines[static_cast<std::size_t>(i)]));
+        }
+        QVERIFY(window.Memo1->isReadOnly());
+
+        ShowAbout(window);
+        QCOMPARE(window.Memo1->document()->blockCount(), 16);
+        QCOMPARE(window.Memo1->document()->firstBlock().text(), QStringLiteral("Всем привет !"));
+    }
+
+    void firstStartOpensOnTheAboutText() {
+        WindowHarness harness;
+        TForm1& window = harness.open();
+        QCOMPARE(window.PageControl1->currentWidget(), window.AboutPage);
+        QCOMPARE(window.Memo1->document()->blockCount(), 16);
+        ShowAbout(window);
+        QCOMPARE(window.Memo1->document()->blockCount(), 16);
+    }
+
+    void contactFields() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        const QString email =
+            QString::fromLatin1(kMakerEmail.data(), static_cast<qsizetype>(kMakerEmail.size()));
+        const QString home = QString::fromLatin1(kMakerHomePage.data(),
+                                                 static_cast<qsizetype>(kMakerHomePage.size()));
+        const QString icq =
+            QString::fromLatin1(kMakerIcq.data(), static_cast<qsizetype>(kMakerIcq.size()));
+        QCOMPARE(window.Edit3->text(), email);
+        QCOMPARE(window.Edit4->text(), home);
+        QVERIFY(home.startsWith(QStringLiteral("http://")));
+        QCOMPARE(window.Edit2->text(), QStringLiteral("ICQ: ") + icq);
+        QCOMPARE(window.Edit3->toolTip(), QStringLiteral("Напиши письмецо"));
+        QCOMPARE(window.Edit4->toolTip(), QStringLiteral("Зайди на домашнюю страницу"));
+        QCOMPARE(window.Edit2->toolTip(), QStringLiteral("Постучись в аську"));
+    }
+
+    void contactClicks() {
+        WindowHarness harness;
+        TForm1& window = OpenOnFormatPage(harness);
+        ShowAbout(window);
+        auto& opened = harness.platform.urls.opened;
+
+        QTest::mouseClick(window.Edit3, Qt::LeftButton);
+        QCOMPARE(opened.size(), std::size_t{1});
+        QCOMPARE(opened[0], QStringLiteral("mailto:") + window.Edit3->text() +
+                                QStringLiteral("?subject=Orbel%20TagForge"));
+
+        QTest::mouseClick(window.Edit4, Qt::LeftButton);
+        QCOMPARE(opened.size(), std::size_t{2});
+        QCOMPARE(opened[1], window.Edit4->text());
+        QVERIFY(opened[1].startsWith(QStringLiteral("http://")));
+
+        QTest::mouseClick(window.Edit2, Qt::LeftButton);
+        QCOMPARE(opened.size(), std::size_t{2});
+    }
+};
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::PreviewPageTest)
+#include "preview_page_test.moc"
