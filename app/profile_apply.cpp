@@ -40,6 +40,7 @@ int ListIndex(long stored, int count) {
 
 int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
     std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(combo->count()));
     for (int i = 0; i < combo->count(); ++i) {
         entries.push_back(ToCp1251(combo->itemText(i)));
     }

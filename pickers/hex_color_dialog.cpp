@@ -49,7 +49,7 @@ QChar TypedCharacter(const QKeyEvent& event) {
     }
     const QChar ch = event.text().at(0);
     const char16_t upper = ch.toUpper().unicode();
-    if ((event.modifiers() & Qt::ControlModifier) && upper >= u'A' && upper <= u'Z') {
+    if (event.modifiers().testFlag(Qt::ControlModifier) && upper >= u'A' && upper <= u'Z') {
         return QChar(static_cast<char16_t>(upper - u'A' + 1));
     }
     return ch;

@@ -3,6 +3,8 @@
 namespace tagforge {
 
 const std::vector<std::string>& AboutLines() {
+    // Long lines are split into adjacent literals on purpose.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     static const std::vector<std::string> lines = {
         // Всем привет !
         "\xC2\xF1\xE5\xEC \xEF\xF0\xE8\xE2\xE5\xF2 !",
@@ -80,6 +82,7 @@ const std::vector<std::string>& AboutLines() {
         // ваш Orbel.
         "\xE2\xE0\xF8 Orbel.",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     return lines;
 }
 

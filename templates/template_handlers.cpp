@@ -66,6 +66,7 @@ void TForm1::cbKillWhereChange() {
 
 void TForm1::SolitudeOwnTextChange() {
     std::vector<std::string> nicks;
+    nicks.reserve(static_cast<std::size_t>(ListBox1->count()));
     for (int i = 0; i < ListBox1->count(); ++i) {
         nicks.push_back(ToCp1251(ListBox1->item(i)->text()));
     }
