@@ -104,6 +104,10 @@ QWidget* TForm1::CreateFormatPage() {
     SpeedButton2 = ui::FlatButton("SpeedButton2", QStringLiteral("Сохранить"),
                                   QStringLiteral("Сохранить профиль"));
 
+    // The profile commands are not there yet; buttons that did nothing would only mislead.
+    SpeedButton1->setEnabled(false);
+    SpeedButton2->setEnabled(false);
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(SpeedButton3);
     bottom->addStretch();
