@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTabWidget>
@@ -54,6 +56,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void realProgramKeepsItsDataBesideItself();
     void firstStartCreatesProfilesAndOpensOnAbout();
     void laterStartOpensOnTheFormattingPage();
     void profilesFolderThatCannotBeCreatedEndsTheStart();
@@ -62,6 +65,24 @@ class StartupTest : public QObject {
     void killedHolderFreesTheName();
     void releasingWithoutHoldingTellsTheUser();
 };
+
+void StartupTest::realProgramKeepsItsDataBesideItself() {
+    // The installed program finds its folder from its own executable, wherever it is started.
+    QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("tagforge"));
+    QVERIFY(QFile::copy(QStringLiteral(TAGFORGE_PATH), program));
+    QTemporaryDir elsewhere;
+    QProcess process;
+    process.setWorkingDirectory(elsewhere.path());
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(folder.filePath(QStringLiteral("Profiles"))).exists(),
+                             kProcessTimeoutMs);
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+    QCOMPARE(process.state(), QProcess::Running);
+    process.kill();
+    process.waitForFinished(kProcessTimeoutMs);
+}
 
 void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
     WindowHarness harness;
