@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/tform1.h"
 #include "app/widget_factory.h"
@@ -19,6 +20,7 @@ constexpr int kDefaultThreshold = 900;
 constexpr int kPreviewPanelWidth = 240;
 constexpr int kPreviewPanelHeight = 21;
 constexpr int kArrowsWidth = 18;
+constexpr int kCaptionMargin = 10;
 
 }  // namespace
 
@@ -50,7 +52,9 @@ QWidget* TForm1::CreateSettingsPage() {
 
     Image2 = ui::Named(new ColorPanel, "Image2");
     Image2->setCaption(QStringLiteral("Цвет фона предварительного просмотра"));
-    Image2->setFixedSize(kPreviewPanelWidth, kPreviewPanelHeight);
+    const int captionWidth = Image2->fontMetrics().horizontalAdvance(Image2->caption());
+    Image2->setFixedSize(std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin),
+                         kPreviewPanelHeight);
     SetPanelColor(Image2, FromColorCode("000000"));
     cbWordWrap = ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
     cbWordWrap->setChecked(true);
