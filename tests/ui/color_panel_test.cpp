@@ -57,7 +57,9 @@ class ColorPanelTest : public QObject {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor pixel = image.pixelColor(x, y);
-                textPixels += pixel.red() > 200 && pixel.green() > 200 && pixel.blue() < 80;
+                if (pixel.red() > 200 && pixel.green() > 200 && pixel.blue() < 80) {
+                    ++textPixels;
+                }
             }
         }
         QVERIFY2(textPixels > 10, qPrintable(QString::number(textPixels)));

@@ -31,7 +31,9 @@ void Copy(tagforge::TForm1& window) {
 int Warnings(const WindowHarness& harness) {
     int count = 0;
     for (const auto& message : harness.platform.messages.shown) {
-        count += message.kind == QLatin1String("warning") && message.text == kThresholdWarning;
+        if (message.kind == QLatin1String("warning") && message.text == kThresholdWarning) {
+            ++count;
+        }
     }
     return count;
 }

@@ -29,6 +29,8 @@ namespace {
 using test::WindowHarness;
 
 constexpr int kLoadTimeoutMs = 20000;
+constexpr char kHeadLine[] =
+    "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></HEAD>";
 
 QString PreviewPath(const WindowHarness& harness) {
     return QString::fromStdString((harness.programFolder() / "preview.htm").string());
@@ -107,8 +109,7 @@ class PreviewPageTest : public QObject {
         ShowPreview(window);
         const QList<QByteArray> expected = {
             "<HTML>",
-            "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-            "charset=windows-1251\"></HEAD>",
+            kHeadLine,
             "<BODY BGCOLOR=000000>",
             "<NOBR>",
             "<FONT COLOR=FFFFFF>",
@@ -128,8 +129,7 @@ class PreviewPageTest : public QObject {
         ShowPreview(window);
         const QList<QByteArray> expected = {
             "<HTML>",
-            "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-            "charset=windows-1251\"></HEAD>",
+            kHeadLine,
             "<BODY BGCOLOR=000000>",
             "<FONT COLOR=FFFFFF>",
             "a <IMAGE SRC=\"Smiles\\smile.GIF\"> b",

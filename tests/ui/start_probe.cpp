@@ -19,10 +19,12 @@ namespace {
 
 class PrintedMessages final : public tagforge::MessageBoxes {
   public:
-    void error(QWidget*, const QString& text) override { Print("error", text); }
-    void warning(QWidget*, const QString& text) override { Print("warning", text); }
-    void information(QWidget*, const QString& text) override { Print("information", text); }
-    bool confirm(QWidget*, const QString& text) override {
+    void error(QWidget* /*parent*/, const QString& text) override { Print("error", text); }
+    void warning(QWidget* /*parent*/, const QString& text) override { Print("warning", text); }
+    void information(QWidget* /*parent*/, const QString& text) override {
+        Print("information", text);
+    }
+    bool confirm(QWidget* /*parent*/, const QString& text) override {
         Print("confirm", text);
         return false;
     }
