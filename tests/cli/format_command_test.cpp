@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_test_fixture.h"
 #include "format/cp1251.h"
 #include "format/effect_selection.h"
 #include "format/random_source.h"
@@ -18,80 +19,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
+using test::CliResult;
+using test::ReadAll;
+using test::WriteAll;
 
 std::string Cp1251(const std::string& utf8) {
     return *Utf8ToCp1251(utf8);
 }
 
-class FormatCommand : public ::testing::Test {
+class FormatCommand : public test::CliTest {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tagforge-cli-test-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Writes a profile from UTF-8 lines, stored as the program stores them: Windows-1251, CR LF.
-    std::string Profile(const std::string& name, const std::vector<std::string>& lines) {
-        std::string content;
-        for (const std::string& line : lines) {
-            content += Cp1251(line) + "\r\n";
-        }
-        const fs::path path = dir_ / name;
-        WriteAll(path, content);
-        return path.string();
-    }
-
-    CliResult Run(const std::vector<std::string>& args, const std::string& input = "") {
-        std::string command = Quote(TAGFORGE_CLI_PATH);
-        for (const std::string& arg : args) {
-            command += " " + Quote(arg);
-        }
-        WriteAll(dir_ / "stdin", input);
-        command += " <" + Quote((dir_ / "stdin").string()) + " >" +
-                   Quote((dir_ / "stdout").string()) + " 2>" + Quote((dir_ / "stderr").string());
-        const int status = std::system(command.c_str());
-        CliResult result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadAll(dir_ / "stdout");
-        result.err = ReadAll(dir_ / "stderr");
-        return result;
-    }
-
     std::string Format(const std::vector<std::string>& args, const std::string& input = "") {
         const CliResult result = Run(args, input);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.err, "");
         return result.out;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(FormatCommand, WorkedResultsFromProfiles) {

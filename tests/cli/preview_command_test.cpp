@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../core/test_text.h"
+#include "cli_test_fixture.h"
 
 namespace tagforge {
 namespace {
@@ -19,29 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::W;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
+using test::CliResult;
+using test::ReadAll;
+using test::WriteAll;
 
 // The page's lines; each must end in CR LF.
 std::vector<std::string> PageLines(const std::string& page) {
@@ -59,42 +40,11 @@ std::vector<std::string> PageLines(const std::string& page) {
 const std::string kHead =
     "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></HEAD>";
 
-class PreviewCommand : public ::testing::Test {
+class PreviewCommand : public test::CliTest {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tagforge-cli-preview-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        CliTest::SetUp();
         page_ = (dir_ / "preview.htm").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Writes a profile from UTF-8 lines as the program stores it: Windows-1251, CR LF.
-    std::string Profile(const std::string& name, const std::vector<std::string>& lines) {
-        std::string content;
-        for (const std::string& line : lines) {
-            content += W(line) + "\r\n";
-        }
-        const fs::path path = dir_ / name;
-        WriteAll(path, content);
-        return path.string();
-    }
-
-    CliResult Run(const std::vector<std::string>& args) {
-        std::string command = Quote(TAGFORGE_CLI_PATH);
-        for (const std::string& arg : args) {
-            command += " " + Quote(arg);
-        }
-        command += " </dev/null >" + Quote((dir_ / "stdout").string()) + " 2>" +
-                   Quote((dir_ / "stderr").string());
-        const int status = std::system(command.c_str());
-        CliResult result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadAll(dir_ / "stdout");
-        result.err = ReadAll(dir_ / "stderr");
-        return result;
     }
 
     // Runs a preview into page_ and gives the lines of the page written.
@@ -107,7 +57,6 @@ class PreviewCommand : public ::testing::Test {
         return PageLines(ReadAll(page_));
     }
 
-    fs::path dir_;
     std::string page_;
 };
 
@@ -187,7 +136,7 @@ TEST_F(PreviewCommand, ReplacesAnOldPage) {
         entries.push_back(entry.path().filename().string());
     }
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"preview.htm", "stderr", "stdout"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{"preview.htm", "stderr", "stdin", "stdout"}));
 }
 
 TEST_F(PreviewCommand, UnwritablePageFailsWithTheMessage) {

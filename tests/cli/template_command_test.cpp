@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../core/test_text.h"
+#include "cli_test_fixture.h"
 
 namespace tagforge {
 namespace {
@@ -20,29 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::W;
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
+using test::CliResult;
+using test::ReadAll;
+using test::WriteAll;
 
 const std::string kKillLine =
     "Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас 09:05:03 и <font "
@@ -54,43 +35,8 @@ const std::vector<std::string> kKillProfile = {
     "Action=удаляет",   "Period=на 5 минут",   "KillerName=\"Модер\"",
     "VictimName=Гость", "ReasonName=\"Флуд\"", "OwnText=\"Привет\""};
 
-class TemplateCommand : public ::testing::Test {
+class TemplateCommand : public test::CliTest {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tagforge-cli-template-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Writes a profile from UTF-8 lines as the program stores it: Windows-1251, CR LF.
-    std::string Profile(const std::string& name, const std::vector<std::string>& lines) {
-        std::string content;
-        for (const std::string& line : lines) {
-            content += W(line) + "\r\n";
-        }
-        const fs::path path = dir_ / name;
-        WriteAll(path, content);
-        return path.string();
-    }
-
-    CliResult Run(const std::vector<std::string>& args) {
-        std::string command = Quote(TAGFORGE_CLI_PATH);
-        for (const std::string& arg : args) {
-            command += " " + Quote(arg);
-        }
-        command += " </dev/null >" + Quote((dir_ / "stdout").string()) + " 2>" +
-                   Quote((dir_ / "stderr").string());
-        const int status = std::system(command.c_str());
-        CliResult result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadAll(dir_ / "stdout");
-        result.err = ReadAll(dir_ / "stderr");
-        return result;
-    }
-
     // The line for a profile at 21:07:30, printed as UTF-8.
     std::string Line(const std::vector<std::string>& profileLines) {
         const std::string profile = Profile("p.tfp", profileLines);
@@ -99,8 +45,6 @@ class TemplateCommand : public ::testing::Test {
         EXPECT_EQ(result.err, "");
         return result.out;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(TemplateCommand, KillLineWorkedExample) {
