@@ -24,19 +24,6 @@ using test::CliResult;
 using test::ReadAll;
 using test::WriteAll;
 
-// The page's lines; each must end in CR LF.
-std::vector<std::string> PageLines(const std::string& page) {
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    for (std::size_t end = page.find("\r\n"); end != std::string::npos;
-         end = page.find("\r\n", begin)) {
-        lines.push_back(page.substr(begin, end - begin));
-        begin = end + 2;
-    }
-    EXPECT_EQ(begin, page.size()) << "the page does not end in CR LF";
-    return lines;
-}
-
 const std::string kHead =
     "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></HEAD>";
 
@@ -54,7 +41,7 @@ class PreviewCommand : public test::CliTest {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, "");
-        return PageLines(ReadAll(page_));
+        return test::CrLfLines(ReadAll(page_));
     }
 
     std::string page_;
@@ -130,7 +117,7 @@ TEST_F(PreviewCommand, TemplateLineInsteadOfTheMessage) {
 TEST_F(PreviewCommand, ReplacesAnOldPage) {
     WriteAll(page_, "an old and much longer page than the new one will be, by far");
     Preview({"--text", "new"});
-    EXPECT_EQ(PageLines(ReadAll(page_))[4], "new");
+    EXPECT_EQ(test::CrLfLines(ReadAll(page_))[4], "new");
     std::vector<std::string> entries;
     for (const auto& entry : fs::directory_iterator(dir_)) {
         entries.push_back(entry.path().filename().string());

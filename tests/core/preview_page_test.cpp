@@ -15,18 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> PageLines(const std::string& page) {
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    for (std::size_t end = page.find("\r\n"); end != std::string::npos;
-         end = page.find("\r\n", begin)) {
-        lines.push_back(page.substr(begin, end - begin));
-        begin = end + 2;
-    }
-    EXPECT_EQ(begin, page.size()) << "the last line has no CR LF";
-    return lines;
-}
-
 const std::string kHead =
     "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></HEAD>";
 
@@ -71,7 +59,7 @@ TEST(PreviewPage, BlackBackgroundWithoutWordWrap) {
                                                "</FONT>",
                                                "</BODY>",
                                                "</HTML>"};
-    EXPECT_EQ(PageLines(BuildPreviewPage("hello", kBlack, false)), expected);
+    EXPECT_EQ(test::CrLfLines(BuildPreviewPage("hello", kBlack, false)), expected);
 }
 
 TEST(PreviewPage, WordWrapLeavesOutNobr) {
@@ -83,17 +71,17 @@ TEST(PreviewPage, WordWrapLeavesOutNobr) {
                                                "</FONT>",
                                                "</BODY>",
                                                "</HTML>"};
-    EXPECT_EQ(PageLines(BuildPreviewPage("[::s::]", MakeColor(255, 255, 0), true)), expected);
+    EXPECT_EQ(test::CrLfLines(BuildPreviewPage("[::s::]", MakeColor(255, 255, 0), true)), expected);
 }
 
 TEST(PreviewPage, TextColourReadableOnTheBackground) {
     const auto fontLine = [](ColorValue background) {
-        return PageLines(BuildPreviewPage("t", background, true))[3];
+        return test::CrLfLines(BuildPreviewPage("t", background, true))[3];
     };
     EXPECT_EQ(fontLine(MakeColor(255, 127, 0)), "<FONT COLOR=FFFFFF>");
     EXPECT_EQ(fontLine(MakeColor(0, 128, 0)), "<FONT COLOR=000000>");
     EXPECT_EQ(fontLine(kWhite), "<FONT COLOR=000000>");
-    EXPECT_EQ(PageLines(BuildPreviewPage("t", MakeColor(0x12, 0x34, 0x56), true))[2],
+    EXPECT_EQ(test::CrLfLines(BuildPreviewPage("t", MakeColor(0x12, 0x34, 0x56), true))[2],
               "<BODY BGCOLOR=123456>");
 }
 

@@ -24,6 +24,22 @@ inline std::string U(std::string_view cp1251) {
     return Cp1251ToUtf8(cp1251);
 }
 
+// The CR LF-terminated lines of a page. Text after the last CR LF comes back as one more line
+// marked as unterminated, so a comparison with the expected lines fails on it.
+inline std::vector<std::string> CrLfLines(const std::string& page) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    for (std::size_t end = page.find("\r\n"); end != std::string::npos;
+         end = page.find("\r\n", begin)) {
+        lines.push_back(page.substr(begin, end - begin));
+        begin = end + 2;
+    }
+    if (begin != page.size()) {
+        lines.push_back("<no CR LF after: " + page.substr(begin) + ">");
+    }
+    return lines;
+}
+
 // Hands out the numbers a test lists, in order, then repeats the last one.
 class ScriptedRandom final : public RandomSource {
   public:
