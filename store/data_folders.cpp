@@ -79,6 +79,20 @@ int ListDataFiles(std::vector<std::string>& list, const fs::path& programFolder,
     return preferred == list.end() ? 0 : static_cast<int>(preferred - list.begin());
 }
 
+fs::path DataFilePath(const fs::path& programFolder, std::string_view folderName,
+                      std::string_view fileName) {
+    const fs::path folder = programFolder / fs::path(folderName);
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        const auto name = Utf8ToCp1251(entries->path().filename().string());
+        if (name && EqualsNoCaseCp1251(*name, fileName)) {
+            return entries->path();
+        }
+    }
+    return folder / fs::path(Cp1251ToUtf8(fileName));
+}
+
 ValidatedName IsValidDataName(std::string_view text) {
     while (!text.empty() && IsTrimmed(text.front())) {
         text.remove_prefix(1);

@@ -28,6 +28,12 @@ int ListDataFiles(std::vector<std::string>& list, const std::filesystem::path& p
                   std::string_view folderName, std::string_view preferredName,
                   std::string_view extension);
 
+// The path of the file `fileName` (Windows-1251) in programFolder/folderName. Names compare
+// without regard to case, as on the program's home system: an existing file spelt in another
+// case is the one meant; otherwise the name is used as it stands.
+std::filesystem::path DataFilePath(const std::filesystem::path& programFolder,
+                                   std::string_view folderName, std::string_view fileName);
+
 struct ValidatedName {
     std::string name;  // trimmed
     bool valid;
