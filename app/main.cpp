@@ -2,7 +2,8 @@
 #include "app/qt_platform_services.h"
 
 int main(int argc, char** argv) {
-    tagforge::QtPlatform platform;
-    return tagforge::RunApplication(argc, argv, tagforge::ExecutableFolder(),
+    const std::filesystem::path programFolder = tagforge::ExecutableFolder();
+    tagforge::QtPlatform platform(programFolder);
+    return tagforge::RunApplication(argc, argv, programFolder,
                                     [&platform] { return platform.services(); });
 }

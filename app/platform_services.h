@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "format/color_code.h"
+#include "store/registry.h"
 
 class QDialog;
+class QMenu;
 class QWidget;
 
 namespace tagforge {
@@ -32,6 +36,8 @@ class MessageBoxes {
     virtual void information(QWidget* parent, const QString& text) = 0;
     // A question: Yes gives true, No (or closing the box) false.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A plain box with its own title and one OK button (the settings store's reports).
+    virtual void notice(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The system colour dialog. It keeps its custom colours and the last colour chosen between uses;
@@ -40,6 +46,29 @@ class ColorPicker {
   public:
     virtual ~ColorPicker() = default;
     virtual std::optional<ColorValue> pick(QWidget* parent, std::optional<ColorValue> preset) = 0;
+};
+
+// The system font dialog, limited to scalable fonts, without colour or effects choices.
+class FontPicker {
+  public:
+    virtual ~FontPicker() = default;
+    virtual std::optional<QFont> pick(QWidget* parent, const QFont& initial) = 0;
+};
+
+// What the user did with the mouse on the tray icon.
+enum class TrayGesture { LeftClick, DoubleClick, MiddleClick, Context };
+
+// The system-tray icon. Where the desktop has no tray, available() is false and the icon never
+// shows; the rest still works so the window needs no special case.
+class TrayIcon {
+  public:
+    virtual ~TrayIcon() = default;
+    virtual bool available() const = 0;
+    // Gives the icon its hint and menu (opened by the right button) and reports the gestures.
+    virtual void setup(const QString& hint, QMenu* menu,
+                       std::function<void(TrayGesture)> gestures) = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual bool isVisible() const = 0;
 };
 
 // Runs the program's own modal dialogs, so tests can drive them instead of blocking.
@@ -71,6 +100,9 @@ struct PlatformServices {
     DialogRunner& dialogs;
     UrlOpener& urls;
     Clock& clock;
+    FontPicker& fonts;
+    TrayIcon& tray;
+    Registry& registry;
 };
 
 }  // namespace tagforge

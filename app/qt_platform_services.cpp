@@ -4,7 +4,12 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFontDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QSystemTrayIcon>
 #include <QUrl>
 
 #include "app/text_bridge.h"
@@ -39,6 +44,95 @@ bool QtMessageBoxes::confirm(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, QApplication::applicationName(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
+
+void QtMessageBoxes::notice(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::information(parent, title, text);
+}
+
+std::optional<QFont> QtFontPicker::pick(QWidget* parent, const QFont& initial) {
+    bool accepted = false;
+    const QFont chosen =
+        QFontDialog::getFont(&accepted, initial, parent, QString(), QFontDialog::ScalableFonts);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+namespace {
+
+// A small drawn picture, so the tray shows the program without shipping image files.
+QIcon TrayPicture() {
+    constexpr int kSize = 32;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x33, 0x99, 0xFF));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 6, 6);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(kSize * 3 / 4);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("T"));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+QtTrayIcon::QtTrayIcon() = default;
+QtTrayIcon::~QtTrayIcon() = default;
+
+bool QtTrayIcon::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayIcon::setup(const QString& hint, QMenu* menu,
+                       std::function<void(TrayGesture)> gestures) {
+    icon_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
+    icon_->setToolTip(hint);
+    icon_->setContextMenu(menu);
+    QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
+                     [gestures = std::move(gestures)](QSystemTrayIcon::ActivationReason reason) {
+                         switch (reason) {
+                             case QSystemTrayIcon::Trigger:
+                                 gestures(TrayGesture::LeftClick);
+                                 break;
+                             case QSystemTrayIcon::DoubleClick:
+                                 gestures(TrayGesture::DoubleClick);
+                                 break;
+                             case QSystemTrayIcon::MiddleClick:
+                                 gestures(TrayGesture::MiddleClick);
+                                 break;
+                             default:
+                                 gestures(TrayGesture::Context);
+                                 break;
+                         }
+                     });
+}
+
+void QtTrayIcon::setVisible(bool visible) {
+    if (icon_ && available()) {
+        icon_->setVisible(visible);
+    }
+}
+
+bool QtTrayIcon::isVisible() const {
+    return icon_ && icon_->isVisible();
+}
+
+std::filesystem::path ConfigHome() {
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty()) {
+        return xdg.toStdString();
+    }
+    return std::filesystem::path(qEnvironmentVariable("HOME").toStdString()) / ".config";
+}
+
+QtPlatform::QtPlatform(const std::filesystem::path& programFolder)
+    : registry_(StandardDesktopRegistryPaths(programFolder, ConfigHome())) {}
 
 std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
     const QColor initial = preset ? ToQColor(*preset) : last_;

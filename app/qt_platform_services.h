@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QColorDialog>
+#include <filesystem>
 #include <memory>
 
 #include "app/platform_services.h"
+#include "store/desktop_registry.h"
+
+class QSystemTrayIcon;
 
 namespace tagforge {
 
@@ -20,6 +24,29 @@ class QtMessageBoxes final : public MessageBoxes {
     void warning(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
+    void notice(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+class QtFontPicker final : public FontPicker {
+  public:
+    std::optional<QFont> pick(QWidget* parent, const QFont& initial) override;
+};
+
+class QtTrayIcon final : public TrayIcon {
+  public:
+    QtTrayIcon();
+    ~QtTrayIcon() override;
+    QtTrayIcon(const QtTrayIcon&) = delete;
+    QtTrayIcon& operator=(const QtTrayIcon&) = delete;
+
+    bool available() const override;
+    void setup(const QString& hint, QMenu* menu,
+               std::function<void(TrayGesture)> gestures) override;
+    void setVisible(bool visible) override;
+    bool isVisible() const override;
+
+  private:
+    std::unique_ptr<QSystemTrayIcon> icon_;
 };
 
 class QtColorPicker final : public ColorPicker {
@@ -45,11 +72,14 @@ class SystemClock final : public Clock {
     QDateTime now() const override;
 };
 
-// The desktop's own services, for the real program.
+// The desktop's own services, for the real program in `programFolder`.
 class QtPlatform {
   public:
+    explicit QtPlatform(const std::filesystem::path& programFolder);
+
     PlatformServices services() {
-        return PlatformServices{clipboard_, messages_, colors_, dialogs_, urls_, clock_};
+        return PlatformServices{clipboard_, messages_, colors_, dialogs_, urls_,
+                                clock_,     fonts_,    tray_,   registry_};
     }
 
   private:
@@ -59,6 +89,12 @@ class QtPlatform {
     QtDialogRunner dialogs_;
     QtUrlOpener urls_;
     SystemClock clock_;
+    QtFontPicker fonts_;
+    QtTrayIcon tray_;
+    DesktopRegistry registry_;
 };
+
+// $XDG_CONFIG_HOME, else ~/.config.
+std::filesystem::path ConfigHome();
 
 }  // namespace tagforge

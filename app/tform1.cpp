@@ -33,6 +33,7 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
 
     PageControl1 = ui::Named(new QTabWidget, "PageControl1");
     PageControl1->setDocumentMode(true);
+    CreateSmileControls();
     FormatPage = CreateFormatPage();
     PreviewPage = CreatePreviewPage();
     SettingsPage = CreateSettingsPage();
@@ -45,6 +46,8 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     ConnectHandMadePage();
     ConnectTemplatePage();
     ConnectColorPanels();
+    ConnectSettingsPage();
+    ConnectProfileBar();
 
     // A missing profiles folder means a first start, which opens on the About page.
     if (!std::filesystem::is_directory(ProfilesFolder())) {
@@ -57,14 +60,8 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     }
     ComboBoxFontSize->setCurrentIndex(kDefaultFontSizeIndex);
 
-    std::vector<std::string> profiles;
-    const int selected =
-        ListDataFiles(profiles, programFolder_, kProfilesFolder, kDefaultProfile, ".tfp");
-    for (const std::string& name : profiles) {
-        ComboProfiles->addItem(FromCp1251(name));
-    }
-    ComboProfiles->setCurrentIndex(profiles.empty() ? -1 : selected);
-
+    FillProfileList(kDefaultProfile);
+    LoadSettings();
     LoadProfile(kDefaultProfile);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
@@ -95,18 +92,16 @@ QWidget* TForm1::CreateFormatPage() {
     SpeedButton3 =
         ui::FlatButton("SpeedButton3", QStringLiteral("Копировать результат"),
                        QStringLiteral("Копировать результат форматирования в буфер обмена"));
-    ComboProfiles = ui::Named(new QComboBox, "ComboProfiles", QStringLiteral("Профиль"));
-    ComboProfiles->setEditable(true);
-    ComboProfiles->setInsertPolicy(QComboBox::InsertAlphabetically);
+    // The list is kept sorted by the profile commands, ignoring case.
+    ComboProfiles =
+        ui::ComboBox("ComboProfiles", {}, true,
+                     QStringLiteral("Выбрать существующий профиль или вести имя нового"));
+    ComboProfiles->setMaxVisibleItems(5);
     ComboProfiles->setMinimumWidth(140);
     SpeedButton1 = ui::FlatButton("SpeedButton1", QStringLiteral("Удалить"),
                                   QStringLiteral("Удалить профиль"));
     SpeedButton2 = ui::FlatButton("SpeedButton2", QStringLiteral("Сохранить"),
                                   QStringLiteral("Сохранить профиль"));
-
-    // The profile commands are not there yet; buttons that did nothing would only mislead.
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(SpeedButton3);
@@ -115,6 +110,7 @@ QWidget* TForm1::CreateFormatPage() {
     bottom->addWidget(ComboProfiles);
     bottom->addWidget(SpeedButton1);
     bottom->addWidget(SpeedButton2);
+    bottom->addWidget(SmileButton);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(PageControl2, 1);
@@ -141,11 +137,26 @@ std::filesystem::path TForm1::ProfilesFolder() const {
     return programFolder_ / kProfilesFolder;
 }
 
+void TForm1::CreateSmileControls() {
+    // The smiley pane that shows these comes with the smiley groups; until then they only keep
+    // the stored pane state and group.
+    SmileButton =
+        ui::FlatButton("SmileButton", QStringLiteral("Смайлы"), QStringLiteral("Показать смайлы"));
+    SmileButton->setCheckable(true);
+    SmileButton->setVisible(false);
+    comboSelectSmilesGroup = ui::ComboBox("comboSelectSmilesGroup", {}, false);
+    comboSelectSmilesGroup->setParent(this);
+    comboSelectSmilesGroup->setVisible(false);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->accept();
+    FormClose(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (HandleSettingsKeys(watched, event)) {
+        return true;
+    }
     if (watched == SpeedButton3 && event->type() == QEvent::MouseButtonPress) {
         SpeedButton3MouseDown();
     } else if (watched == SpeedButton3 && event->type() == QEvent::MouseButtonRelease) {

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/platform/named_lock.h"
 #include "app/platform_services.h"
@@ -15,6 +17,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QAction;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
@@ -28,6 +32,7 @@ namespace tagforge {
 class ColorPanel;
 class ResultMemo;
 struct Profile;
+struct Settings;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
@@ -65,9 +70,18 @@ class TForm1 : public QMainWindow {
     void CopyResult(const std::string& text, int threshold);
     void bClearClick();
     void SpeedButton12Click();
+    FormatterOptions ReadFormatterOptions() const;
+
+    // Profiles (store/profile_apply.cpp, store/profile_commands.cpp)
     bool LoadProfile(const std::string& name);
     void ApplyProfile(const Profile& profile);
-    FormatterOptions ReadFormatterOptions() const;
+    Profile CurrentProfile() const;
+    // Throws FileWriteError when the profile file cannot be written.
+    bool SaveProfile(const std::string& name, bool askOverwrite, bool closing);
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void ComboProfilesSelect();
+    void FormClose(QCloseEvent* event);
 
     // Templates (templates/template_handlers.cpp)
     void BuildCurrentResult();
@@ -91,11 +105,44 @@ class TForm1 : public QMainWindow {
     void Edit3Click();
     void Edit4Click();
 
-    // Settings page (app/settings_handlers.cpp)
+    // Settings store (store/settings_handlers.cpp)
+    std::string ReadSettingText(std::string_view name, std::string_view defaultText,
+                                RegistryRoot root, std::string_view keyPath);
+    void WriteSettingText(std::string_view name, std::string_view text, RegistryRoot root,
+                          std::string_view keyPath);
+    void SaveSettings();
+    void LoadSettings();
+    Settings CurrentSettings() const;
+    void ApplySettings(const Settings& settings);
+    void LoadFontList();
+    void SaveFontList();
+    void LoadNickList();
+    void SaveNickList();
+    void SpeedButton9Click();
+
+    // Window, tray and instance options (store/window_options.cpp)
+    void cbToTrayClick();
+    void ComboHowToRestoreChange();
+    void cbShowHintClick();
+    void TrayIcon1Minimize();
+    void TrayIcon1Restore();
+    void TrayIcon1Gesture(TrayGesture gesture);
+    void N11Click();
+    void N21Click();
     void cbMultiLoadClick();
+    // False when the typed character is to be discarded.
+    bool eNumOfSmilesKeyPress(const QString& typed) const;
+    void Edit1Exit();
+    void eNumOfSmilesExit();
+    void SpeedButton7Click();
+    bool minimizesToTray() const;
+
+    // The stored nicks; the edit menu works on them.
+    std::vector<std::string> NickList;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -109,6 +156,13 @@ class TForm1 : public QMainWindow {
     QWidget* CreatePreviewPage();
     QWidget* CreateSettingsPage();
     QWidget* CreateAboutPage();
+    void CreateTrayMenu();
+    void CreateSmileControls();
+    void ConnectSettingsPage();
+    void ConnectProfileBar();
+    void FillProfileList(std::string_view preferred);
+    void ClampNumericField(QLineEdit* field, QSpinBox* upDown);
+    bool HandleSettingsKeys(QObject* watched, QEvent* event);
     void ConnectHandMadePage();
     void ConnectTemplatePage();
     void ConnectColorPanels();
@@ -117,6 +171,7 @@ class TForm1 : public QMainWindow {
     int Threshold() const;
     EffectPanels CurrentEffectPanels() const;
     std::filesystem::path ProfilesFolder() const;
+    std::filesystem::path ProfilePath(const std::string& name) const;
 
     std::filesystem::path programFolder_;
     PlatformServices services_;
@@ -124,6 +179,12 @@ class TForm1 : public QMainWindow {
     RememberedEffectColors remembered_;
     std::string templateText_;
     NamedLock exclusivityLock_;
+    // Kept from the last loaded profile until the ASCII list exists to hold it.
+    std::string asciiName_;
+    long mainTextCharset_ = 204;
+    TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
+    bool restoreOnAnyClick_ = false;
+    QObject* hintBlocker_ = nullptr;
 
   public:
     // Controls, named as their Qt object names.
@@ -140,6 +201,8 @@ class TForm1 : public QMainWindow {
     QComboBox* ComboProfiles = nullptr;
     QPushButton* SpeedButton1 = nullptr;
     QPushButton* SpeedButton2 = nullptr;
+    QPushButton* SmileButton = nullptr;
+    QComboBox* comboSelectSmilesGroup = nullptr;
 
     QCheckBox* cbOtherName = nullptr;
     QLineEdit* OtherNameNick = nullptr;
@@ -205,12 +268,28 @@ class TForm1 : public QMainWindow {
 
     QWebEngineView* CppWebBrowser1 = nullptr;
 
+    QCheckBox* cbAutoSave = nullptr;
     QCheckBox* cbThreshold = nullptr;
     QLineEdit* Edit1 = nullptr;
     QSpinBox* UpDown2 = nullptr;
+    QCheckBox* cbToTray = nullptr;
+    QComboBox* ComboHowToRestore = nullptr;
+    QComboBox* comboShowSmiles = nullptr;
+    QCheckBox* cbShowHint = nullptr;
+    QCheckBox* cbNumOfSmiles = nullptr;
+    QLineEdit* eNumOfSmiles = nullptr;
+    QSpinBox* UpDown1 = nullptr;
     ColorPanel* Image2 = nullptr;
     QCheckBox* cbWordWrap = nullptr;
+    QCheckBox* cbFrequentlyUsed = nullptr;
+    QCheckBox* cbAutoRun = nullptr;
+    QPushButton* SpeedButton7 = nullptr;
+    QPushButton* SpeedButton9 = nullptr;
     QCheckBox* cbMultiLoad = nullptr;
+
+    QMenu* PopupMenu1 = nullptr;
+    QAction* N11 = nullptr;
+    QAction* N21 = nullptr;
 
     QPlainTextEdit* Memo1 = nullptr;
     QLineEdit* Edit3 = nullptr;

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << argv[2] << "\n";
         return 1;
     }
-    tagforge::QtPlatform platform;
+    tagforge::QtPlatform platform(argv[1]);
     bool allSaved = true;
     const int code = tagforge::RunApplication(
         argc, argv, argv[1], [&platform] { return platform.services(); },

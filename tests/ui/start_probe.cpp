@@ -28,6 +28,9 @@ class PrintedMessages final : public tagforge::MessageBoxes {
         Print("confirm", text);
         return false;
     }
+    void notice(QWidget* /*parent*/, const QString& title, const QString& text) override {
+        Print("notice", title + QStringLiteral(": ") + text);
+    }
 
   private:
     static void Print(const char* kind, const QString& text) {
@@ -57,13 +60,15 @@ int main(int argc, char** argv) {
     constexpr int kHoldLimitMs = 120000;
 
     tagforge::test::FakePlatform platform;
+    platform.useFolder(folder);
     PrintedMessages messages;
     return tagforge::RunApplication(
         argc, argv, folder,
         [&] {
             auto services = platform.services();
             return tagforge::PlatformServices{services.clipboard, messages,      services.colors,
-                                              services.dialogs,   services.urls, services.clock};
+                                              services.dialogs,   services.urls, services.clock,
+                                              services.fonts,     services.tray, services.registry};
         },
         [&](tagforge::TForm1& window) {
             std::cout << "started" << std::endl;

@@ -13,6 +13,7 @@
 
 #include "app/platform_services.h"
 #include "app/tform1.h"
+#include "store/desktop_registry.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
 namespace tagforge::test {
@@ -28,20 +29,24 @@ class FakeClipboard final : public Clipboard {
 };
 
 struct ShownMessage {
-    QString kind;  // "error", "warning", "information" or "confirm"
+    QString kind;  // "error", "warning", "information", "confirm" or "notice"
     QString text;
+    QString title;  // notices only
 };
 
 class FakeMessages final : public MessageBoxes {
   public:
-    void error(QWidget*, const QString& text) override { shown.push_back({"error", text}); }
-    void warning(QWidget*, const QString& text) override { shown.push_back({"warning", text}); }
+    void error(QWidget*, const QString& text) override { shown.push_back({"error", text, {}}); }
+    void warning(QWidget*, const QString& text) override { shown.push_back({"warning", text, {}}); }
     void information(QWidget*, const QString& text) override {
-        shown.push_back({"information", text});
+        shown.push_back({"information", text, {}});
     }
     bool confirm(QWidget*, const QString& text) override {
-        shown.push_back({"confirm", text});
+        shown.push_back({"confirm", text, {}});
         return answer;
+    }
+    void notice(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({"notice", text, title});
     }
 
     std::vector<ShownMessage> shown;
@@ -87,6 +92,40 @@ class FakeUrlOpener final : public UrlOpener {
     std::vector<QString> opened;
 };
 
+// Answers the font dialog with `answer` (nullopt: cancelled) and records the fonts it opened on.
+class FakeFontPicker final : public FontPicker {
+  public:
+    std::optional<QFont> pick(QWidget*, const QFont& initial) override {
+        initials.push_back(initial);
+        return answer;
+    }
+
+    std::optional<QFont> answer;
+    std::vector<QFont> initials;
+};
+
+// A tray icon that a test can click; `available` says whether the desktop has a tray.
+class FakeTrayIcon final : public TrayIcon {
+  public:
+    bool available() const override { return availableTray; }
+    void setup(const QString& text, QMenu* popup,
+               std::function<void(TrayGesture)> report) override {
+        hint = text;
+        menu = popup;
+        gestures = std::move(report);
+    }
+    void setVisible(bool shown) override { visible = shown && availableTray; }
+    bool isVisible() const override { return visible; }
+
+    void click(TrayGesture gesture) const { gestures(gesture); }
+
+    bool availableTray = true;
+    bool visible = false;
+    QString hint;
+    QMenu* menu = nullptr;
+    std::function<void(TrayGesture)> gestures;
+};
+
 class FixedClock final : public Clock {
   public:
     QDateTime now() const override { return time; }
@@ -100,9 +139,22 @@ struct FakePlatform {
     ScriptedDialogs dialogs;
     FakeUrlOpener urls;
     FixedClock clock;
+    FakeFontPicker fonts;
+    FakeTrayIcon tray;
+    std::unique_ptr<DesktopRegistry> registry;
+
+    // The settings store of a program in `programFolder`, its user part in programFolder/config.
+    void useFolder(const std::filesystem::path& programFolder) {
+        registry = std::make_unique<DesktopRegistry>(
+            StandardDesktopRegistryPaths(programFolder, configHome(programFolder)));
+    }
+    static std::filesystem::path configHome(const std::filesystem::path& programFolder) {
+        return programFolder / "config";
+    }
 
     PlatformServices services() {
-        return PlatformServices{clipboard, messages, colors, dialogs, urls, clock};
+        return PlatformServices{clipboard, messages, colors, dialogs,  urls,
+                                clock,     fonts,    tray,   *registry};
     }
 };
 
@@ -116,7 +168,10 @@ inline void TypeText(QWidget* widget, const QString& text) {
 // A main window over a fresh temporary program folder.
 class WindowHarness {
   public:
-    WindowHarness() { QVERIFY2(folder_.isValid(), "no temporary folder"); }
+    WindowHarness() {
+        QVERIFY2(folder_.isValid(), "no temporary folder");
+        platform.useFolder(programFolder());
+    }
 
     // Builds the window; call after putting files into the folder.
     TForm1& open() {

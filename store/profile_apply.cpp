@@ -51,7 +51,7 @@ int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
 
 bool TForm1::LoadProfile(const std::string& name) {
     // A missing file is no error: every key then takes its default.
-    const IniFile file(ProfilesFolder() / FromCp1251(name + ".tfp").toStdString());
+    const IniFile file(ProfilePath(name));
     ApplyProfile(ReadProfile(file));
     return true;
 }
@@ -157,9 +157,99 @@ void TForm1::ApplyProfile(const Profile& profile) {
     comboPersError->setCurrentIndex(ListIndex(profile.persErrorType, comboPersError->count()));
     cbComeColor->setChecked(profile.comeColorEnabled);
     SetPanelColor(ComeColor, profile.comeColor);
+    asciiName_ = profile.asciiName;
 
     lDanceFontRatio->setText(QString::number(tbDanceFontRatio->value()));
     comboboxColorMarkChange();
+}
+
+namespace {
+
+std::string TextOf(const QLineEdit* edit) {
+    return ToCp1251(edit->text());
+}
+
+std::string TextOf(const QComboBox* combo) {
+    return ToCp1251(combo->currentText());
+}
+
+long PageIndex(const QTabWidget* pages, std::initializer_list<const QWidget*> order) {
+    long index = 0;
+    for (const QWidget* page : order) {
+        if (pages->currentWidget() == page) {
+            return index;
+        }
+        ++index;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Profile TForm1::CurrentProfile() const {
+    Profile profile;
+    profile.formActivePage = PageIndex(PageControl2, {HandMadePage, TemplatePage});
+
+    profile.otherNameEnabled = cbOtherName->isChecked();
+    profile.otherNameColorEnabled = cbOtherNameColor->isChecked();
+    profile.otherName = TextOf(OtherNameNick);
+    profile.otherNickColor = OtherNameColor->color();
+    profile.other3rdFaceEnabled = cb3rdFace->isChecked();
+    profile.page1OwnText = TextOf(OtherNameOwnText);
+    profile.tagEnabled = CheckBox1->isChecked();
+    profile.tag = TextOf(ComboBox1);
+    profile.fontNameEnabled = cbFontName->isChecked();
+    profile.fontName = TextOf(comboboxFontName);
+    profile.fontSizeEnabled = cbFontSize->isChecked();
+    // A hand-edited size outside 1 to 7 selects none; the file still gets a valid size.
+    bool isNumber = false;
+    const int size = ComboBoxFontSize->currentText().toInt(&isNumber);
+    profile.fontSize = isNumber && size >= 1 && size <= kFontSizes ? size : Profile{}.fontSize;
+    profile.solidColor = remembered_.solid;
+    profile.gradientBeginColor = remembered_.gradientBegin;
+    profile.gradientEndColor = remembered_.gradientEnd;
+    profile.alternationFirstColor = remembered_.alternationFirst;
+    profile.alternationSecondColor = remembered_.alternationSecond;
+    profile.onlyForYouColor = ImOnlyForYou->color();
+    profile.onlyForYouColorEnable = cbOnlyForYouColor->isChecked();
+    profile.reciever = TextOf(OnlyForYouName);
+    profile.text = ToCp1251Lines(MainText->toPlainText());
+    profile.onlyForYouEnabled = cbOnlyForYou->isChecked();
+    profile.onlyForYouModificator = TextOf(ComboOnlyForYou);
+    profile.okEnabled = cbOk->isChecked();
+    profile.okType = TextOf(ComboBox2);
+    profile.okColor = ImOkColor->color();
+    profile.okColorEnabled = cbOkColor->isChecked();
+    profile.jumpFontEnabled = cbDanceFont->isChecked();
+    profile.reverseTextEnabled = cbReverseText->isChecked();
+    profile.jumpFontValue = tbDanceFontRatio->value();
+    profile.colorEffectEnabled = cbColorMark->isChecked();
+    profile.colorEffect = comboboxColorMark->currentIndex();
+    profile.underLine = cbEffect4->isChecked();
+    profile.italic = cbEffect5->isChecked();
+    profile.bold = cbEffect6->isChecked();
+
+    profile.page2ActivePage =
+        PageIndex(PageControl3, {KillPage, SolitudePage, InOutPage, AsciiPage});
+    profile.where = TextOf(cbKillWhere);
+    profile.action = TextOf(cbKillAction);
+    profile.period = TextOf(cbKillTime);
+    profile.killerName = TextOf(KillName);
+    profile.victimName = TextOf(VictimName);
+    profile.reasonName = TextOf(cbKillReason);
+    profile.page2OwnText = TextOf(Edit5);
+    profile.whatDo = TextOf(SolitudeWhatDo);
+    profile.nick = TextOf(SolitudeNick);
+    profile.nicks.clear();
+    for (int i = 0; i < ListBox1->count(); ++i) {
+        profile.nicks.push_back(ToCp1251(ListBox1->item(i)->text()));
+    }
+    profile.personallyErrorMessage = TextOf(PersonallyErrorMessage);
+    profile.persErrorType = comboPersError->currentIndex();
+    profile.comeColorEnabled = cbComeColor->isChecked();
+    profile.comeColor = ComeColor->color();
+    profile.asciiName = asciiName_;
+    return profile;
 }
 
 }  // namespace tagforge
