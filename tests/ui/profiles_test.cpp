@@ -1,0 +1,685 @@
+#include <sys/resource.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTest>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/text_bridge.h"
+#include "store/desktop_registry.h"
+#include "store/settings.h"
+#include "ui_test_support.h"
+
+namespace tagforge {
+
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakePlatform;
+using test::WindowHarness;
+
+const QString kRefusedName = QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|");
+
+fs::path ProfilesFolder(const WindowHarness& harness) {
+    return harness.programFolder() / "Profiles";
+}
+
+fs::path ProfileFile(const WindowHarness& harness, const std::string& name) {
+    return ProfilesFolder(harness) / (name + ".tfp");
+}
+
+fs::path RegistryFilePath(const WindowHarness& harness) {
+    return harness.programFolder() / "TagForge.registry";
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::optional<std::string> ReadBytes(const fs::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+// A profile file as written by hand: Windows-1251 lines ending in CR LF.
+std::string ProfileText(const QStringList& lines) {
+    std::string text;
+    for (const QString& line : lines) {
+        text += ToCp1251(line) + "\r\n";
+    }
+    return text;
+}
+
+void WriteProfile(const WindowHarness& harness, const std::string& name, const QStringList& lines) {
+    WriteBytes(ProfileFile(harness, name), ProfileText(lines));
+}
+
+bool Holds(const std::optional<std::string>& bytes, const QString& text) {
+    return bytes && bytes->find(ToCp1251(text)) != std::string::npos;
+}
+
+std::set<std::string> FolderEntries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+QStringList Nicks(const QListWidget* list) {
+    QStringList nicks;
+    for (int i = 0; i < list->count(); ++i) {
+        nicks << list->item(i)->text();
+    }
+    return nicks;
+}
+
+// Replaces what the profile box shows by `name`, typed key by key.
+void TypeProfileName(TForm1& window, const QString& name) {
+    window.ComboProfiles->clearEditText();
+    test::TypeText(window.ComboProfiles->lineEdit(), name);
+    QCOMPARE(window.ComboProfiles->currentText(), name);
+}
+
+void ClickSave(TForm1& window) {
+    QTest::mouseClick(window.SpeedButton2, Qt::LeftButton);
+}
+
+void ClickDelete(TForm1& window) {
+    QTest::mouseClick(window.SpeedButton1, Qt::LeftButton);
+}
+
+// Picks a listed profile the way the drop-down list does.
+void Pick(TForm1& window, const QString& name) {
+    const int index = window.ComboProfiles->findText(name);
+    QVERIFY2(index >= 0, qPrintable(name));
+    window.ComboProfiles->setCurrentIndex(index);
+    emit window.ComboProfiles->activated(index);
+}
+
+// A setting as a later start of the program reads it from the files.
+std::optional<std::string> StoredSetting(const WindowHarness& harness, std::string_view name) {
+    const DesktopRegistry registry(StandardDesktopRegistryPaths(
+        harness.programFolder(), FakePlatform::configHome(harness.programFolder())));
+    return registry.ReadValue(RegistryRoot::LocalMachine, kSettingsKey, name);
+}
+
+QString WriteErrorText(const fs::path& file) {
+    return QStringLiteral("Unable to write to ") + QString::fromStdString(file.string());
+}
+
+bool WasShown(const WindowHarness& harness, const QString& kind, const QString& text) {
+    for (const auto& message : harness.platform.messages.shown) {
+        if (message.kind == kind && message.text == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Makes every write of a file grow beyond `bytes` fail while it lives. Tests run as root, so
+// permissions cannot refuse a write to an existing file; the size limit can.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        if (getrlimit(RLIMIT_FSIZE, &saved_) == 0) {
+            rlimit limited = saved_;
+            limited.rlim_cur = bytes;
+            active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+        }
+    }
+    ~FileSizeLimit() { lift(); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    void lift() {
+        if (active_) {
+            setrlimit(RLIMIT_FSIZE, &saved_);
+            active_ = false;
+        }
+        if (previousHandler_ != SIG_ERR) {
+            std::signal(SIGXFSZ, previousHandler_);
+            previousHandler_ = SIG_ERR;
+        }
+    }
+    bool active() const { return active_; }
+
+  private:
+    rlimit saved_{};
+    bool active_ = false;
+    void (*previousHandler_)(int) = SIG_ERR;
+};
+
+}  // namespace
+
+class ProfilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void saveWritesTheTrimmedNameAndListsItInOrder();
+    void refusedAndBlankNamesWriteNothing();
+    void overwriteAsksFirstAndNoKeepsEverything();
+    void pickingAnEntryLoadsItTypingDoesNot();
+    void deleteRemovesTheListedProfileOnly();
+    void closingSavesSettingsAndDefaultOnlyWithAutoSave();
+    void failedWritesReportAndKeepTheWindowOpen();
+    void failedOverwriteLeavesTheOldFile();
+    void multiLineTextRoundTrips();
+    void handAddedKeysAndSectionsSurviveASave();
+    void emptyStoredNamesKeepTheFieldTexts();
+    void templateTabFollowsTheStoredPage();
+    void resetGivesDefaultsButKeepsNames();
+    void startupLoadsDefaultOrShowsTheFirstProfile();
+};
+
+void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
+    WindowHarness harness;
+    WriteProfile(harness, "apple", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"a\"")});
+    WriteProfile(harness, "Zed", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"z\"")});
+    auto& window = harness.open();
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"apple", "Zed"}));
+
+    window.ComboBox2->setEditText(QStringLiteral("Вечер"));
+    TypeProfileName(window, QStringLiteral("  Evening  "));
+    ClickSave(window);
+
+    QVERIFY(harness.platform.messages.shown.empty());
+    QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+             std::set<std::string>({"apple.tfp", "Evening.tfp", "Zed.tfp"}));
+    QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Evening")), QStringLiteral("OkType=\"Вечер\"")));
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"apple", "Evening", "Zed"}));
+    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Evening"));
+}
+
+void ProfilesTest::refusedAndBlankNamesWriteNothing() {
+    WindowHarness harness;
+    WriteProfile(harness, "Kept", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"k\"")});
+    auto& window = harness.open();
+    const auto registryBefore = ReadBytes(RegistryFilePath(harness));
+    const auto entriesBefore = FolderEntries(ProfilesFolder(harness));
+
+    for (const QString& refused : {QStringLiteral("a/b"), QStringLiteral("x?")}) {
+        harness.platform.messages.shown.clear();
+        TypeProfileName(window, refused);
+        ClickSave(window);
+        QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+        QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("error"));
+        QCOMPARE(harness.platform.messages.shown.front().text, kRefusedName);
+    }
+    harness.platform.messages.shown.clear();
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+        TypeProfileName(window, blank);
+        ClickSave(window);
+    }
+    QVERIFY(harness.platform.messages.shown.empty());
+    QCOMPARE(FolderEntries(ProfilesFolder(harness)), entriesBefore);
+    QCOMPARE(ReadBytes(RegistryFilePath(harness)), registryBefore);
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Kept"}));
+}
+
+void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
+    WindowHarness harness;
+    WriteProfile(harness, "Evening", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Old\"")});
+    auto& window = harness.open();
+    const auto profileBefore = ReadBytes(ProfileFile(harness, "Evening"));
+    const auto registryBefore = ReadBytes(RegistryFilePath(harness));
+    QVERIFY(StoredSetting(harness, "AutoSave") != std::optional<std::string>("0"));
+
+    window.cbAutoSave->setChecked(false);
+    window.ComboBox2->setEditText(QStringLiteral("New"));
+    TypeProfileName(window, QStringLiteral("Evening"));
+    harness.platform.messages.answer = false;
+    ClickSave(window);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+    QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("confirm"));
+    QCOMPARE(harness.platform.messages.shown.front().text,
+             QStringLiteral("Профиль с именем 'Evening' уже существует. Перезаписать?"));
+    QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), profileBefore);
+    QCOMPARE(ReadBytes(RegistryFilePath(harness)), registryBefore);
+    QVERIFY(StoredSetting(harness, "AutoSave") != std::optional<std::string>("0"));
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening"}));
+
+    // A file made after the list was filled is asked about too, and listed even when kept.
+    WriteProfile(harness, "Late", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"L\"")});
+    const auto lateBefore = ReadBytes(ProfileFile(harness, "Late"));
+    harness.platform.messages.shown.clear();
+    TypeProfileName(window, QStringLiteral("Late"));
+    ClickSave(window);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+    QCOMPARE(harness.platform.messages.shown.front().text,
+             QStringLiteral("Профиль с именем 'Late' уже существует. Перезаписать?"));
+    QCOMPARE(ReadBytes(ProfileFile(harness, "Late")), lateBefore);
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening", "Late"}));
+
+    harness.platform.messages.shown.clear();
+    harness.platform.messages.answer = true;
+    TypeProfileName(window, QStringLiteral("Evening"));
+    ClickSave(window);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+    QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("confirm"));
+    const auto profileAfter = ReadBytes(ProfileFile(harness, "Evening"));
+    QVERIFY(Holds(profileAfter, QStringLiteral("OkType=\"New\"")));
+    QVERIFY(!Holds(profileAfter, QStringLiteral("OkType=\"Old\"")));
+    QCOMPARE(StoredSetting(harness, "AutoSave"), std::optional<std::string>("0"));
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening", "Late"}));
+}
+
+void ProfilesTest::pickingAnEntryLoadsItTypingDoesNot() {
+    WindowHarness harness;
+    WriteProfile(
+        harness, "First",
+        {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"One\""), QStringLiteral("Bold=1")});
+    WriteProfile(
+        harness, "Second",
+        {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Two\""), QStringLiteral("Italic=1")});
+    auto& window = harness.open();
+    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("First"));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
+
+    QTest::keyClick(window.ComboProfiles, Qt::Key_Down);
+    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Second"));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Two"));
+    QVERIFY(window.cbEffect5->isChecked());
+    QVERIFY(!window.cbEffect6->isChecked());
+
+    Pick(window, QStringLiteral("First"));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("One"));
+    QVERIFY(window.cbEffect6->isChecked());
+    QVERIFY(!window.cbEffect5->isChecked());
+
+    TypeProfileName(window, QStringLiteral("Second"));
+    window.ComboProfiles->setCurrentIndex(1);
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("One"));
+    QVERIFY(window.cbEffect6->isChecked());
+    QVERIFY(harness.platform.messages.shown.empty());
+}
+
+void ProfilesTest::deleteRemovesTheListedProfileOnly() {
+    WindowHarness harness;
+    WriteProfile(harness, "Default",
+                 {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Hello\"")});
+    WriteProfile(harness, "Other", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"o\"")});
+    auto& window = harness.open();
+    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Default"));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
+
+    TypeProfileName(window, QStringLiteral("Nope"));
+    ClickDelete(window);
+    QVERIFY(harness.platform.messages.shown.empty());
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Default", "Other"}));
+
+    harness.platform.messages.answer = false;
+    TypeProfileName(window, QStringLiteral("default"));
+    ClickDelete(window);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+    QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("confirm"));
+    QCOMPARE(harness.platform.messages.shown.front().text,
+             QStringLiteral("Удалить профиль 'default' ?"));
+    QVERIFY(fs::exists(ProfileFile(harness, "Default")));
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Default", "Other"}));
+
+    // The listed spelling names the file, whatever case was typed.
+    harness.platform.messages.answer = true;
+    ClickDelete(window);
+    QCOMPARE(harness.platform.messages.shown.size(), std::size_t{2});
+    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Other.tfp"}));
+    QCOMPARE(Items(window.ComboProfiles), QStringList({"Other"}));
+    QCOMPARE(window.ComboProfiles->currentText(), QString());
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
+}
+
+void ProfilesTest::closingSavesSettingsAndDefaultOnlyWithAutoSave() {
+    {
+        WindowHarness harness;
+        auto& window = harness.open();
+        window.cbAutoSave->setChecked(true);
+        window.ComboBox2->setEditText(QStringLiteral("Пока"));
+        window.show();
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QVERIFY(harness.platform.messages.shown.empty());
+        QVERIFY(
+            Holds(ReadBytes(ProfileFile(harness, "Default")), QStringLiteral("OkType=\"Пока\"")));
+        QCOMPARE(StoredSetting(harness, "AutoSave"), std::optional<std::string>("1"));
+    }
+    {
+        WindowHarness harness;
+        auto& window = harness.open();
+        window.cbAutoSave->setChecked(false);
+        window.show();
+        QVERIFY(window.close());
+        QVERIFY(!fs::exists(ProfileFile(harness, "Default")));
+        QVERIFY(fs::is_regular_file(RegistryFilePath(harness)));
+        QCOMPARE(StoredSetting(harness, "AutoSave"), std::optional<std::string>("0"));
+
+        // A later start shows the stored choice.
+        FakePlatform later;
+        later.useFolder(harness.programFolder());
+        const TForm1 again(harness.programFolder(), later.services());
+        QVERIFY(!again.cbAutoSave->isChecked());
+    }
+    {
+        WindowHarness harness;
+        WriteProfile(harness, "Default",
+                     {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"D\"")});
+        auto& window = harness.open();
+        window.cbAutoSave->setChecked(true);
+        TypeProfileName(window, QStringLiteral("Default"));
+        ClickDelete(window);
+        QVERIFY(!fs::exists(ProfileFile(harness, "Default")));
+        window.show();
+        QVERIFY(window.close());
+        QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Default")), QStringLiteral("OkType=\"D\"")));
+    }
+}
+
+void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
+    {
+        // A folder where the default profile should be: the final rename cannot replace it.
+        WindowHarness harness;
+        WriteProfile(harness, "Evening",
+                     {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"e\"")});
+        auto& window = harness.open();
+        const auto eveningBefore = ReadBytes(ProfileFile(harness, "Evening"));
+        fs::create_directory(ProfileFile(harness, "Default"));
+        window.cbAutoSave->setChecked(true);
+        window.show();
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+        QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("error"));
+        QCOMPARE(harness.platform.messages.shown.front().text,
+                 WriteErrorText(ProfileFile(harness, "Default")));
+        QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), eveningBefore);
+        QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+                 std::set<std::string>({"Default.tfp", "Evening.tfp"}));
+
+        // Once the way is clear the same window closes and saves.
+        fs::remove(ProfileFile(harness, "Default"));
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QVERIFY(fs::is_regular_file(ProfileFile(harness, "Default")));
+    }
+    {
+        // A plain file in place of the Profiles folder: nothing can be written below it.
+        WindowHarness harness;
+        WriteProfile(harness, "apple", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"a\"")});
+        auto& window = harness.open();
+        fs::remove_all(ProfilesFolder(harness));
+        WriteBytes(ProfilesFolder(harness), "not a folder");
+        TypeProfileName(window, QStringLiteral("Evening"));
+        ClickSave(window);
+        QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
+        QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("error"));
+        QCOMPARE(harness.platform.messages.shown.front().text,
+                 WriteErrorText(ProfileFile(harness, "Evening")));
+        QCOMPARE(Items(window.ComboProfiles), QStringList({"apple"}));
+        QCOMPARE(ReadBytes(ProfilesFolder(harness)), std::optional<std::string>("not a folder"));
+    }
+}
+
+void ProfilesTest::failedOverwriteLeavesTheOldFile() {
+    WindowHarness harness;
+    WriteProfile(harness, "Evening",
+                 {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Old\""),
+                  QStringLiteral("Text=\"keep\"")});
+    auto& window = harness.open();
+    const auto before = ReadBytes(ProfileFile(harness, "Evening"));
+    QVERIFY(before);
+    window.ComboBox2->setEditText(QStringLiteral("New"));
+    TypeProfileName(window, QStringLiteral("Evening"));
+    {
+        // Smaller than the old file, so even the first changed line cannot be written.
+        FileSizeLimit limit(16);
+        QVERIFY(limit.active());
+        ClickSave(window);
+    }
+    QVERIFY(WasShown(harness, QStringLiteral("error"),
+                     WriteErrorText(ProfileFile(harness, "Evening"))));
+    QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), before);
+    // No temporary file is left beside it.
+    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Evening.tfp"}));
+}
+
+void ProfilesTest::multiLineTextRoundTrips() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    test::TypeText(window.MainText, QStringLiteral("Привет"));
+    QTest::keyClick(window.MainText, Qt::Key_Return);
+    QTest::keyClicks(window.MainText, QStringLiteral("line2"));
+    QTest::keyClick(window.MainText, Qt::Key_Return);
+    test::TypeText(window.MainText, QStringLiteral("Пока"));
+    const QString typed = QStringLiteral("Привет\nline2\nПока");
+    QCOMPARE(window.MainText->toPlainText(), typed);
+
+    TypeProfileName(window, QStringLiteral("Lines"));
+    ClickSave(window);
+    QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Lines")),
+                  QStringLiteral("\r\nText=\"Привет[::]line2[::]Пока\"\r\n")));
+
+    QTest::mouseClick(window.sbClear, Qt::LeftButton);
+    QVERIFY(window.MainText->toPlainText().isEmpty());
+    Pick(window, QStringLiteral("Lines"));
+    QCOMPARE(window.MainText->toPlainText(), typed);
+}
+
+void ProfilesTest::handAddedKeysAndSectionsSurviveASave() {
+    WindowHarness harness;
+    WriteProfile(harness, "Hand",
+                 {QStringLiteral("[Form]"), QStringLiteral("ActivePage=0"),
+                  QStringLiteral("MyKey=kept"), QStringLiteral("[Page1]"),
+                  QStringLiteral("OkType=\"Hand\""), QStringLiteral("Legacy=\"старое\""),
+                  QStringLiteral("[Extra]"), QStringLiteral("Foo=\"bar\"")});
+    auto& window = harness.open();
+    Pick(window, QStringLiteral("Hand"));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hand"));
+    window.ComboBox2->setEditText(QStringLiteral("Saved"));
+    ClickSave(window);
+
+    const auto after = ReadBytes(ProfileFile(harness, "Hand"));
+    QVERIFY(Holds(after, QStringLiteral("OkType=\"Saved\"\r\n")));
+    QVERIFY(Holds(after, QStringLiteral("[Form]\r\nActivePage=0\r\nMyKey=kept\r\n")));
+    QVERIFY(Holds(after, QStringLiteral("\r\nLegacy=\"старое\"\r\n")));
+    QVERIFY(Holds(after, QStringLiteral("\r\n[Extra]\r\nFoo=\"bar\"\r\n")));
+    // The program's own keys still read back in another window.
+    FakePlatform later;
+    later.useFolder(harness.programFolder());
+    TForm1 again(harness.programFolder(), later.services());
+    Pick(again, QStringLiteral("Hand"));
+    QCOMPARE(again.ComboBox2->currentText(), QStringLiteral("Saved"));
+}
+
+void ProfilesTest::emptyStoredNamesKeepTheFieldTexts() {
+    WindowHarness harness;
+    WriteProfile(
+        harness, "Empty",
+        {QStringLiteral("[Page1]"), QStringLiteral("OtherName=\"\""),
+         QStringLiteral("OwnText=\"\""), QStringLiteral("Reciever=\"\""),
+         QStringLiteral("OnlyForYouEnabled=0"), QStringLiteral("OkType=\"\""),
+         QStringLiteral("[Page2]"), QStringLiteral("Where=\"\""), QStringLiteral("Action=\"\""),
+         QStringLiteral("Period=\"\""), QStringLiteral("KillerName=\"\""),
+         QStringLiteral("VictimName=\"\""), QStringLiteral("ReasonName=\"\""),
+         QStringLiteral("OwnText=\"\""), QStringLiteral("WhatDo=\"\""), QStringLiteral("Nick=\"\""),
+         QStringLiteral("Nicks=\"\""), QStringLiteral("PersonallyErrorMessage=\"\"")});
+    WriteProfile(
+        harness, "Full",
+        {QStringLiteral("[Page1]"), QStringLiteral("OtherName=\"Петя\""),
+         QStringLiteral("OwnText=\"всем\""), QStringLiteral("Reciever=\"Маша\""),
+         QStringLiteral("[Page2]"), QStringLiteral("Where=\"Тут\""),
+         QStringLiteral("Action=\"бьёт\""), QStringLiteral("Period=\"час\""),
+         QStringLiteral("KillerName=\"Кто\""), QStringLiteral("VictimName=\"Кого\""),
+         QStringLiteral("ReasonName=\"Зачем\""), QStringLiteral("OwnText=\"свой\""),
+         QStringLiteral("WhatDo=\"ждёт\""), QStringLiteral("Nick=\"Ник\""),
+         QStringLiteral("Nicks=\"a[::]б\""), QStringLiteral("PersonallyErrorMessage=\"ошибка\"")});
+    WriteProfile(harness, "Addressed",
+                 {QStringLiteral("[Page1]"), QStringLiteral("Reciever=\"\""),
+                  QStringLiteral("OnlyForYouEnabled=1")});
+    auto& window = harness.open();
+
+    struct Field {
+        const char* name;
+        std::function<QString()> text;
+        QString typed;
+        QString stored;
+    };
+    const std::vector<Field> fields = {
+        {"OtherNameNick", [&] { return window.OtherNameNick->text(); }, "n1", "Петя"},
+        {"OtherNameOwnText", [&] { return window.OtherNameOwnText->text(); }, "n2", "всем"},
+        {"OnlyForYouName", [&] { return window.OnlyForYouName->text(); }, "n3", "Маша"},
+        {"cbKillWhere", [&] { return window.cbKillWhere->currentText(); }, "n4", "Тут"},
+        {"cbKillAction", [&] { return window.cbKillAction->currentText(); }, "n5", "бьёт"},
+        {"cbKillTime", [&] { return window.cbKillTime->currentText(); }, "n6", "час"},
+        {"KillName", [&] { return window.KillName->text(); }, "n7", "Кто"},
+        {"VictimName", [&] { return window.VictimName->text(); }, "n8", "Кого"},
+        {"cbKillReason", [&] { return window.cbKillReason->currentText(); }, "n9", "Зачем"},
+        {"Edit5", [&] { return window.Edit5->text(); }, "n10", "свой"},
+        {"SolitudeWhatDo", [&] { return window.SolitudeWhatDo->text(); }, "n11", "ждёт"},
+        {"SolitudeNick", [&] { return window.SolitudeNick->text(); }, "n12", "Ник"},
+        {"PersonallyErrorMessage", [&] { return window.PersonallyErrorMessage->text(); }, "n13",
+         "ошибка"},
+    };
+    window.OtherNameNick->setText(QStringLiteral("n1"));
+    window.OtherNameOwnText->setText(QStringLiteral("n2"));
+    window.OnlyForYouName->setText(QStringLiteral("n3"));
+    window.cbKillWhere->setEditText(QStringLiteral("n4"));
+    window.cbKillAction->setEditText(QStringLiteral("n5"));
+    window.cbKillTime->setEditText(QStringLiteral("n6"));
+    window.KillName->setText(QStringLiteral("n7"));
+    window.VictimName->setText(QStringLiteral("n8"));
+    window.cbKillReason->setEditText(QStringLiteral("n9"));
+    window.Edit5->setText(QStringLiteral("n10"));
+    window.SolitudeWhatDo->setText(QStringLiteral("n11"));
+    window.SolitudeNick->setText(QStringLiteral("n12"));
+    window.PersonallyErrorMessage->setText(QStringLiteral("n13"));
+    window.ListBox1->addItems({QStringLiteral("x"), QStringLiteral("y")});
+
+    Pick(window, QStringLiteral("Empty"));
+    for (const Field& field : fields) {
+        QVERIFY2(field.text() == field.typed, field.name);
+    }
+    QCOMPARE(Nicks(window.ListBox1), QStringList({"x", "y"}));
+    // Other texts take the stored empty value.
+    QCOMPARE(window.ComboBox2->currentText(), QString());
+
+    Pick(window, QStringLiteral("Full"));
+    for (const Field& field : fields) {
+        QVERIFY2(field.text() == field.stored, field.name);
+    }
+    QCOMPARE(Nicks(window.ListBox1), QStringList({"a", "б"}));
+
+    // With the prefix on, an empty addressee is what the profile asks for.
+    Pick(window, QStringLiteral("Addressed"));
+    QVERIFY(window.cbOnlyForYou->isChecked());
+    QCOMPARE(window.OnlyForYouName->text(), QString());
+}
+
+void ProfilesTest::templateTabFollowsTheStoredPage() {
+    WindowHarness harness;
+    WriteProfile(harness, "Solitude",
+                 {QStringLiteral("[Form]"), QStringLiteral("ActivePage=1"),
+                  QStringLiteral("[Page2]"), QStringLiteral("ActivePage=1")});
+    WriteProfile(harness, "HandMade",
+                 {QStringLiteral("[Form]"), QStringLiteral("ActivePage=0"),
+                  QStringLiteral("[Page2]"), QStringLiteral("ActivePage=1")});
+    auto& window = harness.open();
+    QCOMPARE(window.PageControl3->currentWidget(), window.KillPage);
+
+    Pick(window, QStringLiteral("Solitude"));
+    QCOMPARE(window.PageControl2->currentWidget(), window.TemplatePage);
+    QCOMPARE(window.PageControl3->currentWidget(), window.SolitudePage);
+
+    window.PageControl3->setCurrentWidget(window.InOutPage);
+    Pick(window, QStringLiteral("HandMade"));
+    QCOMPARE(window.PageControl2->currentWidget(), window.HandMadePage);
+    QCOMPARE(window.PageControl3->currentWidget(), window.InOutPage);
+}
+
+void ProfilesTest::resetGivesDefaultsButKeepsNames() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    window.MainText->setPlainText(QStringLiteral("текст"));
+    for (QCheckBox* box : {window.cbOk, window.cbOnlyForYou, window.cbEffect4, window.cbOtherName,
+                           window.cbReverseText}) {
+        box->setChecked(true);
+    }
+    window.ComboOnlyForYou->setEditText(QStringLiteral("лично, "));
+    window.ComboBox2->setEditText(QStringLiteral("Да?"));
+    window.OtherNameNick->setText(QStringLiteral("Петя"));
+    window.OtherNameOwnText->setText(QStringLiteral("всем"));
+    window.OnlyForYouName->setText(QStringLiteral("Вася"));
+    window.ListBox1->addItems({QStringLiteral("x"), QStringLiteral("y")});
+
+    QTest::mouseClick(window.SpeedButton12, Qt::LeftButton);
+
+    QVERIFY(window.MainText->toPlainText().isEmpty());
+    for (QCheckBox* box : {window.cbOk, window.cbOnlyForYou, window.cbEffect4, window.cbOtherName,
+                           window.cbReverseText}) {
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    }
+    QCOMPARE(window.ComboOnlyForYou->currentText(), QStringLiteral("только для вас, "));
+    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
+    QCOMPARE(window.OtherNameNick->text(), QStringLiteral("Петя"));
+    QCOMPARE(window.OtherNameOwnText->text(), QStringLiteral("всем"));
+    QCOMPARE(window.OnlyForYouName->text(), QStringLiteral("Вася"));
+    QCOMPARE(Nicks(window.ListBox1), QStringList({"x", "y"}));
+}
+
+void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
+    {
+        WindowHarness harness;
+        WriteProfile(harness, "Default",
+                     {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Hello\""),
+                      QStringLiteral("Bold=1")});
+        WriteProfile(harness, "A", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Ay\"")});
+        auto& window = harness.open();
+        QCOMPARE(Items(window.ComboProfiles), QStringList({"A", "Default"}));
+        QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Default"));
+        QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
+        QVERIFY(window.cbEffect6->isChecked());
+    }
+    {
+        WindowHarness harness;
+        WriteProfile(harness, "b",
+                     {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Bee\""),
+                      QStringLiteral("Bold=1")});
+        WriteProfile(
+            harness, "A",
+            {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Ay\""), QStringLiteral("Bold=1")});
+        auto& window = harness.open();
+        QCOMPARE(Items(window.ComboProfiles), QStringList({"A", "b"}));
+        QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("A"));
+        QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
+        QVERIFY(!window.cbEffect6->isChecked());
+    }
+}
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::ProfilesTest)
+#include "profiles_test.moc"
