@@ -35,9 +35,7 @@ std::string Components(std::string_view path) {
 DesktopRegistry::DesktopRegistry(const DesktopRegistryPaths& paths)
     : machine_(paths.machineFile), user_(paths.userFile), autostart_(paths.autostartFolder) {}
 
-// The header declares this a member; it needs no state.
-// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
-bool DesktopRegistry::IsRunKey(RegistryRoot root, std::string_view path) const {
+bool DesktopRegistry::IsRunKey(RegistryRoot root, std::string_view path) {
     return root == RegistryRoot::CurrentUser && EqualsNoCaseCp1251(Components(path), kRunKeyPath);
 }
 

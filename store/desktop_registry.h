@@ -32,7 +32,7 @@ class DesktopRegistry final : public Registry {
                                                        std::string_view path) const override;
 
   private:
-    bool IsRunKey(RegistryRoot root, std::string_view path) const;
+    static bool IsRunKey(RegistryRoot root, std::string_view path);
     RegistryFile& FileOf(RegistryRoot root);
     const RegistryFile& FileOf(RegistryRoot root) const;
 

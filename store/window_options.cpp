@@ -116,7 +116,10 @@ void TForm1::N11Click() {
 }
 
 void TForm1::N21Click() {
-    close();
+    // A window hidden in the tray does not end the program by closing, so end it here.
+    if (close()) {
+        QCoreApplication::quit();
+    }
 }
 
 void TForm1::changeEvent(QEvent* event) {
