@@ -51,6 +51,7 @@ std::filesystem::path TForm1::ProfilePath(const std::string& name) const {
 
 void TForm1::FillProfileList(std::string_view preferred) {
     std::vector<std::string> profiles;
+    profiles.reserve(static_cast<std::size_t>(ComboProfiles->count()));
     for (int i = 0; i < ComboProfiles->count(); ++i) {
         profiles.push_back(ToCp1251(ComboProfiles->itemText(i)));
     }
