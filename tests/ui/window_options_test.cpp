@@ -1,0 +1,460 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolTip>
+#include <memory>
+
+#include "store/registry_file.h"
+#include "store/settings.h"
+#include "ui_test_support.h"
+
+namespace tagforge {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::FakePlatform;
+using test::FakeTrayIcon;
+using test::WindowHarness;
+
+const QString kHide = QStringLiteral("Спрятать");
+const QString kShow = QStringLiteral("Показать");
+constexpr int kByClick = 0;
+constexpr int kByDoubleClick = 1;
+
+// Another start of the program over the same folder, with a platform of its own so the store is
+// read from the files again.
+class Restart {
+  public:
+    explicit Restart(fs::path folder) : folder_(std::move(folder)) { platform.useFolder(folder_); }
+
+    TForm1& open() {
+        window_ = std::make_unique<TForm1>(folder_, platform.services());
+        return *window_;
+    }
+
+    FakePlatform platform;
+
+  private:
+    fs::path folder_;
+    std::unique_ptr<TForm1> window_;
+};
+
+// Shows the window on the settings page and makes it the active one, so focus and tool tips
+// behave as for a user.
+void ShowOnSettingsPage(TForm1& window) {
+    window.PageControl1->setCurrentWidget(window.SettingsPage);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// What a focus move away from the field delivers to it.
+void Leave(QLineEdit* field) {
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &focusOut);
+}
+
+// A field with its arrows: the threshold (four digits) or the smileys per group (three).
+struct NumberPair {
+    QLineEdit* field;
+    QSpinBox* upDown;
+    int digits;
+};
+
+NumberPair PairNamed(TForm1& window, const QString& name) {
+    if (name == QLatin1String("Edit1")) {
+        return {window.Edit1, window.UpDown2, 4};
+    }
+    return {window.eNumOfSmiles, window.UpDown1, 3};
+}
+
+void AddFieldRows() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("threshold") << QStringLiteral("Edit1");
+    QTest::newRow("smileys per group") << QStringLiteral("eNumOfSmiles");
+}
+
+// Minimises as the title bar button does; the tray hides the window right after.
+void Minimize(TForm1& window) {
+    window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    QVERIFY(window.isMinimized());
+}
+
+// Asks `widget` for its tool tip as hovering does. Hiding a tip takes a moment, so the previous
+// one is gone before asking; otherwise its label would still be showing.
+bool ShowsToolTip(QWidget* widget) {
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) {
+        qWarning("a tool tip stays on the screen");
+        return false;
+    }
+    const QPoint inside(2, 2);
+    QHelpEvent help(QEvent::ToolTip, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &help);
+    return QToolTip::isVisible() && QToolTip::text() == widget->toolTip();
+}
+
+}  // namespace
+
+class WindowOptionsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void numberFieldsTakeDigitsOnly_data();
+    void numberFieldsTakeDigitsOnly();
+    void leavingAFieldTidiesItsNumber_data();
+    void leavingAFieldTidiesItsNumber();
+    void leavingByARealFocusMoveTidiesTheNumber();
+    void pastedTextIsRefusedOnLeaving_data();
+    void pastedTextIsRefusedOnLeaving();
+    void trayIconFollowsTheOptionWithItsHintAndMenu();
+    void minimisingToTheTrayHidesUntilTheChosenGesture_data();
+    void minimisingToTheTrayHidesUntilTheChosenGesture();
+    void minimisingWithTheOptionOffLeavesAMinimisedWindow();
+    void hideMenuItemTogglesTheWindow();
+    void closeMenuItemRunsTheClosingSave();
+    void withoutATrayMinimisingIsOrdinaryAndTheOptionIsKept();
+    void hintsFollowTheCheckBoxAtOnce();
+    void storedHintsOffHoldFromTheStart();
+    void fontButtonStartsFromTheInputFont();
+};
+
+void WindowOptionsTest::numberFieldsTakeDigitsOnly_data() {
+    AddFieldRows();
+}
+
+void WindowOptionsTest::numberFieldsTakeDigitsOnly() {
+    QFETCH(QString, name);
+    WindowHarness harness;
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    const NumberPair pair = PairNamed(window, name);
+    pair.field->setFocus();
+    pair.field->clear();
+
+    QTest::keyClick(pair.field, Qt::Key_1);
+    QTest::keyClick(pair.field, Qt::Key_2);
+    QTest::keyClick(pair.field, Qt::Key_A);
+    QTest::keyClick(pair.field, Qt::Key_Period);
+    test::TypeText(pair.field, QStringLiteral("ж-"));
+    QTest::keyClick(pair.field, Qt::Key_5);
+    QCOMPARE(pair.field->text(), QStringLiteral("125"));
+    // The arrows follow what is typed at once.
+    QCOMPARE(pair.upDown->value(), 125);
+
+    QTest::keyClick(pair.field, Qt::Key_Backspace);
+    QCOMPARE(pair.field->text(), QStringLiteral("12"));
+    QCOMPARE(pair.upDown->value(), 12);
+
+    pair.field->clear();
+    QTest::keyClicks(pair.field, QStringLiteral("987654"));
+    QCOMPARE(pair.field->text(), QStringLiteral("987654").left(pair.digits));
+    QCOMPARE(pair.field->text().size(), pair.digits);
+    QCOMPARE(pair.upDown->value(), pair.field->text().toInt());
+    QVERIFY(harness.platform.messages.shown.empty());
+}
+
+void WindowOptionsTest::leavingAFieldTidiesItsNumber_data() {
+    AddFieldRows();
+}
+
+void WindowOptionsTest::leavingAFieldTidiesItsNumber() {
+    QFETCH(QString, name);
+    WindowHarness harness;
+    auto& window = harness.open();
+    const NumberPair pair = PairNamed(window, name);
+
+    pair.field->clear();
+    Leave(pair.field);
+    QCOMPARE(pair.field->text(), QStringLiteral("0"));
+    QCOMPARE(pair.upDown->value(), 0);
+
+    pair.field->clear();
+    QTest::keyClicks(pair.field, QStringLiteral("090"));
+    Leave(pair.field);
+    QCOMPARE(pair.field->text(), QStringLiteral("90"));
+    QCOMPARE(pair.upDown->value(), 90);
+    QVERIFY(harness.platform.messages.shown.empty());
+}
+
+void WindowOptionsTest::leavingByARealFocusMoveTidiesTheNumber() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    window.Edit1->setFocus();
+    QTRY_VERIFY(window.Edit1->hasFocus());
+    window.Edit1->clear();
+    QTest::keyClicks(window.Edit1, QStringLiteral("0900"));
+    QCOMPARE(window.Edit1->text(), QStringLiteral("0900"));
+
+    window.eNumOfSmiles->setFocus();
+    QTRY_VERIFY(window.eNumOfSmiles->hasFocus());
+    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
+    QCOMPARE(window.UpDown2->value(), 900);
+
+    window.eNumOfSmiles->clear();
+    window.Edit1->setFocus();
+    QTRY_VERIFY(window.Edit1->hasFocus());
+    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("0"));
+    QCOMPARE(window.UpDown1->value(), 0);
+}
+
+void WindowOptionsTest::pastedTextIsRefusedOnLeaving_data() {
+    AddFieldRows();
+}
+
+void WindowOptionsTest::pastedTextIsRefusedOnLeaving() {
+    QFETCH(QString, name);
+    WindowHarness harness;
+    auto& window = harness.open();
+    const NumberPair pair = PairNamed(window, name);
+    pair.field->clear();
+    QTest::keyClicks(pair.field, QStringLiteral("34"));
+    QCOMPARE(pair.upDown->value(), 34);
+
+    // Pasting goes around the key filter, as the edit menu's Paste does.
+    pair.field->selectAll();
+    pair.field->insert(QStringLiteral("12x"));
+    QCOMPARE(pair.field->text(), QStringLiteral("12x"));
+    Leave(pair.field);
+
+    const auto& shown = harness.platform.messages.shown;
+    QCOMPARE(shown.size(), std::size_t{1});
+    QCOMPARE(shown[0].kind, QStringLiteral("error"));
+    QVERIFY2(shown[0].text.contains(QStringLiteral("'12x'")), qPrintable(shown[0].text));
+    // The text stays for mending and the arrows keep the last number.
+    QCOMPARE(pair.field->text(), QStringLiteral("12x"));
+    QCOMPARE(pair.upDown->value(), 34);
+}
+
+void WindowOptionsTest::trayIconFollowsTheOptionWithItsHintAndMenu() {
+    WindowHarness harness;
+    const FakeTrayIcon& tray = harness.platform.tray;
+    auto& window = harness.open();
+    QCOMPARE(tray.hint, QStringLiteral("Orbel TagForge"));
+    QCOMPARE(tray.menu, window.PopupMenu1);
+    const QList<QAction*> actions = window.PopupMenu1->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0], window.N11);
+    QCOMPARE(actions[1], window.N21);
+    QCOMPARE(window.N11->objectName(), QStringLiteral("N11"));
+    QCOMPARE(window.N21->objectName(), QStringLiteral("N21"));
+    QCOMPARE(window.N11->text(), kHide);
+    QCOMPARE(window.N21->text(), QStringLiteral("Закрыть"));
+
+    // The option is on by default, so the icon is there from the start.
+    QVERIFY(window.cbToTray->isChecked());
+    QVERIFY(tray.isVisible());
+    window.cbToTray->setChecked(false);
+    QVERIFY(!tray.isVisible());
+    window.cbToTray->setChecked(true);
+    QVERIFY(tray.isVisible());
+}
+
+void WindowOptionsTest::minimisingToTheTrayHidesUntilTheChosenGesture_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<int>("ignored");
+    QTest::addColumn<int>("restoring");
+    QTest::newRow("double click") << kByDoubleClick << static_cast<int>(TrayGesture::LeftClick)
+                                  << static_cast<int>(TrayGesture::DoubleClick);
+    QTest::newRow("click") << kByClick << static_cast<int>(TrayGesture::MiddleClick)
+                           << static_cast<int>(TrayGesture::LeftClick);
+}
+
+void WindowOptionsTest::minimisingToTheTrayHidesUntilTheChosenGesture() {
+    QFETCH(int, method);
+    QFETCH(int, ignored);
+    QFETCH(int, restoring);
+    WindowHarness harness;
+    const FakeTrayIcon& tray = harness.platform.tray;
+    auto& window = harness.open();
+    window.ComboHowToRestore->setCurrentIndex(method);
+    ShowOnSettingsPage(window);
+
+    Minimize(window);
+    QTRY_VERIFY(window.isHidden());
+    QCOMPARE(window.N11->text(), kShow);
+    QVERIFY(tray.isVisible());
+
+    tray.click(static_cast<TrayGesture>(ignored));
+    QTest::qWait(20);
+    QVERIFY(window.isHidden());
+    // The right button only opens the menu.
+    tray.click(TrayGesture::Context);
+    QTest::qWait(20);
+    QVERIFY(window.isHidden());
+    QCOMPARE(window.N11->text(), kShow);
+
+    tray.click(static_cast<TrayGesture>(restoring));
+    QVERIFY(window.isVisible());
+    QTRY_VERIFY(!window.isMinimized());
+    QCOMPARE(window.N11->text(), kHide);
+
+    // A restoring gesture while the window is up changes nothing.
+    tray.click(static_cast<TrayGesture>(restoring));
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.N11->text(), kHide);
+}
+
+void WindowOptionsTest::minimisingWithTheOptionOffLeavesAMinimisedWindow() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    window.cbToTray->setChecked(false);
+    ShowOnSettingsPage(window);
+    Minimize(window);
+    QTest::qWait(50);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.isMinimized());
+    QCOMPARE(window.N11->text(), kHide);
+    QVERIFY(!harness.platform.tray.isVisible());
+}
+
+void WindowOptionsTest::hideMenuItemTogglesTheWindow() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    window.N11->trigger();
+    QVERIFY(window.isHidden());
+    QCOMPARE(window.N11->text(), kShow);
+    window.N11->trigger();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.N11->text(), kHide);
+}
+
+void WindowOptionsTest::closeMenuItemRunsTheClosingSave() {
+    WindowHarness harness;
+    const fs::path profile = harness.programFolder() / "Profiles" / "Default.tfp";
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    QVERIFY(window.cbAutoSave->isChecked());
+    window.UpDown2->setValue(555);
+    QVERIFY(!fs::exists(profile));
+
+    window.N21->trigger();
+    QVERIFY(!window.isVisible());
+    QVERIFY(fs::exists(profile));
+    const RegistryFile store(harness.programFolder() / "TagForge.registry");
+    QCOMPARE(QString::fromStdString(store.ReadValue(kSettingsKey, "ResultLimit").value_or("")),
+             QStringLiteral("555"));
+}
+
+void WindowOptionsTest::withoutATrayMinimisingIsOrdinaryAndTheOptionIsKept() {
+    WindowHarness harness;
+    harness.platform.tray.availableTray = false;
+    const fs::path folder = harness.programFolder();
+    {
+        auto& window = harness.open();
+        QVERIFY(window.cbToTray->isChecked());
+        QVERIFY(!window.minimizesToTray());
+        QVERIFY(!harness.platform.tray.isVisible());
+        ShowOnSettingsPage(window);
+        Minimize(window);
+        QTest::qWait(50);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMinimized());
+        QCOMPARE(window.N11->text(), kHide);
+
+        window.cbToTray->setChecked(false);
+        QVERIFY(window.close());
+    }
+    {
+        Restart restart(folder);
+        restart.platform.tray.availableTray = false;
+        auto& window = restart.open();
+        QVERIFY(!window.cbToTray->isChecked());
+        window.cbToTray->setChecked(true);
+        QVERIFY(window.close());
+    }
+    Restart restart(folder);
+    restart.platform.tray.availableTray = false;
+    auto& window = restart.open();
+    QVERIFY(window.cbToTray->isChecked());
+    QVERIFY(!restart.platform.tray.isVisible());
+    QVERIFY(restart.platform.messages.shown.empty());
+}
+
+void WindowOptionsTest::hintsFollowTheCheckBoxAtOnce() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    QVERIFY(!window.SpeedButton3->toolTip().isEmpty());
+    QVERIFY(!window.SpeedButton9->toolTip().isEmpty());
+    // A widget of another window, whose tips the option must leave alone.
+    QPushButton other(QStringLiteral("other"));
+    other.setToolTip(QStringLiteral("other tip"));
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+
+    QVERIFY(window.cbShowHint->isChecked());
+    QVERIFY(ShowsToolTip(window.SpeedButton3));
+    QVERIFY(ShowsToolTip(window.SpeedButton9));
+
+    window.cbShowHint->setChecked(false);
+    QVERIFY(!ShowsToolTip(window.SpeedButton3));
+    QVERIFY(!ShowsToolTip(window.SpeedButton9));
+    QVERIFY(ShowsToolTip(&other));
+
+    window.cbShowHint->setChecked(true);
+    QVERIFY(ShowsToolTip(window.SpeedButton3));
+    QVERIFY(ShowsToolTip(window.SpeedButton9));
+}
+
+void WindowOptionsTest::storedHintsOffHoldFromTheStart() {
+    WindowHarness harness;
+    QVERIFY(harness.platform.registry->WriteValue(RegistryRoot::LocalMachine, kSettingsKey,
+                                                  "ShowHint", "0"));
+    auto& window = harness.open();
+    QVERIFY(!window.cbShowHint->isChecked());
+    ShowOnSettingsPage(window);
+    QVERIFY(!ShowsToolTip(window.SpeedButton9));
+    window.cbShowHint->setChecked(true);
+    QVERIFY(ShowsToolTip(window.SpeedButton9));
+}
+
+void WindowOptionsTest::fontButtonStartsFromTheInputFont() {
+    WindowHarness harness;
+    auto& fonts = harness.platform.fonts;
+    auto& window = harness.open();
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSize(15);
+    chosen.setBold(true);
+    fonts.answer = chosen;
+
+    QTest::mouseClick(window.SpeedButton7, Qt::LeftButton);
+    QCOMPARE(fonts.initials.size(), std::size_t{1});
+    QCOMPARE(fonts.initials[0].family(), QStringLiteral("Courier New"));
+    QCOMPARE(fonts.initials[0].pointSize(), 8);
+    QCOMPARE(window.MainText->font().family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(window.MainText->font().pointSize(), 15);
+    QVERIFY(window.MainText->font().bold());
+
+    // Cancelling keeps the font; the dialog opened on the one just chosen.
+    fonts.answer.reset();
+    QTest::mouseClick(window.SpeedButton7, Qt::LeftButton);
+    QCOMPARE(fonts.initials.size(), std::size_t{2});
+    QCOMPARE(fonts.initials[1].family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(fonts.initials[1].pointSize(), 15);
+    QVERIFY(fonts.initials[1].bold());
+    QCOMPARE(window.MainText->font().family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(window.MainText->font().pointSize(), 15);
+    QVERIFY(harness.platform.messages.shown.empty());
+}
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::WindowOptionsTest)
+#include "window_options_test.moc"
