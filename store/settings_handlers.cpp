@@ -79,7 +79,8 @@ Settings TForm1::CurrentSettings() const {
     settings.autoRun = cbAutoRun->isChecked();
     const QFont font = MainText->font();
     settings.fontName = ToCp1251(font.family());
-    settings.fontSize = font.pointSize();
+    // A font given in pixels has no point size; the stored size must stay a usable number.
+    settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
     settings.charset = mainTextCharset_;
     settings.bold = font.bold();
     settings.italic = font.italic();

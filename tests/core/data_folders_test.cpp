@@ -144,6 +144,22 @@ TEST_F(ListFiles, EmptyOrUnmatchedFolderEmptiesTheList) {
     EXPECT_TRUE(list_.empty());
 }
 
+TEST_F(ListFiles, DataFilePathFindsTheFileInAnyCase) {
+    PutProfile("Default.tfp");
+    PutProfile(Cp1251ToUtf8(W("Вечер.tfp")));
+    EXPECT_EQ(DataFilePath(folder(), "Profiles", "default.TFP"),
+              folder() / "Profiles" / "Default.tfp");
+    EXPECT_EQ(DataFilePath(folder(), "Profiles", W("ВЕЧЕР.tfp")),
+              folder() / "Profiles" / Cp1251ToUtf8(W("Вечер.tfp")));
+}
+
+TEST_F(ListFiles, DataFilePathKeepsANewNameAsItStands) {
+    PutProfile("Default.tfp");
+    EXPECT_EQ(DataFilePath(folder(), "Profiles", W("Новый.tfp")),
+              folder() / "Profiles" / Cp1251ToUtf8(W("Новый.tfp")));
+    EXPECT_EQ(DataFilePath(folder(), "Missing", "a.tfp"), folder() / "Missing" / "a.tfp");
+}
+
 TEST(DataName, TrimmedOfSpacesAndControls) {
     const ValidatedName name = IsValidDataName(" \t My profile\r\n\x01 ");
     EXPECT_EQ(name.name, "My profile");
