@@ -29,6 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::FakePlatform;
+using test::Items;
+using test::Nicks;
 using test::WindowHarness;
 
 const QString kRefusedName = QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|");
@@ -81,22 +83,6 @@ std::set<std::string> FolderEntries(const fs::path& folder) {
         names.insert(entry.path().filename().string());
     }
     return names;
-}
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
-QStringList Nicks(const QListWidget* list) {
-    QStringList nicks;
-    for (int i = 0; i < list->count(); ++i) {
-        nicks << list->item(i)->text();
-    }
-    return nicks;
 }
 
 // Replaces what the profile box shows by `name`, typed key by key.

@@ -25,6 +25,8 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::FakePlatform;
+using test::Items;
+using test::Restart;
 using test::ShownMessage;
 using test::WindowHarness;
 
@@ -58,24 +60,6 @@ const std::vector<std::string> kMachineValueNames = {
     "Bold",
     "Italic",
     "SmileGroup",
-};
-
-// Another start of the program over the same folder. Its platform is new, so the store is read
-// from the files again instead of from the first window's memory.
-class Restart {
-  public:
-    explicit Restart(fs::path folder) : folder_(std::move(folder)) { platform.useFolder(folder_); }
-
-    TForm1& open() {
-        window_ = std::make_unique<TForm1>(folder_, platform.services());
-        return *window_;
-    }
-
-    FakePlatform platform;
-
-  private:
-    fs::path folder_;
-    std::unique_ptr<TForm1> window_;
 };
 
 fs::path MachineFile(const fs::path& folder) {
@@ -129,14 +113,6 @@ void MakeSmileGroups(const fs::path& folder, std::initializer_list<const char*> 
     for (const char* name : names) {
         std::ofstream(folder / "SmileGroups" / (std::string(name) + ".sgr")) << "";
     }
-}
-
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items.push_back(combo->itemText(i));
-    }
-    return items;
 }
 
 std::vector<ShownMessage> NoticesFrom(const std::vector<ShownMessage>& shown, std::size_t first) {
@@ -238,7 +214,7 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
     MakeSmileGroups(folder, {"Animals", "Birds"});
     {
         auto& window = harness.open();
-        QCOMPARE(ItemsOf(window.comboSelectSmilesGroup),
+        QCOMPARE(Items(window.comboSelectSmilesGroup),
                  QStringList({QStringLiteral("Animals"), QStringLiteral("Birds")}));
         ChangeEverySetting(window);
         window.comboSelectSmilesGroup->setCurrentIndex(1);
@@ -594,7 +570,7 @@ void SettingsTest::fontAndNickListsComeFromTheirKeys() {
         QVERIFY(store.WriteValue(kMachine, kNicksKey, nick, ""));
     }
     auto& window = harness.open();
-    QCOMPARE(ItemsOf(window.comboboxFontName),
+    QCOMPARE(Items(window.comboboxFontName),
              QStringList({QStringLiteral("Verdana"), QStringLiteral("Arial"),
                           QStringLiteral("Times New Roman")}));
     QCOMPARE(Texts(window.NickList), Texts({"zed", petya, "a/b"}));
@@ -602,7 +578,7 @@ void SettingsTest::fontAndNickListsComeFromTheirKeys() {
     // The font list is written back on closing and read again at the next start.
     QVERIFY(window.close());
     Restart restart(harness.programFolder());
-    QCOMPARE(ItemsOf(restart.open().comboboxFontName),
+    QCOMPARE(Items(restart.open().comboboxFontName),
              QStringList({QStringLiteral("Verdana"), QStringLiteral("Arial"),
                           QStringLiteral("Times New Roman")}));
 }

@@ -17,6 +17,8 @@ namespace tagforge {
 
 namespace {
 
+using test::Items;
+using test::Nicks;
 using test::WindowHarness;
 
 // The kill line of the fields FillKillFields types, at the given clock time.
@@ -33,22 +35,6 @@ QString FilledKillLine(const QString& time) {
 
 QString TemplateText(const TForm1& window) {
     return FromCp1251(window.templateText());
-}
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
-QStringList Nicks(const QListWidget* list) {
-    QStringList nicks;
-    for (int i = 0; i < list->count(); ++i) {
-        nicks << list->item(i)->text();
-    }
-    return nicks;
 }
 
 // Picks the entry with this text from the combo's own list.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -188,5 +190,41 @@ class WindowHarness {
     QTemporaryDir folder_;
     std::unique_ptr<TForm1> window_;
 };
+
+// Another start of the program over the same folder. Its platform is new, so the store is read
+// from the files again instead of from the first window's memory.
+class Restart {
+  public:
+    explicit Restart(std::filesystem::path folder) : folder_(std::move(folder)) {
+        platform.useFolder(folder_);
+    }
+
+    TForm1& open() {
+        window_ = std::make_unique<TForm1>(folder_, platform.services());
+        return *window_;
+    }
+
+    FakePlatform platform;
+
+  private:
+    std::filesystem::path folder_;
+    std::unique_ptr<TForm1> window_;
+};
+
+inline QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+inline QStringList Nicks(const QListWidget* list) {
+    QStringList nicks;
+    for (int i = 0; i < list->count(); ++i) {
+        nicks << list->item(i)->text();
+    }
+    return nicks;
+}
 
 }  // namespace tagforge::test

@@ -26,30 +26,13 @@ namespace fs = std::filesystem;
 
 using test::FakePlatform;
 using test::FakeTrayIcon;
+using test::Restart;
 using test::WindowHarness;
 
 const QString kHide = QStringLiteral("Спрятать");
 const QString kShow = QStringLiteral("Показать");
 constexpr int kByClick = 0;
 constexpr int kByDoubleClick = 1;
-
-// Another start of the program over the same folder, with a platform of its own so the store is
-// read from the files again.
-class Restart {
-  public:
-    explicit Restart(fs::path folder) : folder_(std::move(folder)) { platform.useFolder(folder_); }
-
-    TForm1& open() {
-        window_ = std::make_unique<TForm1>(folder_, platform.services());
-        return *window_;
-    }
-
-    FakePlatform platform;
-
-  private:
-    fs::path folder_;
-    std::unique_ptr<TForm1> window_;
-};
 
 // Shows the window on the settings page and makes it the active one, so focus and tool tips
 // behave as for a user.
