@@ -16,6 +16,8 @@ constexpr std::array<std::uint32_t, 31> kSystemColorsRgb = {
     0xFFFFE1, 0x000000, 0x0066CC, 0xB9D1EA, 0xD7E4F2, 0x3399FF, 0xF0F0F0,
 };
 
+}  // namespace
+
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
@@ -28,8 +30,6 @@ int HexDigitValue(char c) {
     }
     return -1;
 }
-
-}  // namespace
 
 ColorValue MakeColor(int red, int green, int blue) {
     return static_cast<ColorValue>(blue) * 65536U + static_cast<ColorValue>(green) * 256U +

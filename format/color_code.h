@@ -21,6 +21,9 @@ int BlueOf(ColorValue color);
 // Turns a system colour into the ordinary colour it stands for; ordinary colours pass unchanged.
 ColorValue ResolveColor(ColorValue color);
 
+// The value of one hexadecimal digit in either case, or -1 for any other character.
+int HexDigitValue(char c);
+
 // Six upper-case hexadecimal digits, red first ("FF0000" is red).
 std::string ToColorCode(ColorValue color);
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <utility>
 
+#include "format/color_code.h"
 #include "format/cp1251.h"
 #include "store/atomic_file.h"
 
@@ -68,19 +69,6 @@ void AppendEscaped(std::string& out, std::string_view text) {
     out.append(text.substr(runStart));
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // A "%" not followed by two hexadecimal digits stands for itself, so a hand-edited file still
 // reads.
 std::string Unescape(std::string_view text) {
@@ -92,8 +80,8 @@ std::string Unescape(std::string_view text) {
         if (percent == text.size()) {
             break;
         }
-        const int high = percent + 2 < text.size() ? HexValue(text[percent + 1]) : -1;
-        const int low = percent + 2 < text.size() ? HexValue(text[percent + 2]) : -1;
+        const int high = percent + 2 < text.size() ? HexDigitValue(text[percent + 1]) : -1;
+        const int low = percent + 2 < text.size() ? HexDigitValue(text[percent + 2]) : -1;
         if (high >= 0 && low >= 0) {
             plain += static_cast<char>(high * 16 + low);
             text.remove_prefix(percent + 3);
