@@ -2,11 +2,15 @@
 // with message boxes that print instead of waiting for a click. The start-up tests run it as a
 // second process next to themselves.
 //
-//   start_probe FOLDER [--multiload] [--hold]
+//   start_probe FOLDER [--multiload] [--hold] [--save-forever]
 //
 // Prints "started" once the window is shown; with --multiload it then takes the single-instance
 // lock through the hidden option and prints "holding". Without --hold the window closes at once.
+// With --save-forever it changes options and runs the closing save over and over, printing
+// "saved" after each, until it is killed.
 #include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTimer>
 #include <cstring>
 #include <iostream>
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[1];
     const bool multiload = HasFlag(argc, argv, "--multiload");
     const bool hold = HasFlag(argc, argv, "--hold");
+    const bool saveForever = HasFlag(argc, argv, "--save-forever");
     constexpr int kHoldLimitMs = 120000;
 
     tagforge::test::FakePlatform platform;
@@ -72,6 +77,15 @@ int main(int argc, char** argv) {
         },
         [&](tagforge::TForm1& window) {
             std::cout << "started" << std::endl;
+            if (saveForever) {
+                // Every round changes what both files hold, so each save really rewrites them.
+                for (int round = 0;; ++round) {
+                    window.UpDown2->setValue(round % 10000);
+                    window.MainText->setPlainText(QString(round % 500, QLatin1Char('x')));
+                    window.SaveProfile("Default", false, true);
+                    std::cout << "saved" << std::endl;
+                }
+            }
             if (multiload) {
                 window.cbMultiLoad->setChecked(true);
                 std::cout << "holding" << std::endl;

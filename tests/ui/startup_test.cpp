@@ -7,7 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <random>
 
+#include "store/ini_file.h"
+#include "store/profile.h"
+#include "store/registry_file.h"
+#include "store/settings.h"
 #include "ui_test_support.h"
 
 using tagforge::test::WindowHarness;
@@ -64,6 +69,7 @@ class StartupTest : public QObject {
     void copiesWithoutTheOptionRunSideBySide();
     void killedHolderFreesTheName();
     void releasingWithoutHoldingTellsTheUser();
+    void killedInTheMiddleOfASaveLeavesWholeFiles();
 };
 
 void StartupTest::realProgramKeepsItsDataBesideItself() {
@@ -174,6 +180,64 @@ void StartupTest::releasingWithoutHoldingTellsTheUser() {
     QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
     QCOMPARE(harness.platform.messages.shown[0].text, QStringLiteral("Не освободить мутекс"));
     QCOMPARE(harness.platform.messages.shown[0].kind, QStringLiteral("information"));
+}
+
+namespace {
+
+// Starts a copy that saves over and over, lets it save `saves` times plus a random moment, and
+// kills it.
+void KillWhileSaving(const QString& folder, int saves, std::mt19937& random) {
+    QProcess probe;
+    probe.start(QStringLiteral(START_PROBE_PATH), {folder, QStringLiteral("--save-forever")});
+    QString output;
+    while (output.count(QStringLiteral("saved")) < saves &&
+           probe.waitForReadyRead(kProcessTimeoutMs)) {
+        output += QString::fromUtf8(probe.readAllStandardOutput());
+    }
+    QTest::qSleep(std::uniform_int_distribution<int>(0, 40)(random));
+    probe.kill();
+    probe.waitForFinished(kProcessTimeoutMs);
+}
+
+// Every stored setting and every profile key is there: the files are whole, old or new.
+QString WholeFilesProblem(const std::filesystem::path& folder) {
+    const tagforge::RegistryFile store(folder / "TagForge.registry");
+    const auto names = store.ValueNames(tagforge::kSettingsKey);
+    if (!names) {
+        return QStringLiteral("the settings key is missing");
+    }
+    for (const tagforge::SettingValue& value : tagforge::SettingValues()) {
+        const bool stored = store.ReadValue(tagforge::kSettingsKey, value.name).has_value();
+        // The Run value lives elsewhere, and an empty smiley group is never stored.
+        const bool expected = value.root == tagforge::RegistryRoot::LocalMachine &&
+                              value.name != std::string_view("SmileGroup");
+        if (stored != expected) {
+            return QStringLiteral("setting %1").arg(QString::fromLatin1(value.name));
+        }
+    }
+    const tagforge::IniFile profile(folder / "Profiles" / "Default.tfp");
+    for (const tagforge::ProfileKey& key : tagforge::ProfileKeys()) {
+        if (profile.ReadString(key.section, key.name, "\x01missing") == "\x01missing") {
+            return QStringLiteral("profile key %1").arg(QString::fromLatin1(key.name));
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void StartupTest::killedInTheMiddleOfASaveLeavesWholeFiles() {
+    QTemporaryDir folder;
+    const std::filesystem::path path = folder.path().toStdString();
+    std::mt19937 random(20261208);
+    KillWhileSaving(folder.path(), 3, random);
+    QCOMPARE(WholeFilesProblem(path), QString());
+    for (int round = 0; round < 12; ++round) {
+        KillWhileSaving(folder.path(), 1, random);
+        const QString problem = WholeFilesProblem(path);
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(QStringLiteral("round %1: %2").arg(round).arg(problem)));
+    }
 }
 
 QTEST_MAIN(StartupTest)
