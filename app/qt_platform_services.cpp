@@ -114,7 +114,8 @@ void QtTrayIcon::setup(const QString& hint, QMenu* menu,
 }
 
 void QtTrayIcon::setVisible(bool visible) {
-    if (icon_ && available()) {
+    // A tray that appears later (a panel started after the program) picks up a visible icon.
+    if (icon_) {
         icon_->setVisible(visible);
     }
 }
