@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <functional>
@@ -120,12 +121,9 @@ QString WriteErrorText(const fs::path& file) {
 }
 
 bool WasShown(const WindowHarness& harness, const QString& kind, const QString& text) {
-    for (const auto& message : harness.platform.messages.shown) {
-        if (message.kind == kind && message.text == text) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(harness.platform.messages.shown, [&](const auto& message) {
+        return message.kind == kind && message.text == text;
+    });
 }
 
 // Makes every write of a file grow beyond `bytes` fail while it lives. Tests run as root, so
