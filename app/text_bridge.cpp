@@ -1,5 +1,6 @@
 #include "app/text_bridge.h"
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -37,6 +38,22 @@ QString PlainTextOf(const QPlainTextEdit* edit) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
+}
+
+std::vector<std::string> ItemsOf(const QComboBox* box) {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(box->count()));
+    for (int i = 0; i < box->count(); ++i) {
+        items.push_back(ToCp1251(box->itemText(i)));
+    }
+    return items;
+}
+
+void SetItems(QComboBox* box, const std::vector<std::string>& items) {
+    box->clear();
+    for (const std::string& item : items) {
+        box->addItem(FromCp1251(item));
+    }
 }
 
 QColor ToQColor(ColorValue color) {

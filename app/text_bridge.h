@@ -4,9 +4,11 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "format/color_code.h"
 
+class QComboBox;
 class QPlainTextEdit;
 
 // Conversions at the edge between Qt's Unicode widgets and the core's Windows-1251 text.
@@ -22,6 +24,10 @@ QString FromCp1251Lines(std::string_view text);
 
 // The text of a multi-line field as typed: unlike toPlainText, non-breaking spaces stay.
 QString PlainTextOf(const QPlainTextEdit* edit);
+
+// A list box's entries as Windows-1251 texts, and entries replaced by such texts.
+std::vector<std::string> ItemsOf(const QComboBox* box);
+void SetItems(QComboBox* box, const std::vector<std::string>& items);
 
 QColor ToQColor(ColorValue color);
 ColorValue FromQColor(const QColor& color);

@@ -20,8 +20,6 @@ namespace tagforge {
 
 namespace {
 
-constexpr char kProfilesFolder[] = "Profiles";
-constexpr char kDefaultProfile[] = "Default";
 constexpr int kFontSizes = 7;
 constexpr int kDefaultFontSizeIndex = 3;
 

@@ -38,6 +38,8 @@ inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
 inline constexpr char kCaptionTail[] = " =)";
 inline constexpr char kExclusivityLockName[] = "OTF_MUTEX";
+inline constexpr char kProfilesFolder[] = "Profiles";
+inline constexpr char kDefaultProfile[] = "Default";
 
 // The main window. Options live only in its controls; the handlers keep the names of the
 // controls and events they serve and are spread over one file per page or subsystem.
@@ -160,6 +162,9 @@ class TForm1 : public QMainWindow {
     void CreateSmileControls();
     void ConnectSettingsPage();
     void ConnectProfileBar();
+    // Refills a list box with the names of a data folder's files and selects the preferred one.
+    void FillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
+                           std::string_view extension);
     void FillProfileList(std::string_view preferred);
     void ClampNumericField(QLineEdit* field, QSpinBox* upDown);
     bool HandleSettingsKeys(QObject* watched, QEvent* event);

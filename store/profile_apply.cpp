@@ -39,12 +39,7 @@ int ListIndex(long stored, int count) {
 }
 
 int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(combo->count()));
-    for (int i = 0; i < combo->count(); ++i) {
-        entries.push_back(ToCp1251(combo->itemText(i)));
-    }
-    return std::max(PickEntry(entries, wanted), 0);
+    return std::max(PickEntry(ItemsOf(combo), wanted), 0);
 }
 
 }  // namespace
@@ -82,10 +77,7 @@ void TForm1::ApplyProfile(const Profile& profile) {
     ComboBox1->setEnabled(tags.has_value());
     CheckBox1->setEnabled(tags.has_value());
     if (tags) {
-        ComboBox1->clear();
-        for (const std::string& tag : *tags) {
-            ComboBox1->addItem(FromCp1251(tag));
-        }
+        SetItems(ComboBox1, *tags);
         CheckBox1->setChecked(profile.tagEnabled);
         ComboBox1->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }

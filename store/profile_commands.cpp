@@ -16,9 +16,7 @@ namespace tagforge {
 
 namespace {
 
-constexpr char kProfilesFolder[] = "Profiles";
 constexpr char kProfileExtension[] = ".tfp";
-constexpr char kDefaultProfile[] = "Default";
 
 // The position of `name` in a list kept sorted without regard to case; -1 when it is missing.
 int FindIgnoringCase(const QComboBox* combo, const std::string& name) {
@@ -49,19 +47,16 @@ std::filesystem::path TForm1::ProfilePath(const std::string& name) const {
     return DataFilePath(programFolder_, kProfilesFolder, name + kProfileExtension);
 }
 
+void TForm1::FillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
+                               std::string_view extension) {
+    std::vector<std::string> names = ItemsOf(box);
+    const int selected = ListDataFiles(names, programFolder_, folder, preferred, extension);
+    SetItems(box, names);
+    box->setCurrentIndex(names.empty() ? -1 : selected);
+}
+
 void TForm1::FillProfileList(std::string_view preferred) {
-    std::vector<std::string> profiles;
-    profiles.reserve(static_cast<std::size_t>(ComboProfiles->count()));
-    for (int i = 0; i < ComboProfiles->count(); ++i) {
-        profiles.push_back(ToCp1251(ComboProfiles->itemText(i)));
-    }
-    const int selected =
-        ListDataFiles(profiles, programFolder_, kProfilesFolder, preferred, kProfileExtension);
-    ComboProfiles->clear();
-    for (const std::string& name : profiles) {
-        ComboProfiles->addItem(FromCp1251(name));
-    }
-    ComboProfiles->setCurrentIndex(profiles.empty() ? -1 : selected);
+    FillFromDataFiles(ComboProfiles, kProfilesFolder, preferred, kProfileExtension);
 }
 
 void TForm1::ConnectProfileBar() {

@@ -9,7 +9,6 @@
 #include "app/text_bridge.h"
 #include "app/tform1.h"
 #include "pickers/color_panel.h"
-#include "store/data_folders.h"
 #include "store/settings.h"
 
 namespace tagforge {
@@ -20,15 +19,6 @@ constexpr char kSmileGroupsFolder[] = "SmileGroups";
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
-}
-
-std::vector<std::string> ItemsOf(const QComboBox* combo) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(combo->count()));
-    for (int i = 0; i < combo->count(); ++i) {
-        items.push_back(ToCp1251(combo->itemText(i)));
-    }
-    return items;
 }
 
 int EntryOrNone(long stored, const QComboBox* combo) {
@@ -143,23 +133,13 @@ void TForm1::ApplySettings(const Settings& settings) {
     MainText->setFont(font);
     mainTextCharset_ = settings.charset;
 
-    std::vector<std::string> groups = ItemsOf(comboSelectSmilesGroup);
-    const int selected =
-        ListDataFiles(groups, programFolder_, kSmileGroupsFolder, settings.smileGroup, ".sgr");
-    comboSelectSmilesGroup->clear();
-    for (const std::string& group : groups) {
-        comboSelectSmilesGroup->addItem(Text(group));
-    }
-    comboSelectSmilesGroup->setCurrentIndex(groups.empty() ? -1 : selected);
+    FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, settings.smileGroup, ".sgr");
 }
 
 void TForm1::LoadFontList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
     if (names) {
-        comboboxFontName->clear();
-        for (const std::string& name : *names) {
-            comboboxFontName->addItem(Text(name));
-        }
+        SetItems(comboboxFontName, *names);
     }
 }
 
