@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -92,6 +93,31 @@ class Clock {
     virtual QDateTime now() const = 0;
 };
 
+// The file-open dialog, several files at once. Gives the chosen paths in the dialog's order, or
+// nothing when the user cancels.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<QStringList> openFiles(QWidget* parent, const QString& folder,
+                                                 const QString& description,
+                                                 const QString& pattern) = 0;
+};
+
+// The one-line text query. Gives the text, or nothing when the user cancels.
+class TextInput {
+  public:
+    virtual ~TextInput() = default;
+    virtual std::optional<QString> ask(QWidget* parent, const QString& caption,
+                                       const QString& prompt, const QString& initial) = 0;
+};
+
+// The names of the installed fonts, in alphabetical order.
+class FontCatalog {
+  public:
+    virtual ~FontCatalog() = default;
+    virtual QStringList families() const = 0;
+};
+
 // Everything the window needs from the desktop; tests pass their own doubles.
 struct PlatformServices {
     Clipboard& clipboard;
@@ -103,6 +129,9 @@ struct PlatformServices {
     FontPicker& fonts;
     TrayIcon& tray;
     Registry& registry;
+    FileDialogs& files;
+    TextInput& input;
+    FontCatalog& fontCatalog;
 };
 
 }  // namespace tagforge

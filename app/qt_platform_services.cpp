@@ -4,7 +4,11 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -155,6 +159,36 @@ void QtUrlOpener::open(const QString& address) {
 
 QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
+}
+
+std::optional<QStringList> QtFileDialogs::openFiles(QWidget* parent, const QString& folder,
+                                                    const QString& description,
+                                                    const QString& pattern) {
+    QFileDialog dialog(parent, QString(), folder,
+                       description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> QtTextInput::ask(QWidget* parent, const QString& caption,
+                                        const QString& prompt, const QString& initial) {
+    bool accepted = false;
+    QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+QStringList QtFontCatalog::families() const {
+    QStringList names = QFontDatabase::families();
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 }  // namespace tagforge

@@ -72,14 +72,32 @@ class SystemClock final : public Clock {
     QDateTime now() const override;
 };
 
+class QtFileDialogs final : public FileDialogs {
+  public:
+    std::optional<QStringList> openFiles(QWidget* parent, const QString& folder,
+                                         const QString& description,
+                                         const QString& pattern) override;
+};
+
+class QtTextInput final : public TextInput {
+  public:
+    std::optional<QString> ask(QWidget* parent, const QString& caption, const QString& prompt,
+                               const QString& initial) override;
+};
+
+class QtFontCatalog final : public FontCatalog {
+  public:
+    QStringList families() const override;
+};
+
 // The desktop's own services, for the real program in `programFolder`.
 class QtPlatform {
   public:
     explicit QtPlatform(const std::filesystem::path& programFolder);
 
     PlatformServices services() {
-        return PlatformServices{clipboard_, messages_, colors_, dialogs_, urls_,
-                                clock_,     fonts_,    tray_,   registry_};
+        return PlatformServices{clipboard_, messages_, colors_,   dialogs_, urls_,  clock_,
+                                fonts_,     tray_,     registry_, files_,   input_, fontCatalog_};
     }
 
   private:
@@ -92,6 +110,9 @@ class QtPlatform {
     QtFontPicker fonts_;
     QtTrayIcon tray_;
     DesktopRegistry registry_;
+    QtFileDialogs files_;
+    QtTextInput input_;
+    QtFontCatalog fontCatalog_;
 };
 
 // $XDG_CONFIG_HOME, else ~/.config.

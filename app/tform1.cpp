@@ -46,6 +46,10 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     ConnectColorPanels();
     ConnectSettingsPage();
     ConnectProfileBar();
+    ConnectAsciiPage();
+    ConnectSmilePane();
+    ConnectNickMenu();
+    ConnectFontManager();
 
     // A missing profiles folder means a first start, which opens on the About page.
     if (!std::filesystem::is_directory(ProfilesFolder())) {
@@ -65,6 +69,8 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
     PageControl1Change();
+    // Brings the smiley pane into the state the settings gave its button.
+    bShowSmilesClick();
 }
 
 TForm1::~TForm1() = default;

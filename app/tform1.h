@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QUrl;
 class QSlider;
 class QSpinBox;
 class QTabWidget;
@@ -95,6 +97,42 @@ class TForm1 : public QMainWindow {
     void DeletelSolitudeNickClick();
     void ClearSolitudeListClick();
 
+    // ASCII art template (templates/ascii_handlers.cpp)
+    void comboASCIIartChange();
+    // Refills comboASCIIart from the catalogue; false when the catalogue does not exist.
+    bool LoadAsciiList(const std::string& name);
+    void SpeedButton11Click();
+    std::filesystem::path AsciiCatalogPath() const;
+
+    // Smiley groups and pane (smileys/smile_groups.cpp, smileys/smile_pane.cpp)
+    bool CreateSmileGroup();
+    void bNewSmilesClick();
+    void comboSelectSmilesGroupClick();
+    void SpeedButton8Click();
+    void bShowSmilesClick();
+    void ShowSmilePane(bool show);
+    void BuildSmilePage(const std::vector<std::string>& names, const std::string& groupName);
+    // False when the pane's navigation to `address` is to be cancelled.
+    bool CppWebBrowser2BeforeNavigate2(const QUrl& address);
+    void CountSmileUse(const std::string& name);
+
+    // Edit menu and nick list (menus/nick_menu.cpp)
+    void OtherNameNickContextPopup(QWidget* sender, QPoint globalPos);
+    void PopupNickMenuPopup();
+    void N6Click();
+    void N7Click();
+    void N8Click();
+    void N9Click();
+    void N3Click();
+    void N1Click();
+    void InsertNickClick(QAction* item);
+    void DeleteNickClick(QAction* item);
+    // Gives a text field the shared edit menu as its context menu.
+    void AttachNickMenu(QWidget* control);
+
+    // Font manager (menus/font_handlers.cpp)
+    void SpeedButton13Click();
+
     // Colour panels and palette (pickers/color_panel_handlers.cpp)
     void SetPanelColor(ColorPanel* panel, ColorValue color);
     void Image1MouseUp(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
@@ -162,6 +200,10 @@ class TForm1 : public QMainWindow {
     void CreateSmileControls();
     void ConnectSettingsPage();
     void ConnectProfileBar();
+    void ConnectAsciiPage();
+    void ConnectSmilePane();
+    void ConnectNickMenu();
+    void ConnectFontManager();
     // Refills a list box with the names of a data folder's files and selects the preferred one.
     void FillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
                            std::string_view extension);
@@ -186,6 +228,8 @@ class TForm1 : public QMainWindow {
     NamedLock exclusivityLock_;
     // Kept from the last loaded profile until the ASCII list exists to hold it.
     std::string asciiName_;
+    // The picture the ASCII manager opens on, for the rest of the run.
+    int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;
     TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
     bool restoreOnAnyClick_ = false;
@@ -208,6 +252,10 @@ class TForm1 : public QMainWindow {
     QPushButton* SpeedButton2 = nullptr;
     QPushButton* SmileButton = nullptr;
     QComboBox* comboSelectSmilesGroup = nullptr;
+    QWidget* SmilePane = nullptr;
+    QPushButton* SpeedButton10 = nullptr;
+    QPushButton* SpeedButton8 = nullptr;
+    QWebEngineView* CppWebBrowser2 = nullptr;
 
     QCheckBox* cbOtherName = nullptr;
     QLineEdit* OtherNameNick = nullptr;
@@ -228,6 +276,7 @@ class TForm1 : public QMainWindow {
     ColorPanel* ImOkColor = nullptr;
     QCheckBox* cbFontName = nullptr;
     QComboBox* comboboxFontName = nullptr;
+    QPushButton* SpeedButton13 = nullptr;
     QCheckBox* cbFontSize = nullptr;
     QComboBox* ComboBoxFontSize = nullptr;
     QCheckBox* cbDanceFont = nullptr;
@@ -254,6 +303,8 @@ class TForm1 : public QMainWindow {
     QWidget* SolitudePage = nullptr;
     QWidget* InOutPage = nullptr;
     QWidget* AsciiPage = nullptr;
+    QComboBox* comboASCIIart = nullptr;
+    QPushButton* SpeedButton11 = nullptr;
     QComboBox* cbKillWhere = nullptr;
     QComboBox* cbKillAction = nullptr;
     QComboBox* cbKillTime = nullptr;
@@ -291,6 +342,19 @@ class TForm1 : public QMainWindow {
     QPushButton* SpeedButton7 = nullptr;
     QPushButton* SpeedButton9 = nullptr;
     QCheckBox* cbMultiLoad = nullptr;
+
+    QMenu* PopupNickMenu = nullptr;
+    QAction* N6 = nullptr;
+    QAction* N7 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N9 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* N1 = nullptr;
+    QMenu* N2 = nullptr;
+    QMenu* N4 = nullptr;
+    // The control the edit menu was last opened on; its commands act on it.
+    QPointer<QWidget> PopupTarget;
 
     QMenu* PopupMenu1 = nullptr;
     QAction* N11 = nullptr;

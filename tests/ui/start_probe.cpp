@@ -71,9 +71,10 @@ int main(int argc, char** argv) {
         argc, argv, folder,
         [&] {
             auto services = platform.services();
-            return tagforge::PlatformServices{services.clipboard, messages,      services.colors,
-                                              services.dialogs,   services.urls, services.clock,
-                                              services.fonts,     services.tray, services.registry};
+            return tagforge::PlatformServices{
+                services.clipboard, messages,       services.colors, services.dialogs,
+                services.urls,      services.clock, services.fonts,  services.tray,
+                services.registry,  services.files, services.input,  services.fontCatalog};
         },
         [&](tagforge::TForm1& window) {
             std::cout << "started" << std::endl;

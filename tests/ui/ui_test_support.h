@@ -134,6 +134,57 @@ class FixedClock final : public Clock {
     QDateTime time = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 3));
 };
 
+// Answers the file-open dialog with `answer` (nullopt: cancelled) and records how it was opened.
+class FakeFileDialogs final : public FileDialogs {
+  public:
+    std::optional<QStringList> openFiles(QWidget*, const QString& folder,
+                                         const QString& description,
+                                         const QString& pattern) override {
+        opened.push_back({folder, description, pattern});
+        return answer;
+    }
+
+    struct Opening {
+        QString folder;
+        QString description;
+        QString pattern;
+    };
+    std::optional<QStringList> answer;
+    std::vector<Opening> opened;
+};
+
+// Answers the text queries in turn from `answers` (an empty queue or nullopt: cancelled) and
+// records each query's caption, prompt and pre-filled text.
+class FakeTextInput final : public TextInput {
+  public:
+    std::optional<QString> ask(QWidget*, const QString& caption, const QString& prompt,
+                               const QString& initial) override {
+        asked.push_back({caption, prompt, initial});
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    struct Query {
+        QString caption;
+        QString prompt;
+        QString initial;
+    };
+    std::deque<std::optional<QString>> answers;
+    std::vector<Query> asked;
+};
+
+// A fixed list of installed fonts.
+class FakeFontCatalog final : public FontCatalog {
+  public:
+    QStringList families() const override { return installed; }
+    QStringList installed{QStringLiteral("Arial"), QStringLiteral("Courier New"),
+                          QStringLiteral("Tahoma"), QStringLiteral("Verdana")};
+};
+
 struct FakePlatform {
     FakeClipboard clipboard;
     FakeMessages messages;
@@ -144,6 +195,9 @@ struct FakePlatform {
     FakeFontPicker fonts;
     FakeTrayIcon tray;
     std::unique_ptr<DesktopRegistry> registry;
+    FakeFileDialogs files;
+    FakeTextInput input;
+    FakeFontCatalog fontCatalog;
 
     // The settings store of a program in `programFolder`, its user part in programFolder/config.
     void useFolder(const std::filesystem::path& programFolder) {
@@ -155,8 +209,8 @@ struct FakePlatform {
     }
 
     PlatformServices services() {
-        return PlatformServices{clipboard, messages, colors, dialogs,  urls,
-                                clock,     fonts,    tray,   *registry};
+        return PlatformServices{clipboard, messages, colors,    dialogs, urls,  clock,
+                                fonts,     tray,     *registry, files,   input, fontCatalog};
     }
 };
 
