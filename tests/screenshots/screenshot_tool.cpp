@@ -1,20 +1,23 @@
 // Starts the program over a scratch program folder, fills in a sample message and saves a PNG of
-// every page into the output folder.
+// every page, of the smiley pane and of the two managers into the output folder.
 //
 //   tagforge-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWebEngineView>
 #include <iostream>
+#include <utility>
 
 #include "app/application.h"
 #include "app/qt_platform_services.h"
@@ -24,6 +27,7 @@ namespace {
 
 constexpr int kSettleMs = 400;
 constexpr int kPreviewLoadMs = 15000;
+constexpr int kPageLoadMs = 2500;
 
 void Wait(int milliseconds) {
     QEventLoop loop;
@@ -57,6 +61,30 @@ bool Save(tagforge::TForm1& window, const QDir& output, const QString& name) {
     return saved;
 }
 
+// Shows each modal window of the program long enough to photograph it, then closes it as the
+// user would.
+class PhotographingDialogs final : public tagforge::DialogRunner {
+  public:
+    explicit PhotographingDialogs(QDir output) : output_(std::move(output)) {}
+
+    int exec(QDialog& dialog) override {
+        dialog.show();
+        Wait(kPageLoadMs);
+        const QPixmap shot = dialog.screen()->grabWindow(dialog.winId());
+        const QString path = output_.filePath(nextName + QStringLiteral(".png"));
+        saved = shot.save(path);
+        std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << std::endl;
+        dialog.close();
+        return QDialog::Rejected;
+    }
+
+    QString nextName;
+    bool saved = false;
+
+  private:
+    QDir output_;
+};
+
 void ShowPreview(tagforge::TForm1& window) {
     QEventLoop loop;
     QObject::connect(window.CppWebBrowser1, &QWebEngineView::loadFinished, &loop,
@@ -79,9 +107,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     tagforge::QtPlatform platform(argv[1]);
+    PhotographingDialogs dialogs(output);
     bool allSaved = true;
     const int code = tagforge::RunApplication(
-        argc, argv, argv[1], [&platform] { return platform.services(); },
+        argc, argv, argv[1],
+        [&platform, &dialogs] {
+            tagforge::PlatformServices services = platform.services();
+            return tagforge::PlatformServices{
+                services.clipboard, services.messages, services.colors, dialogs,
+                services.urls,      services.clock,    services.fonts,  services.tray,
+                services.registry,  services.files,    services.input,  services.fontCatalog};
+        },
         [&](tagforge::TForm1& window) {
             window.resize(760, 520);
             window.move(0, 0);
@@ -106,6 +142,22 @@ int main(int argc, char** argv) {
             allSaved &= Save(window, output, QStringLiteral("preview-template"));
             window.PageControl1->setCurrentWidget(window.SettingsPage);
             allSaved &= Save(window, output, QStringLiteral("settings"));
+
+            window.PageControl1->setCurrentWidget(window.FormatPage);
+            window.PageControl2->setCurrentWidget(window.HandMadePage);
+            window.SmileButton->setChecked(true);
+            window.bShowSmilesClick();
+            Wait(kPageLoadMs);
+            allSaved &= Save(window, output, QStringLiteral("smiley-pane"));
+
+            window.PageControl2->setCurrentWidget(window.TemplatePage);
+            dialogs.nextName = QStringLiteral("ascii-manager");
+            window.SpeedButton11Click();
+            allSaved &= dialogs.saved;
+            dialogs.nextName = QStringLiteral("font-manager");
+            dialogs.saved = false;
+            window.SpeedButton13Click();
+            allSaved &= dialogs.saved;
             QTimer::singleShot(0, &window, &QWidget::close);
         });
     return code == 0 && allSaved ? 0 : 1;
