@@ -14,6 +14,7 @@
 #include "app/result_memo.h"
 #include "app/tform1.h"
 #include "app/widget_factory.h"
+#include "menus/font_name_delegate.h"
 #include "pickers/color_panel.h"
 
 namespace tagforge {
@@ -25,6 +26,8 @@ constexpr int kSmallPanelWidth = 21;
 constexpr int kEffectPanelWidth = 160;
 constexpr int kDanceRatioMax = 100;
 constexpr int kDefaultDanceRatio = 50;
+constexpr int kFontListVisibleItems = 5;
+constexpr int kSmallButtonSide = 22;
 
 ColorPanel* MakePanel(const char* name, const QString& hint, int width) {
     auto* panel = ui::Named(new ColorPanel, name, hint);
@@ -80,6 +83,11 @@ QWidget* TForm1::CreateHandMadePage() {
     comboboxFontName =
         ui::ComboBox("comboboxFontName", {}, false,
                      QStringLiteral("Выбрать шрифт, которым будет отображаться сообщение"));
+    comboboxFontName->setItemDelegate(new FontNameDelegate(comboboxFontName));
+    comboboxFontName->setMaxVisibleItems(kFontListVisibleItems);
+    SpeedButton13 =
+        ui::FlatButton("SpeedButton13", QString(), QStringLiteral("Открыть менеджер шрифтов"));
+    SpeedButton13->setFixedSize(kSmallButtonSide, kSmallButtonSide);
     cbFontSize = ui::CheckBox("cbFontSize", QStringLiteral("Размер шрифта"));
     ComboBoxFontSize = ui::ComboBox("ComboBoxFontSize", {}, false,
                                     QStringLiteral("1 - маленький шрифт. 7 - большой шрифт"));
@@ -143,7 +151,10 @@ QWidget* TForm1::CreateHandMadePage() {
     options->addWidget(ComboBox1, row, 5);
     ++row;
     options->addWidget(cbFontName, row, 0);
-    options->addWidget(comboboxFontName, row, 1);
+    auto* fontNameRow = new QHBoxLayout;
+    fontNameRow->addWidget(comboboxFontName, 1);
+    fontNameRow->addWidget(SpeedButton13);
+    options->addLayout(fontNameRow, row, 1);
     options->addWidget(cbFontSize, row, 4);
     options->addWidget(ComboBoxFontSize, row, 5);
     ++row;
