@@ -226,8 +226,6 @@ class TForm1 : public QMainWindow {
     RememberedEffectColors remembered_;
     std::string templateText_;
     NamedLock exclusivityLock_;
-    // Kept from the last loaded profile until the ASCII list exists to hold it.
-    std::string asciiName_;
     // The picture the ASCII manager opens on, for the rest of the run.
     int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;

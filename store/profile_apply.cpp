@@ -116,6 +116,7 @@ void TForm1::ApplyProfile(const Profile& profile) {
     cbEffect5->setChecked(profile.italic);
     cbEffect6->setChecked(profile.bold);
 
+    const bool haveAsciiCatalogue = LoadAsciiList(profile.asciiName);
     if (PageControl2->currentWidget() == TemplatePage) {
         switch (profile.page2ActivePage) {
             case 1:
@@ -124,8 +125,10 @@ void TForm1::ApplyProfile(const Profile& profile) {
             case 2:
                 PageControl3->setCurrentWidget(InOutPage);
                 break;
+            case 3:
+                PageControl3->setCurrentWidget(haveAsciiCatalogue ? AsciiPage : KillPage);
+                break;
             default:
-                // The ASCII tab stays hidden until its catalogue exists.
                 PageControl3->setCurrentWidget(KillPage);
                 break;
         }
@@ -149,7 +152,6 @@ void TForm1::ApplyProfile(const Profile& profile) {
     comboPersError->setCurrentIndex(ListIndex(profile.persErrorType, comboPersError->count()));
     cbComeColor->setChecked(profile.comeColorEnabled);
     SetPanelColor(ComeColor, profile.comeColor);
-    asciiName_ = profile.asciiName;
 
     lDanceFontRatio->setText(QString::number(tbDanceFontRatio->value()));
     comboboxColorMarkChange();
@@ -240,7 +242,7 @@ Profile TForm1::CurrentProfile() const {
     profile.persErrorType = comboPersError->currentIndex();
     profile.comeColorEnabled = cbComeColor->isChecked();
     profile.comeColor = ComeColor->color();
-    profile.asciiName = asciiName_;
+    profile.asciiName = TextOf(comboASCIIart);
     return profile;
 }
 

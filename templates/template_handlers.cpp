@@ -42,14 +42,16 @@ void TForm1::BuildCurrentResult() {
         SolitudeOwnTextChange();
     } else if (tab == InOutPage) {
         PersonallyErrorOwnTextChange();
+    } else {
+        comboASCIIartChange();
     }
-    // The ASCII tab has no routine until its catalogue exists; TemplateText stays as it is.
 }
 
 void TForm1::PageControl2Changing() {
     PersonallyErrorOwnTextChange();
     SolitudeOwnTextChange();
     cbKillWhereChange();
+    comboASCIIartChange();
 }
 
 void TForm1::cbKillWhereChange() {

@@ -35,6 +35,23 @@ QWidget* Page(const char* name) {
     return ui::Named(new QWidget, name);
 }
 
+// The ASCII tab: the picture to insert and the button of its manager.
+QWidget* AsciiPicturePage(QComboBox*& pictures, QPushButton*& manager) {
+    auto* page = Page("AsciiPage");
+    pictures = ui::ComboBox("comboASCIIart", {}, false);
+    pictures->setEnabled(false);
+    manager = ui::FlatButton("SpeedButton11", QStringLiteral("Ascii - Менеджер"),
+                             QStringLiteral("Открыть ASCII менеджер"));
+
+    auto* picture = new QHBoxLayout;
+    picture->addWidget(pictures, 1);
+    picture->addWidget(manager);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(picture);
+    layout->addStretch();
+    return page;
+}
+
 }  // namespace
 
 QWidget* TForm1::CreateTemplatePage() {
@@ -44,12 +61,12 @@ QWidget* TForm1::CreateTemplatePage() {
     KillPage = CreateKillPage();
     SolitudePage = CreateSolitudePage();
     InOutPage = CreateInOutPage();
-    AsciiPage = Page("AsciiPage");
+    AsciiPage = AsciiPicturePage(comboASCIIart, SpeedButton11);
     PageControl3->addTab(KillPage, QStringLiteral("Килл-строка"));
     PageControl3->addTab(SolitudePage, QStringLiteral("Уединяются"));
     PageControl3->addTab(InOutPage, QStringLiteral("Уведомление"));
     PageControl3->addTab(AsciiPage, QStringLiteral("ASCII"));
-    // Shown only once there are pictures to offer.
+    // Shown only while the picture catalogue exists.
     PageControl3->setTabVisible(PageControl3->indexOf(AsciiPage), false);
 
     auto* ownText = new QHBoxLayout;
