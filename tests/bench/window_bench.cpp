@@ -56,6 +56,9 @@ int main(int argc, char** argv) {
     tagforge::SystemClock clock;
     tagforge::QtFontPicker fonts;
     tagforge::QtTrayIcon tray;
+    tagforge::QtFileDialogs files;
+    tagforge::QtTextInput input;
+    tagforge::QtFontCatalog fontCatalog;
     DiscardingClipboard clipboard;
 
     std::printf("%10s %14s %10s %12s\n", "letters", "result bytes", "copy ms", "preview ms");
@@ -66,8 +69,9 @@ int main(int argc, char** argv) {
         const std::filesystem::path programFolder = folder.path().toStdString();
         tagforge::DesktopRegistry registry(
             tagforge::StandardDesktopRegistryPaths(programFolder, programFolder / "config"));
-        const tagforge::PlatformServices services{clipboard, messages, colors, dialogs, urls,
-                                                  clock,     fonts,    tray,   registry};
+        const tagforge::PlatformServices services{clipboard, messages, colors, dialogs,
+                                                  urls,      clock,    fonts,  tray,
+                                                  registry,  files,    input,  fontCatalog};
         tagforge::TForm1 window(programFolder, services);
         // Long results would stop at the length warning box; the time of interest is the build.
         window.cbThreshold->setChecked(false);

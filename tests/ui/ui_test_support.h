@@ -163,9 +163,13 @@ class FakeTextInput final : public TextInput {
         if (answers.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> answer = answers.front();
+        const bool cancelled = !answers.front().has_value();
+        const QString text = answers.front().value_or(QString());
         answers.pop_front();
-        return answer;
+        if (cancelled) {
+            return std::nullopt;
+        }
+        return text;
     }
 
     struct Query {
