@@ -10,10 +10,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWebEngineView>
 
 #include "app/result_memo.h"
 #include "app/text_bridge.h"
 #include "app/widget_factory.h"
+#include "preview/preview_web_page.h"
+#include "smileys/smile_web_page.h"
 #include "store/data_folders.h"
 
 namespace tagforge {
@@ -22,6 +25,11 @@ namespace {
 
 constexpr int kFontSizes = 7;
 constexpr int kDefaultFontSizeIndex = 3;
+constexpr int kSmilePaneWidth = 210;
+constexpr int kSmilePaneGap = 4;
+constexpr int kSmileButtonSize = 21;
+constexpr int kSmileGroupBoxWidth = 163;
+constexpr int kSmileBrowserHeight = 395;
 
 }  // namespace
 
@@ -40,7 +48,14 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     PageControl1->addTab(PreviewPage, QStringLiteral("Просмотр"));
     PageControl1->addTab(SettingsPage, QStringLiteral("Настройки"));
     PageControl1->addTab(AboutPage, QStringLiteral("О проге"));
-    setCentralWidget(PageControl1);
+    PageControl1->setCornerWidget(SmileButton, Qt::TopRightCorner);
+    auto* content = new QWidget;
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(kSmilePaneGap);
+    columns->addWidget(PageControl1, 1);
+    columns->addWidget(SmilePane);
+    setCentralWidget(content);
     ConnectHandMadePage();
     ConnectTemplatePage();
     ConnectColorPanels();
@@ -114,7 +129,6 @@ QWidget* TForm1::CreateFormatPage() {
     bottom->addWidget(ComboProfiles);
     bottom->addWidget(SpeedButton1);
     bottom->addWidget(SpeedButton2);
-    bottom->addWidget(SmileButton);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(PageControl2, 1);
@@ -142,15 +156,46 @@ std::filesystem::path TForm1::ProfilesFolder() const {
 }
 
 void TForm1::CreateSmileControls() {
-    // The smiley pane that shows these comes with the smiley groups; until then they only keep
-    // the stored pane state and group.
     SmileButton =
         ui::FlatButton("SmileButton", QStringLiteral("Смайлы"), QStringLiteral("Показать смайлы"));
     SmileButton->setCheckable(true);
-    SmileButton->setVisible(false);
-    comboSelectSmilesGroup = ui::ComboBox("comboSelectSmilesGroup", {}, false);
-    comboSelectSmilesGroup->setParent(this);
-    comboSelectSmilesGroup->setVisible(false);
+
+    SpeedButton10 = ui::FlatButton("SpeedButton10", QStringLiteral("+"),
+                                   QStringLiteral("Создать новую группу смайлов"));
+    SpeedButton10->setFixedSize(kSmileButtonSize, kSmileButtonSize);
+    comboSelectSmilesGroup =
+        ui::ComboBox("comboSelectSmilesGroup", {}, false, QStringLiteral("Выбирай группу смайлов"));
+    comboSelectSmilesGroup->setFixedWidth(kSmileGroupBoxWidth);
+    SpeedButton8 = ui::FlatButton("SpeedButton8", QStringLiteral("−"),
+                                  QStringLiteral("Удалить группу смайлов"));
+    SpeedButton8->setFixedSize(kSmileButtonSize, kSmileButtonSize);
+
+    CppWebBrowser2 = ui::Named(new QWebEngineView, "CppWebBrowser2");
+    auto* smilePage = new SmileWebPage(
+        [this](const QUrl& address) { return CppWebBrowser2BeforeNavigate2(address); },
+        CppWebBrowser2);
+    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
+    CppWebBrowser2->setPage(smilePage);
+    CppWebBrowser2->setContextMenuPolicy(Qt::NoContextMenu);
+    CppWebBrowser2->setMinimumHeight(kSmileBrowserHeight);
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 1, 0, 0);
+    top->setSpacing(1);
+    top->addWidget(SpeedButton10);
+    top->addWidget(comboSelectSmilesGroup);
+    top->addWidget(SpeedButton8);
+    top->addStretch();
+
+    SmilePane = ui::Named(new QWidget, "SmilePane");
+    auto* layout = new QVBoxLayout(SmilePane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(CppWebBrowser2, 1);
+    SmilePane->setFixedWidth(kSmilePaneWidth);
+    // Hidden until the start-up brings it in line with SmileButton.
+    SmilePane->setVisible(false);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -114,7 +114,8 @@ class TForm1 : public QMainWindow {
     void BuildSmilePage(const std::vector<std::string>& names, const std::string& groupName);
     // False when the pane's navigation to `address` is to be cancelled.
     bool CppWebBrowser2BeforeNavigate2(const QUrl& address);
-    void CountSmileUse(const std::string& name);
+    // False when the group file could not be read or written; the error has been shown.
+    bool CountSmileUse(const std::string& name);
 
     // Edit menu and nick list (menus/nick_menu.cpp)
     void OtherNameNickContextPopup(QWidget* sender, QPoint globalPos);

@@ -3,8 +3,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "app/text_bridge.h"
 #include "app/result_memo.h"
+#include "app/text_bridge.h"
 #include "app/tform1.h"
 #include "pickers/color_panel.h"
 #include "preview/preview_page.h"
@@ -18,7 +18,9 @@ QWidget* TForm1::CreatePreviewPage() {
     page->setObjectName(QStringLiteral("PreviewPage"));
     CppWebBrowser1 = new QWebEngineView;
     CppWebBrowser1->setObjectName(QStringLiteral("CppWebBrowser1"));
-    CppWebBrowser1->setPage(new PreviewWebPage(CppWebBrowser1));
+    auto* previewPage = new PreviewWebPage(CppWebBrowser1);
+    previewPage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, previewPage));
+    CppWebBrowser1->setPage(previewPage);
     CppWebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,6 +1,9 @@
 #include "preview/preview_web_page.h"
 
 #include <QWebEngineSettings>
+#include <utility>
+
+#include "smileys/smile_images.h"
 
 namespace tagforge {
 
@@ -13,6 +16,21 @@ PreviewWebPage::PreviewWebPage(QObject* parent) : QWebEnginePage(parent) {
 bool PreviewWebPage::acceptNavigationRequest(const QUrl& url, NavigationType /*type*/,
                                              bool isMainFrame) {
     return !isMainFrame || url == allowed_;
+}
+
+SmileImageInterceptor::SmileImageInterceptor(std::filesystem::path programFolder, QObject* parent)
+    : QWebEngineUrlRequestInterceptor(parent), programFolder_(std::move(programFolder)) {}
+
+void SmileImageInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    const QUrl url = info.requestUrl();
+    if (!url.isLocalFile()) {
+        return;
+    }
+    const auto found =
+        CaseBlindSmileImage(programFolder_, std::filesystem::path(url.toLocalFile().toStdString()));
+    if (found) {
+        info.redirect(QUrl::fromLocalFile(QString::fromStdString(found->string())));
+    }
 }
 
 }  // namespace tagforge

@@ -2,6 +2,8 @@
 
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineUrlRequestInterceptor>
+#include <filesystem>
 
 namespace tagforge {
 
@@ -20,6 +22,21 @@ class PreviewWebPage final : public QWebEnginePage {
 
   private:
     QUrl allowed_;
+};
+
+// Pages name smiley images "Smiles\name.GIF" while the file may be "name.gif". Where file names
+// are case-sensitive, a request for an image of the program's Smiles folder that is missing as
+// spelt goes to the file of that name in another case.
+class SmileImageInterceptor final : public QWebEngineUrlRequestInterceptor {
+    Q_OBJECT
+
+  public:
+    explicit SmileImageInterceptor(std::filesystem::path programFolder, QObject* parent = nullptr);
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+
+  private:
+    std::filesystem::path programFolder_;
 };
 
 }  // namespace tagforge

@@ -304,6 +304,8 @@ void SettingsTest::showSmilesChoiceIsStoredWithThePaneState() {
     QFETCH(QString, stored);
     QFETCH(bool, paneAtNextStart);
     WindowHarness harness;
+    // With no group at all, a pane to be shown at start asks for a new group instead.
+    MakeSmileGroups(harness.programFolder(), {"Fun"});
     {
         auto& window = harness.open();
         window.comboShowSmiles->setCurrentIndex(choice);
@@ -335,6 +337,7 @@ void SettingsTest::storedShowSmilesTypeSetsChoiceAndPane() {
     QFETCH(QString, choice);
     QFETCH(bool, paneShown);
     WindowHarness harness;
+    MakeSmileGroups(harness.programFolder(), {"Fun"});
     QVERIFY(harness.platform.registry->WriteValue(kMachine, kSettingsKey, "ShowSmilesType",
                                                   stored.toStdString()));
     auto& window = harness.open();
@@ -447,6 +450,7 @@ void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {
     // A folder where the machine file belongs: the settings key can be neither read nor made.
     fs::create_directories(MachineFile(folder));
     harness.platform.useFolder(folder);
+    MakeSmileGroups(folder, {"Fun"});
     auto& window = harness.open();
 
     // The Run value lives in the user's autostart folder, which still works, so every

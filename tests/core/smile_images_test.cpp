@@ -1,0 +1,71 @@
+#include "smileys/smile_images.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+#include "test_text.h"
+
+namespace tagforge {
+namespace {
+
+namespace fs = std::filesystem;
+using test::W;
+
+class SmileImages : public test::TempFolderTest {
+  protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        fs::create_directory(folder() / "Smiles");
+        fs::create_directory(folder() / "source");
+    }
+    fs::path Smiles() const { return folder() / "Smiles"; }
+};
+
+TEST_F(SmileImages, ExistsByNameInAnyCase) {
+    Put("Smiles/wink.gif", "GIF");
+    EXPECT_TRUE(SmileImageExists(folder(), "wink.gif"));
+    EXPECT_TRUE(SmileImageExists(folder(), "WINK.GIF"));
+    EXPECT_FALSE(SmileImageExists(folder(), "grin.gif"));
+}
+
+TEST_F(SmileImages, CopyNeverReplacesAnExistingFile) {
+    const fs::path source = Put("source/wink.gif", "new");
+    CopySmileImage(source, folder(), "wink.gif");
+    EXPECT_EQ(OnDisk(Smiles() / "wink.gif"), "new");
+    const fs::path other = Put("source/other.gif", "other");
+    CopySmileImage(other, folder(), "wink.gif");
+    EXPECT_EQ(OnDisk(Smiles() / "wink.gif"), "new");
+    // A failed copy is left alone.
+    CopySmileImage(folder() / "source" / "missing.gif", folder(), "missing.gif");
+    EXPECT_FALSE(fs::exists(Smiles() / "missing.gif"));
+}
+
+TEST_F(SmileImages, CopyTakesTheGivenName) {
+    const fs::path source = Put("source/" + std::string("смех.gif"), "laugh");
+    CopySmileImage(source, folder(), W("смех.gif"));
+    EXPECT_EQ(OnDisk(Smiles() / "смех.gif"), "laugh");
+}
+
+TEST_F(SmileImages, MissingImageGoesToTheFileInAnotherCase) {
+    Put("Smiles/wink.gif", "GIF");
+    Put("Smiles/Grin.Gif", "GIF");
+    EXPECT_EQ(CaseBlindSmileImage(folder(), Smiles() / "wink.GIF"), Smiles() / "wink.gif");
+    EXPECT_EQ(CaseBlindSmileImage(folder(), Smiles() / "GRIN.GIF"), Smiles() / "Grin.Gif");
+    // A path that reaches the folder through "..", as the pane's page does.
+    EXPECT_EQ(
+        CaseBlindSmileImage(folder(), folder() / "SmileGroups" / ".." / "Smiles" / "WINK.gif"),
+        Smiles() / "wink.gif");
+}
+
+TEST_F(SmileImages, OtherRequestsAreLeftAlone) {
+    Put("Smiles/wink.gif", "GIF");
+    Put("source/wink.gif", "GIF");
+    EXPECT_FALSE(CaseBlindSmileImage(folder(), Smiles() / "wink.gif"));
+    EXPECT_FALSE(CaseBlindSmileImage(folder(), Smiles() / "grin.gif"));
+    EXPECT_FALSE(CaseBlindSmileImage(folder(), folder() / "source" / "WINK.GIF"));
+    EXPECT_FALSE(CaseBlindSmileImage(folder(), folder() / "WINK.GIF"));
+    EXPECT_FALSE(CaseBlindSmileImage(folder(), Smiles() / "sub" / "WINK.GIF"));
+}
+
+}  // namespace
+}  // namespace tagforge

@@ -1,0 +1,381 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextCursor>
+#include <QWebEngineView>
+#include <filesystem>
+
+#include "smile_test_support.h"
+
+namespace tagforge {
+
+namespace {
+
+namespace fs = std::filesystem;
+using test::FileBytes;
+using test::GroupFile;
+using test::kLoadTimeoutMs;
+using test::OpenOnFormatPage;
+using test::PageFile;
+using test::PathText;
+using test::PutGroup;
+using test::PutSmiley;
+using test::RunScript;
+using test::StoreShowSmilesType;
+using test::WaitForSmilePage;
+using test::WindowHarness;
+
+// Clicks the smiley whose link is `base` in the pane, as the user would.
+void ClickSmiley(TForm1& window, const QString& base) {
+    const QString script = QStringLiteral(
+                               "(function(){var a=document.querySelector('a[href=\"%1\"]');"
+                               "if(!a)return false;a.click();return true;})()")
+                               .arg(base);
+    QVERIFY2(RunScript(window.CppWebBrowser2, script).toBool(), qPrintable(base));
+}
+
+// A window showing the pane with the group "Fun" made of `groupFile`.
+TForm1& OpenWithGroup(WindowHarness& harness, const std::string& groupFile) {
+    const fs::path folder = harness.programFolder();
+    for (const char* name : {"a.gif", "b.gif", "c.gif", "d.gif", "X.GIF"}) {
+        PutSmiley(folder, name);
+    }
+    PutGroup(folder, "Fun", groupFile);
+    StoreShowSmilesType(harness, "3");
+    TForm1& window = OpenOnFormatPage(harness);
+    return window;
+}
+
+void SelectText(QPlainTextEdit* edit, int from, int to) {
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
+}  // namespace
+
+class SmilePaneTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void paneShowsTheSelectedGroup() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
+        QVERIFY(window.SmileButton->isChecked());
+        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Спрятать смайлы"));
+        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        QVERIFY(WaitForSmilePage(window));
+        QCOMPARE(RunScript(window.CppWebBrowser2,
+                           QStringLiteral("Array.from(document.links).map(function(a){"
+                                          "return a.getAttribute('href')}).join(',')"))
+                     .toString(),
+                 QStringLiteral("a,b"));
+        QCOMPARE(RunScript(window.CppWebBrowser2,
+                           QStringLiteral("Array.from(document.images).map(function(i){"
+                                          "return i.naturalWidth}).join(',')"))
+                     .toString(),
+                 QStringLiteral("1,1"));
+        QVERIFY(harness.platform.messages.shown.empty());
+    }
+
+    void pageRunsOfThreeForSevenSmileys() {
+        WindowHarness harness;
+        PutGroup(harness.programFolder(), "Seven",
+                 "g.gif\r\nf.gif\r\ne.gif\r\nd.gif\r\nc.gif\r\nb.gif\r\na.gif\r\n");
+        TForm1& window = OpenOnFormatPage(harness);
+        window.cbNumOfSmiles->setChecked(true);
+        window.UpDown1->setValue(3);
+        window.cbFrequentlyUsed->setChecked(false);
+        window.SmileButton->click();
+        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Seven"));
+        auto smiley = [](const char* base) {
+            return QByteArray("<A HREF=\"") + base + "\"><IMAGE BORDER=0 SRC=\"..\\Smiles\\" +
+                   base + ".gif\" ALT=\"" + base + "\"></A>\r\n";
+        };
+        auto header = [](int run) {
+            return QByteArray("<HR><FONT COLOR=FF0000 SIZE=1>-= ") + QByteArray::number(run) +
+                   " =-</FONT><BR>\r\n";
+        };
+        const QByteArray head =
+            "<HTML>\r\n<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
+            "charset=windows-1251\"></HEAD>\r\n<BODY BGCOLOR=000000>\r\n<CENTER>\r\n";
+        const QByteArray tail = "</CENTER>\r\n</BODY>\r\n</HTML>\r\n";
+        QCOMPARE(FileBytes(PageFile(harness.programFolder())),
+                 head + header(1) + smiley("a") + smiley("b") + smiley("c") + header(2) +
+                     smiley("d") + smiley("e") + smiley("f") + header(3) + smiley("g") +
+                     "<HR>\r\n" + tail);
+
+        // Neither size 0 nor the check box off makes runs.
+        const QByteArray plain = head + smiley("a") + smiley("b") + smiley("c") + smiley("d") +
+                                 smiley("e") + smiley("f") + smiley("g") + tail;
+        window.UpDown1->setValue(0);
+        window.comboSelectSmilesGroupClick();
+        QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
+        window.UpDown1->setValue(3);
+        window.cbNumOfSmiles->setChecked(false);
+        window.comboSelectSmilesGroupClick();
+        QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
+    }
+
+    void clickInsertsTheMarkerAndCountsTheUse() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        QVERIFY(window.cbFrequentlyUsed->isChecked());
+        const fs::path group = GroupFile(harness.programFolder(), "Fun");
+        QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\na.gif|2\r\nb.gif|2\r\nd.gif\r\n"));
+        QVERIFY(WaitForSmilePage(window));
+        QSignalSpy reloads(window.CppWebBrowser2, &QWebEngineView::loadFinished);
+
+        window.MainText->setPlainText(QStringLiteral("abc"));
+        SelectText(window.MainText, 1, 2);
+        ClickSmiley(window, QStringLiteral("d"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("a[::d::]c"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(window.MainText->textCursor().position(), 8);
+        QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\na.gif|2\r\nb.gif|2\r\nd.gif|1\r\n"));
+
+        // Each use rebuilds the pane in the new order.
+        QTRY_COMPARE_WITH_TIMEOUT(reloads.count(), 1, kLoadTimeoutMs);
+        ClickSmiley(window, QStringLiteral("d"));
+        QTRY_COMPARE_WITH_TIMEOUT(reloads.count(), 2, kLoadTimeoutMs);
+        ClickSmiley(window, QStringLiteral("d"));
+        QTRY_COMPARE_WITH_TIMEOUT(reloads.count(), 3, kLoadTimeoutMs);
+        QCOMPARE(window.MainText->toPlainText(), QStringLiteral("a[::d::][::d::][::d::]c"));
+        QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\nd.gif|3\r\na.gif|2\r\nb.gif|2\r\n"));
+        QCOMPARE(RunScript(window.CppWebBrowser2,
+                           QStringLiteral("Array.from(document.links).map(function(a){"
+                                          "return a.getAttribute('href')}).join(',')"))
+                     .toString(),
+                 QStringLiteral("c,d,a,b"));
+        QCOMPARE(window.CppWebBrowser2->url(),
+                 QUrl::fromLocalFile(PathText(PageFile(harness.programFolder()))));
+        QVERIFY(harness.platform.messages.shown.empty());
+    }
+
+    void frequencyOrderingOffWritesNothing() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        window.cbFrequentlyUsed->setChecked(false);
+        window.comboSelectSmilesGroupClick();
+        const fs::path group = GroupFile(harness.programFolder(), "Fun");
+        const QByteArray ordered = "a.gif|2\r\nb.gif|2\r\nc.gif|5\r\nd.gif\r\n";
+        QCOMPARE(FileBytes(group), ordered);
+        QVERIFY(WaitForSmilePage(window));
+        ClickSmiley(window, QStringLiteral("d"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::d::]"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(FileBytes(group), ordered);
+    }
+
+    void upperCaseExtensionIsNotCounted() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "X.GIF\r\na.gif|1\r\n");
+        const fs::path group = GroupFile(harness.programFolder(), "Fun");
+        const QByteArray before = FileBytes(group);
+        QCOMPARE(before, QByteArray("a.gif|1\r\nX.GIF\r\n"));
+        QVERIFY(WaitForSmilePage(window));
+        ClickSmiley(window, QStringLiteral("X"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::X::]"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(FileBytes(group), before);
+    }
+
+    // The page is Windows-1251 like the group file; the image file name on disk is the system's.
+    void cyrillicNamesRoundTrip() {
+        WindowHarness harness;
+        PutSmiley(harness.programFolder(), "смех.gif");
+        PutGroup(harness.programFolder(), "Fun", "\xF1\xEC\xE5\xF5.gif\r\n");
+        test::StoreShowSmilesType(harness, "3");
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(WaitForSmilePage(window));
+        QCOMPARE(RunScript(window.CppWebBrowser2, QStringLiteral("document.images[0].naturalWidth"))
+                     .toInt(),
+                 1);
+        ClickSmiley(window, QStringLiteral("смех"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::смех::]"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
+                 QByteArray("\xF1\xEC\xE5\xF5.gif|1\r\n"));
+    }
+
+    void clickOnTheTemplatesPageInsertsNothing() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
+        const fs::path group = GroupFile(harness.programFolder(), "Fun");
+        const QByteArray before = FileBytes(group);
+        QVERIFY(WaitForSmilePage(window));
+        window.MainText->setPlainText(QStringLiteral("text"));
+        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        ClickSmiley(window, QStringLiteral("d"));
+        // A later click on the hand-made page shows that the first one has been dealt with.
+        window.PageControl2->setCurrentWidget(window.HandMadePage);
+        ClickSmiley(window, QStringLiteral("a"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::a::]text"),
+                                  kLoadTimeoutMs);
+        QCOMPARE(FileBytes(group), QByteArray("a.gif|1\r\nd.gif\r\n"));
+        QCOMPARE(before, QByteArray("a.gif\r\nd.gif\r\n"));
+        QCOMPARE(window.CppWebBrowser2->url(),
+                 QUrl::fromLocalFile(PathText(PageFile(harness.programFolder()))));
+    }
+
+    void navigationsOtherThanThePageAreCancelled() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        const QString folder = PathText(harness.programFolder());
+        QVERIFY(window.CppWebBrowser2BeforeNavigate2(
+            QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/smiles.HTM"))));
+        QVERIFY(window.MainText->toPlainText().isEmpty());
+        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+            QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/my.smile"))));
+        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+            QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/смех"))));
+        QCOMPARE(window.MainText->toPlainText(), QStringLiteral("[::my.smile::][::смех::]"));
+    }
+
+    void windowGrowsByThePaneAndShrinksBack() {
+        WindowHarness harness;
+        PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
+        TForm1& window = OpenOnFormatPage(harness);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.SmilePane->isHidden());
+        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        const int narrow = window.width();
+
+        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
+        QVERIFY(window.SmileButton->isChecked());
+        QVERIFY(window.SmilePane->isVisible());
+        QTRY_VERIFY(window.width() >= narrow + window.SmilePane->width());
+        QVERIFY(window.width() < narrow + 2 * window.SmilePane->width());
+        const int wide = window.width();
+        QTRY_COMPARE(window.CppWebBrowser2->width(), 210);
+        QVERIFY(window.CppWebBrowser2->height() >= 395);
+        QCOMPARE(window.SpeedButton10->size(), QSize(21, 21));
+        QCOMPARE(window.SpeedButton8->size(), QSize(21, 21));
+        QCOMPARE(window.comboSelectSmilesGroup->width(), 163);
+        // The pane is the right-hand strip of the window.
+        QVERIFY(window.CppWebBrowser2->mapTo(&window, QPoint(0, 0)).x() >
+                window.PageControl1->mapTo(&window, QPoint(0, 0)).x() +
+                    window.PageControl1->width() - 1);
+
+        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
+        QVERIFY(!window.SmileButton->isChecked());
+        QVERIFY(window.SmilePane->isHidden());
+        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        QTRY_COMPARE(window.width(), narrow);
+
+        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
+        QTRY_COMPARE(window.width(), wide);
+    }
+
+    void startShowingThePaneWithoutGroupsOpensTheCreateDialogue() {
+        WindowHarness harness;
+        StoreShowSmilesType(harness, "0");
+        TForm1& window = OpenOnFormatPage(harness);
+        QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Всегда"));
+        const auto& asked = harness.platform.input.asked;
+        QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked[0].caption, QStringLiteral("Новая группа смайлов"));
+        QCOMPARE(asked[0].prompt, QStringLiteral("Имя группы:"));
+        QCOMPARE(asked[0].initial, QString());
+        // Cancelled: the button comes up and the pane stays hidden.
+        QVERIFY(!window.SmileButton->isChecked());
+        QVERIFY(window.SmilePane->isHidden());
+        QVERIFY(fs::is_directory(harness.programFolder() / "Smiles"));
+    }
+
+    void startCreatingAGroupShowsIt() {
+        WindowHarness harness;
+        StoreShowSmilesType(harness, "0");
+        PutSmiley(harness.programFolder(), "a.gif");
+        harness.platform.input.answers.push_back(QStringLiteral("Fun"));
+        harness.platform.files.answer =
+            QStringList{PathText(harness.programFolder() / "Smiles" / "a.gif")};
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(window.SmileButton->isChecked());
+        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("a.gif\r\n"));
+        QVERIFY(WaitForSmilePage(window));
+    }
+
+    void showingThePaneMakesTheSmilesFolderAgain() {
+        WindowHarness harness;
+        PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
+        TForm1& window = OpenOnFormatPage(harness);
+        QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
+        window.SmileButton->click();
+        QVERIFY(fs::is_directory(harness.programFolder() / "Smiles"));
+        QVERIFY(window.SmilePane->isVisibleTo(&window));
+    }
+
+    void unmakeableSmilesFolderStopsTheShowing() {
+        WindowHarness harness;
+        PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
+        test::PutFile(harness.programFolder() / "Smiles", "in the way");
+        TForm1& window = OpenOnFormatPage(harness);
+        window.SmileButton->click();
+        const auto& shown = harness.platform.messages.shown;
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].kind, QStringLiteral("error"));
+        QCOMPARE(shown[0].text, QStringLiteral("Cannot create ") +
+                                    PathText(harness.programFolder()) +
+                                    QStringLiteral("/Smiles directory."));
+        QVERIFY(window.SmilePane->isHidden());
+        QVERIFY(!fs::exists(PageFile(harness.programFolder())));
+    }
+
+    void unwritablePageKeepsThePaneSilently() {
+        WindowHarness harness;
+        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        QVERIFY(WaitForSmilePage(window));
+        PutGroup(harness.programFolder(), "Other", "b.gif\r\n");
+        fs::remove(PageFile(harness.programFolder()));
+        fs::create_directory(PageFile(harness.programFolder()));
+        window.comboSelectSmilesGroup->addItem(QStringLiteral("Other"));
+        window.comboSelectSmilesGroup->setCurrentIndex(1);
+        window.comboSelectSmilesGroupClick();
+        QVERIFY(harness.platform.messages.shown.empty());
+        // The selector was not refilled from the folder, so it keeps the item added above.
+        QCOMPARE(test::Items(window.comboSelectSmilesGroup),
+                 QStringList({QStringLiteral("Fun"), QStringLiteral("Other")}));
+        QCOMPARE(RunScript(window.CppWebBrowser2, QStringLiteral("document.links[0].href"))
+                     .toString()
+                     .section(QLatin1Char('/'), -1),
+                 QStringLiteral("a"));
+    }
+
+    // The preview names images "Smiles\name.GIF"; the file is found whatever its case.
+    void previewFindsSmileyImagesInAnyCase() {
+        WindowHarness harness;
+        PutSmiley(harness.programFolder(), "smile.gif");
+        TForm1& window = OpenOnFormatPage(harness);
+        window.MainText->setPlainText(QStringLiteral("[::smile::] [::missing::]"));
+        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        const QUrl preview = QUrl::fromLocalFile(PathText(harness.programFolder() / "preview.htm"));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return window.CppWebBrowser1->url() == preview &&
+                       RunScript(window.CppWebBrowser1, QStringLiteral("document.readyState"))
+                               .toString() == QLatin1String("complete");
+            },
+            kLoadTimeoutMs));
+        QCOMPARE(RunScript(window.CppWebBrowser1,
+                           QStringLiteral("Array.from(document.images).map(function(i){"
+                                          "return i.naturalWidth}).join(',')"))
+                     .toString(),
+                 QStringLiteral("1,0"));
+    }
+};
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::SmilePaneTest)
+#include "smile_pane_test.moc"
