@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/arguments.h"
+#include "cli/ascii_catalogue.h"
 #include "cli/cli_text.h"
 #include "cli/formatted_text.h"
 #include "cli/template_text.h"
@@ -23,6 +24,8 @@ const char* const kPreviewHelp =
     "  --text TEXT           the message to format (default: the profile's Text)\n"
     "  --template            show the line of the active template tab instead of the\n"
     "                        formatted message (see 'tagforge-cli template --help')\n"
+    "  --catalogue FILE      the ASCII-art catalogue of the template line (default: ascii.asc\n"
+    "                        beside the profile, its name in any case)\n"
     "  --time HH:MM:SS       the clock time of the template line (default: the local time now)\n"
     "  --background RRGGBB   the page colour, six hexadecimal digits (default: 000000); the\n"
     "                        text is black or white, whichever reads better on it\n"
@@ -54,9 +57,10 @@ ColorValue BackgroundOption(const std::optional<std::string>& value) {
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& args) {
-    const Arguments arguments(
-        args, {"--output", "--profile", "--text", "--time", "--background", "--seed", "--encoding"},
-        {"--template", "--word-wrap", "--no-word-wrap", "--help"});
+    const Arguments arguments(args,
+                              {"--output", "--profile", "--catalogue", "--text", "--time",
+                               "--background", "--seed", "--encoding"},
+                              {"--template", "--word-wrap", "--no-word-wrap", "--help"});
     if (arguments.Has("--help")) {
         std::cout << kPreviewHelp;
         return 0;
@@ -82,8 +86,10 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
         message = ToMessageText(*text, encoding);
     }
 
-    const LoadedProfile loaded = LoadProfileFile(arguments.Value("--profile"));
-    const std::string text = useTemplate ? TemplateLineFromProfile(loaded.profile, time)
+    const auto profilePath = arguments.Value("--profile");
+    const LoadedProfile loaded = LoadProfileFile(profilePath);
+    const auto catalogue = AsciiCatalogueOption(arguments.Value("--catalogue"), profilePath);
+    const std::string text = useTemplate ? TemplateLineFromProfile(loaded.profile, time, catalogue)
                                          : FormattedText(loaded, {message, seed, std::nullopt});
     try {
         WriteFileAtomically(*output, BuildPreviewPage(text, background, wordWrap));

@@ -3,12 +3,14 @@
 #include <ctime>
 
 #include "cli/arguments.h"
+#include "store/tag_list.h"
+#include "templates/ascii_catalog.h"
 #include "templates/template_lines.h"
 
 namespace tagforge::cli {
 namespace {
 
-enum TemplateTab : long { kKillTab = 0, kSolitudeTab = 1, kNotificationTab = 2 };
+enum TemplateTab : long { kKillTab = 0, kSolitudeTab = 1, kNotificationTab = 2, kAsciiTab = 3 };
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -40,6 +42,40 @@ int NotificationKind(long stored) {
                : kNotificationNone;
 }
 
+std::string KillLine(const Profile& profile, std::string_view time) {
+    // The kill-line boxes start empty, so missing keys leave empty texts, not presets.
+    KillLineFields fields;
+    fields.ownText = profile.page2OwnText;
+    fields.where = profile.where;
+    fields.action = profile.action;
+    fields.period = profile.period;
+    fields.killer = profile.killerName;
+    fields.victim = profile.victimName;
+    fields.reason = profile.reasonName;
+    return BuildKillLine(fields, time);
+}
+
+std::string NotificationLine(const Profile& profile, std::string_view time) {
+    NotificationFields fields;
+    fields.ownText = profile.page2OwnText;
+    fields.kind = NotificationKind(profile.persErrorType);
+    fields.nick = profile.personallyErrorMessage;
+    fields.comeColorEnabled = profile.comeColorEnabled;
+    fields.comeColor = profile.comeColor;
+    return BuildNotificationLine(fields, time);
+}
+
+// The pick list offers the included pictures and selects the profile's one, else the first;
+// an empty list is disabled and contributes no picture.
+std::string AsciiLine(const Profile& profile, const IniFile& catalogue) {
+    const std::vector<std::string> pictures = IncludedAsciiPictures(catalogue);
+    const int pick = PickEntry(pictures, profile.asciiName);
+    const std::string html =
+        pick < 0 ? std::string()
+                 : AsciiPictureHtml(catalogue, pictures[static_cast<std::size_t>(pick)]);
+    return BuildAsciiTemplate(profile.page2OwnText, html);
+}
+
 }  // namespace
 
 std::string ClockTimeOption(const std::optional<std::string>& value) {
@@ -62,31 +98,21 @@ std::string ClockTimeOption(const std::optional<std::string>& value) {
     return text;
 }
 
-std::string TemplateLineFromProfile(const Profile& profile, std::string_view time) {
+std::string TemplateLineFromProfile(const Profile& profile, std::string_view time,
+                                    const std::optional<IniFile>& asciiCatalogue) {
     switch (profile.page2ActivePage) {
         case kSolitudeTab:
             return BuildSolitudeLine(profile.page2OwnText, profile.nicks, profile.whatDo);
-        case kNotificationTab: {
-            NotificationFields fields;
-            fields.ownText = profile.page2OwnText;
-            fields.kind = NotificationKind(profile.persErrorType);
-            fields.nick = profile.personallyErrorMessage;
-            fields.comeColorEnabled = profile.comeColorEnabled;
-            fields.comeColor = profile.comeColor;
-            return BuildNotificationLine(fields, time);
-        }
-        default: {
-            // The kill-line boxes start empty, so missing keys leave empty texts, not presets.
-            KillLineFields fields;
-            fields.ownText = profile.page2OwnText;
-            fields.where = profile.where;
-            fields.action = profile.action;
-            fields.period = profile.period;
-            fields.killer = profile.killerName;
-            fields.victim = profile.victimName;
-            fields.reason = profile.reasonName;
-            return BuildKillLine(fields, time);
-        }
+        case kNotificationTab:
+            return NotificationLine(profile, time);
+        case kAsciiTab:
+            // Without a catalogue the window hides the ASCII tab and opens the kill-line tab.
+            if (asciiCatalogue && asciiCatalogue->exists()) {
+                return AsciiLine(profile, *asciiCatalogue);
+            }
+            return KillLine(profile, time);
+        default:
+            return KillLine(profile, time);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/ini_file.h"
 #include "store/profile.h"
 
 namespace tagforge::cli {
@@ -13,8 +14,9 @@ namespace tagforge::cli {
 std::string ClockTimeOption(const std::optional<std::string>& value);
 
 // The template line of the template tab the profile leaves active, with the tab's controls as
-// a fresh window holds them after loading the profile. Tabs without a line of their own give
-// the kill line.
-std::string TemplateLineFromProfile(const Profile& profile, std::string_view time);
+// a fresh window holds them after loading the profile. The ASCII-art tab needs a catalogue that
+// exists; without one, and for tabs without a line of their own, the line is the kill line.
+std::string TemplateLineFromProfile(const Profile& profile, std::string_view time,
+                                    const std::optional<IniFile>& asciiCatalogue);
 
 }  // namespace tagforge::cli

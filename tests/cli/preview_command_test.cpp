@@ -114,6 +114,38 @@ TEST_F(PreviewCommand, TemplateLineInsteadOfTheMessage) {
                 "color=99ccff>Волк</font> гуляют</font>"));
 }
 
+TEST_F(PreviewCommand, AsciiArtTemplateLine) {
+    Profile("Ascii.ASC", {"[Кот]", "html=\"<pre>мяу</pre>\"", "[Ёж]", "html=фыр", "include=0",
+                          "[Пёс]", "html=гав"});
+    const std::string named =
+        Profile("named.tfp", {"[Page1]", "Text=\"не то\"", "[Page2]", "ActivePage=3",
+                              "OwnText=Смотри:", "ASCIIName=кот"});
+    EXPECT_EQ(Preview({"--profile", named, "--template"})[4], W("Смотри:<pre>мяу</pre>"));
+    // An excluded picture gives way to the first one offered.
+    const std::string excluded =
+        Profile("excluded.tfp", {"[Page2]", "ActivePage=3", "ASCIIName=Ёж"});
+    EXPECT_EQ(Preview({"--profile", excluded, "--template"})[4], W("<pre>мяу</pre>"));
+
+    fs::create_directory(dir_ / "other");
+    const std::string catalogue = Profile("other/pictures.asc", {"[КОТ]", "html=мур"});
+    EXPECT_EQ(Preview({"--profile", named, "--template", "--catalogue", catalogue})[4],
+              W("Смотри:мур"));
+    EXPECT_EQ(Preview({"--profile", excluded, "--template", "--catalogue", catalogue})[4],
+              W("мур"));
+    // Without --template the catalogue plays no part.
+    EXPECT_EQ(Preview({"--profile", named, "--catalogue", catalogue})[4], W("не то"));
+}
+
+TEST_F(PreviewCommand, AsciiTabWithoutCatalogueShowsTheKillLine) {
+    const std::string profile =
+        Profile("p.tfp", {"[Page2]", "ActivePage=3", "ASCIIName=pic", "KillerName=Модер"});
+    const std::vector<std::string> lines =
+        Preview({"--profile", profile, "--template", "--time", "12:34:56"});
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_NE(lines[4].find(W("12:34:56 и <font color=ffff33>Модер</font>")), std::string::npos)
+        << lines[4];
+}
+
 TEST_F(PreviewCommand, ReplacesAnOldPage) {
     WriteAll(page_, "an old and much longer page than the new one will be, by far");
     Preview({"--text", "new"});
@@ -167,14 +199,17 @@ TEST_F(PreviewCommand, BadInputGivesAUsageError) {
     expectUsageError({"preview", "--output", page_, "--text", "\xFF"}, "not valid UTF-8");
     expectUsageError({"preview", "--output", page_, "--profile", (dir_ / "none.tfp").string()},
                      "not found");
+    expectUsageError(
+        {"preview", "--output", page_, "--template", "--catalogue", (dir_ / "none.asc").string()},
+        "catalogue file not found");
 }
 
 TEST_F(PreviewCommand, HelpNamesEveryOption) {
     const CliResult result = Run({"preview", "--help"});
     EXPECT_EQ(result.exitCode, 0);
     for (const char* option :
-         {"--output", "--profile", "--text", "--template", "--time", "--background", "--word-wrap",
-          "--no-word-wrap", "--seed", "--encoding", "--help", "exit status is 2"}) {
+         {"--output", "--profile", "--text", "--template", "--catalogue", "--time", "--background",
+          "--word-wrap", "--no-word-wrap", "--seed", "--encoding", "--help", "exit status is 2"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(Run({"--help"}).out.find("preview"), std::string::npos);

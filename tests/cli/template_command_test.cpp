@@ -69,13 +69,118 @@ TEST_F(TemplateCommand, MissingKeysLeaveTheKillLineEmpty) {
 }
 
 TEST_F(TemplateCommand, TabsWithoutALineGiveTheKillLine) {
-    for (const char* page : {"3", "-1", "99", "x"}) {
+    for (const char* page : {"4", "-1", "99", "x"}) {
         std::vector<std::string> lines = kKillProfile;
         lines[1] = std::string("ActivePage=") + page;
         const std::string profile = Profile("other.tfp", lines);
         EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine)
             << page;
     }
+}
+
+// A catalogue whose sections come in an order other than the sorted one.
+const std::vector<std::string> kCatalogue = {
+    "[zebra]", "html=<i>z</i>",        "[Кот]",    "html=\"<pre>кот</pre>\"", "include=1",
+    "[beta]",  "html=  <b>beta</b>  ", "[Alpha]",  "html=<u>a</u>",           "include=0",
+    "[gamma]", "html=<s>g</s>",        "include=x"};
+
+class AsciiTemplate : public TemplateCommand {
+  protected:
+    // The line of the ASCII tab with the catalogue beside the profile.
+    std::string AsciiLine(const std::string& asciiName,
+                          const std::vector<std::string>& catalogue = kCatalogue) {
+        Profile("ascii.asc", catalogue);
+        return Line({"[Page2]", "ActivePage=3", "OwnText=\"Смотри:\"", "ASCIIName=" + asciiName});
+    }
+};
+
+TEST_F(AsciiTemplate, OwnTextThenThePictureTheProfileNames) {
+    EXPECT_EQ(AsciiLine("Кот"), "Смотри:<pre>кот</pre>");
+    EXPECT_EQ(AsciiLine("beta"), "Смотри:<b>beta</b>");
+    EXPECT_EQ(AsciiLine("zebra"), "Смотри:<i>z</i>");
+    // An include value that is not a number keeps the picture in.
+    EXPECT_EQ(AsciiLine("gamma"), "Смотри:<s>g</s>");
+}
+
+TEST_F(AsciiTemplate, NameComparedWithoutRegardToCase) {
+    EXPECT_EQ(AsciiLine("кОТ"), "Смотри:<pre>кот</pre>");
+    EXPECT_EQ(AsciiLine("BETA"), "Смотри:<b>beta</b>");
+    EXPECT_EQ(AsciiLine("ZeBrA"), "Смотри:<i>z</i>");
+}
+
+TEST_F(AsciiTemplate, OtherNamesGiveTheFirstIncludedPicture) {
+    // Alpha sorts first but is left out, so beta is the first picture offered.
+    EXPECT_EQ(AsciiLine("Alpha"), "Смотри:<b>beta</b>");
+    EXPECT_EQ(AsciiLine("нет такой"), "Смотри:<b>beta</b>");
+    EXPECT_EQ(AsciiLine(""), "Смотри:<b>beta</b>");
+    const std::vector<std::string> withoutBeta = {"[zebra]",   "html=<i>z</i>", "[beta]",
+                                                  "include=0", "[Кот]",         "html=к"};
+    EXPECT_EQ(AsciiLine("beta", withoutBeta), "Смотри:<i>z</i>");
+}
+
+TEST_F(AsciiTemplate, NoIncludedPictureLeavesTheOwnText) {
+    const std::vector<std::string> allOut = {"[one]", "html=1", "include=0",
+                                             "[two]", "html=2", "include=0x0"};
+    EXPECT_EQ(AsciiLine("one", allOut), "Смотри:");
+    EXPECT_EQ(AsciiLine("one", {}), "Смотри:");
+    // A picture without html adds nothing either.
+    EXPECT_EQ(AsciiLine("bare", {"[bare]", "include=1"}), "Смотри:");
+}
+
+TEST_F(AsciiTemplate, LongPictureIsCutTo2047Characters) {
+    const std::string html(3000, 'x');
+    EXPECT_EQ(AsciiLine("long", {"[long]", "html=" + html}), "Смотри:" + html.substr(0, 2047));
+}
+
+TEST_F(AsciiTemplate, CyrillicNamesInBothEncodings) {
+    Profile("ascii.asc",
+            {"[Ёжик]", "html=<font color=ff0000>ёжик в тумане</font>", "[Кот]", "html=мяу"});
+    const std::string profile =
+        Profile("p.tfp", {"[Page2]", "ActivePage=3", "OwnText=Смотри:", "ASCIIName=ЁЖИК"});
+    const std::string expected = "Смотри:<font color=ff0000>ёжик в тумане</font>";
+    const CliResult utf8 = Run({"template", "--profile", profile, "--encoding", "utf-8"});
+    EXPECT_EQ(utf8.exitCode, 0) << utf8.err;
+    EXPECT_EQ(utf8.out, expected);
+    const CliResult cp1251 = Run({"template", "--profile", profile, "--encoding", "windows-1251"});
+    EXPECT_EQ(cp1251.exitCode, 0) << cp1251.err;
+    EXPECT_EQ(cp1251.out, W(expected));
+}
+
+TEST_F(AsciiTemplate, CatalogueBesideTheProfileInAnyCase) {
+    fs::create_directory(dir_ / "Profiles");
+    WriteAll(dir_ / "Profiles" / "ASCII.Asc", "[pic]\r\nhtml=<p>found</p>\r\n");
+    WriteAll(dir_ / "Profiles" / "p.tfp", "[Page2]\r\nActivePage=3\r\nASCIIName=pic\r\n");
+    const std::string profile = (dir_ / "Profiles" / "p.tfp").string();
+    EXPECT_EQ(Run({"template", "--profile", profile}).out, "<p>found</p>");
+
+    // A profile named without a folder is beside the catalogue of the working folder.
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_ / "Profiles");
+    const CliResult bare = Run({"template", "--profile", "p.tfp"});
+    fs::current_path(before);
+    EXPECT_EQ(bare.out, "<p>found</p>") << bare.err;
+}
+
+TEST_F(AsciiTemplate, CatalogueOptionOverridesTheOneBesideTheProfile) {
+    Profile("ascii.asc", {"[pic]", "html=beside"});
+    fs::create_directory(dir_ / "elsewhere");
+    WriteAll(dir_ / "elsewhere" / "pictures.ini", "[PIC]\r\nhtml=chosen\r\n");
+    const std::string profile = Profile("p.tfp", {"[Page2]", "ActivePage=3", "ASCIIName=pic"});
+    const std::string catalogue = (dir_ / "elsewhere" / "pictures.ini").string();
+    EXPECT_EQ(Run({"template", "--profile", profile}).out, "beside");
+    EXPECT_EQ(Run({"template", "--profile", profile, "--catalogue", catalogue}).out, "chosen");
+    EXPECT_EQ(Run({"template", "--profile", profile, "--catalogue=" + catalogue}).out, "chosen");
+}
+
+TEST_F(AsciiTemplate, NoCatalogueGivesTheKillLine) {
+    std::vector<std::string> lines = kKillProfile;
+    lines[1] = "ActivePage=3";
+    lines.emplace_back("ASCIIName=pic");
+    const std::string profile = Profile("kill.tfp", lines);
+    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine);
+    // A folder in the catalogue's place is no catalogue either.
+    fs::create_directory(dir_ / "ascii.asc");
+    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine);
 }
 
 TEST_F(TemplateCommand, SolitudeLineFromTheNickList) {
@@ -154,14 +259,21 @@ TEST_F(TemplateCommand, BadInputGivesAUsageError) {
     expectUsageError({"template", "--time"}, "needs a value");
     expectUsageError({"template", "--profile", (dir_ / "missing.tfp").string()}, "not found");
     expectUsageError({"template", "--encoding", "koi8-r"}, "unknown encoding");
+    expectUsageError({"template", "--catalogue", (dir_ / "missing.asc").string()},
+                     "catalogue file not found");
+    fs::create_directory(dir_ / "folder.asc");
+    expectUsageError({"template", "--catalogue", (dir_ / "folder.asc").string()},
+                     "cannot read catalogue file");
+    expectUsageError({"template", "--catalogue"}, "needs a value");
     expectUsageError({"template", "--text", "x"}, "unknown option");
 }
 
 TEST_F(TemplateCommand, HelpNamesTheOptionsAndTheTabs) {
     const CliResult result = Run({"template", "--help"});
     EXPECT_EQ(result.exitCode, 0);
-    for (const char* text : {"--profile", "--time", "--encoding", "--help", "ActivePage",
-                             "kill line", "PersErrorType"}) {
+    for (const char* text :
+         {"--profile", "--catalogue", "--time", "--encoding", "--help", "ActivePage", "kill line",
+          "PersErrorType", "ASCIIName", "ascii.asc"}) {
         EXPECT_NE(result.out.find(text), std::string::npos) << text;
     }
     EXPECT_NE(Run({"--help"}).out.find("template"), std::string::npos);
