@@ -42,10 +42,6 @@ std::string PercentDecoded(std::string_view text) {
     return decoded;
 }
 
-constexpr char kSmilePageHead[] =
-    "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-    "charset=windows-1251\"></HEAD>";
-
 std::string HeaderLine(std::size_t run) {
     return "<HR><FONT COLOR=FF0000 SIZE=1>-= " + std::to_string(run) + " =-</FONT><BR>";
 }
@@ -66,10 +62,7 @@ std::string SmileBaseName(std::string_view fileName) {
 
 std::vector<std::string> SmilePageLines(const std::vector<std::string>& names, SmileRuns runs) {
     const bool split = runs.enabled && runs.size > 0;
-    // The page declares its code page: the browser would otherwise guess, and a guess that
-    // misreads a Cyrillic name loses both the image and the name the click reports.
-    std::vector<std::string> lines = {"<HTML>", kSmilePageHead, "<BODY BGCOLOR=000000>",
-                                      "<CENTER>"};
+    std::vector<std::string> lines = {"<HTML>", "<BODY BGCOLOR=000000>", "<CENTER>"};
     const auto runSize = static_cast<std::size_t>(split ? runs.size : 1);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (split && i % runSize == 0) {

@@ -13,6 +13,7 @@
 #include "app/tform1.h"
 #include "smileys/smile_group.h"
 #include "smileys/smile_page.h"
+#include "smileys/smile_web_page.h"
 #include "store/atomic_file.h"
 #include "store/data_folders.h"
 
@@ -96,7 +97,9 @@ void TForm1::BuildSmilePage(const std::vector<std::string>& names, const std::st
         return;
     }
     FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, groupName, kSmileGroupExtension);
-    CppWebBrowser2->load(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+    if (auto* pane = qobject_cast<SmileWebPage*>(CppWebBrowser2->page())) {
+        pane->showPageFile(QString::fromStdString(page.string()));
+    }
 }
 
 bool TForm1::CppWebBrowser2BeforeNavigate2(const QUrl& address) {

@@ -14,11 +14,17 @@ class SmileWebPage final : public QWebEnginePage {
   public:
     SmileWebPage(std::function<bool(const QUrl&)> beforeNavigation, QObject* parent = nullptr);
 
+    // Shows the page file. The file declares no code page, and the browser's guess misreads
+    // Cyrillic names, so its bytes are handed over as Windows-1251 with the file as their address.
+    void showPageFile(const QString& path);
+
   protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
 
   private:
     std::function<bool(const QUrl&)> beforeNavigation_;
+    // The file address of the page being handed over, until its navigation request arrives.
+    QUrl pendingPage_;
 };
 
 }  // namespace tagforge

@@ -14,10 +14,7 @@ using test::CrLfLines;
 using test::W;
 using Lines = std::vector<std::string>;
 
-const Lines kHead = {"<HTML>",
-                     "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-                     "charset=windows-1251\"></HEAD>",
-                     "<BODY BGCOLOR=000000>", "<CENTER>"};
+const Lines kHead = {"<HTML>", "<BODY BGCOLOR=000000>", "<CENTER>"};
 const Lines kTail = {"</CENTER>", "</BODY>", "</HTML>"};
 
 std::string Smiley(const std::string& base, const std::string& name) {
@@ -39,10 +36,10 @@ Lines Page(const Lines& body) {
 const Lines kSeven = {"a.gif", "b.gif", "c.gif", "d.gif", "e.gif", "f.gif", "g.gif"};
 
 TEST(SmilePage, SmileyLineKeepsTheNameAndLinksTheBase) {
-    EXPECT_EQ(SmilePageLines({"wink.gif"}, {})[4],
+    EXPECT_EQ(SmilePageLines({"wink.gif"}, {})[3],
               "<A HREF=\"wink\"><IMAGE BORDER=0 SRC=\"..\\Smiles\\wink.gif\" ALT=\"wink\"></A>");
-    EXPECT_EQ(SmilePageLines({"my.smile.gif"}, {})[4], Smiley("my.smile", "my.smile.gif"));
-    EXPECT_EQ(SmilePageLines({"noext"}, {})[4], Smiley("noext", "noext"));
+    EXPECT_EQ(SmilePageLines({"my.smile.gif"}, {})[3], Smiley("my.smile", "my.smile.gif"));
+    EXPECT_EQ(SmilePageLines({"noext"}, {})[3], Smiley("noext", "noext"));
     EXPECT_EQ(SmileBaseName("my.smile.gif"), "my.smile");
     EXPECT_EQ(SmileBaseName(".gif"), "");
 }
@@ -56,12 +53,11 @@ TEST(SmilePage, RunsOfThreeForSevenSmileys) {
     EXPECT_EQ(CrLfLines(text), expected);
 }
 
-TEST(SmilePage, WorkedExampleHasThirteenLines) {
+TEST(SmilePage, WorkedExampleHasTwelveLines) {
     const Lines lines = SmilePageLines({"a.gif", "b.gif", "c.gif"}, {true, 2});
     EXPECT_EQ(lines, Page({Header(1), Smiley("a", "a.gif"), Smiley("b", "b.gif"), Header(2),
                            Smiley("c", "c.gif"), "<HR>"}));
-    // Twelve, and the line that declares the code page.
-    EXPECT_EQ(lines.size(), 13U);
+    EXPECT_EQ(lines.size(), 12U);
 }
 
 TEST(SmilePage, NoRunsWithoutTheCheckBoxOrWithSizeZero) {
@@ -81,8 +77,6 @@ TEST(SmilePage, EmptyGroup) {
     EXPECT_EQ(SmilePageLines({}, {true, 3}), Page({"<HR>"}));
     EXPECT_EQ(SmilePageText(SmilePageLines({}, {})),
               "<HTML>\r\n"
-              "<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-              "charset=windows-1251\"></HEAD>\r\n"
               "<BODY BGCOLOR=000000>\r\n"
               "<CENTER>\r\n"
               "</CENTER>\r\n"
@@ -91,7 +85,7 @@ TEST(SmilePage, EmptyGroup) {
 }
 
 TEST(SmilePage, CyrillicNamesStayWindows1251) {
-    EXPECT_EQ(SmilePageLines({W("смех.gif")}, {})[4], Smiley(W("смех"), W("смех.gif")));
+    EXPECT_EQ(SmilePageLines({W("смех.gif")}, {})[3], Smiley(W("смех"), W("смех.gif")));
 }
 
 TEST(SmileLink, NameIsTheLastPartOfTheAddress) {

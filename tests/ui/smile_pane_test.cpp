@@ -103,9 +103,7 @@ class SmilePaneTest : public QObject {
             return QByteArray("<HR><FONT COLOR=FF0000 SIZE=1>-= ") + QByteArray::number(run) +
                    " =-</FONT><BR>\r\n";
         };
-        const QByteArray head =
-            "<HTML>\r\n<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; "
-            "charset=windows-1251\"></HEAD>\r\n<BODY BGCOLOR=000000>\r\n<CENTER>\r\n";
+        const QByteArray head = "<HTML>\r\n<BODY BGCOLOR=000000>\r\n<CENTER>\r\n";
         const QByteArray tail = "</CENTER>\r\n</BODY>\r\n</HTML>\r\n";
         QCOMPARE(FileBytes(PageFile(harness.programFolder())),
                  head + header(1) + smiley("a") + smiley("b") + smiley("c") + header(2) +
