@@ -1,7 +1,6 @@
 #include "smileys/smile_page.h"
 
-#include <optional>
-
+#include "format/color_code.h"
 #include "format/cp1251.h"
 #include "smileys/smile_group.h"
 #include "store/data_folders.h"
@@ -10,29 +9,16 @@ namespace tagforge {
 
 namespace {
 
-std::optional<int> HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return std::nullopt;
-}
-
 // A "%" that does not start a two-digit escape stays as it is.
 std::string PercentDecoded(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size()) {
-            const auto high = HexDigit(text[i + 1]);
-            const auto low = HexDigit(text[i + 2]);
-            if (high && low) {
-                decoded += static_cast<char>(*high * 16 + *low);
+            const int high = HexDigitValue(text[i + 1]);
+            const int low = HexDigitValue(text[i + 2]);
+            if (high >= 0 && low >= 0) {
+                decoded += static_cast<char>(high * 16 + low);
                 i += 2;
                 continue;
             }

@@ -20,6 +20,7 @@
 
 #include "app/text_bridge.h"
 #include "templates/ascii_manager.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -27,9 +28,12 @@ namespace tagforge {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileSizeLimit;
 using test::Items;
+using test::ReadBytes;
 using test::Restart;
 using test::WindowHarness;
+using test::WriteBytes;
 
 // Three pictures: one left out of the template's list, one without any include key.
 constexpr char kZooCatalogue[] =
@@ -43,19 +47,6 @@ fs::path CataloguePath(const fs::path& programFolder) {
 
 fs::path ManagerPagePath(const fs::path& programFolder) {
     return programFolder / "ascii.htm";
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::optional<std::string> ReadBytes(const fs::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
 int Occurrences(const std::string& text, const std::string& part) {
@@ -134,27 +125,6 @@ void SelectPicture(TForm1& window, const QString& name) {
     QVERIFY2(index >= 0, qPrintable(name));
     window.comboASCIIart->setCurrentIndex(index);
 }
-
-// Caps the size of the files this process writes, as a full disk would, while in scope.
-class FileSizeCap {
-  public:
-    explicit FileSizeCap(rlim_t bytes) : oldSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit capped = old_;
-        capped.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*oldSignal_)(int);
-};
 
 }  // namespace
 
@@ -467,7 +437,7 @@ class AsciiArtTest : public QObject {
         TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
         const fs::path catalogue = CataloguePath(harness.programFolder());
         const auto before = ReadBytes(catalogue);
-        std::optional<FileSizeCap> cap;
+        std::optional<FileSizeLimit> cap;
         RunManager(harness, [&](TAsciiForm& form) {
             QTest::mouseClick(form.SpeedButton2, Qt::LeftButton);
             cap.emplace(8);

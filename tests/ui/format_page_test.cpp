@@ -14,6 +14,7 @@
 #include "app/result_memo.h"
 #include "app/text_bridge.h"
 #include "pickers/color_panel.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 using tagforge::FromCp1251;
@@ -36,11 +37,6 @@ int Warnings(const WindowHarness& harness) {
         }
     }
     return count;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace
@@ -394,8 +390,8 @@ void FormatPageTest::tagListEnablesTheTagOption() {
         QVERIFY(!window.ComboBox1->isEnabled());
     }
     WindowHarness harness;
-    WriteFile(harness.programFolder() / "Profiles" / "tags.asc",
-              tagforge::ToCp1251(QStringLiteral("<b>\r\n[Ж]\r\n<a>\r\n")));
+    tagforge::test::WriteBytes(harness.programFolder() / "Profiles" / "tags.asc",
+                               tagforge::ToCp1251(QStringLiteral("<b>\r\n[Ж]\r\n<a>\r\n")));
     auto& window = harness.open();
     QVERIFY(window.CheckBox1->isEnabled());
     QVERIFY(window.ComboBox1->isEnabled());

@@ -22,6 +22,7 @@
 #include "app/text_bridge.h"
 #include "store/desktop_registry.h"
 #include "store/settings.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -30,9 +31,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::FakePlatform;
+using test::FileSizeLimit;
 using test::Items;
 using test::Nicks;
+using test::ReadBytes;
 using test::WindowHarness;
+using test::WriteBytes;
 
 const QString kRefusedName = QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|");
 
@@ -46,19 +50,6 @@ fs::path ProfileFile(const WindowHarness& harness, const std::string& name) {
 
 fs::path RegistryFilePath(const WindowHarness& harness) {
     return harness.programFolder() / "TagForge.registry";
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::optional<std::string> ReadBytes(const fs::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
 // A profile file as written by hand: Windows-1251 lines ending in CR LF.
@@ -125,40 +116,6 @@ bool WasShown(const WindowHarness& harness, const QString& kind, const QString& 
         return message.kind == kind && message.text == text;
     });
 }
-
-// Makes every write of a file grow beyond `bytes` fail while it lives. Tests run as root, so
-// permissions cannot refuse a write to an existing file; the size limit can.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        if (getrlimit(RLIMIT_FSIZE, &saved_) == 0) {
-            rlimit limited = saved_;
-            limited.rlim_cur = bytes;
-            active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-        }
-    }
-    ~FileSizeLimit() { lift(); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    void lift() {
-        if (active_) {
-            setrlimit(RLIMIT_FSIZE, &saved_);
-            active_ = false;
-        }
-        if (previousHandler_ != SIG_ERR) {
-            std::signal(SIGXFSZ, previousHandler_);
-            previousHandler_ = SIG_ERR;
-        }
-    }
-    bool active() const { return active_; }
-
-  private:
-    rlimit saved_{};
-    bool active_ = false;
-    void (*previousHandler_)(int) = SIG_ERR;
-};
 
 }  // namespace
 

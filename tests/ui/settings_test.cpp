@@ -16,6 +16,7 @@
 #include "store/autostart_entries.h"
 #include "store/registry_file.h"
 #include "store/settings.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -26,6 +27,7 @@ namespace fs = std::filesystem;
 
 using test::FakePlatform;
 using test::Items;
+using test::ReadBytes;
 using test::Restart;
 using test::ShownMessage;
 using test::WindowHarness;
@@ -72,11 +74,6 @@ fs::path AutostartEntry(const fs::path& folder) {
 
 fs::path DefaultProfile(const fs::path& folder) {
     return folder / "Profiles" / "Default.tfp";
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 // The settings key as the machine file holds it, read without the window's store object.
@@ -407,7 +404,7 @@ void SettingsTest::startWithTheSystemFollowsTheCheckBox() {
         QVERIFY(window.close());
     }
     QVERIFY(fs::exists(AutostartEntry(folder)));
-    const std::string entry = ReadBytes(AutostartEntry(folder));
+    const std::string entry = ReadBytes(AutostartEntry(folder)).value_or("");
     QVERIFY2(entry.find("\nExec=" + QuotedProgramPath() + "\n") != std::string::npos,
              entry.c_str());
     QCOMPARE(FromCp1251(DesktopEntryCommand(entry).value_or("")), FromCp1251(QuotedProgramPath()));
@@ -516,8 +513,8 @@ void SettingsTest::baseSettingsAskFirstAndStoreNothing() {
     }
     auto& window = harness.open();
     QVERIFY(window.cbAutoRun->isChecked());
-    const std::string storeBefore = ReadBytes(MachineFile(folder));
-    QVERIFY(!storeBefore.empty());
+    const auto storeBefore = ReadBytes(MachineFile(folder));
+    QVERIFY(storeBefore && !storeBefore->empty());
     QVERIFY(fs::exists(AutostartEntry(folder)));
     auto& messages = harness.platform.messages;
     messages.shown.clear();

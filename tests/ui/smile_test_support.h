@@ -8,12 +8,11 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "store/settings.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 // Smiley groups and images in a test's program folder, and the pane's web view.
@@ -28,15 +27,11 @@ inline constexpr std::string_view kTinyGif{
     43};
 
 inline void PutFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream stream(file, std::ios::binary);
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(file, std::string(bytes));
 }
 
 inline QByteArray FileBytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(stream),
-                            std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadBytes(file).value_or(std::string());
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
