@@ -28,21 +28,6 @@ QByteArray ReadAll(const QString& path) {
 class StarterDataTest : public QObject {
     Q_OBJECT
 
-  private:
-    QTemporaryDir folder_;
-
-    QString Path(const QString& relative) const { return folder_.filePath(relative); }
-
-    int Install() const {
-        QProcess script;
-        script.start(QStringLiteral("bash"), {QStringLiteral(INSTALL_STARTER), folder_.path(),
-                                              QStringLiteral(DRAW_SMILEYS)});
-        if (!script.waitForFinished(60000)) {
-            return -1;
-        }
-        return script.exitCode();
-    }
-
   private slots:
     void initTestCase() {
         QVERIFY(folder_.isValid());
@@ -81,7 +66,7 @@ class StarterDataTest : public QObject {
         QVERIFY(text.endsWith("\r\n"));
         const QList<QByteArray> entries = text.trimmed().split('\n');
         QVERIFY(entries.size() >= 7);
-        for (QByteArray entry : entries) {
+        for (const QByteArray& entry : entries) {
             const QString name = QString::fromLatin1(entry.trimmed());
             const QImage image(Path(QStringLiteral("Smiles/") + name));
             QVERIFY2(!image.isNull(), qPrintable(name));
@@ -110,6 +95,22 @@ class StarterDataTest : public QObject {
         QVERIFY(!QImage(Path(QStringLiteral("Smiles/wink.gif"))).isNull());
         // A folder that already has a group gets no starter group.
         QVERIFY(!QFile::exists(Path(QStringLiteral("SmileGroups/Основные.sgr"))));
+    }
+
+    // The slots section above is moc's; the helpers below are not slots.
+  private:  // NOLINT(readability-redundant-access-specifiers)
+    QTemporaryDir folder_;
+
+    QString Path(const QString& relative) const { return folder_.filePath(relative); }
+
+    int Install() const {
+        QProcess script;
+        script.start(QStringLiteral("bash"), {QStringLiteral(INSTALL_STARTER), folder_.path(),
+                                              QStringLiteral(DRAW_SMILEYS)});
+        if (!script.waitForFinished(60000)) {
+            return -1;
+        }
+        return script.exitCode();
     }
 };
 
