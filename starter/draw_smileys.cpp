@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -172,7 +173,7 @@ Picture Star() {
             const double angle = std::atan2(dy, dx);
             const double radius = std::hypot(dx, dy);
             // Five points: the outline swings between an inner and an outer radius.
-            const double swing = std::cos(5 * (angle + M_PI / 2));
+            const double swing = std::cos(5 * (angle + std::numbers::pi / 2));
             return radius <= 5.0 + 4.0 * (swing + 1) / 2 - 0.5;
         },
         Gold);
