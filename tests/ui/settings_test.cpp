@@ -146,6 +146,30 @@ void ChangeEverySetting(TForm1& window) {
     window.MainText->setFont(font);
 }
 
+// The settings page as a first start and the base-settings command leave it.
+void CheckBaseSettingsOnThePage(const TForm1& window) {
+    QVERIFY(window.cbAutoSave->isChecked());
+    QVERIFY(window.cbThreshold->isChecked());
+    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
+    QCOMPARE(window.UpDown2->value(), 900);
+    QVERIFY(window.cbToTray->isChecked());
+    QCOMPARE(window.ComboHowToRestore->currentText(), QStringLiteral("Двойным кликом"));
+    QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Помнить"));
+    QVERIFY(window.cbShowHint->isChecked());
+    QVERIFY(window.cbNumOfSmiles->isChecked());
+    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("24"));
+    QCOMPARE(window.UpDown1->value(), 24);
+    QCOMPARE(window.Image2->color(), ColorValue{0x000000});
+    QVERIFY(window.cbWordWrap->isChecked());
+    QVERIFY(window.cbFrequentlyUsed->isChecked());
+    QVERIFY(!window.cbAutoRun->isChecked());
+    const QFont font = window.MainText->font();
+    QCOMPARE(font.family(), QStringLiteral("Courier New"));
+    QCOMPARE(font.pointSize(), 8);
+    QVERIFY(!font.bold());
+    QVERIFY(!font.italic());
+}
+
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -177,29 +201,10 @@ void SettingsTest::firstStartShowsEveryDefaultSilently() {
 
     QCOMPARE(window.x(), 100);
     QCOMPARE(window.y(), 100);
-    QVERIFY(window.cbAutoSave->isChecked());
-    QVERIFY(window.cbThreshold->isChecked());
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
-    QCOMPARE(window.UpDown2->value(), 900);
-    QVERIFY(window.cbToTray->isChecked());
+    CheckBaseSettingsOnThePage(window);
     QCOMPARE(window.ComboHowToRestore->currentIndex(), kByDoubleClick);
-    QCOMPARE(window.ComboHowToRestore->currentText(), QStringLiteral("Двойным кликом"));
     QCOMPARE(window.comboShowSmiles->currentIndex(), kRemember);
-    QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Помнить"));
     QVERIFY(!window.SmileButton->isChecked());
-    QVERIFY(window.cbShowHint->isChecked());
-    QVERIFY(window.cbNumOfSmiles->isChecked());
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("24"));
-    QCOMPARE(window.UpDown1->value(), 24);
-    QCOMPARE(window.Image2->color(), ColorValue{0x000000});
-    QVERIFY(window.cbWordWrap->isChecked());
-    QVERIFY(window.cbFrequentlyUsed->isChecked());
-    QVERIFY(!window.cbAutoRun->isChecked());
-    const QFont font = window.MainText->font();
-    QCOMPARE(font.family(), QStringLiteral("Courier New"));
-    QCOMPARE(font.pointSize(), 8);
-    QVERIFY(!font.bold());
-    QVERIFY(!font.italic());
     QCOMPARE(window.comboSelectSmilesGroup->count(), 0);
     QCOMPARE(window.comboSelectSmilesGroup->currentText(), QString());
     QVERIFY(harness.platform.messages.shown.empty());
@@ -531,26 +536,7 @@ void SettingsTest::baseSettingsAskFirstAndStoreNothing() {
     QTest::mouseClick(window.SpeedButton9, Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{2});
     QCOMPARE(messages.shown[1].text, QStringLiteral("Применить базовые настройки ?"));
-    QVERIFY(window.cbAutoSave->isChecked());
-    QCOMPARE(window.UpDown2->value(), 900);
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
-    QCOMPARE(window.UpDown1->value(), 24);
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("24"));
-    QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Помнить"));
-    QVERIFY(window.cbToTray->isChecked());
-    QVERIFY(window.cbThreshold->isChecked());
-    QVERIFY(window.cbNumOfSmiles->isChecked());
-    QCOMPARE(window.ComboHowToRestore->currentText(), QStringLiteral("Двойным кликом"));
-    QVERIFY(window.cbShowHint->isChecked());
-    QCOMPARE(window.Image2->color(), kBlack);
-    QVERIFY(window.cbWordWrap->isChecked());
-    QVERIFY(window.cbFrequentlyUsed->isChecked());
-    QVERIFY(!window.cbAutoRun->isChecked());
-    const QFont font = window.MainText->font();
-    QCOMPARE(font.family(), QStringLiteral("Courier New"));
-    QCOMPARE(font.pointSize(), 8);
-    QVERIFY(!font.bold());
-    QVERIFY(!font.italic());
+    CheckBaseSettingsOnThePage(window);
     // The window position is no setting of the page and stays.
     QCOMPARE(window.x(), 250);
     QCOMPARE(window.y(), 170);
