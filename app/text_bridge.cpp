@@ -49,6 +49,19 @@ std::vector<std::string> ItemsOf(const QComboBox* box) {
     return items;
 }
 
+int FindIgnoringCase(const QComboBox* box, std::string_view name) {
+    for (int i = 0; i < box->count(); ++i) {
+        if (EqualsNoCaseCp1251(ToCp1251(box->itemText(i)), name)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString ErrorText(const std::exception& error) {
+    return QString::fromUtf8(error.what());
+}
+
 void SetItems(QComboBox* box, const std::vector<std::string>& items) {
     box->clear();
     for (const std::string& item : items) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,11 @@ QString PlainTextOf(const QPlainTextEdit* edit);
 // A list box's entries as Windows-1251 texts, and entries replaced by such texts.
 std::vector<std::string> ItemsOf(const QComboBox* box);
 void SetItems(QComboBox* box, const std::vector<std::string>& items);
+// The position of the entry equal to `name` without regard to case; -1 when there is none.
+int FindIgnoringCase(const QComboBox* box, std::string_view name);
+
+// The message of a failure, for an error box.
+QString ErrorText(const std::exception& error);
 
 QColor ToQColor(ColorValue color);
 ColorValue FromQColor(const QColor& color);

@@ -8,7 +8,6 @@
 
 #include "app/text_bridge.h"
 #include "app/tform1.h"
-#include "format/cp1251.h"
 #include "smileys/copy_progress.h"
 #include "smileys/smile_group.h"
 #include "smileys/smile_images.h"
@@ -18,19 +17,6 @@
 namespace tagforge {
 
 namespace {
-
-QString ErrorText(const std::exception& error) {
-    return QString::fromUtf8(error.what());
-}
-
-bool Lists(const QComboBox* box, const std::string& name) {
-    for (int i = 0; i < box->count(); ++i) {
-        if (EqualsNoCaseCp1251(ToCp1251(box->itemText(i)), name)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The trimmed name the user settles on; nothing when the dialogue ends without one.
 std::optional<std::string> AskGroupName(PlatformServices& services, QWidget* parent,
@@ -44,7 +30,7 @@ std::optional<std::string> AskGroupName(PlatformServices& services, QWidget* par
         }
         const ValidatedName checked = IsValidDataName(ToCp1251(*answer));
         typed = FromCp1251(checked.name);
-        if (Lists(groups, checked.name) &&
+        if (FindIgnoringCase(groups, checked.name) >= 0 &&
             !services.messages.confirm(parent,
                                        QStringLiteral("Группа с именем '") + typed +
                                            QStringLiteral("' уже существует. Перезаписать?"))) {

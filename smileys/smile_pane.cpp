@@ -21,10 +21,6 @@ namespace tagforge {
 
 namespace {
 
-QString ErrorText(const std::exception& error) {
-    return QString::fromUtf8(error.what());
-}
-
 // The window grows by the pane's width when the pane appears and gives the width back when it
 // goes, so the message area keeps its size.
 void ResizeAroundPane(QMainWindow& window, QWidget& pane, bool show) {

@@ -18,16 +18,6 @@ namespace {
 
 constexpr char kProfileExtension[] = ".tfp";
 
-// The position of `name` in a list kept sorted without regard to case; -1 when it is missing.
-int FindIgnoringCase(const QComboBox* combo, const std::string& name) {
-    for (int i = 0; i < combo->count(); ++i) {
-        if (EqualsNoCaseCp1251(ToCp1251(combo->itemText(i)), name)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 void InsertSorted(QComboBox* combo, const std::string& name) {
     int index = 0;
     while (index < combo->count() &&
@@ -35,10 +25,6 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
         ++index;
     }
     combo->insertItem(index, FromCp1251(name));
-}
-
-QString ErrorText(const std::exception& error) {
-    return QString::fromUtf8(error.what());
 }
 
 }  // namespace
