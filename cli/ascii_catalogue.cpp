@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "cli/arguments.h"
-#include "store/data_folders.h"
-#include "templates/ascii_catalog.h"
+#include "core/store/data_folders.h"
+#include "core/templates/ascii_catalog.h"
 
 namespace tagforge::cli {
 

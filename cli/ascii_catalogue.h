@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "store/ini_file.h"
+#include "core/store/ini_file.h"
 
 namespace tagforge::cli {
 

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "cli/arguments.h"
-#include "format/cp1251.h"
+#include "core/format/cp1251.h"
 
 namespace tagforge::cli {
 

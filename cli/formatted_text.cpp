@@ -5,10 +5,10 @@
 #include <fstream>
 
 #include "cli/profile_options.h"
-#include "format/random_source.h"
-#include "format/result_assembly.h"
-#include "store/ini_file.h"
-#include "store/tag_list.h"
+#include "core/format/random_source.h"
+#include "core/format/result_assembly.h"
+#include "core/store/ini_file.h"
+#include "core/store/tag_list.h"
 
 namespace tagforge::cli {
 

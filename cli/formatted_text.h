@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
-#include "store/profile.h"
+#include "core/store/profile.h"
 
 namespace tagforge::cli {
 

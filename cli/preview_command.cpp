@@ -7,9 +7,9 @@
 #include "cli/cli_text.h"
 #include "cli/formatted_text.h"
 #include "cli/template_text.h"
-#include "format/color_code.h"
-#include "preview/preview_page.h"
-#include "store/atomic_file.h"
+#include "core/format/color_code.h"
+#include "core/preview/preview_page.h"
+#include "core/store/atomic_file.h"
 
 namespace tagforge::cli {
 

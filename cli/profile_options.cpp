@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "format/effect_selection.h"
-#include "store/tag_list.h"
+#include "core/format/effect_selection.h"
+#include "core/store/tag_list.h"
 
 namespace tagforge::cli {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "format/random_source.h"
-#include "format/result_assembly.h"
-#include "store/profile.h"
+#include "core/format/random_source.h"
+#include "core/format/result_assembly.h"
+#include "core/store/profile.h"
 
 namespace tagforge::cli {
 

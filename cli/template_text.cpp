@@ -3,9 +3,9 @@
 #include <ctime>
 
 #include "cli/arguments.h"
-#include "store/tag_list.h"
-#include "templates/ascii_catalog.h"
-#include "templates/template_lines.h"
+#include "core/store/tag_list.h"
+#include "core/templates/ascii_catalog.h"
+#include "core/templates/template_lines.h"
 
 namespace tagforge::cli {
 namespace {

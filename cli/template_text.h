@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/ini_file.h"
-#include "store/profile.h"
+#include "core/store/ini_file.h"
+#include "core/store/profile.h"
 
 namespace tagforge::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "format/result_assembly.h"
+#include "core/format/result_assembly.h"
 
 namespace {
 

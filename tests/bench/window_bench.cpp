@@ -13,8 +13,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/qt_platform_services.h"
-#include "app/tform1.h"
+#include "gui/app/qt_platform_services.h"
+#include "gui/app/tform1.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "format/cp1251.h"
+#include "core/format/cp1251.h"
 
 namespace tagforge::test {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "cli_test_fixture.h"
-#include "format/cp1251.h"
-#include "format/effect_selection.h"
-#include "format/random_source.h"
+#include "core/format/cp1251.h"
+#include "core/format/effect_selection.h"
+#include "core/format/random_source.h"
 
 namespace tagforge {
 namespace {

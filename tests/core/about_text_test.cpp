@@ -1,11 +1,11 @@
-#include "preview/about_text.h"
+#include "core/preview/about_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "format/cp1251.h"
+#include "core/format/cp1251.h"
 #include "test_text.h"
 
 namespace tagforge {

@@ -1,4 +1,4 @@
-#include "templates/ascii_catalog.h"
+#include "core/templates/ascii_catalog.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "store/atomic_file.h"
-#include "store/ini_file.h"
+#include "core/store/atomic_file.h"
+#include "core/store/ini_file.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

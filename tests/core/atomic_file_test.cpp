@@ -1,4 +1,4 @@
-#include "store/atomic_file.h"
+#include "core/store/atomic_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/autostart_entries.h"
+#include "core/store/autostart_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "format/cp1251.h"
+#include "core/format/cp1251.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

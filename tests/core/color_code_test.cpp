@@ -1,4 +1,4 @@
-#include "format/color_code.h"
+#include "core/format/color_code.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "format/color_effects.h"
+#include "core/format/color_effects.h"
 
 #include <gtest/gtest.h>
 

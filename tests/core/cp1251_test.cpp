@@ -1,4 +1,4 @@
-#include "format/cp1251.h"
+#include "core/format/cp1251.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "store/data_folders.h"
+#include "core/store/data_folders.h"
 
 #include <gtest/gtest.h>
 

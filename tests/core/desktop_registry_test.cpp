@@ -1,4 +1,4 @@
-#include "store/desktop_registry.h"
+#include "core/store/desktop_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/settings.h"
+#include "core/store/settings.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

@@ -1,8 +1,8 @@
-#include "format/effect_selection.h"
+#include "core/format/effect_selection.h"
 
 #include <gtest/gtest.h>
 
-#include "format/result_assembly.h"
+#include "core/format/result_assembly.h"
 #include "test_text.h"
 
 namespace tagforge {

@@ -1,4 +1,4 @@
-#include "menus/font_choice.h"
+#include "core/lists/font_choice.h"
 
 #include <gtest/gtest.h>
 

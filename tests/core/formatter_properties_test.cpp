@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "format/color_effects.h"
-#include "format/letter_transforms.h"
-#include "format/markers.h"
+#include "core/format/color_effects.h"
+#include "core/format/letter_transforms.h"
+#include "core/format/markers.h"
 #include "test_text.h"
 
 namespace tagforge {

@@ -1,4 +1,4 @@
-#include "store/ini_file.h"
+#include "core/store/ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "format/letter_transforms.h"
+#include "core/format/letter_transforms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "format/letter_units.h"
+#include "core/format/letter_units.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "format/markers.h"
+#include "core/format/markers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "menus/nick_list.h"
+#include "core/lists/nick_list.h"
 
 #include <gtest/gtest.h>
 

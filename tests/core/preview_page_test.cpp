@@ -1,12 +1,12 @@
-#include "preview/preview_page.h"
+#include "core/preview/preview_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "format/color_code.h"
-#include "store/atomic_file.h"
+#include "core/format/color_code.h"
+#include "core/store/atomic_file.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

@@ -1,4 +1,4 @@
-#include "store/profile.h"
+#include "core/store/profile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "store/ini_file.h"
+#include "core/store/ini_file.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

@@ -1,4 +1,4 @@
-#include "store/registry_file.h"
+#include "core/store/registry_file.h"
 
 #include <gtest/gtest.h>
 

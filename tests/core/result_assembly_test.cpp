@@ -1,4 +1,4 @@
-#include "format/result_assembly.h"
+#include "core/format/result_assembly.h"
 
 #include <gtest/gtest.h>
 

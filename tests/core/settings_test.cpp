@@ -1,4 +1,4 @@
-#include "store/settings.h"
+#include "core/store/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "smileys/smile_group.h"
+#include "core/smileys/smile_group.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "store/atomic_file.h"
+#include "core/store/atomic_file.h"
 #include "temp_folder.h"
 #include "test_text.h"
 

@@ -1,4 +1,4 @@
-#include "smileys/smile_images.h"
+#include "core/smileys/smile_images.h"
 
 #include <gtest/gtest.h>
 

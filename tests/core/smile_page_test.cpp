@@ -1,4 +1,4 @@
-#include "smileys/smile_page.h"
+#include "core/smileys/smile_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/tag_list.h"
+#include "core/store/tag_list.h"
 
 #include <gtest/gtest.h>
 

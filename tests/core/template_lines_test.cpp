@@ -1,11 +1,11 @@
-#include "templates/template_lines.h"
+#include "core/templates/template_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "format/color_code.h"
+#include "core/format/color_code.h"
 #include "test_text.h"
 
 namespace tagforge {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "format/cp1251.h"
-#include "format/random_source.h"
+#include "core/format/cp1251.h"
+#include "core/format/random_source.h"
 
 namespace tagforge::test {
 

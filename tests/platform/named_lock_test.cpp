@@ -1,4 +1,4 @@
-#include "app/platform/named_lock.h"
+#include "gui/platform/named_lock.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

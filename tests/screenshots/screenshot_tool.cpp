@@ -19,9 +19,9 @@
 #include <iostream>
 #include <utility>
 
-#include "app/application.h"
-#include "app/qt_platform_services.h"
-#include "app/tform1.h"
+#include "gui/app/application.h"
+#include "gui/app/qt_platform_services.h"
+#include "gui/app/tform1.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "format/cp1251.h"
-#include "store/ini_file.h"
-#include "store/tag_list.h"
+#include "core/format/cp1251.h"
+#include "core/store/ini_file.h"
+#include "core/store/tag_list.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <optional>
 #include <string>
 
-#include "app/text_bridge.h"
-#include "templates/ascii_manager.h"
+#include "gui/app/text_bridge.h"
+#include "gui/templates/ascii_manager.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "format/color_code.h"
-#include "pickers/color_panel.h"
-#include "pickers/effect_strips.h"
+#include "core/format/color_code.h"
+#include "gui/pickers/color_panel.h"
+#include "gui/pickers/effect_strips.h"
 
 namespace tagforge {
 

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <functional>
 
-#include "app/text_bridge.h"
-#include "menus/font_manager.h"
-#include "menus/font_name_delegate.h"
-#include "store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/font_manager.h"
+#include "gui/menus/font_name_delegate.h"
+#include "core/store/settings.h"
 #include "ui_test_support.h"
 
 namespace tagforge {

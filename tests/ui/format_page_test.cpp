@@ -11,9 +11,9 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/result_memo.h"
-#include "app/text_bridge.h"
-#include "pickers/color_panel.h"
+#include "gui/app/result_memo.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "pickers/hex_color_dialog.h"
+#include "gui/pickers/hex_color_dialog.h"
 
 class HexColorDialogTest : public QObject {
     Q_OBJECT

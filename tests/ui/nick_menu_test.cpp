@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/text_bridge.h"
-#include "menus/font_manager.h"
-#include "store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/font_manager.h"
+#include "core/store/settings.h"
 #include "ui_test_support.h"
 
 namespace tagforge {

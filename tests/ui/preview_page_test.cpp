@@ -17,9 +17,9 @@
 #include <QWebEngineView>
 #include <filesystem>
 
-#include "app/text_bridge.h"
-#include "pickers/color_panel.h"
-#include "preview/about_text.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
+#include "core/preview/about_text.h"
 #include "ui_test_support.h"
 
 namespace tagforge {

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text_bridge.h"
-#include "store/desktop_registry.h"
-#include "store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "core/store/desktop_registry.h"
+#include "core/store/settings.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

@@ -11,11 +11,11 @@
 #include <map>
 #include <memory>
 
-#include "app/text_bridge.h"
-#include "pickers/color_panel.h"
-#include "store/autostart_entries.h"
-#include "store/registry_file.h"
-#include "store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
+#include "core/store/autostart_entries.h"
+#include "core/store/registry_file.h"
+#include "core/store/settings.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "smile_test_support.h"
-#include "smileys/copy_progress.h"
+#include "gui/smileys/copy_progress.h"
 
 namespace tagforge {
 

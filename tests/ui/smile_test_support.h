@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/settings.h"
+#include "core/store/settings.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

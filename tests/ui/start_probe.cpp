@@ -15,8 +15,8 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/application.h"
-#include "app/tform1.h"
+#include "gui/app/application.h"
+#include "gui/app/tform1.h"
 #include "ui_test_support.h"
 
 namespace {

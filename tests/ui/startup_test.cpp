@@ -9,10 +9,10 @@
 #include <fstream>
 #include <random>
 
-#include "store/ini_file.h"
-#include "store/profile.h"
-#include "store/registry_file.h"
-#include "store/settings.h"
+#include "core/store/ini_file.h"
+#include "core/store/profile.h"
+#include "core/store/registry_file.h"
+#include "core/store/settings.h"
 #include "ui_test_support.h"
 
 using tagforge::test::WindowHarness;

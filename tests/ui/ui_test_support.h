@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/platform_services.h"
-#include "app/tform1.h"
-#include "store/desktop_registry.h"
+#include "gui/app/platform_services.h"
+#include "gui/app/tform1.h"
+#include "core/store/desktop_registry.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
 namespace tagforge::test {

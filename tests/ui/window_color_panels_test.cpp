@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/text_bridge.h"
-#include "pickers/color_panel.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 
 namespace tagforge {

@@ -14,8 +14,8 @@
 #include <QToolTip>
 #include <memory>
 
-#include "store/registry_file.h"
-#include "store/settings.h"
+#include "core/store/registry_file.h"
+#include "core/store/settings.h"
 #include "ui_test_support.h"
 
 namespace tagforge {

@@ -1,0 +1,268 @@
+#include "core/format/color_effects.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/format/letter_units.h"
+
+namespace tagforge {
+namespace {
+
+using Code = std::array<char, 6>;
+
+constexpr std::string_view kFontOpen = "<font color=";
+constexpr std::string_view kFontClose = "</font>";
+
+Code CodeOf(int red, int green, int blue) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const int channels[3] = {red, green, blue};
+    Code code{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int value = std::clamp(channels[i], 0, 255);
+        code[2 * i] = kDigits[value >> 4];
+        code[2 * i + 1] = kDigits[value & 0xF];
+    }
+    return code;
+}
+
+Code CodeOf(ColorValue color) {
+    const ColorValue resolved = ResolveColor(color);
+    return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
+}
+
+// One segment of the colour wheel: the channel that moves (by +step or -step) and the channel
+// held at full and at zero while it moves.
+struct WheelSegment {
+    int RunningColor::*moving;
+    int direction;
+    int RunningColor::*full;
+    int RunningColor::*zero;
+};
+
+constexpr std::array<WheelSegment, 6> kWheel = {{
+    {&RunningColor::green, +1, &RunningColor::red, &RunningColor::blue},
+    {&RunningColor::red, -1, &RunningColor::green, &RunningColor::blue},
+    {&RunningColor::blue, +1, &RunningColor::green, &RunningColor::red},
+    {&RunningColor::green, -1, &RunningColor::blue, &RunningColor::red},
+    {&RunningColor::red, +1, &RunningColor::blue, &RunningColor::green},
+    {&RunningColor::blue, -1, &RunningColor::red, &RunningColor::green},
+}};
+
+Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength, long letterIndex) {
+    if (segment >= 1 && segment <= static_cast<int>(kWheel.size())) {
+        const WheelSegment& row = kWheel[static_cast<std::size_t>(segment - 1)];
+        // The first letter of a segment only sets the fixed channels.
+        const long segmentStart = (segment - 1) * static_cast<long>(segmentLength) + 1;
+        if (letterIndex != segmentStart) {
+            c.*row.moving += row.direction * step;
+        }
+        c.*row.full = 255;
+        c.*row.zero = 0;
+    }
+    c.red = std::clamp(c.red, 0, 255);
+    c.green = std::clamp(c.green, 0, 255);
+    c.blue = std::clamp(c.blue, 0, 255);
+    return CodeOf(c.red, c.green, c.blue);
+}
+
+// Walks the text letter by letter, stepping over smiley markers and CR LF pairs.
+class LetterWalker {
+  public:
+    LetterWalker(std::string_view text, const std::vector<MarkerRecord>& markers)
+        : text_(text), markers_(markers) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    std::size_t position() const { return pos_; }
+
+    enum class Step { Marker, LineBreak, Letter };
+
+    Step Advance() {
+        while (nextMarker_ < markers_.size() && markers_[nextMarker_].offset < pos_) {
+            ++nextMarker_;
+        }
+        if (nextMarker_ < markers_.size() && markers_[nextMarker_].offset == pos_) {
+            pos_ += std::max<std::size_t>(markers_[nextMarker_].length, 1);
+            ++nextMarker_;
+            return Step::Marker;
+        }
+        if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
+            pos_ += 2;
+            return Step::LineBreak;
+        }
+        pos_ += LetterUnitLength(text_, pos_);
+        return Step::Letter;
+    }
+
+  private:
+    std::string_view text_;
+    const std::vector<MarkerRecord>& markers_;
+    std::size_t pos_ = 0;
+    std::size_t nextMarker_ = 0;
+};
+
+std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
+    LetterWalker walker(text, markers);
+    std::size_t letters = 0;
+    while (!walker.AtEnd()) {
+        if (walker.Advance() == LetterWalker::Step::Letter) {
+            ++letters;
+        }
+    }
+    return letters;
+}
+
+// Works out the colour of each group in turn, as the chosen effect wants it.
+class GroupColors {
+  public:
+    GroupColors(EffectMode mode, std::size_t letters, int groupSize, ColorValue first,
+                ColorValue second, RandomSource& random)
+        : mode_(mode),
+          groupSize_(groupSize),
+          firstCode_(CodeOf(first)),
+          secondCode_(CodeOf(second)),
+          random_(random) {
+        if (mode == EffectMode::Spectrum || mode == EffectMode::RandomPerLetter) {
+            segmentLength_ = static_cast<float>(static_cast<double>(letters) / 6.0);
+            step_ = static_cast<float>(static_cast<double>(groupSize) * 255.0 /
+                                       static_cast<double>(segmentLength_));
+        } else if (mode == EffectMode::Gradient) {
+            const ColorValue from = ResolveColor(first);
+            const ColorValue to = ResolveColor(second);
+            start_ = {RedOf(from), GreenOf(from), BlueOf(from)};
+            const std::array<int, 3> end = {RedOf(to), GreenOf(to), BlueOf(to)};
+            const std::size_t size = static_cast<std::size_t>(groupSize);
+            const std::size_t groups = letters / size + (letters % size != 0 ? 1 : 0);
+            for (std::size_t c = 0; c < 3; ++c) {
+                delta_[c] = static_cast<float>(static_cast<double>(end[c] - start_[c]) /
+                                               static_cast<double>(groups - 1));
+            }
+        }
+    }
+
+    const Code& Next() {
+        switch (mode_) {
+            case EffectMode::Spectrum: {
+                const int segment = static_cast<int>(
+                    static_cast<double>(k_ - 1) / static_cast<double>(segmentLength_) + 1.0);
+                current_ =
+                    StepAlongWheel(running_, segment, static_cast<int>(step_), segmentLength_, k_);
+                k_ += groupSize_;
+                break;
+            }
+            case EffectMode::Gradient: {
+                std::array<int, 3> channel{};
+                for (std::size_t c = 0; c < 3; ++c) {
+                    channel[c] = static_cast<int>(static_cast<double>(start_[c]) +
+                                                  static_cast<double>(k_ - 1) *
+                                                      static_cast<double>(delta_[c]));
+                }
+                current_ = CodeOf(channel[0], channel[1], channel[2]);
+                ++k_;
+                break;
+            }
+            case EffectMode::RandomPerLetter: {
+                running_.red = static_cast<int>(random_.Next() % 256);
+                running_.green = static_cast<int>(random_.Next() % 256);
+                running_.blue = static_cast<int>(random_.Next() % 256);
+                const int segment = static_cast<int>(random_.Next() % 7);
+                current_ =
+                    StepAlongWheel(running_, segment, static_cast<int>(step_), segmentLength_, 1);
+                break;
+            }
+            case EffectMode::Alternation:
+                current_ = (started_ && current_ == firstCode_) ? secondCode_ : firstCode_;
+                break;
+        }
+        started_ = true;
+        return current_;
+    }
+
+  private:
+    EffectMode mode_;
+    long groupSize_;
+    Code firstCode_;
+    Code secondCode_;
+    RandomSource& random_;
+    Code current_{};
+    bool started_ = false;
+    long k_ = 1;
+    RunningColor running_;
+    float segmentLength_ = 0.0F;
+    float step_ = 0.0F;
+    std::array<int, 3> start_{};
+    std::array<float, 3> delta_{};
+};
+
+}  // namespace
+
+std::string ApplySolidColor(std::string_view text, ColorValue color) {
+    std::string result;
+    result.reserve(text.size() + kFontOpen.size() + 7 + kFontClose.size());
+    result += kFontOpen;
+    result += ToColorCode(color);
+    result += '>';
+    result += text;
+    result += kFontClose;
+    return result;
+}
+
+std::size_t VisibleLength(std::string_view text) {
+    return CountLetters(text, ParseMarkers(text));
+}
+
+std::string SpectrumStep(RunningColor& color, int segment, int step, float segmentLength,
+                         long letterIndex) {
+    const Code code = StepAlongWheel(color, segment, step, segmentLength, letterIndex);
+    return std::string(code.data(), code.size());
+}
+
+std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
+                             int groupSize, EffectMode mode, ColorValue first, ColorValue second,
+                             RandomSource& random) {
+    groupSize = std::max(groupSize, 1);
+    const std::size_t letters = CountLetters(text, markers);
+    if (letters / static_cast<std::size_t>(groupSize) < 2) {
+        return std::string(text);
+    }
+
+    GroupColors colors(mode, letters, groupSize, first, second, random);
+    // Every group with a letter gets one tag pair, so the output size is known up front and the
+    // tags can be written straight into it; long messages would otherwise spend most of their
+    // time growing and copying the result.
+    const auto size = static_cast<std::size_t>(groupSize);
+    const std::size_t taggedGroups = (letters + size - 1) / size;
+    std::string result(text.size() + taggedGroups * (kFontOpen.size() + 7 + kFontClose.size()),
+                       '\0');
+    char* out = result.data();
+    const auto put = [&out](std::string_view piece) {
+        out = std::copy(piece.begin(), piece.end(), out);
+    };
+
+    LetterWalker walker(text, markers);
+    while (!walker.AtEnd()) {
+        const Code& code = colors.Next();
+        const std::size_t groupStart = walker.position();
+        int counted = 0;
+        while (counted < groupSize && !walker.AtEnd()) {
+            if (walker.Advance() == LetterWalker::Step::Letter) {
+                ++counted;
+            }
+        }
+        const std::string_view group =
+            text.substr(groupStart, std::min(walker.position(), text.size()) - groupStart);
+        // Markers and line breaks after the last letter stay outside any tag.
+        if (counted == 0) {
+            put(group);
+            continue;
+        }
+        put(kFontOpen);
+        put(std::string_view(code.data(), code.size()));
+        *out++ = '>';
+        put(group);
+        put(kFontClose);
+    }
+    result.resize(static_cast<std::size_t>(out - result.data()));
+    return result;
+}
+
+}  // namespace tagforge

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/format/color_code.h"
+#include "core/format/markers.h"
+#include "core/format/random_source.h"
+
+namespace tagforge {
+
+enum class EffectMode { Spectrum = 1, Gradient = 2, RandomPerLetter = 3, Alternation = 4 };
+
+// The colour carried from one group of letters to the next by the spectrum and random modes.
+struct RunningColor {
+    int red = 255;
+    int green = 0;
+    int blue = 0;
+};
+
+// "<font color=CODE>" + text + "</font>", even for an empty text.
+std::string ApplySolidColor(std::string_view text, ColorValue color);
+
+// Puts one colour tag around every `groupSize` visible letters. Smiley markers and line breaks
+// join the group of the letter after them and are never split; a character reference (with the
+// references of the same character) is one letter. Texts with fewer than two groups come back
+// unchanged. `markers` are those ParseMarkers finds in `text`.
+std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
+                             int groupSize, EffectMode mode, ColorValue first, ColorValue second,
+                             RandomSource& random);
+
+// Letters that get colour: every byte but CR LF pairs and smiley markers, a character reference
+// counting as one.
+std::size_t VisibleLength(std::string_view text);
+
+// Moves the running colour one step along the colour wheel (segments 1 to 6) and returns it as
+// a colour code. `letterIndex` is the 1-based index of the group's first letter.
+std::string SpectrumStep(RunningColor& color, int segment, int step, float segmentLength,
+                         long letterIndex);
+
+}  // namespace tagforge

@@ -1,0 +1,109 @@
+#include "core/store/desktop_registry.h"
+
+#include <cstddef>
+
+#include "core/format/cp1251.h"
+
+namespace tagforge {
+
+namespace {
+
+constexpr std::string_view kRunKeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The path's components joined by single backslashes, as the registry files compare them.
+std::string Components(std::string_view path) {
+    std::string joined;
+    std::size_t begin = 0;
+    while (begin < path.size()) {
+        std::size_t end = path.find('\\', begin);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        if (end > begin) {
+            if (!joined.empty()) {
+                joined += '\\';
+            }
+            joined.append(path.substr(begin, end - begin));
+        }
+        begin = end + 1;
+    }
+    return joined;
+}
+
+}  // namespace
+
+DesktopRegistry::DesktopRegistry(const DesktopRegistryPaths& paths)
+    : machine_(paths.machineFile), user_(paths.userFile), autostart_(paths.autostartFolder) {}
+
+bool DesktopRegistry::IsRunKey(RegistryRoot root, std::string_view path) {
+    return root == RegistryRoot::CurrentUser && EqualsNoCaseCp1251(Components(path), kRunKeyPath);
+}
+
+RegistryFile& DesktopRegistry::FileOf(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine ? machine_ : user_;
+}
+
+const RegistryFile& DesktopRegistry::FileOf(RegistryRoot root) const {
+    return root == RegistryRoot::LocalMachine ? machine_ : user_;
+}
+
+// The Run key is part of every Windows profile, so here it always exists, even before the
+// autostart folder does.
+bool DesktopRegistry::KeyExists(RegistryRoot root, std::string_view path) const {
+    return IsRunKey(root, path) || FileOf(root).KeyExists(path);
+}
+
+bool DesktopRegistry::CreateKey(RegistryRoot root, std::string_view path) {
+    return IsRunKey(root, path) || FileOf(root).CreateKey(path);
+}
+
+std::optional<std::string> DesktopRegistry::ReadValue(RegistryRoot root, std::string_view path,
+                                                      std::string_view name) const {
+    if (IsRunKey(root, path)) {
+        return autostart_.ReadValue(name);
+    }
+    return FileOf(root).ReadValue(path, name);
+}
+
+bool DesktopRegistry::WriteValue(RegistryRoot root, std::string_view path, std::string_view name,
+                                 std::string_view data) {
+    if (IsRunKey(root, path)) {
+        return autostart_.WriteValue(name, data);
+    }
+    return FileOf(root).WriteValue(path, name, data);
+}
+
+bool DesktopRegistry::DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) {
+    if (IsRunKey(root, path)) {
+        return autostart_.DeleteValue(name);
+    }
+    return FileOf(root).DeleteValue(path, name);
+}
+
+// The autostart folder is shared with every other program of the session, so the Run key itself
+// is never deleted; deleting a key above it leaves the folder alone too.
+bool DesktopRegistry::DeleteKey(RegistryRoot root, std::string_view path) {
+    if (IsRunKey(root, path)) {
+        return false;
+    }
+    return FileOf(root).DeleteKey(path);
+}
+
+std::optional<std::vector<std::string>> DesktopRegistry::ValueNames(RegistryRoot root,
+                                                                    std::string_view path) const {
+    if (IsRunKey(root, path)) {
+        return autostart_.ValueNames().value_or(std::vector<std::string>{});
+    }
+    return FileOf(root).ValueNames(path);
+}
+
+DesktopRegistryPaths StandardDesktopRegistryPaths(const std::filesystem::path& programFolder,
+                                                  const std::filesystem::path& configHome) {
+    return {
+        .machineFile = programFolder / "TagForge.registry",
+        .userFile = configHome / "OrbelTagForge" / "user.registry",
+        .autostartFolder = configHome / "autostart",
+    };
+}
+
+}  // namespace tagforge

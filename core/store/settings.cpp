@@ -1,0 +1,139 @@
+#include "core/store/settings.h"
+
+#include <cstddef>
+
+#include "core/store/ini_file.h"
+
+namespace tagforge {
+
+namespace {
+
+constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
+
+std::string Flag(bool on) {
+    return on ? "1" : "0";
+}
+
+std::string Number(long value) {
+    return std::to_string(value);
+}
+
+bool ReadFlag(const std::string& text) {
+    return AtolWin32(text) != 0;
+}
+
+// The Run value starts the program unless it is empty or "0".
+bool ReadAutoRun(const std::string& text) {
+    return !text.empty() && text != "0";
+}
+
+}  // namespace
+
+const std::vector<SettingValue>& SettingValues() {
+    static const std::vector<SettingValue> values = {
+        {kMachine, kSettingsKey, "Top", "100"},
+        {kMachine, kSettingsKey, "Left", "100"},
+        {kMachine, kSettingsKey, "AutoSave", "1"},
+        {kMachine, kSettingsKey, "EnableResultLimit", "1"},
+        {kMachine, kSettingsKey, "ResultLimit", "900"},
+        {kMachine, kSettingsKey, "MinimizeToTray", "1"},
+        {kMachine, kSettingsKey, "RestoreMethod", "1"},
+        {kMachine, kSettingsKey, "ShowSmilesType", "2"},
+        {kMachine, kSettingsKey, "ShowHint", "1"},
+        {kMachine, kSettingsKey, "EnableSmileSeparate", "1"},
+        {kMachine, kSettingsKey, "SmileSeparate", "24"},
+        {kMachine, kSettingsKey, "PreviewBGColor", "000000"},
+        {kMachine, kSettingsKey, "PreviewWordWrap", "1"},
+        {kMachine, kSettingsKey, "SmileFrequentlyUsed", "1"},
+        {RegistryRoot::CurrentUser, kRunKey, kRunValue, "0"},
+        {kMachine, kSettingsKey, "FontName", "Courier New"},
+        {kMachine, kSettingsKey, "FontSize", "8"},
+        {kMachine, kSettingsKey, "Charset", "204"},
+        {kMachine, kSettingsKey, "Bold", "0"},
+        {kMachine, kSettingsKey, "Italic", "0"},
+        {kMachine, kSettingsKey, "SmileGroup", ""},
+    };
+    return values;
+}
+
+std::vector<std::string> EncodeSettings(const Settings& settings, std::string_view executablePath) {
+    return {
+        Number(settings.top),
+        Number(settings.left),
+        Flag(settings.autoSave),
+        Flag(settings.enableResultLimit),
+        Number(settings.resultLimit),
+        Flag(settings.minimizeToTray),
+        Number(settings.restoreMethod),
+        Number(EncodeShowSmilesType(settings.showSmilesEntry, settings.smilePaneShown)),
+        Flag(settings.showHint),
+        Flag(settings.enableSmileSeparate),
+        Number(settings.smileSeparate),
+        ToColorCode(settings.previewBgColor),
+        Flag(settings.previewWordWrap),
+        Flag(settings.smileFrequentlyUsed),
+        settings.autoRun ? "\"" + std::string(executablePath) + "\"" : std::string(),
+        settings.fontName,
+        Number(settings.fontSize),
+        Number(settings.charset),
+        Flag(settings.bold),
+        Flag(settings.italic),
+        settings.smileGroup,
+    };
+}
+
+Settings DecodeSettings(const std::vector<std::string>& texts) {
+    std::size_t next = 0;
+    const auto text = [&]() -> const std::string& { return texts.at(next++); };
+    Settings settings;
+    settings.top = AtolWin32(text());
+    settings.left = AtolWin32(text());
+    settings.autoSave = ReadFlag(text());
+    settings.enableResultLimit = ReadFlag(text());
+    settings.resultLimit = AtolWin32(text());
+    settings.minimizeToTray = ReadFlag(text());
+    settings.restoreMethod = AtolWin32(text());
+    const ShowSmilesChoice smiles = DecodeShowSmilesType(AtolWin32(text()));
+    settings.showSmilesEntry = smiles.entry;
+    settings.smilePaneShown = smiles.paneShown;
+    settings.showHint = ReadFlag(text());
+    settings.enableSmileSeparate = ReadFlag(text());
+    settings.smileSeparate = AtolWin32(text());
+    settings.previewBgColor = FromColorCode(text());
+    settings.previewWordWrap = ReadFlag(text());
+    settings.smileFrequentlyUsed = ReadFlag(text());
+    settings.autoRun = ReadAutoRun(text());
+    settings.fontName = text();
+    settings.fontSize = AtolWin32(text());
+    settings.charset = AtolWin32(text());
+    settings.bold = ReadFlag(text());
+    settings.italic = ReadFlag(text());
+    settings.smileGroup = text();
+    return settings;
+}
+
+long EncodeShowSmilesType(int entry, bool paneShown) {
+    switch (entry) {
+        case kShowSmilesAlways:
+            return 0;
+        case kShowSmilesNever:
+            return 1;
+        default:
+            return paneShown ? 3 : 2;
+    }
+}
+
+ShowSmilesChoice DecodeShowSmilesType(long stored) {
+    switch (stored) {
+        case 0:
+            return {kShowSmilesAlways, true};
+        case 1:
+            return {kShowSmilesNever, false};
+        case 3:
+            return {kShowSmilesRemember, true};
+        default:
+            return {kShowSmilesRemember, false};
+    }
+}
+
+}  // namespace tagforge

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "gui/app/platform_services.h"
+
+namespace tagforge {
+
+class TForm1;
+
+// The program's folder: where its executable lies.
+std::filesystem::path ExecutableFolder();
+
+// The whole run of the program: the single-instance check, the main window and its message loop.
+// Returns 1 when a running copy holds the exclusivity lock, otherwise 0. `started` runs once the
+// window is shown (tests and the screenshot tool use it to drive the window).
+int RunApplication(int& argc, char** argv, const std::filesystem::path& programFolder,
+                   const std::function<PlatformServices()>& makeServices,
+                   const std::function<void(TForm1&)>& started = {});
+
+}  // namespace tagforge

@@ -1,0 +1,194 @@
+#include "gui/app/qt_platform_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+#include "gui/app/text_bridge.h"
+
+namespace tagforge {
+
+void QtClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString QtClipboard::text() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+bool QtClipboard::hasText() const {
+    return !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+void QtMessageBoxes::error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QApplication::applicationName(), text);
+}
+
+void QtMessageBoxes::warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, QApplication::applicationName(), text);
+}
+
+void QtMessageBoxes::information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QApplication::applicationName(), text);
+}
+
+bool QtMessageBoxes::confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtMessageBoxes::notice(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::information(parent, title, text);
+}
+
+std::optional<QFont> QtFontPicker::pick(QWidget* parent, const QFont& initial) {
+    bool accepted = false;
+    const QFont chosen =
+        QFontDialog::getFont(&accepted, initial, parent, QString(), QFontDialog::ScalableFonts);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+namespace {
+
+// A small drawn picture, so the tray shows the program without shipping image files.
+QIcon TrayPicture() {
+    constexpr int kSize = 32;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x33, 0x99, 0xFF));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 6, 6);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(kSize * 3 / 4);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("T"));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+QtTrayIcon::QtTrayIcon() = default;
+QtTrayIcon::~QtTrayIcon() = default;
+
+bool QtTrayIcon::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayIcon::setup(const QString& hint, QMenu* menu,
+                       std::function<void(TrayGesture)> gestures) {
+    icon_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
+    icon_->setToolTip(hint);
+    icon_->setContextMenu(menu);
+    QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
+                     [gestures = std::move(gestures)](QSystemTrayIcon::ActivationReason reason) {
+                         switch (reason) {
+                             case QSystemTrayIcon::Trigger:
+                                 gestures(TrayGesture::LeftClick);
+                                 break;
+                             case QSystemTrayIcon::DoubleClick:
+                                 gestures(TrayGesture::DoubleClick);
+                                 break;
+                             case QSystemTrayIcon::MiddleClick:
+                                 gestures(TrayGesture::MiddleClick);
+                                 break;
+                             default:
+                                 gestures(TrayGesture::Context);
+                                 break;
+                         }
+                     });
+}
+
+void QtTrayIcon::setVisible(bool visible) {
+    // A tray that appears later (a panel started after the program) picks up a visible icon.
+    if (icon_) {
+        icon_->setVisible(visible);
+    }
+}
+
+bool QtTrayIcon::isVisible() const {
+    return icon_ && icon_->isVisible();
+}
+
+std::filesystem::path ConfigHome() {
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty()) {
+        return xdg.toStdString();
+    }
+    return std::filesystem::path(qEnvironmentVariable("HOME").toStdString()) / ".config";
+}
+
+QtPlatform::QtPlatform(const std::filesystem::path& programFolder)
+    : registry_(StandardDesktopRegistryPaths(programFolder, ConfigHome())) {}
+
+std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
+    const QColor initial = preset ? ToQColor(*preset) : last_;
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    last_ = chosen;
+    return FromQColor(chosen);
+}
+
+int QtDialogRunner::exec(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void QtUrlOpener::open(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
+
+std::optional<QStringList> QtFileDialogs::openFiles(QWidget* parent, const QString& folder,
+                                                    const QString& description,
+                                                    const QString& pattern) {
+    QFileDialog dialog(parent, QString(), folder,
+                       description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> QtTextInput::ask(QWidget* parent, const QString& caption,
+                                        const QString& prompt, const QString& initial) {
+    bool accepted = false;
+    QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+QStringList QtFontCatalog::families() const {
+    QStringList names = QFontDatabase::families();
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+}  // namespace tagforge

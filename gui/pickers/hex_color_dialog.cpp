@@ -1,0 +1,164 @@
+#include "gui/pickers/hex_color_dialog.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QValidator>
+
+namespace {
+
+constexpr int kCodeLength = 6;
+
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+constexpr char16_t kEscape = 27;
+
+// Shows every letter as a capital, however it got into the field. It accepts anything else,
+// since the box checks only the length when OK is pressed.
+class UpperCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& /*pos*/) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+bool IsHexDigit(QChar ch) {
+    const char16_t c = ch.unicode();
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+// The character a key press types, or a null character for keys that type nothing. Ctrl with a
+// letter means a control character, as on X11; some platforms and synthesized events report the
+// plain letter instead, and some leave Enter and Escape without text.
+QChar TypedCharacter(const QKeyEvent& event) {
+    if (event.text().size() != 1) {
+        switch (event.key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return QChar(kEnter);
+            case Qt::Key_Escape:
+                return QChar(kEscape);
+            default:
+                return QChar();
+        }
+    }
+    const QChar ch = event.text().at(0);
+    const char16_t upper = ch.toUpper().unicode();
+    if (event.modifiers().testFlag(Qt::ControlModifier) && upper >= u'A' && upper <= u'Z') {
+        return QChar(static_cast<char16_t>(upper - u'A' + 1));
+    }
+    return ch;
+}
+
+QToolButton* MakeFlatButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    // Like a speed button it never takes the focus, so every key goes to the field.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("RRGGBB-цвет"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(13);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+    setFixedSize(172, 28);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Box);
+    Panel1->setFrameShadow(QFrame::Plain);
+    Panel1->setLineWidth(1);
+
+    Edit1 = new QLineEdit(Panel1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(kCodeLength);
+    Edit1->setFixedWidth(56);
+    Edit1->setValidator(new UpperCaseValidator(Edit1));
+    // Input methods would hand text over without key presses, around the character filter.
+    Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Edit1->installEventFilter(this);
+
+    SpeedButton1 = MakeFlatButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ok"), Panel1);
+    SpeedButton2 = MakeFlatButton(QStringLiteral("SpeedButton2"), QStringLiteral("Отмена"), Panel1);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::Button1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm2::SpeedButton2Click);
+
+    auto* panelLayout = new QHBoxLayout(Panel1);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    panelLayout->setSpacing(2);
+    panelLayout->addWidget(Edit1);
+    panelLayout->addWidget(SpeedButton1);
+    panelLayout->addWidget(SpeedButton2);
+    panelLayout->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Panel1);
+
+    Edit1->setFocus();
+}
+
+QString TForm2::text() const {
+    return Edit1->text();
+}
+
+void TForm2::setText(const QString& text) {
+    Edit1->setText(text);
+}
+
+bool TForm2::Edit1KeyPress(QChar ch) {
+    if (IsHexDigit(ch) || ch.unicode() == kBackspace) {
+        return true;
+    }
+    if (ch.unicode() == kEnter) {
+        Button1Click();
+    } else if (ch.unicode() == kEscape) {
+        done(kResultCancel);
+    }
+    return false;
+}
+
+void TForm2::Button1Click() {
+    if (Edit1->text().size() == kCodeLength) {
+        done(kResultOk);
+    }
+}
+
+void TForm2::SpeedButton2Click() {
+    done(kResultCancel);
+}
+
+void TForm2::reject() {
+    done(kResultCancel);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const QChar ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        // Keys that type nothing (arrows, Home, Delete) keep their usual editing.
+        if (!ch.isNull()) {
+            return !Edit1KeyPress(ch);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The field starts selected, so typing replaces the old code instead of hitting the limit.
+    Edit1->selectAll();
+    Edit1->setFocus();
+}

@@ -1,0 +1,163 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <memory>
+#include <optional>
+
+#include "gui/app/text_bridge.h"
+#include "gui/app/tform1.h"
+#include "gui/smileys/copy_progress.h"
+#include "core/smileys/smile_group.h"
+#include "core/smileys/smile_images.h"
+#include "core/store/atomic_file.h"
+#include "core/store/data_folders.h"
+
+namespace tagforge {
+
+namespace {
+
+// The trimmed name the user settles on; nothing when the dialogue ends without one.
+std::optional<std::string> AskGroupName(PlatformServices& services, QWidget* parent,
+                                        const QComboBox* groups) {
+    QString typed;
+    for (;;) {
+        const std::optional<QString> answer = services.input.ask(
+            parent, QStringLiteral("Новая группа смайлов"), QStringLiteral("Имя группы:"), typed);
+        if (!answer) {
+            return std::nullopt;
+        }
+        const ValidatedName checked = IsValidDataName(ToCp1251(*answer));
+        typed = FromCp1251(checked.name);
+        if (FindIgnoringCase(groups, checked.name) >= 0 &&
+            !services.messages.confirm(parent,
+                                       QStringLiteral("Группа с именем '") + typed +
+                                           QStringLiteral("' уже существует. Перезаписать?"))) {
+            return std::nullopt;
+        }
+        if (!checked.valid) {
+            services.messages.error(
+                parent, QStringLiteral("Название группы не должно содержать \\/:*?\"<>|"));
+            continue;
+        }
+        if (!checked.name.empty()) {
+            return checked.name;
+        }
+    }
+}
+
+// The entries of a new group made of the first `count` chosen files. Files whose name the Smiles
+// folder lacks are copied there, with the progress window showing while that happens.
+SmileEntries TakeImages(QWidget* window, const std::filesystem::path& programFolder,
+                        const QStringList& chosen, qsizetype count) {
+    auto progress = std::make_unique<TForm3>(window);
+    SmileEntries entries;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString& source = chosen.at(i);
+        const std::string fileName = ToCp1251(QFileInfo(source).fileName());
+        if (!SmileImageExists(programFolder, fileName)) {
+            window->repaint();
+            progress->show();
+            progress->ProgressBar1->setValue(static_cast<int>(i * 100 / count));
+            progress->setWindowTitle(
+                QStringLiteral("Копирование смайлов : %1/%2").arg(i).arg(count));
+            progress->repaint();
+            CopySmileImage(std::filesystem::path(source.toStdString()), programFolder, fileName);
+        }
+        entries.push_back(fileName);
+    }
+    progress->hide();
+    return entries;
+}
+
+}  // namespace
+
+bool TForm1::CreateSmileGroup() {
+    const std::optional<std::string> name = AskGroupName(services_, this, comboSelectSmilesGroup);
+    if (!name) {
+        return false;
+    }
+    try {
+        EnsureDataFolder(programFolder_, kSmileGroupsFolder);
+        // The pane made it when shown, but it may have gone since; copies into nothing are lost.
+        EnsureDataFolder(programFolder_, kSmilesFolder);
+    } catch (const DataFolderError& failure) {
+        services_.messages.error(this, ErrorText(failure));
+        return false;
+    }
+    const QString smilesFolder = QString::fromStdString((programFolder_ / kSmilesFolder).string());
+    const std::optional<QStringList> chosen = services_.files.openFiles(
+        this, smilesFolder, QStringLiteral("GIF Image"), QStringLiteral("*.gif"));
+    if (!chosen) {
+        SmileButton->setChecked(false);
+        return false;
+    }
+
+    qsizetype count = chosen->size();
+    if (count > static_cast<qsizetype>(kMaxSmilesPerGroup)) {
+        services_.messages.information(
+            this, QStringLiteral("Выбрано слишком большое количество смайлов.\nБудут подключены "
+                                 "только первые ") +
+                      QString::number(kMaxSmilesPerGroup) +
+                      QStringLiteral(" смайлов.\nДля подключения остальных следует создать "
+                                     "новую группу смайлов."));
+        count = static_cast<qsizetype>(kMaxSmilesPerGroup);
+    }
+    const SmileEntries entries = TakeImages(this, programFolder_, *chosen, count);
+    try {
+        WriteSmileGroup(SmileGroupPath(programFolder_, *name), entries);
+    } catch (const FileWriteError& failure) {
+        services_.messages.error(this, ErrorText(failure));
+        return false;
+    }
+    BuildSmilePage(entries, *name);
+    return true;
+}
+
+void TForm1::bNewSmilesClick() {
+    CreateSmileGroup();
+}
+
+void TForm1::comboSelectSmilesGroupClick() {
+    const QString selected = comboSelectSmilesGroup->currentText();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const std::string group = ToCp1251(selected);
+    const std::filesystem::path file = SmileGroupPath(programFolder_, group);
+    SmileEntries entries;
+    try {
+        entries = ReadSmileGroup(file);
+    } catch (const SmileGroupReadError& failure) {
+        services_.messages.error(this, ErrorText(failure));
+        return;
+    }
+    OrderSmileEntries(entries, cbFrequentlyUsed->isChecked());
+    BuildSmilePage(SmileNames(entries), group);
+    try {
+        WriteSmileGroup(file, entries);
+    } catch (const FileWriteError& failure) {
+        services_.messages.error(this, ErrorText(failure));
+    }
+}
+
+void TForm1::SpeedButton8Click() {
+    const QString selected = comboSelectSmilesGroup->currentText();
+    if (!services_.messages.confirm(
+            this, QStringLiteral("Удалить группу '") + selected + QStringLiteral("' ?"))) {
+        return;
+    }
+    // The images stay: other groups may show them.
+    std::error_code ignored;
+    std::filesystem::remove(SmileGroupPath(programFolder_, ToCp1251(selected)), ignored);
+    FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, "", kSmileGroupExtension);
+    if (comboSelectSmilesGroup->count() > 0) {
+        comboSelectSmilesGroupClick();
+        return;
+    }
+    SmileButton->setChecked(false);
+    ShowSmilePane(false);
+}
+
+}  // namespace tagforge
