@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/platform/named_lock.h"
-#include "gui/app/platform_services.h"
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "gui/app/platform_services.h"
+#include "gui/platform/named_lock.h"
 
 class QCheckBox;
 class QComboBox;
@@ -180,6 +180,10 @@ class TForm1 : public QMainWindow {
 
     // The stored nicks; the edit menu works on them.
     std::vector<std::string> NickList;
+    const std::vector<std::string>& nicks() const { return NickList; }
+    void setNicks(std::vector<std::string> nicks) { NickList = std::move(nicks); }
+    // The control the edit menu was last opened on, or null.
+    QWidget* editMenuTarget() const { return PopupTarget.data(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,11 +7,13 @@
 #include <QTest>
 #include <functional>
 
+#include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "gui/menus/font_name_delegate.h"
-#include "core/store/settings.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -44,7 +46,7 @@ bool UseFontManager(WindowHarness& harness, const std::function<void(TFontForm&)
         form->close();
         return 0;
     };
-    harness.window().SpeedButton13->click();
+    control<QPushButton>(harness.window(), "SpeedButton13")->click();
     harness.platform.dialogs.script = nullptr;
     return opened;
 }
@@ -56,7 +58,8 @@ TForm1& OpenWithFonts(WindowHarness& harness, const std::vector<std::string>& ch
         harness.platform.registry->WriteValue(kMachine, kFontNamesKey, name, "");
     }
     auto& window = harness.open();
-    window.comboboxFontName->setCurrentIndex(window.comboboxFontName->findText(current));
+    control<QComboBox>(window, "comboboxFontName")
+        ->setCurrentIndex(control<QComboBox>(window, "comboboxFontName")->findText(current));
     return window;
 }
 
@@ -71,15 +74,15 @@ QStringList Checked(const QListWidget* list) {
 }
 
 void SetChecked(TFontForm& form, const QString& name, bool checked) {
-    const auto found = form.clbFonts->findItems(name, Qt::MatchExactly);
+    const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
     found.front()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void Highlight(TFontForm& form, const QString& name) {
-    const auto found = form.clbFonts->findItems(name, Qt::MatchExactly);
+    const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
-    form.clbFonts->setCurrentItem(found.front());
+    control<QListWidget>(form, "clbFonts")->setCurrentItem(found.front());
 }
 
 std::optional<std::string> StoredFontValue(WindowHarness& harness, std::string_view name) {
@@ -116,10 +119,11 @@ class FontManagerTest : public QObject {
 void FontManagerTest::opensAsDesigned() {
     WindowHarness harness;
     auto& window = harness.open();
-    QCOMPARE(window.SpeedButton13->toolTip(), QStringLiteral("Открыть менеджер шрифтов"));
-    QVERIFY(!window.SpeedButton13->icon().isNull());
-    QCOMPARE(window.comboboxFontName->maxVisibleItems(), 5);
-    QCOMPARE(window.comboboxFontName->toolTip(),
+    QCOMPARE(control<QPushButton>(window, "SpeedButton13")->toolTip(),
+             QStringLiteral("Открыть менеджер шрифтов"));
+    QVERIFY(!control<QPushButton>(window, "SpeedButton13")->icon().isNull());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->maxVisibleItems(), 5);
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->toolTip(),
              QStringLiteral("Выбрать шрифт, которым будет отображаться сообщение"));
 
     QSize size;
@@ -136,12 +140,13 @@ void FontManagerTest::opensAsDesigned() {
         minimum = form.minimumSize();
         flags = form.windowFlags();
         caption = form.windowTitle();
-        memoFits = form.Memo1->maximumHeight() == 80 &&
-                   form.Memo1->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-        sizeMinimum = form.tbFontSize->minimum();
-        sizeMaximum = form.tbFontSize->maximum();
-        ticks = form.tbFontSize->tickPosition();
-        orientation = form.tbFontSize->orientation();
+        memoFits = control<QPlainTextEdit>(form, "Memo1")->maximumHeight() == 80 &&
+                   control<QPlainTextEdit>(form, "Memo1")->verticalScrollBarPolicy() ==
+                       Qt::ScrollBarAlwaysOn;
+        sizeMinimum = control<QSlider>(form, "tbFontSize")->minimum();
+        sizeMaximum = control<QSlider>(form, "tbFontSize")->maximum();
+        ticks = control<QSlider>(form, "tbFontSize")->tickPosition();
+        orientation = control<QSlider>(form, "tbFontSize")->orientation();
     }));
     QCOMPARE(caption, QStringLiteral("Менеджер шрифтов"));
     QCOMPARE(size, QSize(317, 342));
@@ -161,15 +166,17 @@ void FontManagerTest::hintsFollowTheMainWindow() {
     auto& window = harness.open();
     QStringList hints;
     const auto readHints = [&](TFontForm& form) {
-        hints = {form.clbFonts->toolTip(), form.tbFontSize->toolTip(), form.Memo1->toolTip()};
+        hints = {control<QListWidget>(form, "clbFonts")->toolTip(),
+                 control<QSlider>(form, "tbFontSize")->toolTip(),
+                 control<QPlainTextEdit>(form, "Memo1")->toolTip()};
     };
-    window.cbShowHint->setChecked(true);
+    control<QCheckBox>(window, "cbShowHint")->setChecked(true);
     QVERIFY(UseFontManager(harness, readHints));
     QCOMPARE(hints,
              QStringList({QStringLiteral("Отметьте шрифты, которые планируется использовать"),
                           QStringLiteral("Изменение размера шрифта"),
                           QStringLiteral("Поле для проверки шрифта")}));
-    window.cbShowHint->setChecked(false);
+    control<QCheckBox>(window, "cbShowHint")->setChecked(false);
     QVERIFY(UseFontManager(harness, readHints));
     QCOMPARE(hints, QStringList({QString(), QString(), QString()}));
 }
@@ -182,21 +189,22 @@ void FontManagerTest::listsTheInstalledFontsWithTheChosenTicked() {
     QString highlighted;
     QString testFace;
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        listed = Nicks(form.clbFonts);
-        ticked = Checked(form.clbFonts);
-        highlighted = form.clbFonts->currentItem()->text();
-        testFace = form.Memo1->font().family();
+        listed = Nicks(control<QListWidget>(form, "clbFonts"));
+        ticked = Checked(control<QListWidget>(form, "clbFonts"));
+        highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
+        testFace = control<QPlainTextEdit>(form, "Memo1")->font().family();
     }));
     QCOMPARE(listed, kInstalled);
     QCOMPARE(ticked, QStringList({QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
     QCOMPARE(highlighted, QStringLiteral("Verdana"));
     QCOMPARE(testFace, QStringLiteral("Verdana"));
     // Unchanged, the list keeps its fonts in the installed order, without the missing one.
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Verdana"));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Verdana"));
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
 }
 
 void FontManagerTest::namesMatchOnlyInTheirExactCase() {
@@ -205,14 +213,16 @@ void FontManagerTest::namesMatchOnlyInTheirExactCase() {
     QStringList ticked;
     QString highlighted;
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        ticked = Checked(form.clbFonts);
-        highlighted = form.clbFonts->currentItem()->text();
+        ticked = Checked(control<QListWidget>(form, "clbFonts"));
+        highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
     }));
     QCOMPARE(ticked, QStringList({QStringLiteral("Tahoma")}));
     // No current font was found, so the first one is highlighted.
     QCOMPARE(highlighted, QStringLiteral("Arial"));
-    QCOMPARE(Items(window.comboboxFontName), QStringList({QStringLiteral("Tahoma")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Tahoma"));
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
+             QStringList({QStringLiteral("Tahoma")}));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Tahoma"));
 }
 
 void FontManagerTest::highlightedTickedFontBecomesCurrent() {
@@ -222,13 +232,14 @@ void FontManagerTest::highlightedTickedFontBecomesCurrent() {
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
         SetChecked(form, QStringLiteral("Courier New"), true);
         Highlight(form, QStringLiteral("Courier New"));
-        testFace = form.Memo1->font().family();
+        testFace = control<QPlainTextEdit>(form, "Memo1")->font().family();
     }));
     QCOMPARE(testFace, QStringLiteral("Courier New"));
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Arial"), QStringLiteral("Courier New"),
                           QStringLiteral("Tahoma")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Courier New"));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Courier New"));
 }
 
 void FontManagerTest::untickedHighlightKeepsThePreviousFontOrTakesTheFirst() {
@@ -236,38 +247,41 @@ void FontManagerTest::untickedHighlightKeepsThePreviousFontOrTakesTheFirst() {
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma", "Verdana"}, QStringLiteral("Tahoma"));
     QVERIFY(UseFontManager(
         harness, [&](TFontForm& form) { Highlight(form, QStringLiteral("Courier New")); }));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Tahoma"));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Tahoma"));
 
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
         SetChecked(form, QStringLiteral("Tahoma"), false);
         Highlight(form, QStringLiteral("Tahoma"));
     }));
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Arial"), QStringLiteral("Verdana")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Arial"));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Arial"));
 }
 
 void FontManagerTest::untickingEveryFontTurnsTheFontOptionOff() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma"}, QStringLiteral("Tahoma"));
-    window.cbFontName->setChecked(true);
-    QVERIFY(window.comboboxFontName->isEnabled());
+    control<QCheckBox>(window, "cbFontName")->setChecked(true);
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
         SetChecked(form, QStringLiteral("Arial"), false);
         SetChecked(form, QStringLiteral("Tahoma"), false);
     }));
-    QCOMPARE(window.comboboxFontName->count(), 0);
-    QVERIFY(!window.comboboxFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isChecked());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->count(), 0);
+    QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isChecked());
 
     // Ticking one again brings the option back, though left unchecked.
     QVERIFY(UseFontManager(
         harness, [&](TFontForm& form) { SetChecked(form, QStringLiteral("Verdana"), true); }));
-    QCOMPARE(Items(window.comboboxFontName), QStringList({QStringLiteral("Verdana")}));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isChecked());
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
+             QStringList({QStringLiteral("Verdana")}));
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isChecked());
 }
 
 void FontManagerTest::storedSizeIsKeptWithinTheTrackBar_data() {
@@ -294,8 +308,8 @@ void FontManagerTest::storedSizeIsKeptWithinTheTrackBar() {
     int position = 0;
     int testSize = 0;
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        position = form.tbFontSize->value();
-        testSize = form.Memo1->font().pointSize();
+        position = control<QSlider>(form, "tbFontSize")->value();
+        testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
     QCOMPARE(position, shown);
     QCOMPARE(testSize, shown);
@@ -303,8 +317,8 @@ void FontManagerTest::storedSizeIsKeptWithinTheTrackBar() {
 
     // Moving the track bar sizes the test text and is what the next opening shows.
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        form.tbFontSize->setValue(20);
-        testSize = form.Memo1->font().pointSize();
+        control<QSlider>(form, "tbFontSize")->setValue(20);
+        testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
     QCOMPARE(testSize, 20);
     QCOMPARE(StoredFontValue(harness, "Size"), std::optional<std::string>("20"));
@@ -315,21 +329,23 @@ void FontManagerTest::testTextIsStoredAndAnEmptyOneBringsTheDefaultBack() {
     harness.open();
     QString shown;
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        shown = form.Memo1->toPlainText();
-        form.Memo1->setPlainText(QStringLiteral("Привет\nмир"));
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+        control<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Привет\nмир"));
     }));
     QCOMPARE(shown, kDemoText);
     QCOMPARE(StoredFontValue(harness, "DemoText"),
              std::optional(ToCp1251(QStringLiteral("Привет\r\nмир"))));
 
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        shown = form.Memo1->toPlainText();
-        form.Memo1->clear();
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+        control<QPlainTextEdit>(form, "Memo1")->clear();
     }));
     QCOMPARE(shown, QStringLiteral("Привет\nмир"));
     QCOMPARE(StoredFontValue(harness, "DemoText"), std::nullopt);
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) { shown = form.Memo1->toPlainText(); }));
+    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+    }));
     QCOMPARE(shown, kDemoText);
 }
 
@@ -351,21 +367,23 @@ void FontManagerTest::everyWayOfClosingKeepsTheChoice() {
             closings[i](dialog);
             return 0;
         };
-        window.SpeedButton13->click();
-        QVERIFY2(window.comboboxFontName->findText(fonts[static_cast<int>(i)]) >= 0,
-                 qPrintable(fonts[static_cast<int>(i)]));
+        control<QPushButton>(window, "SpeedButton13")->click();
+        QVERIFY2(
+            control<QComboBox>(window, "comboboxFontName")->findText(fonts[static_cast<int>(i)]) >=
+                0,
+            qPrintable(fonts[static_cast<int>(i)]));
     }
     // A window the runner never showed holds no choice and changes nothing.
     harness.platform.dialogs.script = nullptr;
-    window.SpeedButton13->click();
-    QCOMPARE(Items(window.comboboxFontName), kInstalled);
+    control<QPushButton>(window, "SpeedButton13")->click();
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")), kInstalled);
 }
 
 void FontManagerTest::chosenFontsSurviveARestart() {
     WindowHarness harness;
     {
         auto& window = harness.open();
-        QVERIFY(!window.comboboxFontName->isEnabled());
+        QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
         QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
             SetChecked(form, QStringLiteral("Verdana"), true);
             SetChecked(form, QStringLiteral("Courier New"), true);
@@ -375,34 +393,37 @@ void FontManagerTest::chosenFontsSurviveARestart() {
     }
     Restart restart(harness.programFolder());
     auto& window = restart.open();
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Courier New"), QStringLiteral("Verdana")}));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
 }
 
 void FontManagerTest::fontNamesAreDrawnInTheirOwnFace() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Courier New", "Tahoma"}, QStringLiteral("Tahoma"));
-    const auto* comboDelegate =
-        qobject_cast<const FontNameDelegate*>(window.comboboxFontName->itemDelegate());
+    const auto* comboDelegate = qobject_cast<const FontNameDelegate*>(
+        control<QComboBox>(window, "comboboxFontName")->itemDelegate());
     QVERIFY(comboDelegate != nullptr);
-    QCOMPARE(FaceOf(comboDelegate, window.comboboxFontName->model(), 0),
+    QCOMPARE(FaceOf(comboDelegate, control<QComboBox>(window, "comboboxFontName")->model(), 0),
              QStringLiteral("Courier New"));
-    QCOMPARE(FaceOf(comboDelegate, window.comboboxFontName->model(), 1), QStringLiteral("Tahoma"));
+    QCOMPARE(FaceOf(comboDelegate, control<QComboBox>(window, "comboboxFontName")->model(), 1),
+             QStringLiteral("Tahoma"));
     QCOMPARE(comboDelegate
-                 ->sizeHint(QStyleOptionViewItem(), window.comboboxFontName->model()->index(0, 0))
+                 ->sizeHint(QStyleOptionViewItem(),
+                            control<QComboBox>(window, "comboboxFontName")->model()->index(0, 0))
                  .height(),
              16);
 
     QStringList faces;
     QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        const auto* delegate = qobject_cast<const FontNameDelegate*>(form.clbFonts->itemDelegate());
+        const auto* delegate = qobject_cast<const FontNameDelegate*>(
+            control<QListWidget>(form, "clbFonts")->itemDelegate());
         if (delegate == nullptr) {
             return;
         }
-        for (int row = 0; row < form.clbFonts->count(); ++row) {
-            faces << FaceOf(delegate, form.clbFonts->model(), row);
+        for (int row = 0; row < control<QListWidget>(form, "clbFonts")->count(); ++row) {
+            faces << FaceOf(delegate, control<QListWidget>(form, "clbFonts")->model(), row);
         }
     }));
     QCOMPARE(faces, kInstalled);

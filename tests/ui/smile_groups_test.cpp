@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "smile_test_support.h"
 #include "gui/smileys/copy_progress.h"
+#include "smile_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -93,7 +95,7 @@ class SmileGroupsTest : public QObject {
             QStringList{PutSource(harness, "c.gif", "c"), PutSource(harness, "b.gif", "new b"),
                         PathText(smiles / "d.gif"), PutSource(harness, "a.gif", "a")};
         ProgressWatch watch;
-        QTest::mouseClick(window.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton10"), Qt::LeftButton);
 
         const auto& opened = harness.platform.files.opened;
         QCOMPARE(opened.size(), std::size_t{1});
@@ -116,8 +118,10 @@ class SmileGroupsTest : public QObject {
         QCOMPARE(ProgressWindowsLeft(window), 0);
 
         // The page shows the new group, which the selector lists and selects.
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
         QVERIFY(FileBytes(PageFile(harness.programFolder())).contains("<A HREF=\"c\">"));
         QVERIFY(harness.platform.messages.shown.empty());
     }
@@ -192,7 +196,8 @@ class SmileGroupsTest : public QObject {
         // The images folder is made when it is missing, so the copy is not lost.
         QCOMPARE(FileBytes(harness.programFolder() / "Smiles" / "a.gif"), QByteArray("a"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Fun")));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
     }
 
     void refusedNameIsAskedAgain() {
@@ -242,7 +247,8 @@ class SmileGroupsTest : public QObject {
         harness.platform.files.answer = QStringList{PutSource(harness, "new.gif", "n")};
         QVERIFY(window.CreateSmileGroup());
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("new.gif\r\n"));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
     }
 
     void cancelledFileDialogWritesNothing() {
@@ -250,14 +256,14 @@ class SmileGroupsTest : public QObject {
         PutGroup(harness.programFolder(), "Old", "a.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
         TForm1& window = OpenOnFormatPage(harness);
-        QVERIFY(window.SmileButton->isChecked());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
-        QTest::mouseClick(window.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton10"), Qt::LeftButton);
         QCOMPARE(harness.platform.files.opened.size(), std::size_t{1});
         QVERIFY(!fs::exists(GroupFile(harness.programFolder(), "Fun")));
-        QVERIFY(!window.SmileButton->isChecked());
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
         // The pane itself stays until the next toggle.
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
@@ -310,9 +316,10 @@ class SmileGroupsTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
         TForm1& window = OpenOnFormatPage(harness);
-        window.cbFrequentlyUsed->setChecked(byUse);
-        window.cbNumOfSmiles->setChecked(false);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(byUse);
+        control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
         window.comboSelectSmilesGroupClick();
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), ordered);
         QByteArray links;
@@ -348,49 +355,56 @@ class SmileGroupsTest : public QObject {
         PutGroup(harness.programFolder(), "Beta", "b.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
         TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Alpha"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Alpha"));
         auto& messages = harness.platform.messages;
 
         messages.answer = false;
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QCOMPARE(messages.shown.back().text, QStringLiteral("Удалить группу 'Alpha' ?"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Alpha")));
 
         messages.answer = true;
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QVERIFY(!fs::exists(GroupFile(harness.programFolder(), "Alpha")));
         QVERIFY(fs::exists(harness.programFolder() / "Smiles" / "a.gif"));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Beta")}));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Beta"));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Beta")}));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Beta"));
         QVERIFY(FileBytes(PageFile(harness.programFolder())).contains("b.gif"));
-        QVERIFY(window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
 
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QCOMPARE(messages.shown.back().text, QStringLiteral("Удалить группу 'Beta' ?"));
-        QCOMPARE(window.comboSelectSmilesGroup->count(), 0);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QString());
-        QVERIFY(!window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isHidden());
-        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->count(), 0);
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(), QString());
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
+        QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
+                 QStringLiteral("Показать смайлы"));
         QCOMPARE(messages.shown.size(), std::size_t{3});
     }
 
     void controlsOfThePane() {
         WindowHarness harness;
         TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.SpeedButton10->toolTip(), QStringLiteral("Создать новую группу смайлов"));
-        QCOMPARE(window.SpeedButton8->toolTip(), QStringLiteral("Удалить группу смайлов"));
-        QCOMPARE(window.comboSelectSmilesGroup->toolTip(),
+        QCOMPARE(control<QPushButton>(window, "SpeedButton10")->toolTip(),
+                 QStringLiteral("Создать новую группу смайлов"));
+        QCOMPARE(control<QPushButton>(window, "SpeedButton8")->toolTip(),
+                 QStringLiteral("Удалить группу смайлов"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->toolTip(),
                  QStringLiteral("Выбирай группу смайлов"));
-        QVERIFY(!window.comboSelectSmilesGroup->isEditable());
-        QVERIFY(window.SmileButton->isCheckable());
-        QVERIFY(window.SmileButton->isFlat());
-        QVERIFY(window.SmileButton->isVisibleTo(&window));
-        for (QWidget* control : {static_cast<QWidget*>(window.SpeedButton10),
-                                 static_cast<QWidget*>(window.SpeedButton8),
-                                 static_cast<QWidget*>(window.comboSelectSmilesGroup)}) {
-            QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("SmilePane"));
+        QVERIFY(!control<QComboBox>(window, "comboSelectSmilesGroup")->isEditable());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isCheckable());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isFlat());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isVisibleTo(&window));
+        for (QWidget* target :
+             {static_cast<QWidget*>(control<QPushButton>(window, "SpeedButton10")),
+              static_cast<QWidget*>(control<QPushButton>(window, "SpeedButton8")),
+              static_cast<QWidget*>(control<QComboBox>(window, "comboSelectSmilesGroup"))}) {
+            QCOMPARE(target->parentWidget()->objectName(), QStringLiteral("SmilePane"));
         }
     }
 };

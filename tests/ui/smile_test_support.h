@@ -15,6 +15,8 @@
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 // Smiley groups and images in a test's program folder, and the pane's web view.
 namespace tagforge::test {
 
@@ -90,8 +92,9 @@ inline bool WaitForSmilePage(TForm1& window) {
     const QUrl page = QUrl::fromLocalFile(PathText(PageFile(window.programFolder())));
     return QTest::qWaitFor(
         [&] {
-            return window.CppWebBrowser2->url() == page &&
-                   RunScript(window.CppWebBrowser2, QStringLiteral("document.readyState"))
+            return control<QWebEngineView>(window, "CppWebBrowser2")->url() == page &&
+                   RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
+                             QStringLiteral("document.readyState"))
                            .toString() == QLatin1String("complete");
         },
         kLoadTimeoutMs);

@@ -19,6 +19,8 @@
 #include "gui/app/tform1.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 namespace {
 
 class PrintedMessages final : public tagforge::MessageBoxes {
@@ -81,14 +83,15 @@ int main(int argc, char** argv) {
             if (saveForever) {
                 // Every round changes what both files hold, so each save really rewrites them.
                 for (int round = 0;; ++round) {
-                    window.UpDown2->setValue(round % 10000);
-                    window.MainText->setPlainText(QString(round % 500, QLatin1Char('x')));
+                    control<QSpinBox>(window, "UpDown2")->setValue(round % 10000);
+                    control<QPlainTextEdit>(window, "MainText")
+                        ->setPlainText(QString(round % 500, QLatin1Char('x')));
                     window.SaveProfile("Default", false, true);
                     std::cout << "saved" << std::endl;
                 }
             }
             if (multiload) {
-                window.cbMultiLoad->setChecked(true);
+                control<QCheckBox>(window, "cbMultiLoad")->setChecked(true);
                 std::cout << "holding" << std::endl;
             }
             // A held probe still ends by itself should its test die before killing it.

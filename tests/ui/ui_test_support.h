@@ -13,9 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/store/desktop_registry.h"
 #include "gui/app/platform_services.h"
 #include "gui/app/tform1.h"
-#include "core/store/desktop_registry.h"
+#include "tests/ui/control_lookup.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
 namespace tagforge::test {
