@@ -7,10 +7,10 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/menus/edit_commands.h"
 #include "core/lists/nick_list.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/edit_commands.h"
 
 namespace tagforge {
 
@@ -49,111 +49,115 @@ std::string NickOf(const QAction* item) {
 
 }  // namespace
 
-void TForm1::ConnectNickMenu() {
-    PopupNickMenu = new QMenu(this);
-    PopupNickMenu->setObjectName(QStringLiteral("PopupNickMenu"));
-    N6 = AddCommand(PopupNickMenu, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"));
-    N7 = AddCommand(PopupNickMenu, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"));
-    N8 = AddCommand(PopupNickMenu, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"));
-    N9 = AddCommand(PopupNickMenu, "N9", QStringLiteral("Очистить"));
-    N3 = AddCommand(PopupNickMenu, "N3", QStringLiteral("Выделить всё"));
-    N5 = PopupNickMenu->addSeparator();
-    N5->setObjectName(QStringLiteral("N5"));
-    N1 = AddCommand(PopupNickMenu, "N1", QStringLiteral("Сохранить как ник"),
-                    ThemeIcon("document-save", style()->standardIcon(QStyle::SP_DialogSaveButton)));
-    N2 = AddSubmenu(PopupNickMenu, "N2", QStringLiteral("Вставить ник"),
-                    ThemeIcon("insert-text", style()->standardIcon(QStyle::SP_ArrowRight)));
-    N4 = AddSubmenu(PopupNickMenu, "N4", QStringLiteral("Удалить ник"),
-                    ThemeIcon("edit-delete", style()->standardIcon(QStyle::SP_TrashIcon)));
+void MainWindow::createEditMenu() {
+    editMenu = new QMenu(this);
+    editMenu->setObjectName(QStringLiteral("PopupNickMenu"));
+    cutAction = AddCommand(editMenu, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"));
+    copyAction = AddCommand(editMenu, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"));
+    pasteAction = AddCommand(editMenu, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"));
+    clearAction = AddCommand(editMenu, "N9", QStringLiteral("Очистить"));
+    selectAllAction = AddCommand(editMenu, "N3", QStringLiteral("Выделить всё"));
+    nickSeparator = editMenu->addSeparator();
+    nickSeparator->setObjectName(QStringLiteral("N5"));
+    saveAsNickAction =
+        AddCommand(editMenu, "N1", QStringLiteral("Сохранить как ник"),
+                   ThemeIcon("document-save", style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    insertNickMenu =
+        AddSubmenu(editMenu, "N2", QStringLiteral("Вставить ник"),
+                   ThemeIcon("insert-text", style()->standardIcon(QStyle::SP_ArrowRight)));
+    deleteNickMenu =
+        AddSubmenu(editMenu, "N4", QStringLiteral("Удалить ник"),
+                   ThemeIcon("edit-delete", style()->standardIcon(QStyle::SP_TrashIcon)));
 
-    connect(PopupNickMenu, &QMenu::aboutToShow, this, &TForm1::PopupNickMenuPopup);
-    connect(N6, &QAction::triggered, this, &TForm1::N6Click);
-    connect(N7, &QAction::triggered, this, &TForm1::N7Click);
-    connect(N8, &QAction::triggered, this, &TForm1::N8Click);
-    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
-    connect(N3, &QAction::triggered, this, &TForm1::N3Click);
-    connect(N1, &QAction::triggered, this, &TForm1::N1Click);
-    connect(N2, &QMenu::triggered, this, &TForm1::InsertNickClick);
-    connect(N4, &QMenu::triggered, this, &TForm1::DeleteNickClick);
+    connect(editMenu, &QMenu::aboutToShow, this, &MainWindow::prepareEditMenu);
+    connect(cutAction, &QAction::triggered, this, &MainWindow::cutText);
+    connect(copyAction, &QAction::triggered, this, &MainWindow::copyText);
+    connect(pasteAction, &QAction::triggered, this, &MainWindow::pasteText);
+    connect(clearAction, &QAction::triggered, this, &MainWindow::clearText);
+    connect(selectAllAction, &QAction::triggered, this, &MainWindow::selectAllText);
+    connect(saveAsNickAction, &QAction::triggered, this, &MainWindow::saveSelectionAsNick);
+    connect(insertNickMenu, &QMenu::triggered, this, &MainWindow::insertNick);
+    connect(deleteNickMenu, &QMenu::triggered, this, &MainWindow::deleteNick);
 
     for (QWidget* control : std::initializer_list<QWidget*>{
-             MainText, ComboOnlyForYou, OnlyForYouName, ComboBox2, OtherNameNick, OtherNameOwnText,
-             Edit5, cbKillWhere, cbKillAction, cbKillTime, cbKillReason, KillName, VictimName,
-             SolitudeWhatDo, SolitudeNick, PersonallyErrorMessage, ComboProfiles}) {
-        AttachNickMenu(control);
+             messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
+             ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
+             killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
+             notificationNickEdit, profileBox}) {
+        attachEditMenu(control);
     }
 }
 
-void TForm1::AttachNickMenu(QWidget* control) {
+void MainWindow::attachEditMenu(QWidget* control) {
     // A combo box's edit field passes its context-menu requests on to the combo box.
     control->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint position) {
         // Scroll areas report the position within their viewport.
         const auto* area = qobject_cast<QAbstractScrollArea*>(control);
         const QWidget* origin = area != nullptr ? area->viewport() : control;
-        OtherNameNickContextPopup(control, origin->mapToGlobal(position));
+        openEditMenu(control, origin->mapToGlobal(position));
     });
 }
 
-void TForm1::OtherNameNickContextPopup(QWidget* sender, QPoint globalPos) {
-    PopupTarget = sender;
-    PopupNickMenu->popup(globalPos);
+void MainWindow::openEditMenu(QWidget* sender, QPoint globalPos) {
+    editMenuTarget_ = sender;
+    editMenu->popup(globalPos);
 }
 
-void TForm1::PopupNickMenuPopup() {
-    QWidget* target = PopupTarget;
+void MainWindow::prepareEditMenu() {
+    QWidget* target = editMenuTarget_;
     const QString selected = GetControlText(target, false);
-    N1->setEnabled(!TrimNick(ToCp1251(selected)).empty());
-    N6->setEnabled(!selected.isEmpty());
-    N7->setEnabled(!selected.isEmpty());
-    N9->setEnabled(!selected.isEmpty());
-    N3->setEnabled(!GetControlText(target, true).isEmpty() && !IsAllSelected(target));
-    N8->setEnabled(services_.clipboard.hasText());
+    saveAsNickAction->setEnabled(!TrimNick(ToCp1251(selected)).empty());
+    cutAction->setEnabled(!selected.isEmpty());
+    copyAction->setEnabled(!selected.isEmpty());
+    clearAction->setEnabled(!selected.isEmpty());
+    selectAllAction->setEnabled(!GetControlText(target, true).isEmpty() && !IsAllSelected(target));
+    pasteAction->setEnabled(services_.clipboard.hasText());
 
-    SortNicks(NickList);
-    N2->clear();
-    N4->clear();
-    N2->setEnabled(!NickList.empty());
-    N4->setEnabled(!NickList.empty());
-    for (const std::string& nick : NickList) {
-        AddNickItem(N2, nick);
-        AddNickItem(N4, nick);
+    SortNicks(nicks_);
+    insertNickMenu->clear();
+    deleteNickMenu->clear();
+    insertNickMenu->setEnabled(!nicks_.empty());
+    deleteNickMenu->setEnabled(!nicks_.empty());
+    for (const std::string& nick : nicks_) {
+        AddNickItem(insertNickMenu, nick);
+        AddNickItem(deleteNickMenu, nick);
     }
 }
 
 // The commands change the window's own controls, so they are not const however they reach them.
 // NOLINTBEGIN(readability-make-member-function-const)
-void TForm1::N6Click() {
-    N7Click();
-    ReplaceSelection(PopupTarget, QString());
+void MainWindow::cutText() {
+    copyText();
+    ReplaceSelection(editMenuTarget_, QString());
 }
 
-void TForm1::N7Click() {
-    services_.clipboard.setText(GetControlText(PopupTarget, false));
+void MainWindow::copyText() {
+    services_.clipboard.setText(GetControlText(editMenuTarget_, false));
 }
 
-void TForm1::N8Click() {
-    ReplaceSelection(PopupTarget, services_.clipboard.text());
+void MainWindow::pasteText() {
+    ReplaceSelection(editMenuTarget_, services_.clipboard.text());
 }
 
-void TForm1::N9Click() {
-    ReplaceSelection(PopupTarget, QString());
+void MainWindow::clearText() {
+    ReplaceSelection(editMenuTarget_, QString());
 }
 
-void TForm1::N3Click() {
-    SelectAllText(PopupTarget);
+void MainWindow::selectAllText() {
+    SelectAllText(editMenuTarget_);
 }
 
-void TForm1::N1Click() {
-    AddNick(NickList, ToCp1251(GetControlText(PopupTarget, false)));
+void MainWindow::saveSelectionAsNick() {
+    AddNick(nicks_, ToCp1251(GetControlText(editMenuTarget_, false)));
 }
 
-void TForm1::InsertNickClick(QAction* item) {
-    ReplaceSelection(PopupTarget, FromCp1251(NickOf(item)));
+void MainWindow::insertNick(QAction* item) {
+    ReplaceSelection(editMenuTarget_, FromCp1251(NickOf(item)));
 }
 
-void TForm1::DeleteNickClick(QAction* item) {
-    RemoveNick(NickList, NickOf(item));
+void MainWindow::deleteNick(QAction* item) {
+    RemoveNick(nicks_, NickOf(item));
 }
 
 // NOLINTEND(readability-make-member-function-const)

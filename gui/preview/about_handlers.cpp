@@ -3,10 +3,10 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/app/widget_factory.h"
 #include "core/preview/about_text.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/app/widget_factory.h"
 
 namespace tagforge {
 
@@ -31,48 +31,48 @@ QLineEdit* ContactField(const char* name, const QString& text, const QString& hi
 
 }  // namespace
 
-QWidget* TForm1::CreateAboutPage() {
+QWidget* MainWindow::createAboutPage() {
     auto* page = ui::Named(new QWidget, "AboutPage");
-    Memo1 = ui::Named(new QPlainTextEdit, "Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    aboutMemo = ui::Named(new QPlainTextEdit, "Memo1");
+    aboutMemo->setReadOnly(true);
+    aboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    aboutMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
 
-    Edit3 = ContactField("Edit3", Text(kMakerEmail), QStringLiteral("Напиши письмецо"), true);
-    Edit4 = ContactField("Edit4", Text(kMakerHomePage),
-                         QStringLiteral("Зайди на домашнюю страницу"), true);
-    Edit2 = ContactField("Edit2", QStringLiteral("ICQ: ") + Text(kMakerIcq),
-                         QStringLiteral("Постучись в аську"), false);
-    Edit3->installEventFilter(this);
-    Edit4->installEventFilter(this);
+    emailEdit = ContactField("Edit3", Text(kMakerEmail), QStringLiteral("Напиши письмецо"), true);
+    homePageEdit = ContactField("Edit4", Text(kMakerHomePage),
+                                QStringLiteral("Зайди на домашнюю страницу"), true);
+    icqEdit = ContactField("Edit2", QStringLiteral("ICQ: ") + Text(kMakerIcq),
+                           QStringLiteral("Постучись в аську"), false);
+    emailEdit->installEventFilter(this);
+    homePageEdit->installEventFilter(this);
 
     auto* panel = ui::Named(new QWidget, "Panel1");
     auto* contacts = new QHBoxLayout(panel);
     contacts->setContentsMargins(0, 0, 0, 0);
-    contacts->addWidget(Edit3);
-    contacts->addWidget(Edit4);
-    contacts->addWidget(Edit2);
+    contacts->addWidget(emailEdit);
+    contacts->addWidget(homePageEdit);
+    contacts->addWidget(icqEdit);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(aboutMemo, 1);
     layout->addWidget(panel);
     return page;
 }
 
-void TForm1::AboutPageShow() {
-    Memo1->hide();
-    Memo1->clear();
+void MainWindow::showAbout() {
+    aboutMemo->hide();
+    aboutMemo->clear();
     for (const std::string& line : AboutLines()) {
-        Memo1->appendPlainText(FromCp1251(line));
+        aboutMemo->appendPlainText(FromCp1251(line));
     }
-    Memo1->show();
+    aboutMemo->show();
 }
 
-void TForm1::Edit3Click() {
+void MainWindow::writeEmail() {
     services_.urls.open(FromCp1251(MailToAddress()));
 }
 
-void TForm1::Edit4Click() {
+void MainWindow::openHomePage() {
     services_.urls.open(Text(kMakerHomePage));
 }
 

@@ -3,38 +3,38 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "core/preview/preview_page.h"
+#include "core/store/atomic_file.h"
+#include "gui/app/main_window.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "gui/pickers/color_panel.h"
-#include "core/preview/preview_page.h"
 #include "gui/preview/preview_web_page.h"
-#include "core/store/atomic_file.h"
 
 namespace tagforge {
 
-QWidget* TForm1::CreatePreviewPage() {
+QWidget* MainWindow::createPreviewPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("PreviewPage"));
-    CppWebBrowser1 = new QWebEngineView;
-    CppWebBrowser1->setObjectName(QStringLiteral("CppWebBrowser1"));
-    auto* previewPage = new PreviewWebPage(CppWebBrowser1);
-    previewPage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, previewPage));
-    CppWebBrowser1->setPage(previewPage);
-    CppWebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    previewBrowser = new QWebEngineView;
+    previewBrowser->setObjectName(QStringLiteral("CppWebBrowser1"));
+    auto* webPage = new PreviewWebPage(previewBrowser);
+    webPage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, webPage));
+    previewBrowser->setPage(webPage);
+    previewBrowser->setContextMenuPolicy(Qt::NoContextMenu);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CppWebBrowser1);
+    layout->addWidget(previewBrowser);
     return page;
 }
 
-void TForm1::PreviewPageShow() {
-    BuildCurrentResult();
-    const std::string text = HandMadePageActive() ? ResultText->bytes() : templateText_;
+void MainWindow::showPreview() {
+    buildCurrentResult();
+    const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
     templateText_ = text;
     try {
-        WritePreviewPage(programFolder_,
-                         BuildPreviewPage(text, Image2->color(), cbWordWrap->isChecked()));
+        WritePreviewPage(programFolder_, BuildPreviewPage(text, previewBackgroundPanel->color(),
+                                                          previewWordWrapCheck->isChecked()));
     } catch (const FileWriteError& error) {
         // The view keeps the page it showed last.
         services_.messages.error(this, QString::fromStdString(error.what()));
@@ -42,8 +42,8 @@ void TForm1::PreviewPageShow() {
     }
     const QUrl url =
         QUrl::fromLocalFile(QString::fromStdString(PreviewPagePath(programFolder_).string()));
-    static_cast<PreviewWebPage*>(CppWebBrowser1->page())->setAllowedUrl(url);
-    CppWebBrowser1->load(url);
+    static_cast<PreviewWebPage*>(previewBrowser->page())->setAllowedUrl(url);
+    previewBrowser->load(url);
 }
 
 }  // namespace tagforge

@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "core/format/cp1251.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
 
 namespace tagforge {
 
@@ -29,31 +29,31 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
 
 }  // namespace
 
-std::filesystem::path TForm1::ProfilePath(const std::string& name) const {
+std::filesystem::path MainWindow::profilePath(const std::string& name) const {
     return DataFilePath(programFolder_, kProfilesFolder, name + kProfileExtension);
 }
 
-void TForm1::FillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
-                               std::string_view extension) {
+void MainWindow::fillFromDataFiles(QComboBox* box, std::string_view folder,
+                                   std::string_view preferred, std::string_view extension) {
     std::vector<std::string> names = ItemsOf(box);
     const int selected = ListDataFiles(names, programFolder_, folder, preferred, extension);
     SetItems(box, names);
     box->setCurrentIndex(names.empty() ? -1 : selected);
 }
 
-void TForm1::FillProfileList(std::string_view preferred) {
-    FillFromDataFiles(ComboProfiles, kProfilesFolder, preferred, kProfileExtension);
+void MainWindow::fillProfileList(std::string_view preferred) {
+    fillFromDataFiles(profileBox, kProfilesFolder, preferred, kProfileExtension);
 }
 
-void TForm1::ConnectProfileBar() {
-    connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+void MainWindow::connectProfileBar() {
+    connect(saveProfileButton, &QPushButton::clicked, this, &MainWindow::saveProfileClicked);
+    connect(deleteProfileButton, &QPushButton::clicked, this, &MainWindow::deleteProfileClicked);
     // Picking an entry loads it; typing a name loads nothing.
-    connect(ComboProfiles, &QComboBox::activated, this, &TForm1::ComboProfilesSelect);
+    connect(profileBox, &QComboBox::activated, this, &MainWindow::profileChosen);
 }
 
-bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closing) {
-    const std::filesystem::path file = ProfilePath(name);
+bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool closing) {
+    const std::filesystem::path file = profilePath(name);
     std::error_code error;
     if (askOverwrite && std::filesystem::exists(file, error)) {
         const QString question = QStringLiteral("Профиль с именем '") + FromCp1251(name) +
@@ -62,17 +62,17 @@ bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closin
             return false;
         }
     }
-    SaveSettings();
-    if (closing && !cbAutoSave->isChecked()) {
+    saveSettings();
+    if (closing && !autoSaveCheck->isChecked()) {
         return true;
     }
     IniFile profileFile(file);
-    WriteProfile(profileFile, CurrentProfile());
+    WriteProfile(profileFile, currentProfile());
     return true;
 }
 
-void TForm1::SpeedButton2Click() {
-    const ValidatedName checked = IsValidDataName(ToCp1251(ComboProfiles->currentText()));
+void MainWindow::saveProfileClicked() {
+    const ValidatedName checked = IsValidDataName(ToCp1251(profileBox->currentText()));
     if (!checked.valid) {
         services_.messages.error(this,
                                  QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|"));
@@ -82,24 +82,24 @@ void TForm1::SpeedButton2Click() {
         return;
     }
     try {
-        SaveProfile(checked.name, true, false);
+        saveProfile(checked.name, true, false);
     } catch (const FileWriteError& failure) {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    if (FindIgnoringCase(ComboProfiles, checked.name) < 0) {
-        InsertSorted(ComboProfiles, checked.name);
-        ComboProfiles->setEditText(FromCp1251(checked.name));
+    if (FindIgnoringCase(profileBox, checked.name) < 0) {
+        InsertSorted(profileBox, checked.name);
+        profileBox->setEditText(FromCp1251(checked.name));
     }
 }
 
-void TForm1::ComboProfilesSelect() {
-    LoadProfile(ToCp1251(ComboProfiles->currentText()));
+void MainWindow::profileChosen() {
+    loadProfile(ToCp1251(profileBox->currentText()));
 }
 
-void TForm1::SpeedButton1Click() {
-    const QString typed = ComboProfiles->currentText();
-    const int listed = FindIgnoringCase(ComboProfiles, ToCp1251(typed));
+void MainWindow::deleteProfileClicked() {
+    const QString typed = profileBox->currentText();
+    const int listed = FindIgnoringCase(profileBox, ToCp1251(typed));
     if (listed < 0) {
         return;
     }
@@ -109,21 +109,21 @@ void TForm1::SpeedButton1Click() {
     }
     // The listed spelling names the file, whatever case was typed.
     std::error_code ignored;
-    std::filesystem::remove(ProfilePath(ToCp1251(ComboProfiles->itemText(listed))), ignored);
-    FillProfileList("");
-    ComboProfiles->setEditText(QString());
+    std::filesystem::remove(profilePath(ToCp1251(profileBox->itemText(listed))), ignored);
+    fillProfileList("");
+    profileBox->setEditText(QString());
 }
 
-void TForm1::FormClose(QCloseEvent* event) {
+void MainWindow::saveOnClose(QCloseEvent* event) {
     try {
-        SaveProfile(kDefaultProfile, false, true);
+        saveProfile(kDefaultProfile, false, true);
     } catch (const FileWriteError& failure) {
         // Closing now would lose the options; the window stays so the user can act.
         services_.messages.error(this, ErrorText(failure));
         event->ignore();
         return;
     }
-    NickList.clear();
+    nicks_.clear();
     event->accept();
 }
 

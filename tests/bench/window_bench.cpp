@@ -13,8 +13,8 @@
 #include <cstring>
 #include <vector>
 
+#include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
-#include "gui/app/tform1.h"
 #include "tests/ui/control_lookup.h"
 
 using tagforge::test::control;
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         const tagforge::PlatformServices services{clipboard, messages, colors, dialogs,
                                                   urls,      clock,    fonts,  tray,
                                                   registry,  files,    input,  fontCatalog};
-        tagforge::TForm1 window(programFolder, services);
+        tagforge::MainWindow window(programFolder, services);
         // Long results would stop at the length warning box; the time of interest is the build.
         control<QCheckBox>(window, "cbThreshold")->setChecked(false);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(Message(letters));
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
 
         QElapsedTimer timer;
         timer.start();
-        window.Button2Click();
+        window.copyResult();
         const double copy = Milliseconds(timer);
         timer.restart();
         control<QTabWidget>(window, "PageControl1")

@@ -20,8 +20,8 @@
 #include <utility>
 
 #include "gui/app/application.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
-#include "gui/app/tform1.h"
 #include "tests/ui/control_lookup.h"
 
 using tagforge::test::control;
@@ -38,7 +38,7 @@ void Wait(int milliseconds) {
     loop.exec();
 }
 
-void FillSample(tagforge::TForm1& window) {
+void FillSample(tagforge::MainWindow& window) {
     control<QPlainTextEdit>(window, "MainText")
         ->setPlainText(QStringLiteral("Всем привет! Как дела в чате?"));
     control<QCheckBox>(window, "cbColorMark")->setChecked(true);
@@ -56,7 +56,7 @@ void FillSample(tagforge::TForm1& window) {
     control<QComboBox>(window, "cbKillReason")->setCurrentIndex(6);
 }
 
-bool Save(tagforge::TForm1& window, const QDir& output, const QString& name) {
+bool Save(tagforge::MainWindow& window, const QDir& output, const QString& name) {
     Wait(kSettleMs);
     const QPixmap shot = window.screen()->grabWindow(window.winId());
     const QString path = output.filePath(name + QStringLiteral(".png"));
@@ -89,7 +89,7 @@ class PhotographingDialogs final : public tagforge::DialogRunner {
     QDir output_;
 };
 
-void ShowPreview(tagforge::TForm1& window) {
+void ShowPreview(tagforge::MainWindow& window) {
     QEventLoop loop;
     QObject::connect(control<QWebEngineView>(window, "CppWebBrowser1"),
                      &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
                 services.urls,      services.clock,    services.fonts,  services.tray,
                 services.registry,  services.files,    services.input,  services.fontCatalog};
         },
-        [&](tagforge::TForm1& window) {
+        [&](tagforge::MainWindow& window) {
             window.resize(760, 520);
             window.move(0, 0);
             FillSample(window);
@@ -163,18 +163,18 @@ int main(int argc, char** argv) {
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
             control<QPushButton>(window, "SmileButton")->setChecked(true);
-            window.bShowSmilesClick();
+            window.smileButtonToggled();
             Wait(kPageLoadMs);
             allSaved &= Save(window, output, QStringLiteral("smiley-pane"));
 
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
             dialogs.nextName = QStringLiteral("ascii-manager");
-            window.SpeedButton11Click();
+            window.openAsciiManager();
             allSaved &= dialogs.saved;
             dialogs.nextName = QStringLiteral("font-manager");
             dialogs.saved = false;
-            window.SpeedButton13Click();
+            window.openFontManager();
             allSaved &= dialogs.saved;
             QTimer::singleShot(0, &window, &QWidget::close);
         });

@@ -59,16 +59,16 @@ int Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-TForm1& OpenWithCatalogue(WindowHarness& harness, const std::string& catalogue) {
+MainWindow& OpenWithCatalogue(WindowHarness& harness, const std::string& catalogue) {
     WriteBytes(CataloguePath(harness.programFolder()), catalogue);
     return harness.open();
 }
 
-QString TemplateText(const TForm1& window) {
+QString TemplateText(const MainWindow& window) {
     return FromCp1251(window.templateText());
 }
 
-void ShowAsciiTab(TForm1& window) {
+void ShowAsciiTab(MainWindow& window) {
     control<QTabWidget>(window, "PageControl2")
         ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
     control<QTabWidget>(window, "PageControl3")
@@ -77,7 +77,7 @@ void ShowAsciiTab(TForm1& window) {
              control<QWidget>(window, "AsciiPage"));
 }
 
-bool AsciiTabVisible(const TForm1& window) {
+bool AsciiTabVisible(const MainWindow& window) {
     return control<QTabWidget>(window, "PageControl3")
         ->isTabVisible(control<QTabWidget>(window, "PageControl3")
                            ->indexOf(control<QWidget>(window, "AsciiPage")));
@@ -104,12 +104,12 @@ QList<ListedPicture> Listed(const QListWidget* list) {
 }
 
 // Opens the manager with the button and lets `drive` work the real dialog while it is shown.
-void RunManager(TForm1& window, test::FakePlatform& platform,
-                const std::function<void(TAsciiForm&)>& drive) {
+void RunManager(MainWindow& window, test::FakePlatform& platform,
+                const std::function<void(AsciiManagerDialog&)>& drive) {
     const int runsBefore = platform.dialogs.runs;
     bool driven = false;
     platform.dialogs.script = [&](QDialog& dialog) {
-        auto* form = qobject_cast<TAsciiForm*>(&dialog);
+        auto* form = qobject_cast<AsciiManagerDialog*>(&dialog);
         if (form == nullptr) {
             return 2;
         }
@@ -123,11 +123,11 @@ void RunManager(TForm1& window, test::FakePlatform& platform,
     QVERIFY(driven);
 }
 
-void RunManager(WindowHarness& harness, const std::function<void(TAsciiForm&)>& drive) {
+void RunManager(WindowHarness& harness, const std::function<void(AsciiManagerDialog&)>& drive) {
     RunManager(harness.window(), harness.platform, drive);
 }
 
-void SelectPicture(TForm1& window, const QString& name) {
+void SelectPicture(MainWindow& window, const QString& name) {
     const int index = control<QComboBox>(window, "comboASCIIart")->findText(name);
     QVERIFY2(index >= 0, qPrintable(name));
     control<QComboBox>(window, "comboASCIIart")->setCurrentIndex(index);
@@ -143,7 +143,7 @@ class AsciiArtTest : public QObject {
 
     void excludedPictureIsListedInTheManagerOnly() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         QVERIFY(AsciiTabVisible(window));
         QCOMPARE(Items(control<QComboBox>(window, "comboASCIIart")), (QStringList{"Dog", "Owl"}));
         QVERIFY(control<QComboBox>(window, "comboASCIIart")->isEnabled());
@@ -154,7 +154,7 @@ class AsciiArtTest : public QObject {
         QCOMPARE(control<QPushButton>(window, "SpeedButton11")->toolTip(),
                  QStringLiteral("Открыть ASCII менеджер"));
 
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QVERIFY(control<QListWidget>(form, "CheckListBox1")->isEnabled());
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->objectName(),
                      QStringLiteral("CheckListBox1"));
@@ -174,7 +174,7 @@ class AsciiArtTest : public QObject {
 
     void pictureFollowsTheOwnText() {
         WindowHarness harness;
-        TForm1& window =
+        MainWindow& window =
             OpenWithCatalogue(harness, "[x]\r\nhtml=<pre>x</pre>\r\n[y]\r\nhtml=<b>y</b>\r\n");
         ShowAsciiTab(window);
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Смотри:"));
@@ -190,7 +190,7 @@ class AsciiArtTest : public QObject {
         WindowHarness harness;
         const std::string html = "<pre>" + std::string(2990, '#') + "</pre>";
         QCOMPARE(html.size(), std::size_t{3001});
-        TForm1& window = OpenWithCatalogue(harness, "[big]\r\nhtml=" + html + "\r\n");
+        MainWindow& window = OpenWithCatalogue(harness, "[big]\r\nhtml=" + html + "\r\n");
         ShowAsciiTab(window);
         control<QLineEdit>(window, "Edit5")->clear();
         CopyWithButton(harness);
@@ -199,7 +199,7 @@ class AsciiArtTest : public QObject {
 
     void switchingSubPagesEndsWithTheAsciiLine() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         control<QTabWidget>(window, "PageControl3")
             ->setCurrentWidget(control<QWidget>(window, "KillPage"));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Вот:"));
@@ -210,10 +210,10 @@ class AsciiArtTest : public QObject {
 
     void everyPictureUntickedLeavesOnlyTheOwnText() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Свой"));
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QPushButton>(form, "SpeedButton1")->text(),
                      QStringLiteral("Сбросить все"));
             QTest::mouseClick(control<QPushButton>(form, "SpeedButton1"), Qt::LeftButton);
@@ -230,7 +230,7 @@ class AsciiArtTest : public QObject {
         QCOMPARE(Occurrences(written, "include=0"), 3);
         QCOMPARE(Occurrences(written, "include=1"), 0);
 
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QPushButton>(form, "SpeedButton2")->text(),
                      QStringLiteral("Включить все"));
             QTest::mouseClick(control<QPushButton>(form, "SpeedButton2"), Qt::LeftButton);
@@ -243,12 +243,12 @@ class AsciiArtTest : public QObject {
 
     void untickingTheChosenPictureSelectsTheFirstLeft() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(
+        MainWindow& window = OpenWithCatalogue(
             harness, std::string(kZooCatalogue) + "[Ant]\r\nhtml=.\r\ninclude=1\r\n");
         QCOMPARE(Items(control<QComboBox>(window, "comboASCIIart")),
                  (QStringList{"Ant", "Dog", "Owl"}));
         SelectPicture(window, QStringLiteral("Owl"));
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->item(3)->text(),
                      QStringLiteral("Owl"));
             control<QListWidget>(form, "CheckListBox1")->item(3)->setCheckState(Qt::Unchecked);
@@ -261,7 +261,7 @@ class AsciiArtTest : public QObject {
         QVERIFY(written.ends_with("[Ant]\r\nhtml=.\r\ninclude=0\r\n"));
 
         // The chosen picture stays chosen while it is still offered.
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             control<QListWidget>(form, "CheckListBox1")->item(0)->setCheckState(Qt::Checked);
         });
         QCOMPARE(Items(control<QComboBox>(window, "comboASCIIart")), (QStringList{"Ant", "Dog"}));
@@ -272,9 +272,9 @@ class AsciiArtTest : public QObject {
 
     void managerWindowAndLayout() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         window.show();
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(form.windowTitle(), QStringLiteral("Ascii - Менеджер"));
             QCOMPARE(form.minimumSize(), QSize(500, 200));
             QVERIFY(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -311,7 +311,7 @@ class AsciiArtTest : public QObject {
         OpenWithCatalogue(harness, ToCp1251(QStringLiteral("[Кот]\r\nhtml= \"<b>Мяу</b> \" \r\n"
                                                            "[Ёж]\r\nhtml=[::smile::]\r\n")));
         const fs::path page = ManagerPagePath(harness.programFolder());
-        RunManager(harness, [&](TAsciiForm& form) {
+        RunManager(harness, [&](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentRow(), 0);
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentItem()->text(),
                      QStringLiteral("Ёж"));
@@ -332,14 +332,14 @@ class AsciiArtTest : public QObject {
 
     void managerReopensOnTheLastPicture() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         const fs::path page = ManagerPagePath(harness.programFolder());
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentRow(), 0);
             control<QListWidget>(form, "CheckListBox1")->setCurrentRow(2);
         });
         QVERIFY(ReadBytes(page).value_or("").find("{o,o}") != std::string::npos);
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentRow(), 2);
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentItem()->text(),
                      QStringLiteral("Owl"));
@@ -347,8 +347,8 @@ class AsciiArtTest : public QObject {
 
         // Another start opens on the first picture.
         Restart restart(harness.programFolder());
-        TForm1& again = restart.open();
-        RunManager(again, restart.platform, [](TAsciiForm& form) {
+        MainWindow& again = restart.open();
+        RunManager(again, restart.platform, [](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentRow(), 0);
         });
         QVERIFY(ReadBytes(page).value_or("").find("=^.^=") != std::string::npos);
@@ -356,7 +356,7 @@ class AsciiArtTest : public QObject {
         // The first window's remembered picture is gone from the file meanwhile.
         const auto pageBefore = ReadBytes(page);
         WriteBytes(CataloguePath(harness.programFolder()), "[Cat]\r\nhtml=<i>c</i>\r\n");
-        RunManager(harness, [&](TAsciiForm& form) {
+        RunManager(harness, [&](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->count(), 1);
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->currentRow(), -1);
             QCOMPARE(ReadBytes(page), pageBefore);
@@ -371,9 +371,9 @@ class AsciiArtTest : public QObject {
 
     void missingCatalogueHidesTheTab() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
-        QVERIFY(window.SaveProfile("Art", false, false));
+        QVERIFY(window.saveProfile("Art", false, false));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Только"));
         const fs::path catalogue = CataloguePath(harness.programFolder());
         const fs::path away = catalogue.parent_path() / "ascii.bak";
@@ -381,7 +381,7 @@ class AsciiArtTest : public QObject {
 
         // A profile that opens the hand-made sub-page leaves the template tabs alone, but the
         // ASCII tab cannot stay the active one.
-        QVERIFY(window.LoadProfile("No such profile"));
+        QVERIFY(window.loadProfile("No such profile"));
         QVERIFY(!AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "HandMadePage"));
@@ -389,12 +389,12 @@ class AsciiArtTest : public QObject {
                  control<QWidget>(window, "KillPage"));
 
         fs::rename(away, catalogue);
-        QVERIFY(window.LoadProfile("Art"));
+        QVERIFY(window.loadProfile("Art"));
         QVERIFY(AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
                  control<QWidget>(window, "AsciiPage"));
         fs::rename(catalogue, away);
-        QVERIFY(window.LoadProfile("Art"));
+        QVERIFY(window.loadProfile("Art"));
         QVERIFY(!AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "TemplatePage"));
@@ -402,7 +402,7 @@ class AsciiArtTest : public QObject {
                  control<QWidget>(window, "KillPage"));
 
         // Without the catalogue the manager has nothing to list and writes nothing.
-        RunManager(harness, [](TAsciiForm& form) {
+        RunManager(harness, [](AsciiManagerDialog& form) {
             QVERIFY(!control<QListWidget>(form, "CheckListBox1")->isEnabled());
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->count(), 0);
             QVERIFY(control<QWebEngineView>(form, "wbAscii")->page()->requestedUrl().isEmpty());
@@ -410,14 +410,14 @@ class AsciiArtTest : public QObject {
         QVERIFY(!fs::exists(catalogue));
         QVERIFY(!fs::exists(ManagerPagePath(harness.programFolder())));
         QVERIFY(harness.platform.messages.shown.empty());
-        window.comboASCIIartChange();
+        window.buildAsciiLine();
         QCOMPARE(TemplateText(window), QStringLiteral("Только"));
     }
 
     void catalogueFoundWhateverTheCaseOfItsName() {
         WindowHarness harness;
         WriteBytes(harness.programFolder() / "Profiles" / "ASCII.ASC", kZooCatalogue);
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QVERIFY(AsciiTabVisible(window));
         QCOMPARE(Items(control<QComboBox>(window, "comboASCIIart")), (QStringList{"Dog", "Owl"}));
     }
@@ -426,10 +426,10 @@ class AsciiArtTest : public QObject {
 
     void profileKeepsThePictureAndTheTab() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
         SelectPicture(window, QStringLiteral("Owl"));
-        QVERIFY(window.SaveProfile("Art", false, false));
+        QVERIFY(window.saveProfile("Art", false, false));
         const std::string saved =
             ReadBytes(harness.programFolder() / "Profiles" / "Art.tfp").value_or("");
         QVERIFY(saved.find("[Page2]\r\nActivePage=3\r\n") != std::string::npos);
@@ -438,7 +438,7 @@ class AsciiArtTest : public QObject {
         SelectPicture(window, QStringLiteral("Dog"));
         control<QTabWidget>(window, "PageControl3")
             ->setCurrentWidget(control<QWidget>(window, "SolitudePage"));
-        QVERIFY(window.LoadProfile("Art"));
+        QVERIFY(window.loadProfile("Art"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Owl"));
         QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
                  control<QWidget>(window, "AsciiPage"));
@@ -447,11 +447,11 @@ class AsciiArtTest : public QObject {
         WriteBytes(harness.programFolder() / "Profiles" / "Low.tfp",
                    "[Form]\r\nActivePage=1\r\n[Page2]\r\nActivePage=3\r\nASCIIName=\"owl\"\r\n");
         SelectPicture(window, QStringLiteral("Dog"));
-        QVERIFY(window.LoadProfile("Low"));
+        QVERIFY(window.loadProfile("Low"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Owl"));
         WriteBytes(harness.programFolder() / "Profiles" / "Gone.tfp",
                    "[Page2]\r\nActivePage=3\r\nASCIIName=\"Bat\"\r\n");
-        QVERIFY(window.LoadProfile("Gone"));
+        QVERIFY(window.loadProfile("Gone"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Dog"));
         // The hand-made sub-page is open, so the template tab is left alone.
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
@@ -464,11 +464,11 @@ class AsciiArtTest : public QObject {
 
     void unwritableCatalogueIsReported() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         const fs::path catalogue = CataloguePath(harness.programFolder());
         const auto before = ReadBytes(catalogue);
         std::optional<FileSizeLimit> cap;
-        RunManager(harness, [&](TAsciiForm& form) {
+        RunManager(harness, [&](AsciiManagerDialog& form) {
             QTest::mouseClick(control<QPushButton>(form, "SpeedButton2"), Qt::LeftButton);
             cap.emplace(8);
         });
@@ -490,10 +490,10 @@ class AsciiArtTest : public QObject {
 
     void catalogueRemovedWhileTheManagerIsOpenIsNotMadeAgain() {
         WindowHarness harness;
-        TForm1& window = OpenWithCatalogue(harness, kZooCatalogue);
+        MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
         const fs::path catalogue = CataloguePath(harness.programFolder());
-        RunManager(harness, [&](TAsciiForm& form) {
+        RunManager(harness, [&](AsciiManagerDialog& form) {
             QCOMPARE(control<QListWidget>(form, "CheckListBox1")->count(), 3);
             fs::remove(catalogue);
         });

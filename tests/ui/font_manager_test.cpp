@@ -34,10 +34,10 @@ const QStringList kInstalled = {QStringLiteral("Arial"), QStringLiteral("Courier
 
 // Opens the font manager with the button, lets `use` work in it and closes it with its close
 // button. False when the window did not open.
-bool UseFontManager(WindowHarness& harness, const std::function<void(TFontForm&)>& use) {
+bool UseFontManager(WindowHarness& harness, const std::function<void(FontManagerDialog&)>& use) {
     bool opened = false;
     harness.platform.dialogs.script = [&](QDialog& dialog) {
-        auto* form = qobject_cast<TFontForm*>(&dialog);
+        auto* form = qobject_cast<FontManagerDialog*>(&dialog);
         if (form == nullptr) {
             return -1;
         }
@@ -52,8 +52,8 @@ bool UseFontManager(WindowHarness& harness, const std::function<void(TFontForm&)
 }
 
 // A window whose font list holds `chosen`, with `current` selected.
-TForm1& OpenWithFonts(WindowHarness& harness, const std::vector<std::string>& chosen,
-                      const QString& current) {
+MainWindow& OpenWithFonts(WindowHarness& harness, const std::vector<std::string>& chosen,
+                          const QString& current) {
     for (const std::string& name : chosen) {
         harness.platform.registry->WriteValue(kMachine, kFontNamesKey, name, "");
     }
@@ -73,13 +73,13 @@ QStringList Checked(const QListWidget* list) {
     return checked;
 }
 
-void SetChecked(TFontForm& form, const QString& name, bool checked) {
+void SetChecked(FontManagerDialog& form, const QString& name, bool checked) {
     const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
     found.front()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void Highlight(TFontForm& form, const QString& name) {
+void Highlight(FontManagerDialog& form, const QString& name) {
     const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
     control<QListWidget>(form, "clbFonts")->setCurrentItem(found.front());
@@ -135,7 +135,7 @@ void FontManagerTest::opensAsDesigned() {
     int sizeMaximum = 0;
     QSlider::TickPosition ticks = QSlider::NoTicks;
     Qt::Orientation orientation = Qt::Vertical;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         size = form.size();
         minimum = form.minimumSize();
         flags = form.windowFlags();
@@ -165,7 +165,7 @@ void FontManagerTest::hintsFollowTheMainWindow() {
     WindowHarness harness;
     auto& window = harness.open();
     QStringList hints;
-    const auto readHints = [&](TFontForm& form) {
+    const auto readHints = [&](FontManagerDialog& form) {
         hints = {control<QListWidget>(form, "clbFonts")->toolTip(),
                  control<QSlider>(form, "tbFontSize")->toolTip(),
                  control<QPlainTextEdit>(form, "Memo1")->toolTip()};
@@ -188,7 +188,7 @@ void FontManagerTest::listsTheInstalledFontsWithTheChosenTicked() {
     QStringList ticked;
     QString highlighted;
     QString testFace;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         listed = Nicks(control<QListWidget>(form, "clbFonts"));
         ticked = Checked(control<QListWidget>(form, "clbFonts"));
         highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
@@ -212,7 +212,7 @@ void FontManagerTest::namesMatchOnlyInTheirExactCase() {
     auto& window = OpenWithFonts(harness, {"arial", "Tahoma"}, QStringLiteral("arial"));
     QStringList ticked;
     QString highlighted;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         ticked = Checked(control<QListWidget>(form, "clbFonts"));
         highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
     }));
@@ -229,7 +229,7 @@ void FontManagerTest::highlightedTickedFontBecomesCurrent() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma"}, QStringLiteral("Arial"));
     QString testFace;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Courier New"), true);
         Highlight(form, QStringLiteral("Courier New"));
         testFace = control<QPlainTextEdit>(form, "Memo1")->font().family();
@@ -246,11 +246,11 @@ void FontManagerTest::untickedHighlightKeepsThePreviousFontOrTakesTheFirst() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma", "Verdana"}, QStringLiteral("Tahoma"));
     QVERIFY(UseFontManager(
-        harness, [&](TFontForm& form) { Highlight(form, QStringLiteral("Courier New")); }));
+        harness, [&](FontManagerDialog& form) { Highlight(form, QStringLiteral("Courier New")); }));
     QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
              QStringLiteral("Tahoma"));
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Tahoma"), false);
         Highlight(form, QStringLiteral("Tahoma"));
     }));
@@ -265,7 +265,7 @@ void FontManagerTest::untickingEveryFontTurnsTheFontOptionOff() {
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma"}, QStringLiteral("Tahoma"));
     control<QCheckBox>(window, "cbFontName")->setChecked(true);
     QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Arial"), false);
         SetChecked(form, QStringLiteral("Tahoma"), false);
     }));
@@ -275,8 +275,9 @@ void FontManagerTest::untickingEveryFontTurnsTheFontOptionOff() {
     QVERIFY(!control<QCheckBox>(window, "cbFontName")->isChecked());
 
     // Ticking one again brings the option back, though left unchecked.
-    QVERIFY(UseFontManager(
-        harness, [&](TFontForm& form) { SetChecked(form, QStringLiteral("Verdana"), true); }));
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        SetChecked(form, QStringLiteral("Verdana"), true);
+    }));
     QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Verdana")}));
     QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
@@ -307,7 +308,7 @@ void FontManagerTest::storedSizeIsKeptWithinTheTrackBar() {
     harness.open();
     int position = 0;
     int testSize = 0;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         position = control<QSlider>(form, "tbFontSize")->value();
         testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
@@ -316,7 +317,7 @@ void FontManagerTest::storedSizeIsKeptWithinTheTrackBar() {
     QCOMPARE(StoredFontValue(harness, "Size"), std::optional(std::to_string(shown)));
 
     // Moving the track bar sizes the test text and is what the next opening shows.
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         control<QSlider>(form, "tbFontSize")->setValue(20);
         testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
@@ -328,7 +329,7 @@ void FontManagerTest::testTextIsStoredAndAnEmptyOneBringsTheDefaultBack() {
     WindowHarness harness;
     harness.open();
     QString shown;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
         control<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Привет\nмир"));
     }));
@@ -336,14 +337,14 @@ void FontManagerTest::testTextIsStoredAndAnEmptyOneBringsTheDefaultBack() {
     QCOMPARE(StoredFontValue(harness, "DemoText"),
              std::optional(ToCp1251(QStringLiteral("Привет\r\nмир"))));
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
         control<QPlainTextEdit>(form, "Memo1")->clear();
     }));
     QCOMPARE(shown, QStringLiteral("Привет\nмир"));
     QCOMPARE(StoredFontValue(harness, "DemoText"), std::nullopt);
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
     }));
     QCOMPARE(shown, kDemoText);
@@ -362,7 +363,7 @@ void FontManagerTest::everyWayOfClosingKeepsTheChoice() {
                                QStringLiteral("Verdana")};
     for (std::size_t i = 0; i < closings.size(); ++i) {
         harness.platform.dialogs.script = [&](QDialog& dialog) {
-            auto& form = static_cast<TFontForm&>(dialog);
+            auto& form = static_cast<FontManagerDialog&>(dialog);
             SetChecked(form, fonts[static_cast<int>(i)], true);
             closings[i](dialog);
             return 0;
@@ -384,7 +385,7 @@ void FontManagerTest::chosenFontsSurviveARestart() {
     {
         auto& window = harness.open();
         QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
-        QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+        QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
             SetChecked(form, QStringLiteral("Verdana"), true);
             SetChecked(form, QStringLiteral("Courier New"), true);
             Highlight(form, QStringLiteral("Verdana"));
@@ -416,7 +417,7 @@ void FontManagerTest::fontNamesAreDrawnInTheirOwnFace() {
              16);
 
     QStringList faces;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         const auto* delegate = qobject_cast<const FontNameDelegate*>(
             control<QListWidget>(form, "clbFonts")->itemDelegate());
         if (delegate == nullptr) {

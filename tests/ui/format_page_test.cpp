@@ -27,7 +27,7 @@ namespace {
 const QString kThresholdWarning =
     QStringLiteral("Результирующее сообщение превышает пороговую длину");
 
-void Copy(tagforge::TForm1& window) {
+void Copy(tagforge::MainWindow& window) {
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton3"), Qt::LeftButton);
 }
 
@@ -322,7 +322,7 @@ void FormatPageTest::resetRestoresTheDefaults() {
     control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Вася"));
     control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
     control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
-    window.SetPanelColor(control<tagforge::ColorPanel>(window, "ImOkColor"),
+    window.setPanelColor(control<tagforge::ColorPanel>(window, "ImOkColor"),
                          tagforge::MakeColor(1, 2, 3));
 
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);

@@ -80,7 +80,7 @@ QPoint RightClick(QWidget* target) {
     return receiver->mapToGlobal(inside);
 }
 
-void OpenMenu(TForm1& window, QWidget* target) {
+void OpenMenu(MainWindow& window, QWidget* target) {
     const QPoint clicked = RightClick(target);
     QVERIFY2(control<QMenu>(window, "PopupNickMenu")->isVisible(),
              qPrintable(target->objectName()));
@@ -89,7 +89,7 @@ void OpenMenu(TForm1& window, QWidget* target) {
 }
 
 // Clicks a command of the open menu, as the user would.
-void Choose(TForm1& window, QAction* command) {
+void Choose(MainWindow& window, QAction* command) {
     QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
     QVERIFY(command->isEnabled());
     QTest::mouseClick(control<QMenu>(window, "PopupNickMenu"), Qt::LeftButton, {},
@@ -106,7 +106,7 @@ QStringList Captions(const QMenu* submenu) {
 }
 
 // Picks the item of a nick submenu of the open menu.
-void ChooseNick(TForm1& window, QMenu* submenu, const QString& caption) {
+void ChooseNick(MainWindow& window, QMenu* submenu, const QString& caption) {
     QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
     QVERIFY(submenu->isEnabled());
     for (QAction* item : submenu->actions()) {
@@ -119,7 +119,7 @@ void ChooseNick(TForm1& window, QMenu* submenu, const QString& caption) {
     QFAIL(qPrintable(QStringLiteral("no nick item ") + caption));
 }
 
-void SaveNick(TForm1& window, QLineEdit* field, const QString& nick) {
+void SaveNick(MainWindow& window, QLineEdit* field, const QString& nick) {
     SetSelected(field, nick, 0, static_cast<int>(nick.size()));
     OpenMenu(window, field);
     Choose(window, control<QAction>(window, "N1"));
@@ -382,7 +382,7 @@ void NickMenuTest::controlsOfOtherClassesAreLeftAlone() {
     QComboBox& fixedList = *control<QComboBox>(window, "comboboxColorMark");
     for (QWidget* target : std::initializer_list<QWidget*>{&derived, &fixedList}) {
         const QString before = TextOf(target);
-        window.OtherNameNickContextPopup(target, QPoint(10, 10));
+        window.openEditMenu(target, QPoint(10, 10));
         QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
         for (const QAction* command :
              {control<QAction>(window, "N6"), control<QAction>(window, "N7"),
@@ -391,7 +391,7 @@ void NickMenuTest::controlsOfOtherClassesAreLeftAlone() {
             QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
         }
         Choose(window, control<QAction>(window, "N8"));
-        window.OtherNameNickContextPopup(target, QPoint(10, 10));
+        window.openEditMenu(target, QPoint(10, 10));
         ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Zed"));
         QCOMPARE(TextOf(target), before);
     }

@@ -71,7 +71,7 @@ QByteArray Cp1251(const QString& text) {
 }
 
 // Shows the preview page; coming from another page, so that it is shown anew.
-void ShowPreview(TForm1& window) {
+void ShowPreview(MainWindow& window) {
     if (control<QTabWidget>(window, "PageControl1")->currentWidget() ==
         control<QWidget>(window, "PreviewPage")) {
         control<QTabWidget>(window, "PageControl1")
@@ -81,7 +81,7 @@ void ShowPreview(TForm1& window) {
         ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
 }
 
-void ShowAbout(TForm1& window) {
+void ShowAbout(MainWindow& window) {
     if (control<QTabWidget>(window, "PageControl1")->currentWidget() ==
         control<QWidget>(window, "AboutPage")) {
         control<QTabWidget>(window, "PageControl1")
@@ -93,9 +93,9 @@ void ShowAbout(TForm1& window) {
 
 // A window that starts on the formatting page: the profiles folder exists, so it is no first
 // start.
-TForm1& OpenOnFormatPage(WindowHarness& harness) {
+MainWindow& OpenOnFormatPage(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
-    TForm1& window = harness.open();
+    MainWindow& window = harness.open();
     return window;
 }
 
@@ -109,7 +109,7 @@ class PreviewPageTest : public QObject {
 
     void pageWithoutWordWrap() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
                  control<QWidget>(window, "FormatPage"));
         control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
@@ -133,7 +133,7 @@ class PreviewPageTest : public QObject {
 
     void wordWrapLeavesOutNobr() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(control<QCheckBox>(window, "cbWordWrap")->isChecked());
         control<QPlainTextEdit>(window, "MainText")
             ->setPlainText(QStringLiteral("a [::smile::] b"));
@@ -172,9 +172,9 @@ class PreviewPageTest : public QObject {
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, font);
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
                              MakeColor(red, green, blue));
         ShowPreview(window);
         const QList<QByteArray> lines = PageLines(ReadPreview(harness));
@@ -186,7 +186,7 @@ class PreviewPageTest : public QObject {
 
     void pageIsWindows1251() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
         ShowPreview(window);
         const QByteArray page = ReadPreview(harness);
@@ -201,7 +201,7 @@ class PreviewPageTest : public QObject {
 
     void handMadePageShowsTheFormattersResult() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPlainTextEdit>(window, "MainText")
             ->setPlainText(QStringLiteral("a [::smile::] b"));
         ShowPreview(window);
@@ -219,7 +219,7 @@ class PreviewPageTest : public QObject {
 
     void templatesPageShowsTheTemplateLineOfTheMoment() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hello"));
         control<QTabWidget>(window, "PageControl3")
             ->setCurrentWidget(control<QWidget>(window, "KillPage"));
@@ -253,7 +253,7 @@ class PreviewPageTest : public QObject {
 
     void unwritablePageShowsAnErrorAndKeepsTheView() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
                           &QWebEngineView::loadFinished);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("first"));
@@ -289,7 +289,7 @@ class PreviewPageTest : public QObject {
 
     void unwritablePageOnFirstShowing() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(QDir(QString::fromStdString(harness.programFolder().string()))
                     .mkdir(QStringLiteral("preview.htm")));
         ShowPreview(window);
@@ -302,7 +302,7 @@ class PreviewPageTest : public QObject {
 
     void viewLoadsTheWrittenPage() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет, мир"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -331,7 +331,7 @@ class PreviewPageTest : public QObject {
 
     void aboutPageShowsItsText() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(control<QPlainTextEdit>(window, "Memo1")->toPlainText().isEmpty());
         ShowAbout(window);
         const std::vector<std::string>& lines = AboutLines();
@@ -353,7 +353,7 @@ class PreviewPageTest : public QObject {
 
     void firstStartOpensOnTheAboutText() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
                  control<QWidget>(window, "AboutPage"));
         QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
@@ -363,7 +363,7 @@ class PreviewPageTest : public QObject {
 
     void contactFields() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         const QString email =
             QString::fromLatin1(kMakerEmail.data(), static_cast<qsizetype>(kMakerEmail.size()));
         const QString home = QString::fromLatin1(kMakerHomePage.data(),
@@ -383,7 +383,7 @@ class PreviewPageTest : public QObject {
 
     void contactClicks() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         ShowAbout(window);
         auto& opened = harness.platform.urls.opened;
 

@@ -42,12 +42,12 @@ using test::WriteBytes;
 
 const QString kRefusedName = QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|");
 
-fs::path ProfilesFolder(const WindowHarness& harness) {
+fs::path profilesFolder(const WindowHarness& harness) {
     return harness.programFolder() / "Profiles";
 }
 
 fs::path ProfileFile(const WindowHarness& harness, const std::string& name) {
-    return ProfilesFolder(harness) / (name + ".tfp");
+    return profilesFolder(harness) / (name + ".tfp");
 }
 
 fs::path RegistryFilePath(const WindowHarness& harness) {
@@ -80,22 +80,22 @@ std::set<std::string> FolderEntries(const fs::path& folder) {
 }
 
 // Replaces what the profile box shows by `name`, typed key by key.
-void TypeProfileName(TForm1& window, const QString& name) {
+void TypeProfileName(MainWindow& window, const QString& name) {
     control<QComboBox>(window, "ComboProfiles")->clearEditText();
     test::TypeText(control<QComboBox>(window, "ComboProfiles")->lineEdit(), name);
     QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), name);
 }
 
-void ClickSave(TForm1& window) {
+void ClickSave(MainWindow& window) {
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton2"), Qt::LeftButton);
 }
 
-void ClickDelete(TForm1& window) {
+void ClickDelete(MainWindow& window) {
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton1"), Qt::LeftButton);
 }
 
 // Picks a listed profile the way the drop-down list does.
-void Pick(TForm1& window, const QString& name) {
+void Pick(MainWindow& window, const QString& name) {
     const int index = control<QComboBox>(window, "ComboProfiles")->findText(name);
     QVERIFY2(index >= 0, qPrintable(name));
     control<QComboBox>(window, "ComboProfiles")->setCurrentIndex(index);
@@ -153,7 +153,7 @@ void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
     ClickSave(window);
 
     QVERIFY(harness.platform.messages.shown.empty());
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+    QCOMPARE(FolderEntries(profilesFolder(harness)),
              std::set<std::string>({"apple.tfp", "Evening.tfp", "Zed.tfp"}));
     QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Evening")), QStringLiteral("OkType=\"Вечер\"")));
     QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")),
@@ -166,7 +166,7 @@ void ProfilesTest::refusedAndBlankNamesWriteNothing() {
     WriteProfile(harness, "Kept", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"k\"")});
     auto& window = harness.open();
     const auto registryBefore = ReadBytes(RegistryFilePath(harness));
-    const auto entriesBefore = FolderEntries(ProfilesFolder(harness));
+    const auto entriesBefore = FolderEntries(profilesFolder(harness));
 
     for (const QString& refused : {QStringLiteral("a/b"), QStringLiteral("x?")}) {
         harness.platform.messages.shown.clear();
@@ -182,7 +182,7 @@ void ProfilesTest::refusedAndBlankNamesWriteNothing() {
         ClickSave(window);
     }
     QVERIFY(harness.platform.messages.shown.empty());
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), entriesBefore);
+    QCOMPARE(FolderEntries(profilesFolder(harness)), entriesBefore);
     QCOMPARE(ReadBytes(RegistryFilePath(harness)), registryBefore);
     QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Kept"}));
 }
@@ -292,7 +292,7 @@ void ProfilesTest::deleteRemovesTheListedProfileOnly() {
     harness.platform.messages.answer = true;
     ClickDelete(window);
     QCOMPARE(harness.platform.messages.shown.size(), std::size_t{2});
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Other.tfp"}));
+    QCOMPARE(FolderEntries(profilesFolder(harness)), std::set<std::string>({"Other.tfp"}));
     QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Other"}));
     QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QString());
     QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Hello"));
@@ -325,7 +325,7 @@ void ProfilesTest::closingSavesSettingsAndDefaultOnlyWithAutoSave() {
         // A later start shows the stored choice.
         FakePlatform later;
         later.useFolder(harness.programFolder());
-        const TForm1 again(harness.programFolder(), later.services());
+        const MainWindow again(harness.programFolder(), later.services());
         QVERIFY(!control<QCheckBox>(again, "cbAutoSave")->isChecked());
     }
     {
@@ -361,7 +361,7 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         QCOMPARE(harness.platform.messages.shown.front().text,
                  WriteErrorText(ProfileFile(harness, "Default")));
         QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), eveningBefore);
-        QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+        QCOMPARE(FolderEntries(profilesFolder(harness)),
                  std::set<std::string>({"Default.tfp", "Evening.tfp"}));
 
         // Once the way is clear the same window closes and saves.
@@ -375,8 +375,8 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         WindowHarness harness;
         WriteProfile(harness, "apple", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"a\"")});
         auto& window = harness.open();
-        fs::remove_all(ProfilesFolder(harness));
-        WriteBytes(ProfilesFolder(harness), "not a folder");
+        fs::remove_all(profilesFolder(harness));
+        WriteBytes(profilesFolder(harness), "not a folder");
         TypeProfileName(window, QStringLiteral("Evening"));
         ClickSave(window);
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
@@ -384,7 +384,7 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         QCOMPARE(harness.platform.messages.shown.front().text,
                  WriteErrorText(ProfileFile(harness, "Evening")));
         QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"apple"}));
-        QCOMPARE(ReadBytes(ProfilesFolder(harness)), std::optional<std::string>("not a folder"));
+        QCOMPARE(ReadBytes(profilesFolder(harness)), std::optional<std::string>("not a folder"));
     }
 }
 
@@ -408,7 +408,7 @@ void ProfilesTest::failedOverwriteLeavesTheOldFile() {
                      WriteErrorText(ProfileFile(harness, "Evening"))));
     QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), before);
     // No temporary file is left beside it.
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Evening.tfp"}));
+    QCOMPARE(FolderEntries(profilesFolder(harness)), std::set<std::string>({"Evening.tfp"}));
 }
 
 void ProfilesTest::multiLineTextRoundTrips() {
@@ -454,7 +454,7 @@ void ProfilesTest::handAddedKeysAndSectionsSurviveASave() {
     // The program's own keys still read back in another window.
     FakePlatform later;
     later.useFolder(harness.programFolder());
-    TForm1 again(harness.programFolder(), later.services());
+    MainWindow again(harness.programFolder(), later.services());
     Pick(again, QStringLiteral("Hand"));
     QCOMPARE(control<QComboBox>(again, "ComboBox2")->currentText(), QStringLiteral("Saved"));
 }

@@ -125,7 +125,7 @@ std::vector<ShownMessage> NoticesFrom(const std::vector<ShownMessage>& shown, st
 }
 
 // Sets every stored option away from its default; the restart test expects exactly these.
-void ChangeEverySetting(TForm1& window) {
+void ChangeEverySetting(MainWindow& window) {
     window.move(250, 170);
     control<QCheckBox>(window, "cbAutoSave")->setChecked(false);
     control<QCheckBox>(window, "cbThreshold")->setChecked(false);
@@ -137,7 +137,7 @@ void ChangeEverySetting(TForm1& window) {
     control<QCheckBox>(window, "cbShowHint")->setChecked(false);
     control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
     control<QSpinBox>(window, "UpDown1")->setValue(77);
-    window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+    window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
                          MakeColor(0x12, 0x34, 0x56));
     control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
     control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
@@ -150,7 +150,7 @@ void ChangeEverySetting(TForm1& window) {
 }
 
 // The settings page as a first start and the base-settings command leave it.
-void CheckBaseSettingsOnThePage(const TForm1& window) {
+void CheckBaseSettingsOnThePage(const MainWindow& window) {
     QVERIFY(control<QCheckBox>(window, "cbAutoSave")->isChecked());
     QVERIFY(control<QCheckBox>(window, "cbThreshold")->isChecked());
     QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("900"));
@@ -537,13 +537,13 @@ void SettingsTest::baseSettingsAskFirstAndStoreNothing() {
     auto& messages = harness.platform.messages;
     messages.shown.clear();
 
-    const Settings changed = window.CurrentSettings();
+    const Settings changed = window.currentSettings();
     messages.answer = false;
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].kind, QStringLiteral("confirm"));
     QCOMPARE(messages.shown[0].text, QStringLiteral("Применить базовые настройки ?"));
-    QVERIFY(window.CurrentSettings() == changed);
+    QVERIFY(window.currentSettings() == changed);
 
     messages.answer = true;
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);

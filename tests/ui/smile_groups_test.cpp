@@ -50,7 +50,7 @@ class ProgressWatch final : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* progress = qobject_cast<TForm3*>(watched);
+        auto* progress = qobject_cast<CopyProgressWindow*>(watched);
         if (progress == nullptr) {
             return false;
         }
@@ -59,7 +59,7 @@ class ProgressWatch final : public QObject {
             clientSize = progress->size();
         } else if (event->type() == QEvent::WindowTitleChange) {
             captions << progress->windowTitle();
-            bars << progress->ProgressBar1->value();
+            bars << control<QProgressBar>(*progress, "ProgressBar1")->value();
         }
         return false;
     }
@@ -74,8 +74,8 @@ QString PutSource(const WindowHarness& harness, const std::string& name, const s
     return PathText(Source(harness) / name);
 }
 
-int ProgressWindowsLeft(TForm1& window) {
-    return static_cast<int>(window.findChildren<TForm3*>().size());
+int ProgressWindowsLeft(MainWindow& window) {
+    return static_cast<int>(window.findChildren<CopyProgressWindow*>().size());
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ class SmileGroupsTest : public QObject {
         const fs::path smiles = harness.programFolder() / "Smiles";
         PutFile(smiles / "b.gif", "old b");
         PutFile(smiles / "d.gif", "d");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer =
             QStringList{PutSource(harness, "c.gif", "c"), PutSource(harness, "b.gif", "new b"),
@@ -130,14 +130,14 @@ class SmileGroupsTest : public QObject {
         WindowHarness harness;
         PutSmiley(harness.programFolder(), "a.gif");
         PutSmiley(harness.programFolder(), "b.gif");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         // Matched by name alone, in any case, wherever the chosen file is.
         harness.platform.files.answer =
             QStringList{PutSource(harness, "B.GIF", "other b"),
                         PathText(harness.programFolder() / "Smiles" / "a.gif")};
         ProgressWatch watch;
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         QCOMPARE(watch.shows, 0);
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
                  QByteArray("B.GIF\r\na.gif\r\n"));
@@ -164,11 +164,11 @@ class SmileGroupsTest : public QObject {
                 expected += QByteArray::fromStdString(name) + "\r\n";
             }
         }
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Many"));
         harness.platform.files.answer = files;
         ProgressWatch watch;
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
 
         const auto& shown = harness.platform.messages.shown;
         if (chosen > 500) {
@@ -188,11 +188,11 @@ class SmileGroupsTest : public QObject {
 
     void nameIsTrimmed() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("  Fun  "));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         // The images folder is made when it is missing, so the copy is not lost.
         QCOMPARE(FileBytes(harness.programFolder() / "Smiles" / "a.gif"), QByteArray("a"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Fun")));
@@ -202,11 +202,11 @@ class SmileGroupsTest : public QObject {
 
     void refusedNameIsAskedAgain() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         auto& input = harness.platform.input;
         input.answers = {QStringLiteral("a/b"), QStringLiteral("   "), QStringLiteral("Good")};
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
 
         QCOMPARE(input.asked.size(), std::size_t{3});
         for (const auto& query : input.asked) {
@@ -228,10 +228,10 @@ class SmileGroupsTest : public QObject {
     void existingNameInAnotherCaseAsksFirst() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "old.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("FUN"));
         harness.platform.messages.answer = false;
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -245,7 +245,7 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("fun"));
         harness.platform.messages.answer = true;
         harness.platform.files.answer = QStringList{PutSource(harness, "new.gif", "n")};
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("new.gif\r\n"));
         QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
                  QStringList({QStringLiteral("Fun")}));
@@ -255,7 +255,7 @@ class SmileGroupsTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Old", "a.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         QTest::mouseClick(control<QPushButton>(window, "SpeedButton10"), Qt::LeftButton);
@@ -270,9 +270,9 @@ class SmileGroupsTest : public QObject {
     void unmakeableGroupsFolderStopsBeforeTheFileDialog() {
         WindowHarness harness;
         PutFile(harness.programFolder() / "SmileGroups", "in the way");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
@@ -285,11 +285,11 @@ class SmileGroupsTest : public QObject {
     void unwritableGroupFileIsReported() {
         WindowHarness harness;
         fs::create_directories(GroupFile(harness.programFolder(), "Fun"));
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         ProgressWatch watch;
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{2});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -315,12 +315,12 @@ class SmileGroupsTest : public QObject {
         QFETCH(QByteArray, ordered);
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(byUse);
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
         QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
                  QStringLiteral("Fun"));
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), ordered);
         QByteArray links;
         for (const QByteArray& line : FileBytes(PageFile(harness.programFolder())).split('\n')) {
@@ -334,12 +334,12 @@ class SmileGroupsTest : public QObject {
     void missingGroupFileIsReportedAndThePaneKept() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.comboSelectSmilesGroupClick();
+        MainWindow& window = OpenOnFormatPage(harness);
+        window.smileGroupChosen();
         const QByteArray page = FileBytes(PageFile(harness.programFolder()));
         QVERIFY(page.contains("a.gif"));
         fs::remove(GroupFile(harness.programFolder(), "Fun"));
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
@@ -354,7 +354,7 @@ class SmileGroupsTest : public QObject {
         PutGroup(harness.programFolder(), "Alpha", "a.gif\r\n");
         PutGroup(harness.programFolder(), "Beta", "b.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
                  QStringLiteral("Alpha"));
         auto& messages = harness.platform.messages;
@@ -389,7 +389,7 @@ class SmileGroupsTest : public QObject {
 
     void controlsOfThePane() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QCOMPARE(control<QPushButton>(window, "SpeedButton10")->toolTip(),
                  QStringLiteral("Создать новую группу смайлов"));
         QCOMPARE(control<QPushButton>(window, "SpeedButton8")->toolTip(),

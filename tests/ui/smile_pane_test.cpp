@@ -33,7 +33,7 @@ using test::WaitForSmilePage;
 using test::WindowHarness;
 
 // Clicks the smiley whose link is `base` in the pane, as the user would.
-void ClickSmiley(TForm1& window, const QString& base) {
+void ClickSmiley(MainWindow& window, const QString& base) {
     const QString script = QStringLiteral(
                                "(function(){var a=document.querySelector('a[href=\"%1\"]');"
                                "if(!a)return false;a.click();return true;})()")
@@ -43,14 +43,14 @@ void ClickSmiley(TForm1& window, const QString& base) {
 }
 
 // A window showing the pane with the group "Fun" made of `groupFile`.
-TForm1& OpenWithGroup(WindowHarness& harness, const std::string& groupFile) {
+MainWindow& OpenWithGroup(WindowHarness& harness, const std::string& groupFile) {
     const fs::path folder = harness.programFolder();
     for (const char* name : {"a.gif", "b.gif", "c.gif", "d.gif", "X.GIF"}) {
         PutSmiley(folder, name);
     }
     PutGroup(folder, "Fun", groupFile);
     StoreShowSmilesType(harness, "3");
-    TForm1& window = OpenOnFormatPage(harness);
+    MainWindow& window = OpenOnFormatPage(harness);
     return window;
 }
 
@@ -69,7 +69,7 @@ class SmilePaneTest : public QObject {
   private slots:
     void paneShowsTheSelectedGroup() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
         QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
         QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
         QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
@@ -94,7 +94,7 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Seven",
                  "g.gif\r\nf.gif\r\ne.gif\r\nd.gif\r\nc.gif\r\nb.gif\r\na.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(true);
         control<QSpinBox>(window, "UpDown1")->setValue(3);
         control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
@@ -120,17 +120,17 @@ class SmilePaneTest : public QObject {
         const QByteArray plain = head + smiley("a") + smiley("b") + smiley("c") + smiley("d") +
                                  smiley("e") + smiley("f") + smiley("g") + tail;
         control<QSpinBox>(window, "UpDown1")->setValue(0);
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
         control<QSpinBox>(window, "UpDown1")->setValue(3);
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
     }
 
     void clickInsertsTheMarkerAndCountsTheUse() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
         QVERIFY(control<QCheckBox>(window, "cbFrequentlyUsed")->isChecked());
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\na.gif|2\r\nb.gif|2\r\nd.gif\r\n"));
@@ -167,9 +167,9 @@ class SmilePaneTest : public QObject {
 
     void frequencyOrderingOffWritesNothing() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
         control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray ordered = "a.gif|2\r\nb.gif|2\r\nc.gif|5\r\nd.gif\r\n";
         QCOMPARE(FileBytes(group), ordered);
@@ -182,7 +182,7 @@ class SmilePaneTest : public QObject {
 
     void upperCaseExtensionIsNotCounted() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "X.GIF\r\na.gif|1\r\n");
+        MainWindow& window = OpenWithGroup(harness, "X.GIF\r\na.gif|1\r\n");
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray before = FileBytes(group);
         QCOMPARE(before, QByteArray("a.gif|1\r\nX.GIF\r\n"));
@@ -199,7 +199,7 @@ class SmilePaneTest : public QObject {
         PutSmiley(harness.programFolder(), "смех.gif");
         PutGroup(harness.programFolder(), "Fun", "\xF1\xEC\xE5\xF5.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(WaitForSmilePage(window));
         QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
                            QStringLiteral("document.images[0].naturalWidth"))
@@ -214,7 +214,7 @@ class SmilePaneTest : public QObject {
 
     void clickOnTheTemplatesPageInsertsNothing() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray before = FileBytes(group);
         QVERIFY(WaitForSmilePage(window));
@@ -236,14 +236,14 @@ class SmilePaneTest : public QObject {
 
     void navigationsOtherThanThePageAreCancelled() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         const QString folder = PathText(harness.programFolder());
-        QVERIFY(window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/smiles.HTM"))));
         QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
-        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(!window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/my.smile"))));
-        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(!window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/смех"))));
         QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
                  QStringLiteral("[::my.smile::][::смех::]"));
@@ -252,7 +252,7 @@ class SmilePaneTest : public QObject {
     void windowGrowsByThePaneAndShrinksBack() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
@@ -291,7 +291,7 @@ class SmilePaneTest : public QObject {
     void startShowingThePaneWithoutGroupsOpensTheCreateDialogue() {
         WindowHarness harness;
         StoreShowSmilesType(harness, "0");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentText(),
                  QStringLiteral("Всегда"));
         const auto& asked = harness.platform.input.asked;
@@ -312,7 +312,7 @@ class SmilePaneTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer =
             QStringList{PathText(harness.programFolder() / "Smiles" / "a.gif")};
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
         QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
         QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
@@ -324,7 +324,7 @@ class SmilePaneTest : public QObject {
     void showingThePaneMakesTheSmilesFolderAgain() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
         control<QPushButton>(window, "SmileButton")->click();
         QVERIFY(fs::is_directory(harness.programFolder() / "Smiles"));
@@ -335,7 +335,7 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
         test::PutFile(harness.programFolder() / "Smiles", "in the way");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPushButton>(window, "SmileButton")->click();
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
@@ -349,14 +349,14 @@ class SmilePaneTest : public QObject {
 
     void unwritablePageKeepsThePaneSilently() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         QVERIFY(WaitForSmilePage(window));
         PutGroup(harness.programFolder(), "Other", "b.gif\r\n");
         fs::remove(PageFile(harness.programFolder()));
         fs::create_directory(PageFile(harness.programFolder()));
         control<QComboBox>(window, "comboSelectSmilesGroup")->addItem(QStringLiteral("Other"));
         control<QComboBox>(window, "comboSelectSmilesGroup")->setCurrentIndex(1);
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         QVERIFY(harness.platform.messages.shown.empty());
         // The selector was not refilled from the folder, so it keeps the item added above.
         QCOMPARE(test::Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
@@ -372,7 +372,7 @@ class SmilePaneTest : public QObject {
     void previewFindsSmileyImagesInAnyCase() {
         WindowHarness harness;
         PutSmiley(harness.programFolder(), "smile.gif");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         control<QPlainTextEdit>(window, "MainText")
             ->setPlainText(QStringLiteral("[::smile::] [::missing::]"));
         control<QTabWidget>(window, "PageControl1")

@@ -67,7 +67,7 @@ inline void StoreShowSmilesType(WindowHarness& harness, const std::string& store
 }
 
 // A window that is no first start, so it opens on the formatting page.
-inline TForm1& OpenOnFormatPage(WindowHarness& harness) {
+inline MainWindow& OpenOnFormatPage(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
     return harness.open();
 }
@@ -88,7 +88,7 @@ inline QVariant RunScript(QWebEngineView* view, const QString& script) {
 }
 
 // Waits until the pane shows the smiley page and its images have been loaded.
-inline bool WaitForSmilePage(TForm1& window) {
+inline bool WaitForSmilePage(MainWindow& window) {
     const QUrl page = QUrl::fromLocalFile(PathText(PageFile(window.programFolder())));
     return QTest::qWaitFor(
         [&] {

@@ -16,7 +16,7 @@
 #include <iostream>
 
 #include "gui/app/application.h"
-#include "gui/app/tform1.h"
+#include "gui/app/main_window.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
                 services.urls,      services.clock, services.fonts,  services.tray,
                 services.registry,  services.files, services.input,  services.fontCatalog};
         },
-        [&](tagforge::TForm1& window) {
+        [&](tagforge::MainWindow& window) {
             std::cout << "started" << std::endl;
             if (saveForever) {
                 // Every round changes what both files hold, so each save really rewrites them.
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
                     control<QSpinBox>(window, "UpDown2")->setValue(round % 10000);
                     control<QPlainTextEdit>(window, "MainText")
                         ->setPlainText(QString(round % 500, QLatin1Char('x')));
-                    window.SaveProfile("Default", false, true);
+                    window.saveProfile("Default", false, true);
                     std::cout << "saved" << std::endl;
                 }
             }

@@ -35,7 +35,7 @@ QString FilledKillLine(const QString& time) {
                "color=808080>Флуд</font></font>");
 }
 
-QString TemplateText(const TForm1& window) {
+QString TemplateText(const MainWindow& window) {
     return FromCp1251(window.templateText());
 }
 
@@ -47,7 +47,7 @@ void SelectItem(QComboBox* combo, const QString& text) {
     QCOMPARE(combo->currentText(), text);
 }
 
-void ShowTemplates(TForm1& window, QWidget* tab) {
+void ShowTemplates(MainWindow& window, QWidget* tab) {
     control<QTabWidget>(window, "PageControl2")
         ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
     control<QTabWidget>(window, "PageControl3")->setCurrentWidget(tab);
@@ -56,7 +56,7 @@ void ShowTemplates(TForm1& window, QWidget* tab) {
     QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(), tab);
 }
 
-void FillKillFields(TForm1& window) {
+void FillKillFields(MainWindow& window) {
     control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Привет"));
     SelectItem(control<QComboBox>(window, "cbKillWhere"), QStringLiteral("В Москве сейчас"));
     control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
@@ -66,7 +66,7 @@ void FillKillFields(TForm1& window) {
     SelectItem(control<QComboBox>(window, "cbKillReason"), QStringLiteral("Флуд"));
 }
 
-void AddNick(TForm1& window, const QString& nick) {
+void AddNick(MainWindow& window, const QString& nick) {
     control<QLineEdit>(window, "SolitudeNick")->setText(nick);
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
 }
@@ -91,7 +91,7 @@ class TemplatePageTest : public QObject {
 
     void killLineIsCopiedWithTheClockTime() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString expected = QStringLiteral(
@@ -106,7 +106,7 @@ class TemplatePageTest : public QObject {
 
     void everyWherePresetGivesTheSameTime() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString tail = QStringLiteral(
@@ -124,7 +124,7 @@ class TemplatePageTest : public QObject {
 
     void typedComboTextIsUsedAsTyped() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         // Typed over the selected presets; none of these is an entry of its list.
@@ -158,7 +158,7 @@ class TemplatePageTest : public QObject {
 
     void emptyFieldsGiveTheBareLine() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("<br><font color=ffff33 size=-1><font color=f2aea0> 09:05:03 и "
@@ -168,7 +168,7 @@ class TemplatePageTest : public QObject {
 
     void everyCopyReadsTheClockAgain() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString first = CopyWithButton(harness);
@@ -181,7 +181,7 @@ class TemplatePageTest : public QObject {
 
     void killClockTimeHasTwoDigitsEach() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         SetClock(harness, 0, 0, 0);
@@ -192,7 +192,7 @@ class TemplatePageTest : public QObject {
 
     void killBoxesOfferTheirPresets() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(Items(control<QComboBox>(window, "cbKillWhere")),
                  QStringList({QStringLiteral("В Питере сейчас"), QStringLiteral("В Москве сейчас"),
                               QStringLiteral("На системных часах компа")}));
@@ -219,7 +219,7 @@ class TemplatePageTest : public QObject {
 
     void solitudeLineNamesEveryNick() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         AddNick(window, QStringLiteral("Лиса"));
         AddNick(window, QStringLiteral("Волк"));
@@ -233,7 +233,7 @@ class TemplatePageTest : public QObject {
 
     void threeNicksAreJoinedTwice() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Ого"));
         AddNick(window, QStringLiteral("Лиса"));
@@ -248,7 +248,7 @@ class TemplatePageTest : public QObject {
 
     void solitudeWithoutNicks() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Привет"));
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("уединяются"));
@@ -259,7 +259,7 @@ class TemplatePageTest : public QObject {
 
     void addingNicks() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         const std::string before = window.templateText();
 
@@ -297,7 +297,7 @@ class TemplatePageTest : public QObject {
         QFETCH(QList<int>, selected);
         QFETCH(QStringList, left);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         for (const QString& nick : QStringList{"A", "B", "C", "D", "E"}) {
             AddNick(window, nick);
@@ -319,7 +319,7 @@ class TemplatePageTest : public QObject {
 
     void clearingTheNickList() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         AddNick(window, QStringLiteral("Лиса"));
         AddNick(window, QStringLiteral("Волк"));
@@ -337,7 +337,7 @@ class TemplatePageTest : public QObject {
 
     void nickButtonCaptions() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(control<QPushButton>(window, "SpeedButton4")->text(),
                  QStringLiteral("Добавить ник"));
         QCOMPARE(control<QPushButton>(window, "SpeedButton5")->text(),
@@ -348,7 +348,7 @@ class TemplatePageTest : public QObject {
 
     void notificationKindsAreFixed() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(Items(control<QComboBox>(window, "comboPersError")),
                  QStringList({QStringLiteral("Нет в чате"), QStringLiteral("Приходит"),
                               QStringLiteral("Тайм-аут")}));
@@ -382,7 +382,7 @@ class TemplatePageTest : public QObject {
         QFETCH(QString, expected);
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "InOutPage"));
         control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
         control<QComboBox>(window, "comboPersError")->setCurrentIndex(kind);
@@ -394,11 +394,11 @@ class TemplatePageTest : public QObject {
     void arrivalUsesTheChosenNickColour() {
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "InOutPage"));
         control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
         control<QComboBox>(window, "comboPersError")->setCurrentIndex(1);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "ComeColor"),
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "ComeColor"),
                              MakeColor(255, 0, 0));
         // The colour counts only while its box is checked.
         control<QCheckBox>(window, "cbComeColor")->setChecked(false);
@@ -414,7 +414,7 @@ class TemplatePageTest : public QObject {
     void notificationKeepsOwnText() {
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "InOutPage"));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Эй"));
         control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
@@ -438,7 +438,7 @@ class TemplatePageTest : public QObject {
     void switchingSubPagesEndsWithTheAsciiLine() {
         QFETCH(QString, tab);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "HandMadePage"));
         auto* page = control<QTabWidget>(window, "PageControl3")->findChild<QWidget*>(tab);
@@ -465,7 +465,7 @@ class TemplatePageTest : public QObject {
 
     void templatesCopyTheTemplateTextNotTheFormattersResult() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hello there"));
         control<QCheckBox>(window, "cbColorMark")->setChecked(true);
         control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(3);
@@ -492,7 +492,7 @@ class TemplatePageTest : public QObject {
 
     void templateFieldsRebuildNothingByThemselves() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         control<QTabWidget>(window, "PageControl3")
             ->setCurrentWidget(control<QWidget>(window, "KillPage"));
         FillKillFields(window);
@@ -537,7 +537,7 @@ class TemplatePageTest : public QObject {
 
     void thresholdWarningAppliesToTemplateCopies() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString line = FilledKillLine(QStringLiteral("09:05:03"));
@@ -555,7 +555,7 @@ class TemplatePageTest : public QObject {
 
     void thresholdCountsTheCopiedCharacters() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString line = FilledKillLine(QStringLiteral("09:05:03"));
@@ -581,7 +581,7 @@ class TemplatePageTest : public QObject {
 
     void asciiTabIsHidden() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QTabWidget* tabs = control<QTabWidget>(window, "PageControl3");
         QCOMPARE(tabs->count(), 4);
         const int ascii = tabs->indexOf(control<QWidget>(window, "AsciiPage"));

@@ -48,18 +48,18 @@ std::function<int(QDialog&)> TypeAndConfirm(const QString& code, QString* preset
     };
 }
 
-ColorPanel* PanelNamed(TForm1& window, const QString& name) {
+ColorPanel* PanelNamed(MainWindow& window, const QString& name) {
     return window.findChild<ColorPanel*>(name);
 }
 
-void SelectEffect(TForm1& window, int index) {
+void SelectEffect(MainWindow& window, int index) {
     control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(index);
     QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), index);
 }
 
 // Opens the window on the formatting page and shows it, so visibility and sizes are real.
-TForm1& OpenShown(WindowHarness& harness) {
-    TForm1& window = harness.open();
+MainWindow& OpenShown(WindowHarness& harness) {
+    MainWindow& window = harness.open();
     control<QTabWidget>(window, "PageControl1")
         ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
     control<QTabWidget>(window, "PageControl2")
@@ -92,7 +92,7 @@ class WindowColorPanelsTest : public QObject {
     void rightClickTypesAColourInTheHexDialog() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         const QString before = CodeOf(target->color());
@@ -112,18 +112,18 @@ class WindowColorPanelsTest : public QObject {
 
     void hexDialogOpensOnTheCurrentCode() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("445566"), &preset);
-        window.Image1MouseUp(control<tagforge::ColorPanel>(window, "OtherNameColor"),
-                             Qt::RightButton, QPoint(10, 20));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "OtherNameColor"),
+                                 Qt::RightButton, QPoint(10, 20));
         QCOMPARE(preset, QStringLiteral("3399FF"));
         QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(),
                  MakeColor(0x44, 0x55, 0x66));
         // The next time it opens on what was typed.
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("000000"), &preset);
-        window.Image1MouseUp(control<tagforge::ColorPanel>(window, "OtherNameColor"),
-                             Qt::RightButton, QPoint(10, 20));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "OtherNameColor"),
+                                 Qt::RightButton, QPoint(10, 20));
         QCOMPARE(preset, QStringLiteral("445566"));
         QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(), kBlack);
         QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor(), kWhite);
@@ -131,13 +131,13 @@ class WindowColorPanelsTest : public QObject {
 
     void hexDialogIsPlacedAtTheGivenPosition() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.Image1MouseUp(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::RightButton,
-                             QPoint(321, 123));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "ComeColor"),
+                                 Qt::RightButton, QPoint(321, 123));
         QCOMPARE(harness.platform.dialogs.lastPosition, QPoint(321, 123));
-        window.Image1MouseUp(control<tagforge::ColorPanel>(window, "Image2"), Qt::RightButton,
-                             QPoint(40, 250));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "Image2"), Qt::RightButton,
+                                 QPoint(40, 250));
         QCOMPARE(harness.platform.dialogs.lastPosition, QPoint(40, 250));
         QCOMPARE(harness.platform.dialogs.runs, 2);
     }
@@ -161,7 +161,7 @@ class WindowColorPanelsTest : public QObject {
         QFETCH(int, blue);
         QFETCH(ColorValue, text);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(typed);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "ImOkColor"), Qt::RightButton);
         QCOMPARE(control<tagforge::ColorPanel>(window, "ImOkColor")->color(),
@@ -180,7 +180,7 @@ class WindowColorPanelsTest : public QObject {
     void cancelledHexDialogChangesNothing() {
         QFETCH(int, way);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         const ColorValue color = control<tagforge::ColorPanel>(window, "OtherNameColor")->color();
         const ColorValue text =
             control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor();
@@ -219,7 +219,7 @@ class WindowColorPanelsTest : public QObject {
 
     void confirmedNonHexTextGivesWhite() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QVERIFY(control<tagforge::ColorPanel>(window, "OtherNameColor")->color() != kWhite);
         harness.platform.dialogs.script = [](QDialog& dialog) {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
@@ -243,7 +243,7 @@ class WindowColorPanelsTest : public QObject {
     void leftClickAsksTheColourPicker() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         const ColorValue before = target->color();
@@ -269,7 +269,7 @@ class WindowColorPanelsTest : public QObject {
 
     void leftClickSetsTheContrastingTextColour() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.colors.answer = MakeColor(0, 0x80, 0);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "Image2"), Qt::LeftButton);
         QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->color(), MakeColor(0, 0x80, 0));
@@ -283,7 +283,7 @@ class WindowColorPanelsTest : public QObject {
     void middleClickOpensNothing() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("010203"));
@@ -297,14 +297,14 @@ class WindowColorPanelsTest : public QObject {
 
     void anyClickRemembersTheSolidColour() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         SelectEffect(window, kSolid);
         QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentText(),
                  QStringLiteral("Сплошной"));
         const ColorValue color = MakeColor(0x10, 0x20, 0x30);
         QVERIFY(window.rememberedColors().solid != color);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), color);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), color);
         QVERIFY(window.rememberedColors().solid != color);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
         QCOMPARE(window.rememberedColors().solid, color);
@@ -317,12 +317,12 @@ class WindowColorPanelsTest : public QObject {
 
     void clickRemembersTheGradientColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         const ColorValue begin = MakeColor(0x11, 0x22, 0x33);
         const ColorValue end = MakeColor(0x44, 0x55, 0x66);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), begin);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image7"), end);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), begin);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), end);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
         QCOMPARE(window.rememberedColors().gradientBegin, begin);
         QCOMPARE(window.rememberedColors().gradientEnd, end);
@@ -332,12 +332,12 @@ class WindowColorPanelsTest : public QObject {
 
     void clickRemembersTheAlternationColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kAlternation);
         const ColorValue first = MakeColor(0x77, 0x88, 0x99);
         const ColorValue second = MakeColor(0xAA, 0xBB, 0xCC);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), first);
-        window.SetPanelColor(control<tagforge::ColorPanel>(window, "Image7"), second);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), first);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), second);
         // A left click whose colour dialog is cancelled counts as well.
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "OtherNameColor"), Qt::LeftButton);
         QCOMPARE(window.rememberedColors().alternationFirst, first);
@@ -348,7 +348,7 @@ class WindowColorPanelsTest : public QObject {
 
     void clickUnderTheSpectrumHidesThePanels() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kSpectrum);
         QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")
                      ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
@@ -367,7 +367,7 @@ class WindowColorPanelsTest : public QObject {
 
     void rememberedColourComesBackWithItsEffect() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("112233"));
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "Image6"), Qt::RightButton);
@@ -396,7 +396,7 @@ class WindowColorPanelsTest : public QObject {
 
     void eachEffectShowsItsPanels() {
         WindowHarness harness;
-        TForm1& window = OpenShown(harness);
+        MainWindow& window = OpenShown(harness);
         QVERIFY(control<QWidget>(window, "HandMadePage")->isVisible());
 
         SelectEffect(window, kGradient);
@@ -454,7 +454,7 @@ class WindowColorPanelsTest : public QObject {
 
     void solidIsTheFirstEffectShown() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), kSolid);
         QVERIFY(control<tagforge::ColorPanel>(window, "Image6")
                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
@@ -469,7 +469,7 @@ class WindowColorPanelsTest : public QObject {
 
     void randomSolidFollowsTheClockSecond() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kRandomSolid);
         const ColorValue first = control<tagforge::ColorPanel>(window, "Image6")->color();
         SelectEffect(window, kSolid);
@@ -494,7 +494,7 @@ class WindowColorPanelsTest : public QObject {
 
     void paletteHoldsSevenHiddenColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QStringList items;
         for (int i = 0; i < control<QListWidget>(window, "ListBox2")->count(); ++i) {
             items << control<QListWidget>(window, "ListBox2")->item(i)->text();
@@ -508,9 +508,9 @@ class WindowColorPanelsTest : public QObject {
 
     void paletteRightClickBelowTheItemsDoesNothing() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), -1);
         QVERIFY(control<QListWidget>(window, "ListBox2")->selectedItems().isEmpty());
@@ -521,10 +521,10 @@ class WindowColorPanelsTest : public QObject {
 
     void paletteRightClickTypesTheItemsCode() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("abcdef"), &preset);
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 1);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 2);
         QCOMPARE(preset, QStringLiteral("0000FF"));
@@ -538,7 +538,7 @@ class WindowColorPanelsTest : public QObject {
 
         // Cancelled: the item keeps its code.
         harness.platform.dialogs.script = nullptr;
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 2);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 5);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(5)->text(),
@@ -547,10 +547,10 @@ class WindowColorPanelsTest : public QObject {
 
     void paletteOtherButtonsDoNothing() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.ListBox2MouseUp(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
-        window.ListBox2MouseUp(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(2)->text(),
                  QStringLiteral("0000FF"));
@@ -558,7 +558,7 @@ class WindowColorPanelsTest : public QObject {
 
     void paletteClickAsksThePickerWithoutPreset() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         auto& colors = harness.platform.colors;
         colors.answer = MakeColor(0x12, 0xAB, 0x0F);
         control<QListWidget>(window, "ListBox2")->setCurrentRow(4);
@@ -568,14 +568,14 @@ class WindowColorPanelsTest : public QObject {
                  QStringLiteral("12AB0F"));
 
         colors.answer = MakeColor(0xFE, 0x01, 0x80);
-        window.ListBox2Click();
+        window.paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{2});
         QVERIFY(!colors.presets[1].has_value());
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));
 
         colors.answer = std::nullopt;
-        window.ListBox2Click();
+        window.paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{3});
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));

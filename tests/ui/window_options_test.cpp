@@ -38,7 +38,7 @@ constexpr int kByDoubleClick = 1;
 
 // Shows the window on the settings page and makes it the active one, so focus and tool tips
 // behave as for a user.
-void ShowOnSettingsPage(TForm1& window) {
+void ShowOnSettingsPage(MainWindow& window) {
     control<QTabWidget>(window, "PageControl1")
         ->setCurrentWidget(control<QWidget>(window, "SettingsPage"));
     window.show();
@@ -61,7 +61,7 @@ struct NumberPair {
     int digits;
 };
 
-NumberPair PairNamed(TForm1& window, const QString& name) {
+NumberPair PairNamed(MainWindow& window, const QString& name) {
     if (name == QLatin1String("Edit1")) {
         return {control<QLineEdit>(window, "Edit1"), control<QSpinBox>(window, "UpDown2"), 4};
     }
@@ -75,7 +75,7 @@ void AddFieldRows() {
 }
 
 // Minimises as the title bar button does; the tray hides the window right after.
-void Minimize(TForm1& window) {
+void Minimize(MainWindow& window) {
     window.setWindowState(window.windowState() | Qt::WindowMinimized);
     QVERIFY(window.isMinimized());
 }
