@@ -49,40 +49,9 @@ void MainWindow::connectHandMadePage() {
 
 FormatterOptions MainWindow::formatterOptions() const {
     FormatterOptions options;
-    options.message = ToCp1251Lines(PlainTextOf(messageEdit));
-    options.danceCase = danceCaseCheck->isChecked();
-    options.danceRatioPercent = danceRatioSlider->value();
-    options.reverseText = reverseTextCheck->isChecked();
-    options.colorEffectEnabled = colorEffectCheck->isChecked();
-    options.colorEffect = colorEffectBox->currentIndex();
-    options.firstEffectColor = firstEffectColorPanel->color();
-    options.secondEffectColor = secondEffectColorPanel->color();
-    options.underline = underlineCheck->isChecked();
-    options.italic = italicCheck->isChecked();
-    options.bold = boldCheck->isChecked();
-    options.fontNameEnabled = fontNameCheck->isChecked();
-    options.fontName = ToCp1251(fontNameBox->currentText());
-    options.fontSizeEnabled = fontSizeCheck->isChecked();
-    options.fontSize = ToCp1251(fontSizeBox->currentText());
-    options.onlyForYou = onlyForYouCheck->isChecked();
-    options.onlyForYouWording = ToCp1251(onlyForYouWordingBox->currentText());
-    options.addressee = ToCp1251(addresseeEdit->text());
-    options.onlyForYouColorEnabled = onlyForYouColorCheck->isChecked();
-    options.onlyForYouColor = onlyForYouColorPanel->color();
-    options.linkEnabled = linkCheck->isChecked();
-    options.linkText = ToCp1251(linkTextBox->currentText());
-    options.linkColorEnabled = linkColorCheck->isChecked();
-    options.linkColor = linkColorPanel->color();
-    options.otherNick = otherNickCheck->isChecked();
-    options.otherNickName = ToCp1251(otherNickEdit->text());
-    options.otherNickColorEnabled = otherNickColorCheck->isChecked();
-    options.otherNickColor = otherNickColorPanel->color();
-    options.thirdFace = thirdFaceCheck->isChecked();
-    options.ownText = ToCp1251(ownTextEdit->text());
-    options.tagEnabled = tagCheck->isChecked();
-    options.tag = ToCp1251(tagBox->currentText());
-    options.thresholdEnabled = thresholdCheck->isChecked();
-    options.threshold = thresholdUpDown->value();
+    for (const auto& [option, control] : optionControls_) {
+        SetFormatterValue(options, *option, ControlValue(control, option->control));
+    }
     return options;
 }
 

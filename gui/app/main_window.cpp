@@ -57,6 +57,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     columns->addWidget(pageTabs, 1);
     columns->addWidget(smilePane);
     setCentralWidget(content);
+    optionControls_ = BindOptions(*this);
     connectHandMadePage();
     connectTemplatePage();
     connectColorPanels();

@@ -11,6 +11,7 @@
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
 #include "gui/app/platform_services.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/platform/named_lock.h"
 
 class QCheckBox;
@@ -234,6 +235,8 @@ class MainWindow : public QMainWindow {
     int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;
     std::vector<std::string> nicks_;
+    // The controls of the option table, found once by their object names.
+    std::vector<BoundOption> optionControls_;
     TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
     bool restoreOnAnyClick_ = false;
     QObject* hintBlocker_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "core/options/option_table.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
@@ -52,7 +53,14 @@ bool MainWindow::loadProfile(const std::string& name) {
 }
 
 void MainWindow::applyProfile(const Profile& profile) {
-    formattingTabs->setCurrentWidget(profile.formActivePage == 1 ? templatePage : handMadePage);
+    formattingTabs->setCurrentWidget(
+        profile.formActivePage == static_cast<long>(FormattingTab::Templates) ? templatePage
+                                                                              : handMadePage);
+    for (const auto& [option, control] : optionControls_) {
+        if (option->rule == OptionRule::Plain) {
+            SetControlValue(control, option->control, ProfileValue(profile, *option));
+        }
+    }
 
     const bool haveFonts = fontNameBox->count() > 0;
     fontNameBox->setEnabled(haveFonts);
@@ -67,9 +75,6 @@ void MainWindow::applyProfile(const Profile& profile) {
                                      ? static_cast<int>(profile.fontSize) - 1
                                      : -1);
 
-    otherNickCheck->setChecked(profile.otherNameEnabled);
-    thirdFaceCheck->setChecked(profile.other3rdFaceEnabled);
-    otherNickColorCheck->setChecked(profile.otherNameColorEnabled);
     SetWhenNotEmpty(otherNickEdit, profile.otherName);
     SetWhenNotEmpty(ownTextEdit, profile.page1OwnText);
 
@@ -82,49 +87,33 @@ void MainWindow::applyProfile(const Profile& profile) {
         tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
-    fontSizeCheck->setChecked(profile.fontSizeEnabled);
     remembered_ = RememberedEffectColors{profile.solidColor, profile.gradientBeginColor,
                                          profile.gradientEndColor, profile.alternationFirstColor,
                                          profile.alternationSecondColor};
-    setPanelColor(otherNickColorPanel, profile.otherNickColor);
-    setPanelColor(onlyForYouColorPanel, profile.onlyForYouColor);
-    onlyForYouColorCheck->setChecked(profile.onlyForYouColorEnable);
     messageEdit->setPlainText(FromCp1251Lines(profile.text));
 
-    onlyForYouCheck->setChecked(profile.onlyForYouEnabled);
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.
     if (onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
         addresseeEdit->setText(FromCp1251(profile.reciever));
     }
-    onlyForYouWordingBox->setEditText(FromCp1251(profile.onlyForYouModificator));
-    linkCheck->setChecked(profile.okEnabled);
-    linkTextBox->setEditText(FromCp1251(profile.okType));
-    setPanelColor(linkColorPanel, profile.okColor);
-    linkColorCheck->setChecked(profile.okColorEnabled);
-    danceCaseCheck->setChecked(profile.jumpFontEnabled);
     danceRatioSlider->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
-    reverseTextCheck->setChecked(profile.reverseTextEnabled);
-    colorEffectCheck->setChecked(profile.colorEffectEnabled);
     {
         // The effect panels are brought in line once, at the end.
         const QSignalBlocker blocker(colorEffectBox);
         colorEffectBox->setCurrentIndex(ListIndex(profile.colorEffect, colorEffectBox->count()));
     }
-    underlineCheck->setChecked(profile.underLine);
-    italicCheck->setChecked(profile.italic);
-    boldCheck->setChecked(profile.bold);
 
     const bool haveAsciiCatalogue = loadAsciiList(profile.asciiName);
     if (formattingTabs->currentWidget() == templatePage) {
-        switch (profile.page2ActivePage) {
-            case 1:
+        switch (static_cast<TemplateTab>(profile.page2ActivePage)) {
+            case TemplateTab::Solitude:
                 templateTabs->setCurrentWidget(solitudePage);
                 break;
-            case 2:
+            case TemplateTab::Notification:
                 templateTabs->setCurrentWidget(notificationPage);
                 break;
-            case 3:
+            case TemplateTab::AsciiArt:
                 templateTabs->setCurrentWidget(haveAsciiCatalogue ? asciiPage : killPage);
                 break;
             default:
@@ -184,44 +173,19 @@ Profile MainWindow::currentProfile() const {
     Profile profile;
     profile.formActivePage = PageIndex(formattingTabs, {handMadePage, templatePage});
 
-    profile.otherNameEnabled = otherNickCheck->isChecked();
-    profile.otherNameColorEnabled = otherNickColorCheck->isChecked();
-    profile.otherName = TextOf(otherNickEdit);
-    profile.otherNickColor = otherNickColorPanel->color();
-    profile.other3rdFaceEnabled = thirdFaceCheck->isChecked();
-    profile.page1OwnText = TextOf(ownTextEdit);
-    profile.tagEnabled = tagCheck->isChecked();
-    profile.tag = TextOf(tagBox);
-    profile.fontNameEnabled = fontNameCheck->isChecked();
-    profile.fontName = TextOf(fontNameBox);
-    profile.fontSizeEnabled = fontSizeCheck->isChecked();
+    for (const auto& [option, control] : optionControls_) {
+        SetProfileValue(profile, *option, ControlValue(control, option->control));
+    }
     // A hand-edited size outside 1 to 7 selects none; the file still gets a valid size.
     bool isNumber = false;
     const int size = fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && size >= 1 && size <= kFontSizes ? size : Profile{}.fontSize;
+    profile.text = ToCp1251Lines(messageEdit->toPlainText());
     profile.solidColor = remembered_.solid;
     profile.gradientBeginColor = remembered_.gradientBegin;
     profile.gradientEndColor = remembered_.gradientEnd;
     profile.alternationFirstColor = remembered_.alternationFirst;
     profile.alternationSecondColor = remembered_.alternationSecond;
-    profile.onlyForYouColor = onlyForYouColorPanel->color();
-    profile.onlyForYouColorEnable = onlyForYouColorCheck->isChecked();
-    profile.reciever = TextOf(addresseeEdit);
-    profile.text = ToCp1251Lines(messageEdit->toPlainText());
-    profile.onlyForYouEnabled = onlyForYouCheck->isChecked();
-    profile.onlyForYouModificator = TextOf(onlyForYouWordingBox);
-    profile.okEnabled = linkCheck->isChecked();
-    profile.okType = TextOf(linkTextBox);
-    profile.okColor = linkColorPanel->color();
-    profile.okColorEnabled = linkColorCheck->isChecked();
-    profile.jumpFontEnabled = danceCaseCheck->isChecked();
-    profile.reverseTextEnabled = reverseTextCheck->isChecked();
-    profile.jumpFontValue = danceRatioSlider->value();
-    profile.colorEffectEnabled = colorEffectCheck->isChecked();
-    profile.colorEffect = colorEffectBox->currentIndex();
-    profile.underLine = underlineCheck->isChecked();
-    profile.italic = italicCheck->isChecked();
-    profile.bold = boldCheck->isChecked();
 
     profile.page2ActivePage =
         PageIndex(templateTabs, {killPage, solitudePage, notificationPage, asciiPage});
