@@ -1,5 +1,6 @@
 #include "gui/app/main_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,9 +14,12 @@
 #include <QWebEngineView>
 
 #include "core/store/data_folders.h"
+#include "gui/about/about_page.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/pickers/color_panel.h"
+#include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/smileys/smile_web_page.h"
 
@@ -42,9 +46,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     pageTabs->setDocumentMode(true);
     createSmilePane();
     formattingPage = createFormattingPage();
-    previewPage = createPreviewPage();
+    previewPage = new PreviewTab(programFolder_, services_.messages);
     settingsPage = createSettingsPage();
-    aboutPage = createAboutPage();
+    aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
     pageTabs->addTab(settingsPage, QStringLiteral("Настройки"));
@@ -144,7 +148,7 @@ void MainWindow::pageChanged() {
     } else if (page == previewPage) {
         showPreview();
     } else if (page == aboutPage) {
-        showAbout();
+        aboutPage->showText();
     }
 }
 
@@ -212,16 +216,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         copyButtonReleased();
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == emailEdit && mouse->button() == Qt::LeftButton) {
-            writeEmail();
-        } else if (watched == homePageEdit && mouse->button() == Qt::LeftButton) {
-            openHomePage();
-        } else if (watched == paletteList->viewport()) {
+        if (watched == paletteList->viewport()) {
             paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
                                  mouse->globalPosition().toPoint());
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showPreview() {
+    buildCurrentResult();
+    const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
+    templateText_ = text;
+    previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
 }
 
 }  // namespace tagforge

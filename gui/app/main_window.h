@@ -32,7 +32,10 @@ class QWidget;
 
 namespace tagforge {
 
+class AboutPage;
 class ColorPanel;
+class PreviewTab;
+class TrayMenu;
 class ResultMemo;
 struct Profile;
 struct Settings;
@@ -143,9 +146,6 @@ class MainWindow : public QMainWindow {
 
     // Preview and About (preview/preview_handlers.cpp, preview/about_handlers.cpp)
     void showPreview();
-    void showAbout();
-    void writeEmail();
-    void openHomePage();
 
     // Settings store (store/settings_handlers.cpp)
     std::string readSettingText(std::string_view name, std::string_view defaultText,
@@ -198,9 +198,7 @@ class MainWindow : public QMainWindow {
     QWidget* createKillPage();
     QWidget* createSolitudePage();
     QWidget* createNotificationPage();
-    QWidget* createPreviewPage();
     QWidget* createSettingsPage();
-    QWidget* createAboutPage();
     void createTrayMenu();
     void createSmilePane();
     void connectSettingsPage();
@@ -244,9 +242,9 @@ class MainWindow : public QMainWindow {
     // Controls; each keeps its historical object name, which tests and tools look them up by.
     QTabWidget* pageTabs = nullptr;
     QWidget* formattingPage = nullptr;
-    QWidget* previewPage = nullptr;
+    PreviewTab* previewPage = nullptr;
     QWidget* settingsPage = nullptr;
-    QWidget* aboutPage = nullptr;
+    AboutPage* aboutPage = nullptr;
 
     QTabWidget* formattingTabs = nullptr;
     QWidget* handMadePage = nullptr;
@@ -327,8 +325,6 @@ class MainWindow : public QMainWindow {
     QCheckBox* comeColorCheck = nullptr;
     ColorPanel* comeColorPanel = nullptr;
 
-    QWebEngineView* previewBrowser = nullptr;
-
     QCheckBox* autoSaveCheck = nullptr;
     QCheckBox* thresholdCheck = nullptr;
     QLineEdit* thresholdEdit = nullptr;
@@ -361,14 +357,7 @@ class MainWindow : public QMainWindow {
     // The control the edit menu was last opened on; its commands act on it.
     QPointer<QWidget> editMenuTarget_;
 
-    QMenu* trayMenu = nullptr;
-    QAction* hideShowAction = nullptr;
-    QAction* closeAction = nullptr;
-
-    QPlainTextEdit* aboutMemo = nullptr;
-    QLineEdit* emailEdit = nullptr;
-    QLineEdit* homePageEdit = nullptr;
-    QLineEdit* icqEdit = nullptr;
+    TrayMenu* trayMenu = nullptr;
 };
 
 }  // namespace tagforge

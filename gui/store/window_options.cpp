@@ -14,13 +14,11 @@
 
 #include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
+#include "gui/tray/tray_menu.h"
 
 namespace tagforge {
 
 namespace {
-
-const QString kHideCaption = QStringLiteral("Спрятать");
-const QString kShowCaption = QStringLiteral("Показать");
 
 // Swallows the tool tips of one window while hints are off; the application hands it every event.
 class HintBlocker final : public QObject {
@@ -48,15 +46,9 @@ bool IsNavigationKey(int key) {
 }  // namespace
 
 void MainWindow::createTrayMenu() {
-    trayMenu = ui::Named(new QMenu(this), "PopupMenu1");
-    hideShowAction =
-        trayMenu->addAction(style()->standardIcon(QStyle::SP_TitleBarMinButton), kHideCaption);
-    hideShowAction->setObjectName(QStringLiteral("N11"));
-    closeAction = trayMenu->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                      QStringLiteral("Закрыть"));
-    closeAction->setObjectName(QStringLiteral("N21"));
-    connect(hideShowAction, &QAction::triggered, this, &MainWindow::toggleHidden);
-    connect(closeAction, &QAction::triggered, this, &MainWindow::closeFromTray);
+    trayMenu = new TrayMenu(this);
+    connect(trayMenu, &TrayMenu::hideOrShowChosen, this, &MainWindow::toggleHidden);
+    connect(trayMenu, &TrayMenu::closeChosen, this, &MainWindow::closeFromTray);
     services_.tray.setup(QString::fromLatin1(kApplicationTitle), trayMenu,
                          [this](TrayGesture gesture) { trayGesture(gesture); });
 }
@@ -96,20 +88,18 @@ void MainWindow::trayGesture(TrayGesture gesture) {
 
 void MainWindow::minimizeToTray() {
     hide();
-    hideShowAction->setText(kShowCaption);
-    hideShowAction->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
+    trayMenu->setWindowHidden(true);
 }
 
 void MainWindow::restoreFromTray() {
     showNormal();
     raise();
     activateWindow();
-    hideShowAction->setText(kHideCaption);
-    hideShowAction->setIcon(style()->standardIcon(QStyle::SP_TitleBarMinButton));
+    trayMenu->setWindowHidden(false);
 }
 
 void MainWindow::toggleHidden() {
-    if (hideShowAction->text() == kShowCaption) {
+    if (trayMenu->offersToShow()) {
         restoreFromTray();
     } else {
         minimizeToTray();

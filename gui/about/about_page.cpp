@@ -1,10 +1,13 @@
+#include "gui/about/about_page.h"
+
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "core/preview/about_text.h"
-#include "gui/app/main_window.h"
+#include "gui/app/platform_services.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 
@@ -31,12 +34,12 @@ QLineEdit* ContactField(const char* name, const QString& text, const QString& hi
 
 }  // namespace
 
-QWidget* MainWindow::createAboutPage() {
-    auto* page = ui::Named(new QWidget, "AboutPage");
-    aboutMemo = ui::Named(new QPlainTextEdit, "Memo1");
-    aboutMemo->setReadOnly(true);
-    aboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    aboutMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+AboutPage::AboutPage(UrlOpener& urls, QWidget* parent) : QWidget(parent), urls_(urls) {
+    setObjectName(QStringLiteral("AboutPage"));
+    textMemo = ui::Named(new QPlainTextEdit, "Memo1");
+    textMemo->setReadOnly(true);
+    textMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
 
     emailEdit = ContactField("Edit3", Text(kMakerEmail), QStringLiteral("Напиши письмецо"), true);
     homePageEdit = ContactField("Edit4", Text(kMakerHomePage),
@@ -53,27 +56,38 @@ QWidget* MainWindow::createAboutPage() {
     contacts->addWidget(homePageEdit);
     contacts->addWidget(icqEdit);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(aboutMemo, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textMemo, 1);
     layout->addWidget(panel);
-    return page;
 }
 
-void MainWindow::showAbout() {
-    aboutMemo->hide();
-    aboutMemo->clear();
+void AboutPage::showText() {
+    textMemo->hide();
+    textMemo->clear();
     for (const std::string& line : AboutLines()) {
-        aboutMemo->appendPlainText(FromCp1251(line));
+        textMemo->appendPlainText(FromCp1251(line));
     }
-    aboutMemo->show();
+    textMemo->show();
 }
 
-void MainWindow::writeEmail() {
-    services_.urls.open(FromCp1251(MailToAddress()));
+void AboutPage::writeEmail() {
+    urls_.open(FromCp1251(MailToAddress()));
 }
 
-void MainWindow::openHomePage() {
-    services_.urls.open(Text(kMakerHomePage));
+void AboutPage::openHomePage() {
+    urls_.open(Text(kMakerHomePage));
+}
+
+bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == emailEdit) {
+            writeEmail();
+        } else if (watched == homePageEdit) {
+            openHomePage();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tagforge
