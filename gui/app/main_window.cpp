@@ -21,6 +21,7 @@
 #include "gui/pickers/color_panel.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
+#include "gui/profiles/profile_bar.h"
 #include "gui/smileys/smile_web_page.h"
 
 namespace tagforge {
@@ -117,23 +118,12 @@ QWidget* MainWindow::createFormattingPage() {
     copyButton =
         ui::FlatButton("SpeedButton3", QStringLiteral("Копировать результат"),
                        QStringLiteral("Копировать результат форматирования в буфер обмена"));
-    // The list is kept sorted by the profile commands, ignoring case.
-    profileBox = ui::ComboBox("ComboProfiles", {}, true,
-                              QStringLiteral("Выбрать существующий профиль или вести имя нового"));
-    profileBox->setMaxVisibleItems(5);
-    profileBox->setMinimumWidth(140);
-    deleteProfileButton = ui::FlatButton("SpeedButton1", QStringLiteral("Удалить"),
-                                         QStringLiteral("Удалить профиль"));
-    saveProfileButton = ui::FlatButton("SpeedButton2", QStringLiteral("Сохранить"),
-                                       QStringLiteral("Сохранить профиль"));
+    profileBar = new ProfileBar;
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(copyButton);
     bottom->addStretch();
-    bottom->addWidget(new QLabel(QStringLiteral("Профиль:")));
-    bottom->addWidget(profileBox);
-    bottom->addWidget(deleteProfileButton);
-    bottom->addWidget(saveProfileButton);
+    bottom->addWidget(profileBar);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(formattingTabs, 1);

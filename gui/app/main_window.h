@@ -35,6 +35,7 @@ namespace tagforge {
 class AboutPage;
 class ColorPanel;
 class PreviewTab;
+class ProfileBar;
 class TrayMenu;
 class ResultMemo;
 struct Profile;
@@ -250,9 +251,7 @@ class MainWindow : public QMainWindow {
     QWidget* handMadePage = nullptr;
     QWidget* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
-    QComboBox* profileBox = nullptr;
-    QPushButton* deleteProfileButton = nullptr;
-    QPushButton* saveProfileButton = nullptr;
+    ProfileBar* profileBar = nullptr;
     QPushButton* smileButton = nullptr;
     QComboBox* smileGroupBox = nullptr;
     QWidget* smilePane = nullptr;

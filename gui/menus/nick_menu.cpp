@@ -11,6 +11,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/edit_commands.h"
+#include "gui/profiles/profile_bar.h"
 
 namespace tagforge {
 
@@ -83,9 +84,10 @@ void MainWindow::createEditMenu() {
              messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
              ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
              killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
-             notificationNickEdit, profileBox}) {
+             notificationNickEdit}) {
         attachEditMenu(control);
     }
+    profileBar->attachEditMenu([this](QWidget* control) { attachEditMenu(control); });
 }
 
 void MainWindow::attachEditMenu(QWidget* control) {

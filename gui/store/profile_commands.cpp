@@ -4,28 +4,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/format/cp1251.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/profiles/profile_bar.h"
 
 namespace tagforge {
 
 namespace {
 
 constexpr char kProfileExtension[] = ".tfp";
-
-void InsertSorted(QComboBox* combo, const std::string& name) {
-    int index = 0;
-    while (index < combo->count() &&
-           CompareNoCaseCp1251(ToCp1251(combo->itemText(index)), name) <= 0) {
-        ++index;
-    }
-    combo->insertItem(index, FromCp1251(name));
-}
 
 }  // namespace
 
@@ -42,14 +33,16 @@ void MainWindow::fillFromDataFiles(QComboBox* box, std::string_view folder,
 }
 
 void MainWindow::fillProfileList(std::string_view preferred) {
-    fillFromDataFiles(profileBox, kProfilesFolder, preferred, kProfileExtension);
+    std::vector<std::string> names = profileBar->listedNames();
+    const int selected =
+        ListDataFiles(names, programFolder_, kProfilesFolder, preferred, kProfileExtension);
+    profileBar->setListedNames(names, names.empty() ? -1 : selected);
 }
 
 void MainWindow::connectProfileBar() {
-    connect(saveProfileButton, &QPushButton::clicked, this, &MainWindow::saveProfileClicked);
-    connect(deleteProfileButton, &QPushButton::clicked, this, &MainWindow::deleteProfileClicked);
-    // Picking an entry loads it; typing a name loads nothing.
-    connect(profileBox, &QComboBox::activated, this, &MainWindow::profileChosen);
+    connect(profileBar, &ProfileBar::saveClicked, this, &MainWindow::saveProfileClicked);
+    connect(profileBar, &ProfileBar::deleteClicked, this, &MainWindow::deleteProfileClicked);
+    connect(profileBar, &ProfileBar::profilePicked, this, &MainWindow::profileChosen);
 }
 
 bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool closing) {
@@ -72,7 +65,7 @@ bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool cl
 }
 
 void MainWindow::saveProfileClicked() {
-    const ValidatedName checked = IsValidDataName(ToCp1251(profileBox->currentText()));
+    const ValidatedName checked = IsValidDataName(profileBar->typedName());
     if (!checked.valid) {
         services_.messages.error(this,
                                  QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|"));
@@ -87,31 +80,30 @@ void MainWindow::saveProfileClicked() {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    if (FindIgnoringCase(profileBox, checked.name) < 0) {
-        InsertSorted(profileBox, checked.name);
-        profileBox->setEditText(FromCp1251(checked.name));
+    if (profileBar->listedSpelling(checked.name).empty()) {
+        profileBar->addName(checked.name);
     }
 }
 
 void MainWindow::profileChosen() {
-    loadProfile(ToCp1251(profileBox->currentText()));
+    loadProfile(profileBar->typedName());
 }
 
 void MainWindow::deleteProfileClicked() {
-    const QString typed = profileBox->currentText();
-    const int listed = FindIgnoringCase(profileBox, ToCp1251(typed));
-    if (listed < 0) {
-        return;
-    }
-    if (!services_.messages.confirm(
-            this, QStringLiteral("Удалить профиль '") + typed + QStringLiteral("' ?"))) {
-        return;
-    }
+    const std::string typed = profileBar->typedName();
     // The listed spelling names the file, whatever case was typed.
+    const std::string listed = profileBar->listedSpelling(typed);
+    if (listed.empty()) {
+        return;
+    }
+    if (!services_.messages.confirm(this, QStringLiteral("Удалить профиль '") + FromCp1251(typed) +
+                                              QStringLiteral("' ?"))) {
+        return;
+    }
     std::error_code ignored;
-    std::filesystem::remove(profilePath(ToCp1251(profileBox->itemText(listed))), ignored);
+    std::filesystem::remove(profilePath(listed), ignored);
     fillProfileList("");
-    profileBox->setEditText(QString());
+    profileBar->clearTypedName();
 }
 
 void MainWindow::saveOnClose(QCloseEvent* event) {
