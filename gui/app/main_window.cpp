@@ -18,6 +18,7 @@
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
@@ -219,6 +220,34 @@ void MainWindow::showPreview() {
     const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
     templateText_ = text;
     previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
+}
+
+void MainWindow::createEditMenu() {
+    editMenu = new EditMenu(services_.clipboard, this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
+             ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
+             killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
+             notificationNickEdit}) {
+        editMenu->attach(control);
+    }
+    profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
+}
+
+void MainWindow::openEditMenu(QWidget* target, QPoint globalPos) {
+    editMenu->openOn(target, globalPos);
+}
+
+const std::vector<std::string>& MainWindow::nicks() const {
+    return editMenu->nicks();
+}
+
+void MainWindow::setNicks(std::vector<std::string> nicks) {
+    editMenu->setNicks(std::move(nicks));
+}
+
+QWidget* MainWindow::editMenuTarget() const {
+    return editMenu->target();
 }
 
 }  // namespace tagforge

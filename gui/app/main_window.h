@@ -34,6 +34,7 @@ namespace tagforge {
 
 class AboutPage;
 class ColorPanel;
+class EditMenu;
 class PreviewTab;
 class ProfileBar;
 class TrayMenu;
@@ -122,19 +123,8 @@ class MainWindow : public QMainWindow {
     // False when the group file could not be read or written; the error has been shown.
     bool countSmileUse(const std::string& name);
 
-    // Edit menu and nick list (menus/nick_menu.cpp)
-    void openEditMenu(QWidget* sender, QPoint globalPos);
-    void prepareEditMenu();
-    void cutText();
-    void copyText();
-    void pasteText();
-    void clearText();
-    void selectAllText();
-    void saveSelectionAsNick();
-    void insertNick(QAction* item);
-    void deleteNick(QAction* item);
-    // Gives a text field the shared edit menu as its context menu.
-    void attachEditMenu(QWidget* control);
+    // The edit menu, opened on `target` as a right click there would.
+    void openEditMenu(QWidget* target, QPoint globalPos);
 
     // Font manager (menus/font_handlers.cpp)
     void openFontManager();
@@ -181,10 +171,10 @@ class MainWindow : public QMainWindow {
     bool minimizesToTray() const;
 
     // The stored nicks; the edit menu works on them.
-    const std::vector<std::string>& nicks() const { return nicks_; }
-    void setNicks(std::vector<std::string> nicks) { nicks_ = std::move(nicks); }
+    const std::vector<std::string>& nicks() const;
+    void setNicks(std::vector<std::string> nicks);
     // The control the edit menu was last opened on, or null.
-    QWidget* editMenuTarget() const { return editMenuTarget_.data(); }
+    QWidget* editMenuTarget() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -233,7 +223,6 @@ class MainWindow : public QMainWindow {
     // The picture the ASCII manager opens on, for the rest of the run.
     int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;
-    std::vector<std::string> nicks_;
     // The controls of the option table, found once by their object names.
     std::vector<BoundOption> optionControls_;
     TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
@@ -343,18 +332,7 @@ class MainWindow : public QMainWindow {
     QPushButton* baseSettingsButton = nullptr;
     QCheckBox* singleInstanceCheck = nullptr;
 
-    QMenu* editMenu = nullptr;
-    QAction* cutAction = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* pasteAction = nullptr;
-    QAction* clearAction = nullptr;
-    QAction* selectAllAction = nullptr;
-    QAction* nickSeparator = nullptr;
-    QAction* saveAsNickAction = nullptr;
-    QMenu* insertNickMenu = nullptr;
-    QMenu* deleteNickMenu = nullptr;
-    // The control the edit menu was last opened on; its commands act on it.
-    QPointer<QWidget> editMenuTarget_;
+    EditMenu* editMenu = nullptr;
 
     TrayMenu* trayMenu = nullptr;
 };

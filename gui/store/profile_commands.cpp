@@ -10,6 +10,7 @@
 #include "core/store/profile.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/menus/edit_menu.h"
 #include "gui/profiles/profile_bar.h"
 
 namespace tagforge {
@@ -115,7 +116,7 @@ void MainWindow::saveOnClose(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    nicks_.clear();
+    editMenu->setNicks({});
     event->accept();
 }
 

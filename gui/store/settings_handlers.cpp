@@ -9,6 +9,7 @@
 #include "core/store/settings.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {
@@ -91,7 +92,7 @@ void MainWindow::saveSettings() {
 
 void MainWindow::loadSettings() {
     loadFontList();
-    nicks_.clear();
+    editMenu->setNicks({});
     loadNickList();
     std::vector<std::string> texts;
     for (const SettingValue& value : SettingValues()) {
@@ -146,7 +147,7 @@ void MainWindow::loadFontList() {
 void MainWindow::loadNickList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kNicksKey);
     if (names) {
-        nicks_ = *names;
+        editMenu->setNicks(*names);
     }
 }
 
@@ -172,7 +173,7 @@ void MainWindow::saveFontList() {
 }
 
 void MainWindow::saveNickList() {
-    if (!StoreNameList(services_.registry, kNicksKey, nicks_)) {
+    if (!StoreNameList(services_.registry, kNicksKey, editMenu->nicks())) {
         services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
     }
 }
