@@ -300,6 +300,39 @@ TEST_F(ProfileWrite, EveryFieldSurvivesARoundTrip) {
     EXPECT_EQ(ReadProfile(ini), original);
 }
 
+TEST_F(ProfileWrite, LineBreaksInsideValuesBecomeSpaces) {
+    struct Case {
+        const char* what;
+        void (*set)(Profile&);
+        std::string line;
+    };
+    const Case cases[] = {
+        {"text, CR LF", [](Profile& p) { p.otherName = "line1\r\nline2"; },
+         "\r\nOtherName=\"line1 line2\"\r\n"},
+        {"text, lone CR and LF", [](Profile& p) { p.whatDo = "a\rb\nc"; },
+         "\r\nWhatDo=\"a b c\"\r\n"},
+        {"message, lone LF", [](Profile& p) { p.text = "x\ny\r\nz"; }, "\r\nText=\"x y[::]z\"\r\n"},
+        {"list item",
+         [](Profile& p) {
+             p.nicks = {"a\r\nb", "c"};
+         },
+         "\r\nNicks=\"a b[::]c\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        Profile profile;
+        c.set(profile);
+        IniFile ini(folder() / "breaks.ini");
+        // Saved twice: a stray line would grow with every save.
+        WriteProfile(ini, profile);
+        WriteProfile(ini, profile);
+        const std::string disk = OnDisk(ini.path());
+        EXPECT_NE(disk.find(c.line), std::string::npos) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 55) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 55) << c.what;
+        fs::remove(ini.path());
+    }
+}
+
 TEST_F(ProfileWrite, ColoursAreQuotedExceptComeColor) {
     const fs::path file = folder() / "colours.ini";
     IniFile ini(file);
