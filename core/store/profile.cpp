@@ -121,7 +121,10 @@ void ReadInto(long& current, const IniFile& file, const ProfileKey& key) {
 
 void ReadInto(std::string& current, const IniFile& file, const ProfileKey& key) {
     if (key.kind == Kind::LinesText) {
-        current = DecodeLinesText(file.ReadString(key.section, key.name, EncodeLinesText(current)));
+        // The message is read whole: the value cut is a reading limit of other platforms, not
+        // of the file, and a cut message would be lost without a word.
+        current = DecodeLinesText(
+            file.ReadString(key.section, key.name, EncodeLinesText(current), std::string::npos));
     } else {
         current = file.ReadString(key.section, key.name, current);
     }

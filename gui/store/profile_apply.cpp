@@ -207,7 +207,7 @@ Profile TForm1::CurrentProfile() const {
     profile.onlyForYouColor = ImOnlyForYou->color();
     profile.onlyForYouColorEnable = cbOnlyForYouColor->isChecked();
     profile.reciever = TextOf(OnlyForYouName);
-    profile.text = ToCp1251Lines(MainText->toPlainText());
+    profile.text = ToCp1251Lines(PlainTextOf(MainText));
     profile.onlyForYouEnabled = cbOnlyForYou->isChecked();
     profile.onlyForYouModificator = TextOf(ComboOnlyForYou);
     profile.okEnabled = cbOk->isChecked();

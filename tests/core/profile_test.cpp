@@ -260,11 +260,15 @@ TEST_F(ProfileRead, MarkerInsideAMessageReadsAsALineBreak) {
     EXPECT_EQ(ReadProfile(IniFile(file)).text, "x\r\ny");
 }
 
-TEST_F(ProfileRead, MessageIsDecodedAfterTheLengthCut) {
-    // 2045 letters, then a marker that the 2047-character cut splits in half.
+TEST_F(ProfileRead, MessageIsReadWholeWhileOtherTextsAreCut) {
+    // 2045 letters, then a marker where the 2047-character cut of other values would fall.
     const std::string letters(2045, 'x');
-    const fs::path file = Put("p.ini", "[Page1]\r\nText=\"" + letters + "[::]yy\"\r\n");
-    EXPECT_EQ(ReadProfile(IniFile(file)).text, letters + "[:");
+    const std::string tail(3000, 'y');
+    const fs::path file = Put("p.ini", "[Page1]\r\nOtherName=\"" + letters + "[::]yy\"\r\nText=\"" +
+                                           letters + "[::]" + tail + "\"\r\n");
+    const Profile read = ReadProfile(IniFile(file));
+    EXPECT_EQ(read.text, letters + "\r\n" + tail);
+    EXPECT_EQ(read.otherName, letters + "[:");
 }
 
 // --- writing -------------------------------------------------------------------------------

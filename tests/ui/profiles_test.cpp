@@ -137,6 +137,7 @@ class ProfilesTest : public QObject {
     void templateTabFollowsTheStoredPage();
     void resetGivesDefaultsButKeepsNames();
     void startupLoadsDefaultOrShowsTheFirstProfile();
+    void messageComesBackWithItsNoBreakSpacesAndWhole();
 };
 
 void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
@@ -618,6 +619,23 @@ void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
         QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
         QVERIFY(!window.cbEffect6->isChecked());
     }
+}
+
+void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    // Longer than the 2047 characters other values are cut at.
+    const QString message = QStringLiteral("a\u00A0b\nc ") + QString(3000, QLatin1Char('x'));
+    window.MainText->setPlainText(message);
+    TypeProfileName(window, QStringLiteral("Long"));
+    ClickSave(window);
+    const auto stored = ReadBytes(ProfileFile(harness, "Long"));
+    QVERIFY(stored && stored->find("\r\nText=\"a\xA0"
+                                   "b[::]c xxx") != std::string::npos);
+
+    QTest::mouseClick(window.sbClear, Qt::LeftButton);
+    Pick(window, QStringLiteral("Long"));
+    QCOMPARE(PlainTextOf(window.MainText), message);
 }
 
 }  // namespace tagforge
