@@ -66,6 +66,12 @@ bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closin
     if (closing && !cbAutoSave->isChecked()) {
         return true;
     }
+    try {
+        // The folder may have been removed while the program runs; without it every save fails.
+        EnsureDataFolder(programFolder_, kProfilesFolder);
+    } catch (const DataFolderError&) {
+        // Writing the file below reports the failure.
+    }
     IniFile profileFile(file);
     WriteProfile(profileFile, CurrentProfile());
     return true;

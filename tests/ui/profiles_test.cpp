@@ -138,6 +138,7 @@ class ProfilesTest : public QObject {
     void resetGivesDefaultsButKeepsNames();
     void startupLoadsDefaultOrShowsTheFirstProfile();
     void messageComesBackWithItsNoBreakSpacesAndWhole();
+    void closingRecreatesARemovedProfilesFolder();
 };
 
 void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
@@ -636,6 +637,18 @@ void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
     QTest::mouseClick(window.sbClear, Qt::LeftButton);
     Pick(window, QStringLiteral("Long"));
     QCOMPARE(PlainTextOf(window.MainText), message);
+}
+
+void ProfilesTest::closingRecreatesARemovedProfilesFolder() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    window.cbAutoSave->setChecked(true);
+    window.ComboBox2->setEditText(QStringLiteral("kept"));
+    window.show();
+    fs::remove_all(ProfilesFolder(harness));
+    QVERIFY(window.close());
+    QVERIFY(harness.platform.messages.shown.empty());
+    QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Default")), QStringLiteral("OkType=\"kept\"")));
 }
 
 }  // namespace tagforge
