@@ -1,5 +1,6 @@
 #include <sys/resource.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -137,6 +138,8 @@ class ProfilesTest : public QObject {
     void templateTabFollowsTheStoredPage();
     void resetGivesDefaultsButKeepsNames();
     void startupLoadsDefaultOrShowsTheFirstProfile();
+    void typedNameLoadsNothingWhenTheEditEnds_data();
+    void typedNameLoadsNothingWhenTheEditEnds();
     void messageComesBackWithItsNoBreakSpacesAndWhole();
     void closingRecreatesARemovedProfilesFolder();
 };
@@ -620,6 +623,45 @@ void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
         QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
         QVERIFY(!window.cbEffect6->isChecked());
     }
+}
+
+void ProfilesTest::typedNameLoadsNothingWhenTheEditEnds_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("end");
+    // The box completes "Wor" to the listed "Work"; "work" names it in another case.
+    for (const QString& typed : {QStringLiteral("Wor"), QStringLiteral("work")}) {
+        for (const QString& end : {QStringLiteral("Return"), QStringLiteral("keypad Enter"),
+                                   QStringLiteral("leaving")}) {
+            QTest::addRow("%s, %s", qPrintable(typed), qPrintable(end)) << typed << end;
+        }
+    }
+}
+
+void ProfilesTest::typedNameLoadsNothingWhenTheEditEnds() {
+    QFETCH(QString, typed);
+    QFETCH(QString, end);
+    WindowHarness harness;
+    WriteProfile(harness, "Alpha", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"alpha\"")});
+    WriteProfile(harness, "Work", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"work\"")});
+    auto& window = harness.open();
+    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Alpha"));
+    window.MainText->setPlainText(QStringLiteral("unsaved"));
+    window.ComboProfiles->clearEditText();
+    // Keys go to the box, which holds the focus for its field.
+    test::TypeText(window.ComboProfiles, typed);
+    if (end == QLatin1String("Return")) {
+        QTest::keyClick(window.ComboProfiles, Qt::Key_Return);
+    } else if (end == QLatin1String("keypad Enter")) {
+        QTest::keyClick(window.ComboProfiles->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    } else {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(window.ComboProfiles, &focusOut);
+    }
+    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("unsaved"));
+
+    // Picking from the list still loads.
+    Pick(window, QStringLiteral("Work"));
+    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("work"));
 }
 
 void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
