@@ -80,7 +80,8 @@ FormatterOptions TForm1::ReadFormatterOptions() const {
     options.otherNickColor = OtherNameColor->color();
     options.thirdFace = cb3rdFace->isChecked();
     options.ownText = ToCp1251(OtherNameOwnText->text());
-    options.tagEnabled = CheckBox1->isChecked();
+    // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
+    options.tagEnabled = CheckBox1->isChecked() && CheckBox1->isEnabled();
     options.tag = ToCp1251(ComboBox1->currentText());
     options.thresholdEnabled = cbThreshold->isChecked();
     options.threshold = UpDown2->value();

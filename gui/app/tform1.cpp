@@ -13,6 +13,7 @@
 #include <QWebEngineView>
 
 #include "gui/app/result_memo.h"
+#include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 #include "gui/preview/preview_web_page.h"
@@ -65,6 +66,8 @@ TForm1::TForm1(std::filesystem::path programFolder, PlatformServices services, Q
     ConnectSmilePane();
     ConnectNickMenu();
     ConnectFontManager();
+    // Before any field is filled, so stored texts cannot bring a line break in either.
+    KeepFieldsOnOneLine(this);
 
     // A missing profiles folder means a first start, which opens on the About page.
     if (!std::filesystem::is_directory(ProfilesFolder())) {

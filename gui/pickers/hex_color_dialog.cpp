@@ -147,7 +147,13 @@ void TForm2::reject() {
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        const QChar ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Delete and Tab carry control characters on X11 (0x7F, 0x09) but edit and move focus.
+        if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
+            key->key() == Qt::Key_Backtab) {
+            return QDialog::eventFilter(watched, event);
+        }
+        const QChar ch = TypedCharacter(*key);
         // Keys that type nothing (arrows, Home, Delete) keep their usual editing.
         if (!ch.isNull()) {
             return !Edit1KeyPress(ch);

@@ -11,6 +11,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/app/tform1.h"
 #include "gui/pickers/color_panel.h"
+#include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
@@ -73,7 +74,7 @@ void TForm1::ApplyProfile(const Profile& profile) {
     SetWhenNotEmpty(OtherNameNick, profile.otherName);
     SetWhenNotEmpty(OtherNameOwnText, profile.page1OwnText);
 
-    const auto tags = ReadSortedLines(ProfilesFolder() / "tags.asc");
+    const auto tags = ReadSortedLines(DataFilePath(programFolder_, kProfilesFolder, "tags.asc"));
     ComboBox1->setEnabled(tags.has_value());
     CheckBox1->setEnabled(tags.has_value());
     if (tags) {
@@ -207,7 +208,7 @@ Profile TForm1::CurrentProfile() const {
     profile.onlyForYouColor = ImOnlyForYou->color();
     profile.onlyForYouColorEnable = cbOnlyForYouColor->isChecked();
     profile.reciever = TextOf(OnlyForYouName);
-    profile.text = ToCp1251Lines(MainText->toPlainText());
+    profile.text = ToCp1251Lines(PlainTextOf(MainText));
     profile.onlyForYouEnabled = cbOnlyForYou->isChecked();
     profile.onlyForYouModificator = TextOf(ComboOnlyForYou);
     profile.okEnabled = cbOk->isChecked();

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -27,6 +28,41 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
     combo->insertItem(index, FromCp1251(name));
 }
 
+// Watches the ends of an edit in the profile box: Enter and leaving the box. The box then picks
+// the listed name that the typed text equals or completes to, and that is no pick by the user.
+class EditEndWatch final : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool editEnding() const { return editEnding_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!editEnding_ && EndsEdit(event)) {
+            // Handled here, so the flag covers exactly the box's own handling.
+            editEnding_ = true;
+            watched->event(event);
+            editEnding_ = false;
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    static bool EndsEdit(const QEvent* event) {
+        if (event->type() == QEvent::FocusOut) {
+            return true;
+        }
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+
+    bool editEnding_ = false;
+};
+
 }  // namespace
 
 std::filesystem::path TForm1::ProfilePath(const std::string& name) const {
@@ -49,7 +85,15 @@ void TForm1::ConnectProfileBar() {
     connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
     // Picking an entry loads it; typing a name loads nothing.
-    connect(ComboProfiles, &QComboBox::activated, this, &TForm1::ComboProfilesSelect);
+    auto* editEnd = new EditEndWatch(ComboProfiles);
+    // The box hands keys and focus changes on to its field directly, so both are watched.
+    ComboProfiles->installEventFilter(editEnd);
+    ComboProfiles->lineEdit()->installEventFilter(editEnd);
+    connect(ComboProfiles, &QComboBox::activated, this, [this, editEnd] {
+        if (!editEnd->editEnding()) {
+            ComboProfilesSelect();
+        }
+    });
 }
 
 bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closing) {
@@ -65,6 +109,12 @@ bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closin
     SaveSettings();
     if (closing && !cbAutoSave->isChecked()) {
         return true;
+    }
+    try {
+        // The folder may have been removed while the program runs; without it every save fails.
+        EnsureDataFolder(programFolder_, kProfilesFolder);
+    } catch (const DataFolderError&) {
+        // Writing the file below reports the failure.
     }
     IniFile profileFile(file);
     WriteProfile(profileFile, CurrentProfile());
