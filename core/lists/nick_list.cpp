@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/format/cp1251.h"
+#include "core/format/single_line.h"
 
 namespace tagforge {
 
@@ -43,7 +44,8 @@ std::optional<std::size_t> FindNick(const std::vector<std::string>& nicks, std::
 }
 
 bool AddNick(std::vector<std::string>& nicks, std::string_view text) {
-    std::string nick = TrimNick(text);
+    // A nick goes into single-line fields, so a selection of several lines joins into one.
+    std::string nick = OnOneLine(TrimNick(text));
     if (nick.empty() || FindNick(nicks, nick)) {
         return false;
     }

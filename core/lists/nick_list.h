@@ -18,8 +18,8 @@ void SortNicks(std::vector<std::string>& nicks);
 // The position of the nick equal to `nick` without regard to case.
 std::optional<std::size_t> FindNick(const std::vector<std::string>& nicks, std::string_view nick);
 
-// Adds the trimmed text at its place in the sorted list. False, and nothing added, when the
-// trimmed text is empty or the list already holds it.
+// Adds the trimmed text at its place in the sorted list, each line break (CR LF, CR or LF) turned
+// into a space. False, and nothing added, when the trimmed text is empty or the list holds it.
 bool AddNick(std::vector<std::string>& nicks, std::string_view text);
 
 // Removes the nick equal to `nick` without regard to case; false when there is none.

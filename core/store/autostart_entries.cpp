@@ -240,7 +240,11 @@ std::string DesktopEntryText(std::string_view name, std::string_view command) {
     return Cp1251ToUtf8(text);
 }
 
-std::optional<std::string> DesktopEntryCommand(std::string_view entryText) {
+namespace {
+
+// The raw value of `key` in the [Desktop Entry] group, leading blanks removed; the first line
+// holding the key counts.
+std::optional<std::string_view> EntryValue(std::string_view entryText, std::string_view key) {
     if (entryText.starts_with(kByteOrderMark)) {
         entryText.remove_prefix(kByteOrderMark.size());
     }
@@ -263,16 +267,34 @@ std::optional<std::string> DesktopEntryCommand(std::string_view entryText) {
         }
         const std::size_t equals = line.find('=');
         if (!inGroup || trimmed.starts_with('#') || equals == std::string_view::npos ||
-            TrimBlanks(line.substr(0, equals)) != "Exec") {
+            TrimBlanks(line.substr(0, equals)) != key) {
             continue;
         }
         std::string_view value = line.substr(equals + 1);
         value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
-        const std::string utf8 = UnescapeString(value);
-        // A hand-made entry in some other encoding still gives its bytes back.
-        return DecodeExec(Utf8ToCp1251(utf8).value_or(utf8));
+        return value;
     }
     return std::nullopt;
+}
+
+// The user turns an entry off in the desktop's settings without deleting it.
+bool IsTurnedOff(std::string_view entryText) {
+    const auto hidden = EntryValue(entryText, "Hidden");
+    const auto enabled = EntryValue(entryText, "X-GNOME-Autostart-enabled");
+    return (hidden && TrimBlanks(*hidden) == "true") ||
+           (enabled && TrimBlanks(*enabled) == "false");
+}
+
+}  // namespace
+
+std::optional<std::string> DesktopEntryCommand(std::string_view entryText) {
+    const auto value = EntryValue(entryText, "Exec");
+    if (!value || IsTurnedOff(entryText)) {
+        return std::nullopt;
+    }
+    const std::string utf8 = UnescapeString(*value);
+    // A hand-made entry in some other encoding still gives its bytes back.
+    return DecodeExec(Utf8ToCp1251(utf8).value_or(utf8));
 }
 
 AutostartEntries::AutostartEntries(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -332,6 +354,11 @@ bool AutostartEntries::DeleteValue(std::string_view name) {
         return true;
     }
     const fs::path entry = EntryPath(name);
+    // Turned off already: the user's entry may hide a system-wide one, which removing it would
+    // bring back to life.
+    if (const auto text = ReadWholeFile(entry); text && IsTurnedOff(*text)) {
+        return true;
+    }
     std::error_code error;
     fs::remove(entry, error);
     std::error_code statusError;

@@ -20,6 +20,7 @@ class AutostartEntries {
     std::optional<std::string> ReadValue(std::string_view name) const;
     // Creates the folder when missing; false when the entry cannot be written.
     bool WriteValue(std::string_view name, std::string_view command);
+    // An entry the desktop has turned off already reads as missing and is left as it is.
     bool DeleteValue(std::string_view name);
     // Entries in name order; nothing when the folder is missing.
     std::optional<std::vector<std::string>> ValueNames() const;
@@ -32,7 +33,8 @@ class AutostartEntries {
 
 // The desktop entry that starts `command` (a command line in Windows-1251).
 std::string DesktopEntryText(std::string_view name, std::string_view command);
-// The command line of a desktop entry's Exec key, or nothing when the entry has none.
+// The command line of a desktop entry's Exec key, or nothing when the entry has none or is turned
+// off (Hidden=true or X-GNOME-Autostart-enabled=false): such an entry starts nothing.
 std::optional<std::string> DesktopEntryCommand(std::string_view entryText);
 
 }  // namespace tagforge

@@ -160,12 +160,13 @@ std::string_view WithoutQuotes(std::string_view value) {
 }
 
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
-                                          std::string_view key) {
+                                          std::string_view key,
+                                          std::size_t maxLength = IniFile::kMaxValueLength) {
     const KeyLookup found = FindKey(text, section, key);
     if (!found.keyLine) {
         return std::nullopt;
     }
-    return WithoutQuotes(found.key.value).substr(0, IniFile::kMaxValueLength);
+    return WithoutQuotes(found.key.value).substr(0, maxLength);
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -288,8 +289,8 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view fallback) const {
-    return std::string(FindValue(contents_, section, key).value_or(fallback));
+                                std::string_view fallback, std::size_t maxLength) const {
+    return std::string(FindValue(contents_, section, key, maxLength).value_or(fallback));
 }
 
 long IniFile::ReadInteger(std::string_view section, std::string_view key, long fallback) const {

@@ -28,8 +28,10 @@ class IniFile {
     bool exists() const { return exists_; }
 
     // The value of the key, or `fallback` when the file, the section or the key is missing.
+    // Values are cut at `maxLength` characters; std::string::npos reads them whole.
     std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view fallback) const;
+                           std::string_view fallback,
+                           std::size_t maxLength = kMaxValueLength) const;
 
     // The value read as a whole decimal number ("0x"/"0X" and more digits: hexadecimal), or
     // `fallback` when the key is missing or its value is not a 32-bit number.

@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "core/format/single_line.h"
 #include "core/store/ini_file.h"
 
 namespace tagforge {
@@ -82,11 +83,10 @@ const std::vector<ProfileEntry>& Entries() {
     return entries;
 }
 
+// A value is one line of the file: a line break left in it would end the value there and make
+// the rest a stray line.
 std::string Quoted(std::string_view text) {
-    std::string result;
-    result.reserve(text.size() + 2);
-    result.append("\"").append(text).append("\"");
-    return result;
+    return "\"" + OnOneLine(text) + "\"";
 }
 
 std::string Written(bool value, Kind /*kind*/) {
@@ -121,7 +121,10 @@ void ReadInto(long& current, const IniFile& file, const ProfileKey& key) {
 
 void ReadInto(std::string& current, const IniFile& file, const ProfileKey& key) {
     if (key.kind == Kind::LinesText) {
-        current = DecodeLinesText(file.ReadString(key.section, key.name, EncodeLinesText(current)));
+        // The message is read whole: the value cut is a reading limit of other platforms, not
+        // of the file, and a cut message would be lost without a word.
+        current = DecodeLinesText(
+            file.ReadString(key.section, key.name, EncodeLinesText(current), std::string::npos));
     } else {
         current = file.ReadString(key.section, key.name, current);
     }

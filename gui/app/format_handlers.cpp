@@ -52,6 +52,8 @@ FormatterOptions MainWindow::formatterOptions() const {
     for (const auto& [option, control] : optionControls_) {
         SetFormatterValue(options, *option, ControlValue(control, option->control));
     }
+    // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
+    options.tagEnabled = options.tagEnabled && tagCheck->isEnabled();
     return options;
 }
 

@@ -16,6 +16,7 @@
 #include "core/store/data_folders.h"
 #include "gui/about/about_page.h"
 #include "gui/app/result_memo.h"
+#include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 #include "gui/menus/edit_menu.h"
@@ -73,6 +74,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     connectSmilePane();
     createEditMenu();
     connectFontManager();
+    // Before any field is filled, so stored texts cannot bring a line break in either.
+    KeepFieldsOnOneLine(this);
 
     // A missing profiles folder means a first start, which opens on the About page.
     if (!std::filesystem::is_directory(profilesFolder())) {

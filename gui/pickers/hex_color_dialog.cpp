@@ -148,7 +148,13 @@ void HexColorDialog::reject() {
 
 bool HexColorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == codeEdit && event->type() == QEvent::KeyPress) {
-        const QChar ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Delete and Tab carry control characters on X11 (0x7F, 0x09) but edit and move focus.
+        if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
+            key->key() == Qt::Key_Backtab) {
+            return QDialog::eventFilter(watched, event);
+        }
+        const QChar ch = TypedCharacter(*key);
         // Keys that type nothing (arrows, Home, Delete) keep their usual editing.
         if (!ch.isNull()) {
             return !acceptsKey(ch);

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/format/cp1251.h"
@@ -10,6 +12,45 @@
 #include "gui/app/widget_factory.h"
 
 namespace tagforge {
+
+namespace {
+
+// Watches the ends of an edit in the profile box: Enter and leaving the box. The box then picks
+// the listed name that the typed text equals or completes to, and that is no pick by the user.
+class EditEndWatch final : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool editEnding() const { return editEnding_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!editEnding_ && EndsEdit(event)) {
+            // Handled here, so the flag covers exactly the box's own handling.
+            editEnding_ = true;
+            watched->event(event);
+            editEnding_ = false;
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    static bool EndsEdit(const QEvent* event) {
+        if (event->type() == QEvent::FocusOut) {
+            return true;
+        }
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+
+    bool editEnding_ = false;
+};
+
+}  // namespace
 
 ProfileBar::ProfileBar(QWidget* parent) : QWidget(parent) {
     // The list is kept sorted, ignoring case.
@@ -31,7 +72,15 @@ ProfileBar::ProfileBar(QWidget* parent) : QWidget(parent) {
 
     connect(saveButton, &QPushButton::clicked, this, &ProfileBar::saveClicked);
     connect(deleteButton, &QPushButton::clicked, this, &ProfileBar::deleteClicked);
-    connect(nameBox, &QComboBox::activated, this, &ProfileBar::profilePicked);
+    auto* editEnd = new EditEndWatch(nameBox);
+    // The box hands keys and focus changes on to its field directly, so both are watched.
+    nameBox->installEventFilter(editEnd);
+    nameBox->lineEdit()->installEventFilter(editEnd);
+    connect(nameBox, &QComboBox::activated, this, [this, editEnd] {
+        if (!editEnd->editEnding()) {
+            emit profilePicked();
+        }
+    });
 }
 
 std::string ProfileBar::typedName() const {

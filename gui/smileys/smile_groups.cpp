@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,12 +59,13 @@ SmileEntries TakeImages(QWidget* window, const std::filesystem::path& programFol
         const QString& source = chosen.at(i);
         const std::string fileName = ToCp1251(QFileInfo(source).fileName());
         if (!SmileImageExists(programFolder, fileName)) {
-            window->repaint();
             progress->show();
             progress->setProgress(static_cast<int>(i * 100 / count));
             progress->setWindowTitle(
                 QStringLiteral("Копирование смайлов : %1/%2").arg(i).arg(count));
-            progress->repaint();
+            // The copying holds the event loop up; without this the window is never mapped nor
+            // painted. Input waits, so no command can start in the middle of the copying.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             CopySmileImage(std::filesystem::path(source.toStdString()), programFolder, fileName);
         }
         entries.push_back(fileName);

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "core/options/option_table.h"
+#include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
@@ -78,7 +79,7 @@ void MainWindow::applyProfile(const Profile& profile) {
     SetWhenNotEmpty(otherNickEdit, profile.otherName);
     SetWhenNotEmpty(ownTextEdit, profile.page1OwnText);
 
-    const auto tags = ReadSortedLines(profilesFolder() / "tags.asc");
+    const auto tags = ReadSortedLines(DataFilePath(programFolder_, kProfilesFolder, "tags.asc"));
     tagBox->setEnabled(tags.has_value());
     tagCheck->setEnabled(tags.has_value());
     if (tags) {
@@ -180,7 +181,6 @@ Profile MainWindow::currentProfile() const {
     bool isNumber = false;
     const int size = fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && size >= 1 && size <= kFontSizes ? size : Profile{}.fontSize;
-    profile.text = ToCp1251Lines(messageEdit->toPlainText());
     profile.solidColor = remembered_.solid;
     profile.gradientBeginColor = remembered_.gradientBegin;
     profile.gradientEndColor = remembered_.gradientEnd;

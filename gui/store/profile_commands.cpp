@@ -60,6 +60,12 @@ bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool cl
     if (closing && !autoSaveCheck->isChecked()) {
         return true;
     }
+    try {
+        // The folder may have been removed while the program runs; without it every save fails.
+        EnsureDataFolder(programFolder_, kProfilesFolder);
+    } catch (const DataFolderError&) {
+        // Writing the file below reports the failure.
+    }
     IniFile profileFile(file);
     WriteProfile(profileFile, currentProfile());
     return true;

@@ -38,9 +38,27 @@ class HintBlocker final : public QObject {
     QWidget* window_;
 };
 
-bool IsNavigationKey(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
-           key == Qt::Key_Enter || key == Qt::Key_Escape;
+// Keys that edit or move rather than type. Some carry a control character as their text (on X11
+// Delete brings 0x7F), which the character filter must not judge.
+bool IsEditingKey(int key) {
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -191,9 +209,9 @@ bool MainWindow::handleNumberFieldKeys(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
-        // Focus moves and dialog keys never reach a field as characters.
+        // Editing keys, focus moves and dialog keys never reach a field as characters.
         const auto* key = static_cast<QKeyEvent*>(event);
-        return !IsNavigationKey(key->key()) && !acceptsNumberKey(key->text());
+        return !IsEditingKey(key->key()) && !acceptsNumberKey(key->text());
     }
     if (event->type() == QEvent::FocusOut) {
         if (watched == thresholdEdit) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/format/cp1251.h"
@@ -120,6 +121,20 @@ TEST(AutostartExec, ReadsTheExecOfTheDesktopEntryGroupOnly) {
     EXPECT_EQ(DesktopEntryCommand("[Desktop Entry]\nExec=/\xC0\xC1\n"), "/\xC0\xC1");
 }
 
+TEST(AutostartExec, EntryTurnedOffInTheDesktopSettingsStartsNothing) {
+    const std::pair<std::string, bool> cases[] = {
+        {"Hidden=true\n", false},
+        {"X-GNOME-Autostart-enabled=false\n", false},
+        {"X-GNOME-Autostart-enabled = false \r\n", false},
+        {"Hidden=false\nX-GNOME-Autostart-enabled=true\n", true},
+        {"", true},
+    };
+    for (const auto& [lines, starts] : cases) {
+        const std::string entry = "[Desktop Entry]\nExec=/x\n" + lines + "[Other]\nHidden=true\n";
+        EXPECT_EQ(DesktopEntryCommand(entry).has_value(), starts) << lines;
+    }
+}
+
 class AutostartEntriesFolder : public test::TempFolderTest {
   protected:
     fs::path Autostart() const { return folder() / "config" / "autostart"; }
@@ -154,6 +169,19 @@ TEST_F(AutostartEntriesFolder, DeletingRemovesTheEntry) {
     // Something that cannot be removed is reported.
     fs::create_directories(Autostart() / "Stuck.desktop" / "inside");
     EXPECT_FALSE(entries.DeleteValue("Stuck"));
+}
+
+TEST_F(AutostartEntriesFolder, EntryTurnedOffReadsAsMissingAndIsKept) {
+    const std::string text = "[Desktop Entry]\nExec=/x\nHidden=true\n";
+    fs::create_directories(Autostart());
+    std::ofstream(Autostart() / "OrbelTagForge.desktop", std::ios::binary) << text;
+    AutostartEntries entries(Autostart());
+    EXPECT_EQ(entries.ReadValue("OrbelTagForge"), std::nullopt);
+    EXPECT_TRUE(entries.DeleteValue("OrbelTagForge"));
+    EXPECT_EQ(OnDisk(Autostart() / "OrbelTagForge.desktop"), text);
+    // Ticking the box again turns it on.
+    ASSERT_TRUE(entries.WriteValue("OrbelTagForge", "/x"));
+    EXPECT_EQ(entries.ReadValue("OrbelTagForge"), "/x");
 }
 
 TEST_F(AutostartEntriesFolder, NamesAreTheDesktopFilesInNameOrder) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "test_text.h"
 
 namespace tagforge {
@@ -36,6 +38,19 @@ TEST(AddNick, PutsTheTrimmedNickInItsPlaceOnce) {
     EXPECT_TRUE(AddNick(nicks, W("ПЕТЯ")));
     EXPECT_FALSE(AddNick(nicks, W("петя")));
     EXPECT_EQ(nicks, (Nicks{"adam", "Bob", "Zed", W("ПЕТЯ")}));
+}
+
+TEST(AddNick, JoinsTheLinesOfASelectionWithSpaces) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"line1\r\nline2", "line1 line2"},
+        {"a\rb\nc", "a b c"},
+        {"\r\n two\r\n\r\nlines \r\n", "two  lines"},
+    };
+    for (const auto& [selected, stored] : cases) {
+        Nicks nicks;
+        EXPECT_TRUE(AddNick(nicks, selected));
+        EXPECT_EQ(nicks, Nicks{stored}) << selected;
+    }
 }
 
 TEST(FindAndRemoveNick, MatchWithoutRegardToCase) {

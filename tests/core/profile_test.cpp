@@ -260,11 +260,15 @@ TEST_F(ProfileRead, MarkerInsideAMessageReadsAsALineBreak) {
     EXPECT_EQ(ReadProfile(IniFile(file)).text, "x\r\ny");
 }
 
-TEST_F(ProfileRead, MessageIsDecodedAfterTheLengthCut) {
-    // 2045 letters, then a marker that the 2047-character cut splits in half.
+TEST_F(ProfileRead, MessageIsReadWholeWhileOtherTextsAreCut) {
+    // 2045 letters, then a marker where the 2047-character cut of other values would fall.
     const std::string letters(2045, 'x');
-    const fs::path file = Put("p.ini", "[Page1]\r\nText=\"" + letters + "[::]yy\"\r\n");
-    EXPECT_EQ(ReadProfile(IniFile(file)).text, letters + "[:");
+    const std::string tail(3000, 'y');
+    const fs::path file = Put("p.ini", "[Page1]\r\nOtherName=\"" + letters + "[::]yy\"\r\nText=\"" +
+                                           letters + "[::]" + tail + "\"\r\n");
+    const Profile read = ReadProfile(IniFile(file));
+    EXPECT_EQ(read.text, letters + "\r\n" + tail);
+    EXPECT_EQ(read.otherName, letters + "[:");
 }
 
 // --- writing -------------------------------------------------------------------------------
@@ -298,6 +302,39 @@ TEST_F(ProfileWrite, EveryFieldSurvivesARoundTrip) {
     EXPECT_EQ(ini.contents(), OnDisk(file));
     EXPECT_EQ(ReadProfile(IniFile(file)), original);
     EXPECT_EQ(ReadProfile(ini), original);
+}
+
+TEST_F(ProfileWrite, LineBreaksInsideValuesBecomeSpaces) {
+    struct Case {
+        const char* what;
+        void (*set)(Profile&);
+        std::string line;
+    };
+    const Case cases[] = {
+        {"text, CR LF", [](Profile& p) { p.otherName = "line1\r\nline2"; },
+         "\r\nOtherName=\"line1 line2\"\r\n"},
+        {"text, lone CR and LF", [](Profile& p) { p.whatDo = "a\rb\nc"; },
+         "\r\nWhatDo=\"a b c\"\r\n"},
+        {"message, lone LF", [](Profile& p) { p.text = "x\ny\r\nz"; }, "\r\nText=\"x y[::]z\"\r\n"},
+        {"list item",
+         [](Profile& p) {
+             p.nicks = {"a\r\nb", "c"};
+         },
+         "\r\nNicks=\"a b[::]c\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        Profile profile;
+        c.set(profile);
+        IniFile ini(folder() / "breaks.ini");
+        // Saved twice: a stray line would grow with every save.
+        WriteProfile(ini, profile);
+        WriteProfile(ini, profile);
+        const std::string disk = OnDisk(ini.path());
+        EXPECT_NE(disk.find(c.line), std::string::npos) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 55) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 55) << c.what;
+        fs::remove(ini.path());
+    }
 }
 
 TEST_F(ProfileWrite, ColoursAreQuotedExceptComeColor) {

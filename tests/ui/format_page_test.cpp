@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 
 #include "gui/app/result_memo.h"
@@ -57,6 +58,8 @@ class FormatPageTest : public QObject {
     void feedbackCaptions();
     void copyWithRandomSolidColourDrawsTheNextColour();
     void tagListEnablesTheTagOption();
+    void tagListIsFoundInAnyCaseAndAddsNothingOnceGone_data();
+    void tagListIsFoundInAnyCaseAndAddsNothingOnceGone();
 };
 
 void FormatPageTest::startsWithControlsNamedAndInTheirInitialStates() {
@@ -431,6 +434,35 @@ void FormatPageTest::tagListEnablesTheTagOption() {
     control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("[Ж] hi"));
+}
+
+void FormatPageTest::tagListIsFoundInAnyCaseAndAddsNothingOnceGone_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("lower case") << QStringLiteral("tags.asc");
+    QTest::newRow("capital") << QStringLiteral("Tags.asc");
+    QTest::newRow("upper case") << QStringLiteral("TAGS.ASC");
+}
+
+void FormatPageTest::tagListIsFoundInAnyCaseAndAddsNothingOnceGone() {
+    QFETCH(QString, fileName);
+    WindowHarness harness;
+    const auto tags = harness.programFolder() / "Profiles" / fileName.toStdString();
+    tagforge::test::WriteBytes(tags, "<b>\r\n");
+    auto& window = harness.open();
+    QVERIFY(control<QCheckBox>(window, "CheckBox1")->isEnabled());
+    QCOMPARE(control<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("<b>"));
+    control<QCheckBox>(window, "CheckBox1")->setChecked(true);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
+    Copy(window);
+    QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("<b> hi"));
+
+    // The list is gone: the box stays ticked but disabled, and the user cannot untick it.
+    std::filesystem::remove(tags);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
+    QVERIFY(!control<QCheckBox>(window, "CheckBox1")->isEnabled());
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
+    Copy(window);
+    QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("hi"));
 }
 
 QTEST_MAIN(FormatPageTest)

@@ -140,6 +140,29 @@ class HexColorDialogTest : public QObject {
         QCOMPARE(o.dialog.text(), QStringLiteral("BC"));
     }
 
+    // The keys as X11 delivers them, control characters as their text.
+    void editingKeysWithControlTextStillEdit_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << QStringLiteral("\x7f")
+                                << QStringLiteral("AC");
+        QTest::newRow("Backspace")
+            << int(Qt::Key_Backspace) << QStringLiteral("\b") << QStringLiteral("BC");
+    }
+
+    void editingKeysWithControlTextStillEdit() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        Opened o;
+        QTest::keyClicks(o.edit, QStringLiteral("abc"));
+        o.edit->setCursorPosition(1);
+        QTest::sendKeyEvent(QTest::Click, o.edit, Qt::Key(key), text, Qt::NoModifier);
+        QCOMPARE(o.dialog.text(), expected);
+        QVERIFY(o.dialog.isVisible());
+    }
+
     void escapeCancels() {
         Opened o;
         QTest::keyClicks(o.edit, QStringLiteral("ABCDEF"));

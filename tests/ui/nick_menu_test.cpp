@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/font_manager.h"
+#include "ui_test_files.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -157,6 +160,8 @@ class NickMenuTest : public QObject {
     void fontManagerTestFieldOffersTheMenu();
     void nicksSurviveARestart();
     void closingStoresExactlyTheNicks();
+    void lineBreaksNeverEnterASingleLineField_data();
+    void lineBreaksNeverEnterASingleLineField();
 };
 
 void NickMenuTest::menuHasItsItemsInOrder() {
@@ -459,6 +464,51 @@ void NickMenuTest::closingStoresExactlyTheNicks() {
              std::optional<std::vector<std::string>>({"a", "b"}));
     QCOMPARE(store.ReadValue(kMachine, kNicksKey, "a"), std::optional<std::string>(""));
     QCOMPARE(store.ReadValue(kMachine, kNicksKey, "b"), std::optional<std::string>(""));
+}
+
+void NickMenuTest::lineBreaksNeverEnterASingleLineField_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Ctrl+V, LF") << QStringLiteral("keys") << QStringLiteral("line1\nline2");
+    QTest::newRow("Ctrl+V, CR LF") << QStringLiteral("keys") << QStringLiteral("line1\r\nline2");
+    QTest::newRow("menu paste, CR LF")
+        << QStringLiteral("menu") << QStringLiteral("line1\r\nline2");
+    QTest::newRow("menu paste, CR") << QStringLiteral("menu") << QStringLiteral("line1\rline2");
+    QTest::newRow("nick saved from two lines")
+        << QStringLiteral("nick") << QStringLiteral("line1\nline2");
+}
+
+// Each line break becomes one space, in the field, in the nick list and in the profile.
+void NickMenuTest::lineBreaksNeverEnterASingleLineField() {
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    WindowHarness harness;
+    auto& window = harness.open();
+    control<QLineEdit>(window, "OtherNameNick")->clear();
+    if (how == QLatin1String("keys")) {
+        QApplication::clipboard()->setText(text);
+        // X11 gives Ctrl+V the text 0x16.
+        QTest::sendKeyEvent(QTest::Click, control<QLineEdit>(window, "OtherNameNick"), Qt::Key_V,
+                            QStringLiteral("\x16"), Qt::ControlModifier);
+    } else if (how == QLatin1String("menu")) {
+        harness.platform.clipboard.setText(text);
+        OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+        Choose(window, control<QAction>(window, "N8"));
+    } else {
+        SetSelected(control<QPlainTextEdit>(window, "MainText"), text, 0,
+                    static_cast<int>(text.size()));
+        OpenMenu(window, control<QPlainTextEdit>(window, "MainText"));
+        Choose(window, control<QAction>(window, "N1"));
+        QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("line1 line2")}));
+        OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+        ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("line1 line2"));
+    }
+    QCOMPARE(control<QLineEdit>(window, "OtherNameNick")->text(), QStringLiteral("line1 line2"));
+
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
+    QVERIFY(window.close());
+    const auto stored = test::ReadBytes(harness.programFolder() / "Profiles" / "Default.tfp");
+    QVERIFY(stored && stored->find("\r\nOtherName=\"line1 line2\"\r\n") != std::string::npos);
 }
 
 }  // namespace tagforge

@@ -1,5 +1,6 @@
 #include <sys/resource.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -139,6 +140,10 @@ class ProfilesTest : public QObject {
     void templateTabFollowsTheStoredPage();
     void resetGivesDefaultsButKeepsNames();
     void startupLoadsDefaultOrShowsTheFirstProfile();
+    void typedNameLoadsNothingWhenTheEditEnds_data();
+    void typedNameLoadsNothingWhenTheEditEnds();
+    void messageComesBackWithItsNoBreakSpacesAndWhole();
+    void closingRecreatesARemovedProfilesFolder();
 };
 
 void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
@@ -644,6 +649,75 @@ void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
         QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
         QVERIFY(!control<QCheckBox>(window, "cbEffect6")->isChecked());
     }
+}
+
+void ProfilesTest::typedNameLoadsNothingWhenTheEditEnds_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("end");
+    // The box completes "Wor" to the listed "Work"; "work" names it in another case.
+    for (const QString& typed : {QStringLiteral("Wor"), QStringLiteral("work")}) {
+        for (const QString& end : {QStringLiteral("Return"), QStringLiteral("keypad Enter"),
+                                   QStringLiteral("leaving")}) {
+            QTest::addRow("%s, %s", qPrintable(typed), qPrintable(end)) << typed << end;
+        }
+    }
+}
+
+void ProfilesTest::typedNameLoadsNothingWhenTheEditEnds() {
+    QFETCH(QString, typed);
+    QFETCH(QString, end);
+    WindowHarness harness;
+    WriteProfile(harness, "Alpha", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"alpha\"")});
+    WriteProfile(harness, "Work", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"work\"")});
+    auto& window = harness.open();
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("Alpha"));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("unsaved"));
+    control<QComboBox>(window, "ComboProfiles")->clearEditText();
+    // Keys go to the box, which holds the focus for its field.
+    test::TypeText(control<QComboBox>(window, "ComboProfiles"), typed);
+    if (end == QLatin1String("Return")) {
+        QTest::keyClick(control<QComboBox>(window, "ComboProfiles"), Qt::Key_Return);
+    } else if (end == QLatin1String("keypad Enter")) {
+        QTest::keyClick(control<QComboBox>(window, "ComboProfiles")->lineEdit(), Qt::Key_Enter,
+                        Qt::KeypadModifier);
+    } else {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(control<QComboBox>(window, "ComboProfiles"), &focusOut);
+    }
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), QStringLiteral("unsaved"));
+
+    // Picking from the list still loads.
+    Pick(window, QStringLiteral("Work"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), QStringLiteral("work"));
+}
+
+void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    // Longer than the 2047 characters other values are cut at.
+    const QString message = QStringLiteral("a\u00A0b\nc ") + QString(3000, QLatin1Char('x'));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(message);
+    TypeProfileName(window, QStringLiteral("Long"));
+    ClickSave(window);
+    const auto stored = ReadBytes(ProfileFile(harness, "Long"));
+    QVERIFY(stored && stored->find("\r\nText=\"a\xA0"
+                                   "b[::]c xxx") != std::string::npos);
+
+    QTest::mouseClick(control<QPushButton>(window, "sbClear"), Qt::LeftButton);
+    Pick(window, QStringLiteral("Long"));
+    QCOMPARE(PlainTextOf(control<QPlainTextEdit>(window, "MainText")), message);
+}
+
+void ProfilesTest::closingRecreatesARemovedProfilesFolder() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("kept"));
+    window.show();
+    fs::remove_all(profilesFolder(harness));
+    QVERIFY(window.close());
+    QVERIFY(harness.platform.messages.shown.empty());
+    QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Default")), QStringLiteral("OkType=\"kept\"")));
 }
 
 }  // namespace tagforge

@@ -193,6 +193,8 @@ class SettingsTest : public QObject {
     void startWithTheSystemFollowsTheCheckBox();
     void runEntryReadsCheckedUnlessEmptyOrZero_data();
     void runEntryReadsCheckedUnlessEmptyOrZero();
+    void entryTurnedOffOnTheDesktopStaysOff_data();
+    void entryTurnedOffOnTheDesktopStaysOff();
     void unusableStoreReportsEveryValueAndStillCloses();
     void baseSettingsAskFirstAndStoreNothing();
     void fontAndNickListsComeFromTheirKeys();
@@ -454,6 +456,25 @@ void SettingsTest::runEntryReadsCheckedUnlessEmptyOrZero() {
                                                   command.toStdString()));
     QVERIFY(fs::exists(AutostartEntry(harness.programFolder())));
     QCOMPARE(control<QCheckBox>(harness.open(), "cbAutoRun")->isChecked(), checked);
+}
+
+void SettingsTest::entryTurnedOffOnTheDesktopStaysOff_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("hidden") << "Hidden=true";
+    QTest::newRow("GNOME switch off") << "X-GNOME-Autostart-enabled=false";
+}
+
+void SettingsTest::entryTurnedOffOnTheDesktopStaysOff() {
+    QFETCH(QString, line);
+    WindowHarness harness;
+    const fs::path entry = AutostartEntry(harness.programFolder());
+    const std::string text = "[Desktop Entry]\nType=Application\nExec=" + QuotedProgramPath() +
+                             "\n" + line.toStdString() + "\n";
+    test::WriteBytes(entry, text);
+    auto& window = harness.open();
+    QVERIFY(!control<QCheckBox>(window, "cbAutoRun")->isChecked());
+    QVERIFY(window.close());
+    QCOMPARE(ReadBytes(entry), std::optional<std::string>(text));
 }
 
 void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {

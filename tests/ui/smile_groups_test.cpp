@@ -47,9 +47,22 @@ class ProgressWatch final : public QObject {
     QStringList captions;
     QList<int> bars;
     QSize clientSize;
+    // The bar's value at each painting of the window or its bar.
+    QList<int> paintedBars;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            // The window or the bar inside it.
+            auto* painted = qobject_cast<CopyProgressWindow*>(watched);
+            if (painted == nullptr && watched->parent() != nullptr) {
+                painted = qobject_cast<CopyProgressWindow*>(watched->parent());
+            }
+            if (painted != nullptr) {
+                paintedBars << control<QProgressBar>(*painted, "ProgressBar1")->value();
+            }
+            return false;
+        }
         auto* progress = qobject_cast<CopyProgressWindow*>(watched);
         if (progress == nullptr) {
             return false;
@@ -124,6 +137,24 @@ class SmileGroupsTest : public QObject {
                  QStringLiteral("Fun"));
         QVERIFY(FileBytes(PageFile(harness.programFolder())).contains("<A HREF=\"c\">"));
         QVERIFY(harness.platform.messages.shown.empty());
+    }
+
+    void progressIsPaintedWhileTheFilesAreCopied() {
+        WindowHarness harness;
+        MainWindow& window = OpenOnFormatPage(harness);
+        harness.platform.input.answers.push_back(QStringLiteral("Fun"));
+        QStringList files;
+        for (int i = 0; i < 20; ++i) {
+            files << PutSource(harness, "s" + std::to_string(i) + ".gif", "x");
+        }
+        harness.platform.files.answer = files;
+        ProgressWatch watch;
+        QVERIFY(window.createSmileGroup());
+        // Painted before the copying ends, and again as the bar moves on.
+        QVERIFY2(watch.paintedBars.size() >= 2,
+                 qPrintable(QString::number(watch.paintedBars.size())));
+        QVERIFY(watch.paintedBars.last() > watch.paintedBars.first());
+        QCOMPARE(ProgressWindowsLeft(window), 0);
     }
 
     void nothingToCopyNeverShowsTheProgress() {

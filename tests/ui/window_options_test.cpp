@@ -102,6 +102,8 @@ class WindowOptionsTest : public QObject {
   private slots:
     void numberFieldsTakeDigitsOnly_data();
     void numberFieldsTakeDigitsOnly();
+    void editingKeysWithControlTextStillEdit_data();
+    void editingKeysWithControlTextStillEdit();
     void leavingAFieldTidiesItsNumber_data();
     void leavingAFieldTidiesItsNumber();
     void leavingByARealFocusMoveTidiesTheNumber();
@@ -152,6 +154,34 @@ void WindowOptionsTest::numberFieldsTakeDigitsOnly() {
     QCOMPARE(pair.field->text().size(), pair.digits);
     QCOMPARE(pair.upDown->value(), pair.field->text().toInt());
     QVERIFY(harness.platform.messages.shown.empty());
+}
+
+void WindowOptionsTest::editingKeysWithControlTextStillEdit_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    // The keys as X11 delivers them, control characters as their text.
+    for (const QString& name : {QStringLiteral("Edit1"), QStringLiteral("eNumOfSmiles")}) {
+        QTest::addRow("%s, Delete", qPrintable(name))
+            << name << int(Qt::Key_Delete) << QStringLiteral("\x7f") << QStringLiteral("13");
+        QTest::addRow("%s, Backspace", qPrintable(name))
+            << name << int(Qt::Key_Backspace) << QStringLiteral("\b") << QStringLiteral("23");
+    }
+}
+
+void WindowOptionsTest::editingKeysWithControlTextStillEdit() {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    WindowHarness harness;
+    auto& window = harness.open();
+    const NumberPair pair = PairNamed(window, name);
+    pair.field->setText(QStringLiteral("123"));
+    pair.field->setCursorPosition(1);
+    QTest::sendKeyEvent(QTest::Click, pair.field, Qt::Key(key), text, Qt::NoModifier);
+    QCOMPARE(pair.field->text(), expected);
 }
 
 void WindowOptionsTest::leavingAFieldTidiesItsNumber_data() {
