@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +25,18 @@ ColorValue ResolveColor(ColorValue color);
 
 // The value of one hexadecimal digit in either case, or -1 for any other character.
 int HexDigitValue(char c);
+
+// The two upper-case hexadecimal digits of each byte value, so that writing a colour code is
+// three table look-ups.
+using HexPair = std::array<char, 2>;
+inline constexpr std::array<HexPair, 256> kHexPairs = [] {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    std::array<HexPair, 256> pairs{};
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        pairs[i] = {kDigits[i >> 4], kDigits[i & 0xF]};
+    }
+    return pairs;
+}();
 
 // Six upper-case hexadecimal digits, red first ("FF0000" is red).
 std::string ToColorCode(ColorValue color);

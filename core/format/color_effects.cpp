@@ -14,20 +14,30 @@ constexpr std::string_view kFontOpen = "<font color=";
 constexpr std::string_view kFontClose = "</font>";
 
 Code CodeOf(int red, int green, int blue) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    const int channels[3] = {red, green, blue};
-    Code code{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const int value = std::clamp(channels[i], 0, 255);
-        code[2 * i] = kDigits[value >> 4];
-        code[2 * i + 1] = kDigits[value & 0xF];
-    }
-    return code;
+    const HexPair& r = kHexPairs[static_cast<std::size_t>(std::clamp(red, 0, 255))];
+    const HexPair& g = kHexPairs[static_cast<std::size_t>(std::clamp(green, 0, 255))];
+    const HexPair& b = kHexPairs[static_cast<std::size_t>(std::clamp(blue, 0, 255))];
+    return {r[0], r[1], g[0], g[1], b[0], b[1]};
 }
 
 Code CodeOf(ColorValue color) {
     const ColorValue resolved = ResolveColor(color);
     return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
+}
+
+// "<font color=RRGGBB>", written as one piece.
+using OpenTag = std::array<char, 19>;
+
+OpenTag OpenTagOf(const Code& code) {
+    OpenTag tag{};
+    auto* end = std::copy(kFontOpen.begin(), kFontOpen.end(), tag.begin());
+    end = std::copy(code.begin(), code.end(), end);
+    *end = '>';
+    return tag;
+}
+
+void PutOpenTag(ResultWriter& out, const OpenTag& tag) {
+    out.PutMarkup(std::string_view(tag.data(), tag.size()));
 }
 
 // One segment of the colour wheel: the channel that moves (by +step or -step) and the channel
@@ -100,17 +110,6 @@ class LetterWalker {
     std::size_t nextMarker_ = 0;
 };
 
-std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
-    LetterWalker walker(text, markers);
-    std::size_t letters = 0;
-    while (!walker.AtEnd()) {
-        if (walker.Advance() == LetterWalker::Step::Letter) {
-            ++letters;
-        }
-    }
-    return letters;
-}
-
 // Works out the colour of each group in turn, as the chosen effect wants it.
 class GroupColors {
   public:
@@ -139,7 +138,8 @@ class GroupColors {
         }
     }
 
-    const Code& Next() {
+    // The opening tag of the next group.
+    const OpenTag& Next() {
         switch (mode_) {
             case EffectMode::Spectrum: {
                 const int segment = static_cast<int>(
@@ -174,7 +174,8 @@ class GroupColors {
                 break;
         }
         started_ = true;
-        return current_;
+        std::copy(current_.begin(), current_.end(), tag_.begin() + kFontOpen.size());
+        return tag_;
     }
 
   private:
@@ -184,6 +185,7 @@ class GroupColors {
     Code secondCode_;
     RandomSource& random_;
     Code current_{};
+    OpenTag tag_ = OpenTagOf(Code{});
     bool started_ = false;
     long k_ = 1;
     RunningColor running_;
@@ -197,13 +199,33 @@ class GroupColors {
 
 std::string ApplySolidColor(std::string_view text, ColorValue color) {
     std::string result;
-    result.reserve(text.size() + kFontOpen.size() + 7 + kFontClose.size());
-    result += kFontOpen;
-    result += ToColorCode(color);
-    result += '>';
-    result += text;
-    result += kFontClose;
+    result.reserve(text.size() + kColorTagLength);
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::Keep);
+    WriteSolidColor(out, text, color);
+    out.Finish();
     return result;
+}
+
+void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color) {
+    PutOpenTag(out, OpenTagOf(CodeOf(color)));
+    out.Put(text);
+    out.PutMarkup(kFontClose);
+}
+
+std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
+    LetterWalker walker(text, markers);
+    std::size_t letters = 0;
+    while (!walker.AtEnd()) {
+        if (walker.Advance() == LetterWalker::Step::Letter) {
+            ++letters;
+        }
+    }
+    return letters;
+}
+
+std::size_t ColorTagCount(std::size_t letters, int groupSize) {
+    const auto size = static_cast<std::size_t>(std::max(groupSize, 1));
+    return letters / size < 2 ? 0 : (letters + size - 1) / size;
 }
 
 std::size_t VisibleLength(std::string_view text) {
@@ -219,28 +241,28 @@ std::string SpectrumStep(RunningColor& color, int segment, int step, float segme
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
                              RandomSource& random) {
-    groupSize = std::max(groupSize, 1);
     const std::size_t letters = CountLetters(text, markers);
-    if (letters / static_cast<std::size_t>(groupSize) < 2) {
-        return std::string(text);
+    std::string result;
+    result.reserve(text.size() + ColorTagCount(letters, groupSize) * kColorTagLength);
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::Keep);
+    WriteColorEffect(out, text, markers, letters, groupSize, mode, first, second, random);
+    out.Finish();
+    return result;
+}
+
+void WriteColorEffect(ResultWriter& out, std::string_view text,
+                      const std::vector<MarkerRecord>& markers, std::size_t letters, int groupSize,
+                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random) {
+    groupSize = std::max(groupSize, 1);
+    if (ColorTagCount(letters, groupSize) == 0) {
+        out.Put(text);
+        return;
     }
 
     GroupColors colors(mode, letters, groupSize, first, second, random);
-    // Every group with a letter gets one tag pair, so the output size is known up front and the
-    // tags can be written straight into it; long messages would otherwise spend most of their
-    // time growing and copying the result.
-    const auto size = static_cast<std::size_t>(groupSize);
-    const std::size_t taggedGroups = (letters + size - 1) / size;
-    std::string result(text.size() + taggedGroups * (kFontOpen.size() + 7 + kFontClose.size()),
-                       '\0');
-    char* out = result.data();
-    const auto put = [&out](std::string_view piece) {
-        out = std::copy(piece.begin(), piece.end(), out);
-    };
-
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
-        const Code& code = colors.Next();
+        const OpenTag& open = colors.Next();
         const std::size_t groupStart = walker.position();
         int counted = 0;
         while (counted < groupSize && !walker.AtEnd()) {
@@ -252,17 +274,13 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
             text.substr(groupStart, std::min(walker.position(), text.size()) - groupStart);
         // Markers and line breaks after the last letter stay outside any tag.
         if (counted == 0) {
-            put(group);
+            out.Put(group);
             continue;
         }
-        put(kFontOpen);
-        put(std::string_view(code.data(), code.size()));
-        *out++ = '>';
-        put(group);
-        put(kFontClose);
+        PutOpenTag(out, open);
+        out.Put(group);
+        out.PutMarkup(kFontClose);
     }
-    result.resize(static_cast<std::size_t>(out - result.data()));
-    return result;
 }
 
 }  // namespace tagforge

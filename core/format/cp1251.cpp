@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/format/result_writer.h"
+
 namespace tagforge {
 namespace {
 
@@ -236,18 +238,17 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-    // Sizing the output exactly first lets the second pass write without any capacity checks.
-    std::size_t total = 0;
-    for (const char c : cp1251) {
-        total += kDecodeTable[static_cast<unsigned char>(c)].size;
-    }
-    std::string out(total, '\0');
-    char* dst = out.data();
-    for (const char c : cp1251) {
-        const Utf8Bytes& encoded = kDecodeTable[static_cast<unsigned char>(c)];
-        dst = std::copy_n(encoded.bytes.data(), encoded.size, dst);
-    }
+    std::string out;
+    out.reserve(ResultWriter::EncodedSizeBound(cp1251, TextEncoding::Utf8));
+    ResultWriter writer(AppendTo(out), TextEncoding::Utf8, LineBreaks::Keep);
+    writer.Put(cp1251);
+    writer.Finish();
     return out;
+}
+
+std::string_view Utf8Of(char cp1251) {
+    const Utf8Bytes& encoded = kDecodeTable[static_cast<unsigned char>(cp1251)];
+    return {encoded.bytes.data(), encoded.size};
 }
 
 char ToLowerCp1251(char c) {

@@ -6,6 +6,7 @@
 
 #include "core/format/color_code.h"
 #include "core/format/random_source.h"
+#include "core/format/result_writer.h"
 
 namespace tagforge {
 
@@ -74,6 +75,17 @@ inline constexpr int kMaxBuildAttempts = 20;
 // the result is too long, the whole build is repeated with more letters per colour tag, up to
 // kMaxBuildAttempts times.
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random);
+
+// The same result built in one pass straight into `encoding`, line breaks written as "<br>" on
+// the way, in one buffer sized up front.
+std::string BuildResultText(const FormatterOptions& options, RandomSource& random,
+                            TextEncoding encoding);
+
+// The same result handed to `sink` in slices as it is built, for output that needs no buffer of
+// the whole text. Returns the result's length in Windows-1251, the length BuildResultText's
+// text has.
+std::size_t WriteResultText(const FormatterOptions& options, RandomSource& random,
+                            TextEncoding encoding, const TextSink& sink);
 
 // The fake "(только для вас, Name): " prefix in front of `text`.
 std::string OnlyForYouPrefix(std::string_view text, const FormatterOptions& options);
