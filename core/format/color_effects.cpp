@@ -2,42 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/format/letter_units.h"
 
 namespace tagforge {
 namespace {
 
-using Code = std::array<char, 6>;
-
-constexpr std::string_view kFontOpen = "<font color=";
-constexpr std::string_view kFontClose = "</font>";
-
-Code CodeOf(int red, int green, int blue) {
-    const HexPair& r = kHexPairs[static_cast<std::size_t>(std::clamp(red, 0, 255))];
-    const HexPair& g = kHexPairs[static_cast<std::size_t>(std::clamp(green, 0, 255))];
-    const HexPair& b = kHexPairs[static_cast<std::size_t>(std::clamp(blue, 0, 255))];
-    return {r[0], r[1], g[0], g[1], b[0], b[1]};
+PackedColorCode CodeOf(int red, int green, int blue) {
+    return PackColorCode(std::clamp(red, 0, 255), std::clamp(green, 0, 255),
+                         std::clamp(blue, 0, 255));
 }
 
-Code CodeOf(ColorValue color) {
+PackedColorCode CodeOf(ColorValue color) {
     const ColorValue resolved = ResolveColor(color);
     return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
-}
-
-// "<font color=RRGGBB>", written as one piece.
-using OpenTag = std::array<char, 19>;
-
-OpenTag OpenTagOf(const Code& code) {
-    OpenTag tag{};
-    auto* end = std::copy(kFontOpen.begin(), kFontOpen.end(), tag.begin());
-    end = std::copy(code.begin(), code.end(), end);
-    *end = '>';
-    return tag;
-}
-
-void PutOpenTag(ResultWriter& out, const OpenTag& tag) {
-    out.PutMarkup(std::string_view(tag.data(), tag.size()));
 }
 
 // One segment of the colour wheel: the channel that moves (by +step or -step) and the channel
@@ -58,7 +37,8 @@ constexpr std::array<WheelSegment, 6> kWheel = {{
     {&RunningColor::blue, -1, &RunningColor::red, &RunningColor::green},
 }};
 
-Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength, long letterIndex) {
+PackedColorCode StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength,
+                               long letterIndex) {
     if (segment >= 1 && segment <= static_cast<int>(kWheel.size())) {
         const WheelSegment& row = kWheel[static_cast<std::size_t>(segment - 1)];
         // The first letter of a segment only sets the fixed channels.
@@ -99,7 +79,7 @@ class LetterWalker {
             pos_ += 2;
             return Step::LineBreak;
         }
-        pos_ += LetterUnitLength(text_, pos_);
+        pos_ += FastLetterUnitLength(text_, pos_);
         return Step::Letter;
     }
 
@@ -138,8 +118,8 @@ class GroupColors {
         }
     }
 
-    // The opening tag of the next group.
-    const OpenTag& Next() {
+    // The colour code of the next group.
+    PackedColorCode Next() {
         switch (mode_) {
             case EffectMode::Spectrum: {
                 const int segment = static_cast<int>(
@@ -156,7 +136,11 @@ class GroupColors {
                                                   static_cast<double>(k_ - 1) *
                                                       static_cast<double>(delta_[c]));
                 }
-                current_ = CodeOf(channel[0], channel[1], channel[2]);
+                // Neighbouring letters of a long gradient mostly share their colour.
+                if (channel != lastChannel_) {
+                    current_ = CodeOf(channel[0], channel[1], channel[2]);
+                    lastChannel_ = channel;
+                }
                 ++k_;
                 break;
             }
@@ -174,18 +158,16 @@ class GroupColors {
                 break;
         }
         started_ = true;
-        std::copy(current_.begin(), current_.end(), tag_.begin() + kFontOpen.size());
-        return tag_;
+        return current_;
     }
 
   private:
     EffectMode mode_;
     long groupSize_;
-    Code firstCode_;
-    Code secondCode_;
+    PackedColorCode firstCode_;
+    PackedColorCode secondCode_;
     RandomSource& random_;
-    Code current_{};
-    OpenTag tag_ = OpenTagOf(Code{});
+    PackedColorCode current_ = 0;
     bool started_ = false;
     long k_ = 1;
     RunningColor running_;
@@ -193,6 +175,7 @@ class GroupColors {
     float step_ = 0.0F;
     std::array<int, 3> start_{};
     std::array<float, 3> delta_{};
+    std::array<int, 3> lastChannel_ = {-1, -1, -1};
 };
 
 }  // namespace
@@ -207,9 +190,7 @@ std::string ApplySolidColor(std::string_view text, ColorValue color) {
 }
 
 void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color) {
-    PutOpenTag(out, OpenTagOf(CodeOf(color)));
-    out.Put(text);
-    out.PutMarkup(kFontClose);
+    out.PutColorGroup(CodeOf(color), text);
 }
 
 std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
@@ -234,8 +215,11 @@ std::size_t VisibleLength(std::string_view text) {
 
 std::string SpectrumStep(RunningColor& color, int segment, int step, float segmentLength,
                          long letterIndex) {
-    const Code code = StepAlongWheel(color, segment, step, segmentLength, letterIndex);
-    return std::string(code.data(), code.size());
+    const PackedColorCode code = StepAlongWheel(color, segment, step, segmentLength, letterIndex);
+    std::string digits(sizeof code, '\0');
+    std::memcpy(digits.data(), &code, sizeof code);
+    digits.resize(6);
+    return digits;
 }
 
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
@@ -262,7 +246,7 @@ void WriteColorEffect(ResultWriter& out, std::string_view text,
     GroupColors colors(mode, letters, groupSize, first, second, random);
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
-        const OpenTag& open = colors.Next();
+        const PackedColorCode code = colors.Next();
         const std::size_t groupStart = walker.position();
         int counted = 0;
         while (counted < groupSize && !walker.AtEnd()) {
@@ -277,9 +261,7 @@ void WriteColorEffect(ResultWriter& out, std::string_view text,
             out.Put(group);
             continue;
         }
-        PutOpenTag(out, open);
-        out.Put(group);
-        out.PutMarkup(kFontClose);
+        out.PutColorGroup(code, group);
     }
 }
 

@@ -219,6 +219,16 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Runs of ASCII, most of any text, are copied whole.
+        const std::size_t asciiEnd = static_cast<std::size_t>(
+            std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(pos), utf8.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+            utf8.begin());
+        out.append(utf8, pos, asciiEnd - pos);
+        pos = asciiEnd;
+        if (pos == utf8.size()) {
+            break;
+        }
         const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
         if (!cp) {
             return std::nullopt;

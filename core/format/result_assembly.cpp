@@ -302,17 +302,25 @@ class ResultBuild {
 }  // namespace
 
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
-    return BuildResultText(options, random, TextEncoding::Windows1251);
-}
-
-std::string BuildResultText(const FormatterOptions& options, RandomSource& random,
-                            TextEncoding encoding) {
     ResultBuild build(options, random);
     std::string result;
-    result.reserve(build.SizeBound(encoding));
-    ResultWriter out(AppendTo(result), encoding, LineBreaks::ToBr);
+    result.reserve(build.SizeBound(TextEncoding::Windows1251));
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::ToBr);
     build.Write(out);
     out.Finish();
+    return result;
+}
+
+ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
+                        TextEncoding encoding) {
+    ResultBuild build(options, random);
+    const std::size_t bound = build.SizeBound(encoding);
+    ResultBytes result;
+    result.data_ = std::make_unique_for_overwrite<char[]>(bound);
+    ResultWriter out(result.data_.get(), result.data_.get() + bound, encoding, LineBreaks::ToBr);
+    build.Write(out);
+    result.size_ = static_cast<std::size_t>(out.end() - result.data_.get());
+    result.windows1251Length_ = out.Windows1251Length();
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "core/format/result_writer.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace tagforge {
@@ -49,8 +50,17 @@ TextSink AppendTo(std::string& target) {
     return [&target](std::string_view slice) { target.append(slice); };
 }
 
+ResultWriter::ResultWriter(char* begin, char* end, TextEncoding encoding, LineBreaks lineBreaks)
+    : encoding_(encoding), begin_(begin), out_(begin), end_(end) {
+    SetLineBreaks(lineBreaks);
+}
+
 ResultWriter::ResultWriter(TextSink sink, TextEncoding encoding, LineBreaks lineBreaks)
-    : sink_(std::move(sink)), encoding_(encoding), out_(staging_.data()) {
+    : sink_(std::move(sink)),
+      encoding_(encoding),
+      begin_(staging_.data()),
+      out_(begin_),
+      end_(begin_ + kStagingSize) {
     SetLineBreaks(lineBreaks);
 }
 
@@ -70,38 +80,63 @@ void ResultWriter::PutInSlices(std::string_view text) {
         }
         const std::size_t fits = Room() / maxBytesPerByte_;
         if (fits == 0) {
-            Flush();
+            // Near the end of a buffer sized exactly, the next byte may still fit, though not
+            // the four bytes Encode stores for each.
+            const EncodedByte& encoded = table_[static_cast<unsigned char>(text.front())];
+            if (encoded.size <= Room()) {
+                out_ = std::copy_n(encoded.bytes.begin(), encoded.size, out_);
+                text.remove_prefix(1);
+                if (encoded.lineBreak) {
+                    ++breaks_;
+                    dropNext_ = true;
+                }
+            } else {
+                Flush();
+            }
             continue;
         }
         const std::size_t slice = std::min(fits, text.size());
-        Encode(text.data(), slice);
+        out_ = Encode(out_, text.substr(0, slice));
         text.remove_prefix(slice);
     }
 }
 
+void ResultWriter::PutColorGroupInPieces(PackedColorCode code, std::string_view text) {
+    std::array<char, sizeof code> bytes{};
+    std::memcpy(bytes.data(), &code, sizeof code);
+    PutMarkup(kColorOpen);
+    PutMarkup(std::string_view(bytes.data(), kCodeLength));
+    Put(text);
+    PutMarkup(kColorClose);
+}
+
 void ResultWriter::Flush() {
-    const auto staged = static_cast<std::size_t>(out_ - staging_.data());
-    if (staged > 0) {
-        sink_(std::string_view(staging_.data(), staged));
+    if (!sink_) {
+        throw std::length_error("the output outgrew the buffer sized for it");
     }
-    out_ = staging_.data();
+    const auto staged = static_cast<std::size_t>(out_ - begin_);
+    if (staged > 0) {
+        sink_(std::string_view(begin_, staged));
+    }
+    out_ = begin_;
 }
 
 void ResultWriter::Finish() {
-    Flush();
+    if (sink_) {
+        Flush();
+    }
 }
 
 std::size_t ResultWriter::EncodedSizeBound(std::string_view text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1251) {
-        return text.size() +
-               3 * static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
-    }
-    const EncodingTable& table = TableFor(encoding, LineBreaks::ToBr);
-    std::size_t size = 0;
+    // A CR may become "<br>"; in UTF-8 a byte beyond ASCII needs two or three bytes, as the code
+    // page lies below U+10000. Counting is branch-free so that it runs in vector steps.
+    const std::size_t highExtra = encoding == TextEncoding::Utf8 ? 2 : 0;
+    std::size_t extra = 0;
     for (const char c : text) {
-        size += table[static_cast<unsigned char>(c)].size;
+        const auto byte = static_cast<unsigned char>(c);
+        extra += (byte >= 0x80 ? highExtra : 0) + (byte == '\r' ? 3 : 0);
     }
-    return size;
+    return text.size() + extra;
 }
 
 }  // namespace tagforge
