@@ -219,15 +219,22 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        // Runs of ASCII, most of any text, are copied whole.
-        const std::size_t asciiEnd = static_cast<std::size_t>(
-            std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(pos), utf8.end(),
-                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
-            utf8.begin());
-        out.append(utf8, pos, asciiEnd - pos);
-        pos = asciiEnd;
-        if (pos == utf8.size()) {
-            break;
+        // ASCII and the Russian alphabet, most of any message, take a short way.
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            ++pos;
+            continue;
+        }
+        if ((lead == 0xD0 || lead == 0xD1) && pos + 1 < utf8.size() &&
+            IsContinuation(static_cast<unsigned char>(utf8[pos + 1]))) {
+            const char32_t cp =
+                ((lead & 0x1FU) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3FU);
+            if (cp >= kCyrillicCapitalA && cp <= kCyrillicSmallYa) {
+                out.push_back(static_cast<char>(kByteCapitalA + (cp - kCyrillicCapitalA)));
+                pos += 2;
+                continue;
+            }
         }
         const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
         if (!cp) {
