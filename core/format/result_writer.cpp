@@ -56,11 +56,10 @@ ResultWriter::ResultWriter(char* begin, char* end, TextEncoding encoding, LineBr
 }
 
 ResultWriter::ResultWriter(TextSink sink, TextEncoding encoding, LineBreaks lineBreaks)
-    : sink_(std::move(sink)),
-      encoding_(encoding),
-      begin_(staging_.data()),
-      out_(begin_),
-      end_(begin_ + kStagingSize) {
+    : sink_(std::move(sink)), encoding_(encoding) {
+    begin_ = staging_.data();
+    out_ = begin_;
+    end_ = begin_ + kStagingSize;
     SetLineBreaks(lineBreaks);
 }
 
