@@ -1,12 +1,14 @@
 #include "cli/cli_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "cli/arguments.h"
 #include "core/format/cp1251.h"
@@ -23,12 +25,25 @@ Encoding ParseEncoding(const std::optional<std::string>& name) {
     throw UsageError("unknown encoding \"" + *name + "\" (use utf-8 or windows-1251)");
 }
 
+namespace {
+
+// Reads in large blocks; a character at a time costs milliseconds on long messages.
+std::string ReadAll(std::istream& in, std::size_t expectedSize = 0) {
+    std::string content;
+    content.reserve(expectedSize);
+    std::array<char, 65536> block{};
+    while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+        content.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    return content;
+}
+
+}  // namespace
+
 std::string ReadInputFile(const std::string& path) {
     if (path == "-") {
         std::ios::sync_with_stdio(false);
-        std::cin >> std::noskipws;
-        return std::string{std::istreambuf_iterator<char>(std::cin),
-                           std::istreambuf_iterator<char>()};
+        return ReadAll(std::cin);
     }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -38,7 +53,8 @@ std::string ReadInputFile(const std::string& path) {
     if (!file) {
         throw UsageError("cannot read " + path + ": " + std::strerror(errno));
     }
-    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::string content = ReadAll(file, error ? 0 : static_cast<std::size_t>(size));
     if (file.bad()) {
         throw UsageError("cannot read " + path);
     }
@@ -56,20 +72,33 @@ std::string ToMessageText(std::string_view raw, Encoding encoding) {
     } else {
         text = raw;
     }
+    // Copies whole lines at a time: long messages are mostly text between line breaks.
     std::string message;
-    message.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+    message.reserve(text.size() +
+                    static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    std::size_t from = 0;
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', from)) {
+        message.append(text, from, at - from);
+        if (at == 0 || text[at - 1] != '\r') {
             message += '\r';
         }
-        message += text[i];
+        message += '\n';
+        from = at + 1;
     }
+    message.append(text, from);
     return message;
 }
 
 void WriteOutput(std::string_view cp1251, Encoding encoding) {
-    const std::string out = encoding == Encoding::Utf8 ? Cp1251ToUtf8(cp1251) : std::string(cp1251);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (encoding == Encoding::Utf8) {
+        WriteOutputBytes(Cp1251ToUtf8(cp1251));
+    } else {
+        WriteOutputBytes(cp1251);
+    }
+}
+
+void WriteOutputBytes(std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     std::fflush(stdout);
 }
 

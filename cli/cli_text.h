@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/format/cp1251.h"
+
 namespace tagforge::cli {
 
-enum class Encoding { Utf8, Windows1251 };
+using Encoding = TextEncoding;
 
 Encoding ParseEncoding(const std::optional<std::string>& name);
 
@@ -21,5 +23,8 @@ std::string ToMessageText(std::string_view raw, Encoding encoding);
 
 // Writes a Windows-1251 text to standard output in the chosen encoding, with nothing added.
 void WriteOutput(std::string_view cp1251, Encoding encoding);
+
+// Writes bytes that are already in the output encoding to standard output, as they come.
+void WriteOutputBytes(std::string_view bytes);
 
 }  // namespace tagforge::cli

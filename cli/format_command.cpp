@@ -53,7 +53,7 @@ int RunFormatCommand(const std::vector<std::string>& args) {
     }
 
     const LoadedProfile loaded = LoadProfileFile(arguments.Value("--profile"));
-    WriteOutput(FormattedText(loaded, {message, seed, threshold}), encoding);
+    PrintFormattedText(loaded, {message, seed, threshold}, encoding);
     return 0;
 }
 

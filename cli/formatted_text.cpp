@@ -38,7 +38,12 @@ std::optional<std::uint32_t> SeedOption(const Arguments& arguments) {
     return static_cast<std::uint32_t>(ParseNumber("--seed", *value, 0, 4294967295LL));
 }
 
-std::string FormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides) {
+namespace {
+
+// Calls `build` with the options and the generator the window would format with.
+template <typename Build>
+auto WithFormatterOptions(const LoadedProfile& loaded, const FormatOverrides& overrides,
+                          Build build) {
     DefaultRandomSource random;
     if (overrides.seed) {
         random.Seed(*overrides.seed);
@@ -53,7 +58,24 @@ std::string FormattedText(const LoadedProfile& loaded, const FormatOverrides& ov
         options.thresholdEnabled = true;
         options.threshold = *overrides.threshold;
     }
-    return BuildResultText(options, random);
+    return build(options, random);
+}
+
+}  // namespace
+
+std::string FormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides) {
+    return WithFormatterOptions(loaded, overrides,
+                                [](const FormatterOptions& options, RandomSource& random) {
+                                    return BuildResultText(options, random);
+                                });
+}
+
+void PrintFormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides,
+                        Encoding encoding) {
+    WithFormatterOptions(loaded, overrides,
+                         [encoding](const FormatterOptions& options, RandomSource& random) {
+                             WriteResultText(options, random, encoding, WriteOutputBytes);
+                         });
 }
 
 }  // namespace tagforge::cli

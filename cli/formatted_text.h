@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/cli_text.h"
 #include "core/store/profile.h"
 
 namespace tagforge::cli {
@@ -31,5 +32,9 @@ struct FormatOverrides {
 
 // The tagged result the window builds for the loaded profile.
 std::string FormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides);
+
+// The same result written to standard output in `encoding` while it is built.
+void PrintFormattedText(const LoadedProfile& loaded, const FormatOverrides& overrides,
+                        Encoding encoding);
 
 }  // namespace tagforge::cli

@@ -60,13 +60,12 @@ ColorValue ResolveColor(ColorValue color) {
 }
 
 std::string ToColorCode(ColorValue color) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     const ColorValue resolved = ResolveColor(color);
-    std::string code(6, '0');
-    const int channels[3] = {RedOf(resolved), GreenOf(resolved), BlueOf(resolved)};
-    for (std::size_t i = 0; i < 3; ++i) {
-        code[2 * i] = kDigits[channels[i] >> 4];
-        code[2 * i + 1] = kDigits[channels[i] & 0xF];
+    std::string code;
+    code.reserve(6);
+    for (const int channel : {RedOf(resolved), GreenOf(resolved), BlueOf(resolved)}) {
+        const HexPair& pair = kHexPairs[static_cast<std::size_t>(channel)];
+        code.append(pair.data(), pair.size());
     }
     return code;
 }

@@ -2,30 +2,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/format/letter_units.h"
 
 namespace tagforge {
 namespace {
 
-using Code = std::array<char, 6>;
-
-constexpr std::string_view kFontOpen = "<font color=";
-constexpr std::string_view kFontClose = "</font>";
-
-Code CodeOf(int red, int green, int blue) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    const int channels[3] = {red, green, blue};
-    Code code{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const int value = std::clamp(channels[i], 0, 255);
-        code[2 * i] = kDigits[value >> 4];
-        code[2 * i + 1] = kDigits[value & 0xF];
-    }
-    return code;
+PackedColorCode CodeOf(int red, int green, int blue) {
+    return PackColorCode(std::clamp(red, 0, 255), std::clamp(green, 0, 255),
+                         std::clamp(blue, 0, 255));
 }
 
-Code CodeOf(ColorValue color) {
+PackedColorCode CodeOf(ColorValue color) {
     const ColorValue resolved = ResolveColor(color);
     return CodeOf(RedOf(resolved), GreenOf(resolved), BlueOf(resolved));
 }
@@ -48,7 +37,8 @@ constexpr std::array<WheelSegment, 6> kWheel = {{
     {&RunningColor::blue, -1, &RunningColor::red, &RunningColor::green},
 }};
 
-Code StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength, long letterIndex) {
+PackedColorCode StepAlongWheel(RunningColor& c, int segment, int step, float segmentLength,
+                               long letterIndex) {
     if (segment >= 1 && segment <= static_cast<int>(kWheel.size())) {
         const WheelSegment& row = kWheel[static_cast<std::size_t>(segment - 1)];
         // The first letter of a segment only sets the fixed channels.
@@ -89,7 +79,7 @@ class LetterWalker {
             pos_ += 2;
             return Step::LineBreak;
         }
-        pos_ += LetterUnitLength(text_, pos_);
+        pos_ += FastLetterUnitLength(text_, pos_);
         return Step::Letter;
     }
 
@@ -99,17 +89,6 @@ class LetterWalker {
     std::size_t pos_ = 0;
     std::size_t nextMarker_ = 0;
 };
-
-std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
-    LetterWalker walker(text, markers);
-    std::size_t letters = 0;
-    while (!walker.AtEnd()) {
-        if (walker.Advance() == LetterWalker::Step::Letter) {
-            ++letters;
-        }
-    }
-    return letters;
-}
 
 // Works out the colour of each group in turn, as the chosen effect wants it.
 class GroupColors {
@@ -139,7 +118,8 @@ class GroupColors {
         }
     }
 
-    const Code& Next() {
+    // The colour code of the next group.
+    PackedColorCode Next() {
         switch (mode_) {
             case EffectMode::Spectrum: {
                 const int segment = static_cast<int>(
@@ -156,7 +136,11 @@ class GroupColors {
                                                   static_cast<double>(k_ - 1) *
                                                       static_cast<double>(delta_[c]));
                 }
-                current_ = CodeOf(channel[0], channel[1], channel[2]);
+                // Neighbouring letters of a long gradient mostly share their colour.
+                if (channel != lastChannel_) {
+                    current_ = CodeOf(channel[0], channel[1], channel[2]);
+                    lastChannel_ = channel;
+                }
                 ++k_;
                 break;
             }
@@ -180,10 +164,10 @@ class GroupColors {
   private:
     EffectMode mode_;
     long groupSize_;
-    Code firstCode_;
-    Code secondCode_;
+    PackedColorCode firstCode_;
+    PackedColorCode secondCode_;
     RandomSource& random_;
-    Code current_{};
+    PackedColorCode current_ = 0;
     bool started_ = false;
     long k_ = 1;
     RunningColor running_;
@@ -191,19 +175,38 @@ class GroupColors {
     float step_ = 0.0F;
     std::array<int, 3> start_{};
     std::array<float, 3> delta_{};
+    std::array<int, 3> lastChannel_ = {-1, -1, -1};
 };
 
 }  // namespace
 
 std::string ApplySolidColor(std::string_view text, ColorValue color) {
     std::string result;
-    result.reserve(text.size() + kFontOpen.size() + 7 + kFontClose.size());
-    result += kFontOpen;
-    result += ToColorCode(color);
-    result += '>';
-    result += text;
-    result += kFontClose;
+    result.reserve(text.size() + kColorTagLength);
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::Keep);
+    WriteSolidColor(out, text, color);
+    out.Finish();
     return result;
+}
+
+void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color) {
+    out.PutColorGroup(CodeOf(color), text);
+}
+
+std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers) {
+    LetterWalker walker(text, markers);
+    std::size_t letters = 0;
+    while (!walker.AtEnd()) {
+        if (walker.Advance() == LetterWalker::Step::Letter) {
+            ++letters;
+        }
+    }
+    return letters;
+}
+
+std::size_t ColorTagCount(std::size_t letters, int groupSize) {
+    const auto size = static_cast<std::size_t>(std::max(groupSize, 1));
+    return letters / size < 2 ? 0 : (letters + size - 1) / size;
 }
 
 std::size_t VisibleLength(std::string_view text) {
@@ -212,35 +215,38 @@ std::size_t VisibleLength(std::string_view text) {
 
 std::string SpectrumStep(RunningColor& color, int segment, int step, float segmentLength,
                          long letterIndex) {
-    const Code code = StepAlongWheel(color, segment, step, segmentLength, letterIndex);
-    return std::string(code.data(), code.size());
+    const PackedColorCode code = StepAlongWheel(color, segment, step, segmentLength, letterIndex);
+    std::string digits(sizeof code, '\0');
+    std::memcpy(digits.data(), &code, sizeof code);
+    digits.resize(6);
+    return digits;
 }
 
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
                              RandomSource& random) {
-    groupSize = std::max(groupSize, 1);
     const std::size_t letters = CountLetters(text, markers);
-    if (letters / static_cast<std::size_t>(groupSize) < 2) {
-        return std::string(text);
+    std::string result;
+    result.reserve(text.size() + ColorTagCount(letters, groupSize) * kColorTagLength);
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::Keep);
+    WriteColorEffect(out, text, markers, letters, groupSize, mode, first, second, random);
+    out.Finish();
+    return result;
+}
+
+void WriteColorEffect(ResultWriter& out, std::string_view text,
+                      const std::vector<MarkerRecord>& markers, std::size_t letters, int groupSize,
+                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random) {
+    groupSize = std::max(groupSize, 1);
+    if (ColorTagCount(letters, groupSize) == 0) {
+        out.Put(text);
+        return;
     }
 
     GroupColors colors(mode, letters, groupSize, first, second, random);
-    // Every group with a letter gets one tag pair, so the output size is known up front and the
-    // tags can be written straight into it; long messages would otherwise spend most of their
-    // time growing and copying the result.
-    const auto size = static_cast<std::size_t>(groupSize);
-    const std::size_t taggedGroups = (letters + size - 1) / size;
-    std::string result(text.size() + taggedGroups * (kFontOpen.size() + 7 + kFontClose.size()),
-                       '\0');
-    char* out = result.data();
-    const auto put = [&out](std::string_view piece) {
-        out = std::copy(piece.begin(), piece.end(), out);
-    };
-
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
-        const Code& code = colors.Next();
+        const PackedColorCode code = colors.Next();
         const std::size_t groupStart = walker.position();
         int counted = 0;
         while (counted < groupSize && !walker.AtEnd()) {
@@ -252,17 +258,11 @@ std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerReco
             text.substr(groupStart, std::min(walker.position(), text.size()) - groupStart);
         // Markers and line breaks after the last letter stay outside any tag.
         if (counted == 0) {
-            put(group);
+            out.Put(group);
             continue;
         }
-        put(kFontOpen);
-        put(std::string_view(code.data(), code.size()));
-        *out++ = '>';
-        put(group);
-        put(kFontClose);
+        out.PutColorGroup(code, group);
     }
-    result.resize(static_cast<std::size_t>(out - result.data()));
-    return result;
 }
 
 }  // namespace tagforge

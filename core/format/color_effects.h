@@ -8,6 +8,7 @@
 #include "core/format/color_code.h"
 #include "core/format/markers.h"
 #include "core/format/random_source.h"
+#include "core/format/result_writer.h"
 
 namespace tagforge {
 
@@ -22,6 +23,7 @@ struct RunningColor {
 
 // "<font color=CODE>" + text + "</font>", even for an empty text.
 std::string ApplySolidColor(std::string_view text, ColorValue color);
+void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color);
 
 // Puts one colour tag around every `groupSize` visible letters. Smiley markers and line breaks
 // join the group of the letter after them and are never split; a character reference (with the
@@ -30,10 +32,21 @@ std::string ApplySolidColor(std::string_view text, ColorValue color);
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
                              RandomSource& random);
+// The same, written to `out`; `letters` is CountLetters(text, markers).
+void WriteColorEffect(ResultWriter& out, std::string_view text,
+                      const std::vector<MarkerRecord>& markers, std::size_t letters, int groupSize,
+                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random);
+
+// What one colour tag pair adds: "<font color=RRGGBB>" and "</font>".
+inline constexpr std::size_t kColorTagLength = 26;
+
+// How many tag pairs ApplyColorEffect puts into a text of `letters` visible letters.
+std::size_t ColorTagCount(std::size_t letters, int groupSize);
 
 // Letters that get colour: every byte but CR LF pairs and smiley markers, a character reference
 // counting as one.
 std::size_t VisibleLength(std::string_view text);
+std::size_t CountLetters(std::string_view text, const std::vector<MarkerRecord>& markers);
 
 // Moves the running colour one step along the colour wheel (segments 1 to 6) and returns it as
 // a colour code. `letterIndex` is the 1-based index of the group's first letter.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/format/result_writer.h"
+
 namespace tagforge {
 namespace {
 
@@ -217,6 +219,23 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // ASCII and the Russian alphabet, most of any message, take a short way.
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            ++pos;
+            continue;
+        }
+        if ((lead == 0xD0 || lead == 0xD1) && pos + 1 < utf8.size() &&
+            IsContinuation(static_cast<unsigned char>(utf8[pos + 1]))) {
+            const char32_t cp =
+                ((lead & 0x1FU) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3FU);
+            if (cp >= kCyrillicCapitalA && cp <= kCyrillicSmallYa) {
+                out.push_back(static_cast<char>(kByteCapitalA + (cp - kCyrillicCapitalA)));
+                pos += 2;
+                continue;
+            }
+        }
         const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
         if (!cp) {
             return std::nullopt;
@@ -236,18 +255,17 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-    // Sizing the output exactly first lets the second pass write without any capacity checks.
-    std::size_t total = 0;
-    for (const char c : cp1251) {
-        total += kDecodeTable[static_cast<unsigned char>(c)].size;
-    }
-    std::string out(total, '\0');
-    char* dst = out.data();
-    for (const char c : cp1251) {
-        const Utf8Bytes& encoded = kDecodeTable[static_cast<unsigned char>(c)];
-        dst = std::copy_n(encoded.bytes.data(), encoded.size, dst);
-    }
+    std::string out;
+    out.reserve(ResultWriter::EncodedSizeBound(cp1251, TextEncoding::Utf8));
+    ResultWriter writer(AppendTo(out), TextEncoding::Utf8, LineBreaks::Keep);
+    writer.Put(cp1251);
+    writer.Finish();
     return out;
+}
+
+std::string_view Utf8Of(char cp1251) {
+    const Utf8Bytes& encoded = kDecodeTable[static_cast<unsigned char>(cp1251)];
+    return {encoded.bytes.data(), encoded.size};
 }
 
 char ToLowerCp1251(char c) {

@@ -6,6 +6,10 @@
 
 namespace tagforge {
 
+// The encodings text leaves the program in: Windows-1251 for pages, UTF-8 for the clipboard and
+// the command line.
+enum class TextEncoding { Windows1251, Utf8 };
+
 // Converts UTF-8 to Windows-1251 bytes. A code point the code page cannot hold becomes an HTML
 // numeric character reference ("&#128512;"), which chats render as the character itself.
 // Returns nothing when the input is not valid UTF-8.
@@ -14,6 +18,9 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 // Converts Windows-1251 bytes to UTF-8. Every byte maps to one code point (0x98, unassigned in
 // the code page, maps to U+0098 so that a round trip keeps it).
 std::string Cp1251ToUtf8(std::string_view cp1251);
+
+// The UTF-8 form of one Windows-1251 byte: one to three bytes.
+std::string_view Utf8Of(char cp1251);
 
 // Case mapping of the code page: Latin letters and every Cyrillic letter of the code page that has
 // a case pair (Ё/ё, Ukrainian, Belarusian, Serbian and Macedonian letters); other bytes unchanged.

@@ -96,6 +96,27 @@ struct Ref {
 };
 
 Ref RefAt(std::string_view text, std::size_t pos) {
+    // Numeric references, which emoji are written as, are measured and read in one pass: long
+    // messages meet them at every emoji and at the letter before each.
+    if (pos + 2 < text.size() && text[pos] == '&' && text[pos + 1] == '#') {
+        const bool hex = text[pos + 2] == 'x' || text[pos + 2] == 'X';
+        const std::size_t limit = hex ? kMaxHexDigits : kMaxDecimalDigits;
+        const std::size_t digits = pos + (hex ? 3 : 2);
+        char32_t value = 0;
+        std::size_t end = digits;
+        for (; end < text.size() && end - digits <= limit; ++end) {
+            const char c = text[end];
+            if (hex ? !IsHexDigit(c) : !IsDigit(c)) {
+                break;
+            }
+            value = value * (hex ? 16 : 10) + HexValue(c);
+        }
+        const std::size_t n = end - digits;
+        if (n == 0 || n > limit || end >= text.size() || text[end] != ';') {
+            return {};
+        }
+        return {end + 1 - pos, value};
+    }
     const std::size_t length = CharRefLength(text, pos);
     if (length == 0) {
         return {};

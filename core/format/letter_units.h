@@ -15,4 +15,13 @@ std::size_t CharRefLength(std::string_view text, std::size_t pos);
 // flag pairs), so that no colour tag or reversal ever splits an emoji.
 std::size_t LetterUnitLength(std::string_view text, std::size_t pos);
 
+// The same, with the common case of a lone byte decided inline for the letter-by-letter loops.
+inline std::size_t FastLetterUnitLength(std::string_view text, std::size_t pos) {
+    // Only an ampersand can start or extend anything longer than a byte.
+    if (pos + 1 < text.size() && text[pos] != '&' && text[pos + 1] != '&') {
+        return 1;
+    }
+    return LetterUnitLength(text, pos);
+}
+
 }  // namespace tagforge

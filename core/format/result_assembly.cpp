@@ -1,6 +1,8 @@
 #include "core/format/result_assembly.h"
 
 #include <array>
+#include <cassert>
+#include <utility>
 #include <vector>
 
 #include "core/format/color_effects.h"
@@ -29,9 +31,36 @@ std::string FontColorTag(std::string_view code) {
 struct TransformedMessage {
     std::string text;
     std::vector<MarkerRecord> markers;
+    std::size_t letters = 0;  // counted only for the effects that colour groups of letters
 };
 
-TransformedMessage TransformLetters(const FormatterOptions& options) {
+// How the message itself gets its colour.
+struct Coloring {
+    enum class Kind { None, ThirdFace, Solid, Effect };
+    Kind kind = Kind::None;
+    EffectMode mode = EffectMode::Gradient;  // for Kind::Effect
+};
+
+Coloring ColoringOf(const FormatterOptions& options) {
+    if (!options.colorEffectEnabled) {
+        return {options.thirdFace && options.otherNick ? Coloring::Kind::ThirdFace
+                                                       : Coloring::Kind::None};
+    }
+    switch (options.colorEffect) {
+        case kEffectGradient:
+            return {Coloring::Kind::Effect, EffectMode::Gradient};
+        case kEffectSpectrum:
+            return {Coloring::Kind::Effect, EffectMode::Spectrum};
+        case kEffectRandomPerLetter:
+            return {Coloring::Kind::Effect, EffectMode::RandomPerLetter};
+        case kEffectAlternation:
+            return {Coloring::Kind::Effect, EffectMode::Alternation};
+        default:
+            return {Coloring::Kind::Solid};
+    }
+}
+
+TransformedMessage TransformLetters(const FormatterOptions& options, const Coloring& coloring) {
     TransformedMessage message{options.message, {}};
     if (options.danceCase) {
         const auto ratio =
@@ -43,40 +72,52 @@ TransformedMessage TransformLetters(const FormatterOptions& options) {
         message.text = NormalizeLineBreaks(ReverseText(message.text, message.markers));
         message.markers = ParseMarkers(message.text);
     }
+    if (coloring.kind == Coloring::Kind::Effect) {
+        message.letters = CountLetters(message.text, message.markers);
+    }
     return message;
 }
 
-std::string ApplyColor(const TransformedMessage& message, const FormatterOptions& options,
-                       int attempt, RandomSource& random) {
-    if (!options.colorEffectEnabled) {
-        if (options.thirdFace && options.otherNick) {
-            const std::uint32_t pick = random.Next() % kThirdFaceColors.size();
-            return FontColorTag(kThirdFaceColors[pick]) + message.text + "</font>";
-        }
-        return message.text;
+// The Windows-1251 bytes the colour adds to the message in one build attempt.
+std::size_t ColorLength(const TransformedMessage& message, const Coloring& coloring, int attempt) {
+    switch (coloring.kind) {
+        case Coloring::Kind::None:
+            return 0;
+        case Coloring::Kind::ThirdFace:
+        case Coloring::Kind::Solid:
+            return kColorTagLength;
+        case Coloring::Kind::Effect:
+            return ColorTagCount(message.letters, attempt) * kColorTagLength;
     }
-    const auto effect = [&](EffectMode mode) {
-        return ApplyColorEffect(message.text, message.markers, attempt, mode,
-                                options.firstEffectColor, options.secondEffectColor, random);
-    };
-    switch (options.colorEffect) {
-        case kEffectGradient:
-            return effect(EffectMode::Gradient);
-        case kEffectSpectrum:
-            return effect(EffectMode::Spectrum);
-        case kEffectRandomPerLetter:
-            return effect(EffectMode::RandomPerLetter);
-        case kEffectAlternation:
-            return effect(EffectMode::Alternation);
-        default:
-            return ApplySolidColor(message.text, options.firstEffectColor);
+    return 0;
+}
+
+void WriteColoredMessage(ResultWriter& out, const TransformedMessage& message,
+                         const FormatterOptions& options, const Coloring& coloring, int attempt,
+                         RandomSource& random) {
+    switch (coloring.kind) {
+        case Coloring::Kind::None:
+            out.Put(message.text);
+            break;
+        case Coloring::Kind::ThirdFace: {
+            const std::uint32_t pick = random.Next() % kThirdFaceColors.size();
+            out.PutMarkup(FontColorTag(kThirdFaceColors[pick]));
+            out.Put(message.text);
+            out.PutMarkup("</font>");
+            break;
+        }
+        case Coloring::Kind::Solid:
+            WriteSolidColor(out, message.text, options.firstEffectColor);
+            break;
+        case Coloring::Kind::Effect:
+            WriteColorEffect(out, message.text, message.markers, message.letters, attempt,
+                             coloring.mode, options.firstEffectColor, options.secondEffectColor,
+                             random);
+            break;
     }
 }
 
-std::string ApplyFont(std::string text, const FormatterOptions& options) {
-    if (!options.fontNameEnabled && !options.fontSizeEnabled) {
-        return text;
-    }
+std::string FontOpenTag(const FormatterOptions& options) {
     std::string open = "<font";
     if (options.fontNameEnabled) {
         open += " face=\"";
@@ -88,34 +129,57 @@ std::string ApplyFont(std::string text, const FormatterOptions& options) {
         open += options.fontSize;
     }
     open += '>';
-    return open + text + "</font>";
+    return open;
 }
 
-std::string BuildOnce(const TransformedMessage& message, const FormatterOptions& options,
-                      int attempt, RandomSource& random) {
-    std::string text = ApplyColor(message, options, attempt, random);
-    if (options.underline) {
-        text = WrapInTag(text, "u");
+// Everything around the coloured message, which is the same in every build attempt: the
+// other-nick line, the only-for-you prefix, the font tag and the style tags in front (bold
+// outside italic outside underline), their closing tags and the link behind.
+struct Frame {
+    std::string head;
+    std::string tail;
+};
+
+Frame FrameOf(const FormatterOptions& options) {
+    Frame frame;
+    if (options.otherNick) {
+        frame.head += OtherNickLine("", options);
     }
-    if (options.italic) {
-        text = WrapInTag(text, "i");
-    }
-    if (options.bold) {
-        text = WrapInTag(text, "b");
-    }
-    text = ApplyFont(std::move(text), options);
     if (options.onlyForYou) {
-        text = OnlyForYouPrefix(text, options);
+        frame.head += OnlyForYouPrefix("", options);
+    }
+    const bool font = options.fontNameEnabled || options.fontSizeEnabled;
+    if (font) {
+        frame.head += FontOpenTag(options);
+    }
+    constexpr std::array<std::pair<bool FormatterOptions::*, std::string_view>, 3> kStyles = {{
+        {&FormatterOptions::bold, "b"},
+        {&FormatterOptions::italic, "i"},
+        {&FormatterOptions::underline, "u"},
+    }};
+    for (const auto& [flag, tag] : kStyles) {
+        if (options.*flag) {
+            frame.head += '<';
+            frame.head += tag;
+            frame.head += '>';
+        }
+    }
+    for (auto it = kStyles.rbegin(); it != kStyles.rend(); ++it) {
+        if (options.*(it->first)) {
+            frame.tail += "</";
+            frame.tail += it->second;
+            frame.tail += '>';
+        }
+    }
+    if (font) {
+        frame.tail += "</font>";
     }
     if (options.linkEnabled) {
         const std::string color =
             options.linkColorEnabled ? ToColorCode(options.linkColor) : std::string(kLinkBlue);
-        text += " <u>" + FontColorTag(color) + options.linkText + "</font></u>";
+        frame.tail += " <u>" + FontColorTag(color) + options.linkText + "</font></u>";
     }
-    if (options.otherNick) {
-        text = OtherNickLine(text, options);
-    }
-    return text;
+    return frame;
 }
 
 bool WithinThreshold(std::size_t length, const FormatterOptions& options, int attempt) {
@@ -170,20 +234,103 @@ std::string OtherNickLine(std::string_view text, const FormatterOptions& options
     return result;
 }
 
-std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
-    const TransformedMessage message = TransformLetters(options);
-    std::string text;
-    for (int attempt = 1;; ++attempt) {
-        text = BuildOnce(message, options, attempt, random);
-        if (WithinThreshold(text.size(), options, attempt)) {
-            break;
+namespace {
+
+// One rebuild: the message transformed, the frame made and the threshold loop run to the build
+// attempt that is kept; writing the kept attempt is left to the caller's writer.
+class ResultBuild {
+  public:
+    ResultBuild(const FormatterOptions& options, RandomSource& random)
+        : options_(options),
+          random_(random),
+          coloring_(ColoringOf(options)),
+          message_(TransformLetters(options, coloring_)),
+          frame_(FrameOf(options)) {
+        while (!WithinThreshold(Length(), options_, attempt_)) {
+            // A rejected attempt still draws its random numbers, so it runs in full; its output
+            // goes nowhere.
+            ResultWriter discard([](std::string_view) {}, TextEncoding::Windows1251,
+                                 LineBreaks::Keep);
+            WriteColoredMessage(discard, message_, options_, coloring_, attempt_, random_);
+            ++attempt_;
         }
     }
-    text = LineBreaksToBr(text, "<br>");
-    if (options.tagEnabled) {
-        text = options.tag + " " + text;
+
+    // The Windows-1251 length of the kept attempt before its line breaks become "<br>": the
+    // number the threshold is compared with.
+    std::size_t Length() const {
+        return frame_.head.size() + message_.text.size() +
+               ColorLength(message_, coloring_, attempt_) + frame_.tail.size();
     }
-    return text;
+
+    std::size_t SizeBound(TextEncoding encoding) const {
+        std::size_t bound =
+            Length() - message_.text.size() - frame_.head.size() - frame_.tail.size();
+        for (const std::string& piece : {message_.text, frame_.head, frame_.tail}) {
+            bound += ResultWriter::EncodedSizeBound(piece, encoding);
+        }
+        if (options_.tagEnabled) {
+            bound += ResultWriter::EncodedSizeBound(options_.tag, encoding) + 1;
+        }
+        return bound;
+    }
+
+    // The tag goes in front after the line breaks have become "<br>", so it keeps its own.
+    void Write(ResultWriter& out) {
+        if (options_.tagEnabled) {
+            out.SetLineBreaks(LineBreaks::Keep);
+            out.Put(options_.tag);
+            out.PutMarkup(" ");
+        }
+        out.SetLineBreaks(LineBreaks::ToBr);
+        [[maybe_unused]] const std::size_t start = out.SourceLength();
+        out.Put(frame_.head);
+        WriteColoredMessage(out, message_, options_, coloring_, attempt_, random_);
+        out.Put(frame_.tail);
+        assert(out.SourceLength() - start == Length());
+    }
+
+  private:
+    const FormatterOptions& options_;
+    RandomSource& random_;
+    Coloring coloring_;
+    TransformedMessage message_;
+    Frame frame_;
+    int attempt_ = 1;
+};
+
+}  // namespace
+
+std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
+    ResultBuild build(options, random);
+    std::string result;
+    result.reserve(build.SizeBound(TextEncoding::Windows1251));
+    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::ToBr);
+    build.Write(out);
+    out.Finish();
+    return result;
+}
+
+ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
+                        TextEncoding encoding) {
+    ResultBuild build(options, random);
+    const std::size_t bound = build.SizeBound(encoding);
+    ResultBytes result;
+    result.data_ = std::make_unique_for_overwrite<char[]>(bound);
+    ResultWriter out(result.data_.get(), result.data_.get() + bound, encoding, LineBreaks::ToBr);
+    build.Write(out);
+    result.size_ = static_cast<std::size_t>(out.end() - result.data_.get());
+    result.windows1251Length_ = out.Windows1251Length();
+    return result;
+}
+
+std::size_t WriteResultText(const FormatterOptions& options, RandomSource& random,
+                            TextEncoding encoding, const TextSink& sink) {
+    ResultBuild build(options, random);
+    ResultWriter out(sink, encoding, LineBreaks::ToBr);
+    build.Write(out);
+    out.Finish();
+    return out.Windows1251Length();
 }
 
 }  // namespace tagforge

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/format/color_code.h"
 #include "core/format/random_source.h"
+#include "core/format/result_writer.h"
 
 namespace tagforge {
 
@@ -74,6 +76,34 @@ inline constexpr int kMaxBuildAttempts = 20;
 // the result is too long, the whole build is repeated with more letters per colour tag, up to
 // kMaxBuildAttempts times.
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random);
+
+// A result in one buffer, allocated once at a size bound worked out up front and never
+// zero-filled.
+class ResultBytes {
+  public:
+    std::string_view view() const { return {data_.get(), size_}; }
+    std::size_t size() const { return size_; }
+    // The length the result has in Windows-1251, what the copy's threshold warning compares.
+    std::size_t windows1251Length() const { return windows1251Length_; }
+
+  private:
+    friend ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
+                                   TextEncoding encoding);
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t windows1251Length_ = 0;
+};
+
+// The same result built in one pass straight into `encoding`, line breaks written as "<br>" on
+// the way: UTF-8 for the clipboard, Windows-1251 for the preview page.
+ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
+                        TextEncoding encoding);
+
+// The same result handed to `sink` in slices as it is built, for output that needs no buffer of
+// the whole text. Returns the result's length in Windows-1251, the length BuildResultText's
+// text has.
+std::size_t WriteResultText(const FormatterOptions& options, RandomSource& random,
+                            TextEncoding encoding, const TextSink& sink);
 
 // The fake "(только для вас, Name): " prefix in front of `text`.
 std::string OnlyForYouPrefix(std::string_view text, const FormatterOptions& options);

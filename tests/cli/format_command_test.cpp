@@ -101,6 +101,27 @@ TEST_F(FormatCommand, Windows1251Encoding) {
     EXPECT_EQ(Format({"format", "--encoding", "windows-1251", "--text", input}), input);
 }
 
+TEST_F(FormatCommand, LongResultsComeOutWholeInEitherEncoding) {
+    // Far longer than the slices the output is written in, with line breaks and references.
+    std::string utf8;
+    for (int i = 0; utf8.size() < 200000; ++i) {
+        utf8 += i % 7 == 0 ? "😀 ёлка\n" : "Привет, all! ";
+    }
+    WriteAll(dir_ / "utf8.txt", utf8);
+    WriteAll(dir_ / "cp1251.txt", Cp1251(utf8));
+    const std::string gradient =
+        Profile("gradient.tfp", {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=1", "Bold=1"});
+    const std::string fromUtf8 =
+        Format({"format", "--profile", gradient, "--text-file", (dir_ / "utf8.txt").string()});
+    const std::string fromCp1251 =
+        Format({"format", "--profile", gradient, "--encoding", "windows-1251", "--text-file",
+                (dir_ / "cp1251.txt").string()});
+    EXPECT_GT(fromCp1251.size(), 26 * 100000u);
+    EXPECT_EQ(fromUtf8, Cp1251ToUtf8(fromCp1251));
+    EXPECT_EQ(fromUtf8.substr(0, 22), "<b><font color=00FF00>");
+    EXPECT_EQ(fromUtf8.substr(fromUtf8.size() - 4), "</b>");
+}
+
 TEST_F(FormatCommand, TagListBesideTheProfile) {
     WriteAll(dir_ / "tags.asc", "[zeta]\r\n[Alpha]\r\n[beta]\r\n");
     const std::string tagged =

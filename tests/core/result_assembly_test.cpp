@@ -240,5 +240,105 @@ TEST(Threshold, ComparesTheLengthBeforeLineBreaksAndTag) {
     EXPECT_EQ(BuildResultText(options, random), "tag a<br>b");  // 10 bytes, still accepted
 }
 
+// One build, three ways out: the Windows-1251 text, one buffer in either encoding and a stream.
+struct Outputs {
+    std::string text;
+    int draws = 0;
+};
+
+Outputs BuiltAs(const FormatterOptions& options, int way) {
+    ScriptedRandom random({5, 300, 7, 4000, 12, 99, 6});
+    std::string text;
+    if (way == 0) {
+        text = U(BuildResultText(options, random));
+    } else if (way == 1 || way == 2) {
+        const auto encoding = way == 1 ? TextEncoding::Utf8 : TextEncoding::Windows1251;
+        const ResultBytes bytes = BuildResult(options, random, encoding);
+        text = way == 1 ? std::string(bytes.view()) : U(bytes.view());
+        EXPECT_EQ(bytes.windows1251Length(), W(text).size());
+    } else {
+        const std::size_t length =
+            WriteResultText(options, random, TextEncoding::Utf8, AppendTo(text));
+        EXPECT_EQ(length, W(text).size());
+    }
+    return {text, random.draws()};
+}
+
+// Options whose pieces meet at line breaks, coloured groups and the threshold.
+std::vector<FormatterOptions> OptionTable() {
+    std::vector<FormatterOptions> table;
+    const auto add = [&table](std::string_view message, auto change) {
+        FormatterOptions options = Message(message);
+        change(options);
+        table.push_back(options);
+    };
+    add("Привет\r\nмир", [](FormatterOptions&) {});
+    add("a\rb 😀", [](FormatterOptions& o) {
+        o.colorEffectEnabled = true;
+        o.colorEffect = kEffectGradient;
+    });
+    add("ёлка\r\n[::x::]\r\n", [](FormatterOptions& o) {
+        o.colorEffectEnabled = true;
+        o.colorEffect = kEffectRandomPerLetter;
+        o.thresholdEnabled = true;
+        o.threshold = 60;
+    });
+    add("x", [](FormatterOptions& o) {
+        o.otherNick = o.thirdFace = o.onlyForYou = o.linkEnabled = o.tagEnabled = true;
+        o.ownText = W("свой\r");
+        o.addressee = W("Вася\r\n");
+        o.linkText = "\r";
+        o.tag = W("тег\r\n");
+        o.thresholdEnabled = true;
+        o.threshold = 1;
+    });
+    add(std::string(3000, 'z') + "Щ\r\n", [](FormatterOptions& o) {
+        o.colorEffectEnabled = true;
+        o.colorEffect = kEffectSpectrum;
+        o.bold = o.fontNameEnabled = true;
+        o.fontName = W("Шрифт\r");
+    });
+    return table;
+}
+
+TEST(BuildResult, EveryWayOutGivesTheSameTextAndDrawsTheSameNumbers) {
+    for (const FormatterOptions& options : OptionTable()) {
+        const Outputs expected = BuiltAs(options, 0);
+        for (int way = 1; way <= 3; ++way) {
+            const Outputs built = BuiltAs(options, way);
+            EXPECT_EQ(built.text, expected.text) << "way " << way;
+            EXPECT_EQ(built.draws, expected.draws) << "way " << way;
+        }
+    }
+}
+
+TEST(BuildResult, ALoneCrSwallowsTheFirstByteOfWhatFollowsItButTheTagKeepsItsOwn) {
+    FormatterOptions options = Message("a\rb");
+    options.colorEffectEnabled = true;
+    options.colorEffect = kEffectAlternation;
+    options.firstEffectColor = FromColorCode("111111");
+    options.secondEffectColor = FromColorCode("222222");
+    options.otherNick = true;
+    options.ownText = "own\r";
+    options.otherNickName = "n";
+    options.tagEnabled = true;
+    options.tag = "t\r";
+    ScriptedRandom random({});
+    EXPECT_EQ(std::string(BuildResult(options, random, TextEncoding::Utf8).view()),
+              "t\r own<br>br><font color=3399FF><u>n</u>: </font>"
+              "<font color=111111>a</font><font color=222222><br>/font>"
+              "<font color=111111>b</font>");
+}
+
+TEST(BuildResult, ThresholdCountsWindows1251BytesWhateverTheOutput) {
+    FormatterOptions options = LongGradient(40);
+    options.message = W("жжжжжжжжжжжжжжжжжжжж");
+    options.threshold = 20 + 10 * 26;  // the second attempt in Windows-1251, not in UTF-8
+    DefaultRandomSource random;
+    const ResultBytes result = BuildResult(options, random, TextEncoding::Utf8);
+    EXPECT_EQ(TagCount(std::string(result.view())), 10u);
+    EXPECT_EQ(result.windows1251Length(), 20u + 10 * 26);
+}
+
 }  // namespace
 }  // namespace tagforge
