@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/format/effect_selection.h"
+#include "core/options/option_table.h"
 #include "core/store/tag_list.h"
 
 namespace tagforge::cli {
@@ -32,22 +33,18 @@ void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, Random
 FormatterOptions OptionsFromProfile(const Profile& profile,
                                     const std::optional<std::vector<std::string>>& tagList,
                                     RandomSource& random, std::uint32_t randomSolidSeed) {
-    FormatterOptions options;
+    FormatterOptions options = PlainFormatterOptions(profile);
+    // A fresh window takes these texts from the profile as they are.
     options.message = profile.text;
+    options.otherNickName = profile.otherName;
+    options.ownText = profile.page1OwnText;
+    options.addressee = profile.reciever;
 
     options.fontNameEnabled = !profile.fontName.empty() && profile.fontNameEnabled;
     options.fontName = profile.fontName;
-    options.fontSizeEnabled = profile.fontSizeEnabled;
     options.fontSize = profile.fontSize >= 1 && profile.fontSize <= kFontSizes
                            ? std::to_string(profile.fontSize)
                            : std::string();
-
-    options.otherNick = profile.otherNameEnabled;
-    options.thirdFace = profile.other3rdFaceEnabled;
-    options.otherNickColorEnabled = profile.otherNameColorEnabled;
-    options.otherNickName = profile.otherName;
-    options.ownText = profile.page1OwnText;
-    options.otherNickColor = profile.otherNickColor;
 
     if (tagList) {
         options.tagEnabled = profile.tagEnabled;
@@ -55,25 +52,8 @@ FormatterOptions OptionsFromProfile(const Profile& profile,
         options.tag = pick < 0 ? std::string() : (*tagList)[static_cast<std::size_t>(pick)];
     }
 
-    options.onlyForYouColor = profile.onlyForYouColor;
-    options.onlyForYouColorEnabled = profile.onlyForYouColorEnable;
-    options.onlyForYou = profile.onlyForYouEnabled;
-    options.addressee = profile.reciever;
-    options.onlyForYouWording = profile.onlyForYouModificator;
-
-    options.linkEnabled = profile.okEnabled;
-    options.linkText = profile.okType;
-    options.linkColor = profile.okColor;
-    options.linkColorEnabled = profile.okColorEnabled;
-
-    options.danceCase = profile.jumpFontEnabled;
     options.danceRatioPercent = static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L));
-    options.reverseText = profile.reverseTextEnabled;
-    options.colorEffectEnabled = profile.colorEffectEnabled;
     options.colorEffect = EffectIndex(profile.colorEffect);
-    options.underline = profile.underLine;
-    options.italic = profile.italic;
-    options.bold = profile.bold;
 
     ApplyEffectPanels(profile, options, random, randomSolidSeed);
     return options;

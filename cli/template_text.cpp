@@ -3,14 +3,13 @@
 #include <ctime>
 
 #include "cli/arguments.h"
+#include "core/options/option_table.h"
 #include "core/store/tag_list.h"
 #include "core/templates/ascii_catalog.h"
 #include "core/templates/template_lines.h"
 
 namespace tagforge::cli {
 namespace {
-
-enum TemplateTab : long { kKillTab = 0, kSolitudeTab = 1, kNotificationTab = 2, kAsciiTab = 3 };
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -100,12 +99,12 @@ std::string ClockTimeOption(const std::optional<std::string>& value) {
 
 std::string TemplateLineFromProfile(const Profile& profile, std::string_view time,
                                     const std::optional<IniFile>& asciiCatalogue) {
-    switch (profile.page2ActivePage) {
-        case kSolitudeTab:
+    switch (static_cast<TemplateTab>(profile.page2ActivePage)) {
+        case TemplateTab::Solitude:
             return BuildSolitudeLine(profile.page2OwnText, profile.nicks, profile.whatDo);
-        case kNotificationTab:
+        case TemplateTab::Notification:
             return NotificationLine(profile, time);
-        case kAsciiTab:
+        case TemplateTab::AsciiArt:
             // Without a catalogue the window hides the ASCII tab and opens the kill-line tab.
             if (asciiCatalogue && asciiCatalogue->exists()) {
                 return AsciiLine(profile, *asciiCatalogue);

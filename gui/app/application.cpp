@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <exception>
 
+#include "gui/app/main_window.h"
 #include "gui/platform/named_lock.h"
-#include "gui/app/tform1.h"
 
 namespace tagforge {
 
@@ -30,7 +30,7 @@ std::filesystem::path ExecutableFolder() {
 
 int RunApplication(int& argc, char** argv, const std::filesystem::path& programFolder,
                    const std::function<PlatformServices()>& makeServices,
-                   const std::function<void(TForm1&)>& started) {
+                   const std::function<void(MainWindow&)>& started) {
     const bool refused = NamedLock::Exists(kExclusivityLockName);
     PrepareBrowserEngine();
     QApplication application(argc, argv);
@@ -42,7 +42,7 @@ int RunApplication(int& argc, char** argv, const std::filesystem::path& programF
     }
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     try {
-        TForm1 window(programFolder, services);
+        MainWindow window(programFolder, services);
         window.show();
         if (started) {
             started(window);

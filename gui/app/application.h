@@ -7,7 +7,7 @@
 
 namespace tagforge {
 
-class TForm1;
+class MainWindow;
 
 // The program's folder: where its executable lies.
 std::filesystem::path ExecutableFolder();
@@ -17,6 +17,6 @@ std::filesystem::path ExecutableFolder();
 // window is shown (tests and the screenshot tool use it to drive the window).
 int RunApplication(int& argc, char** argv, const std::filesystem::path& programFolder,
                    const std::function<PlatformServices()>& makeServices,
-                   const std::function<void(TForm1&)>& started = {});
+                   const std::function<void(MainWindow&)>& started = {});
 
 }  // namespace tagforge

@@ -7,10 +7,10 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "core/format/letter_transforms.h"
+#include "gui/app/main_window.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "core/format/letter_transforms.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
 
@@ -32,141 +32,110 @@ void SetCaptionColor(QPushButton* button, Qt::GlobalColor color) {
 
 }  // namespace
 
-void TForm1::ConnectHandMadePage() {
-    connect(comboboxColorMark, &QComboBox::currentIndexChanged, this,
-            &TForm1::comboboxColorMarkChange);
-    connect(tbDanceFontRatio, &QSlider::valueChanged, this, &TForm1::tbDanceFontRatioChange);
+void MainWindow::connectHandMadePage() {
+    connect(colorEffectBox, &QComboBox::currentIndexChanged, this, &MainWindow::colorEffectChanged);
+    connect(danceRatioSlider, &QSlider::valueChanged, this, &MainWindow::danceRatioChanged);
     // Click handlers of check boxes also run when code changes the state, as a profile load does.
-    connect(cbReverseText, &QCheckBox::toggled, this, &TForm1::cbReverseTextClick);
-    connect(cbEffect4, &QCheckBox::toggled, this, &TForm1::cbEffect4Click);
-    connect(cbEffect5, &QCheckBox::toggled, this, &TForm1::cbEffect5Click);
-    connect(cbEffect6, &QCheckBox::toggled, this, &TForm1::cbEffect6Click);
+    connect(reverseTextCheck, &QCheckBox::toggled, this, &MainWindow::reverseTextToggled);
+    connect(underlineCheck, &QCheckBox::toggled, this, &MainWindow::underlineToggled);
+    connect(italicCheck, &QCheckBox::toggled, this, &MainWindow::italicToggled);
+    connect(boldCheck, &QCheckBox::toggled, this, &MainWindow::boldToggled);
     // Any mouse button turns the caption red, not only the one that clicks.
-    SpeedButton3->installEventFilter(this);
-    connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(sbClear, &QPushButton::clicked, this, &TForm1::bClearClick);
-    connect(SpeedButton12, &QPushButton::clicked, this, &TForm1::SpeedButton12Click);
+    copyButton->installEventFilter(this);
+    connect(copyButton, &QPushButton::clicked, this, &MainWindow::copyResult);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearMessage);
+    connect(resetButton, &QPushButton::clicked, this, &MainWindow::resetAll);
 }
 
-FormatterOptions TForm1::ReadFormatterOptions() const {
+FormatterOptions MainWindow::formatterOptions() const {
     FormatterOptions options;
-    options.message = ToCp1251Lines(PlainTextOf(MainText));
-    options.danceCase = cbDanceFont->isChecked();
-    options.danceRatioPercent = tbDanceFontRatio->value();
-    options.reverseText = cbReverseText->isChecked();
-    options.colorEffectEnabled = cbColorMark->isChecked();
-    options.colorEffect = comboboxColorMark->currentIndex();
-    options.firstEffectColor = Image6->color();
-    options.secondEffectColor = Image7->color();
-    options.underline = cbEffect4->isChecked();
-    options.italic = cbEffect5->isChecked();
-    options.bold = cbEffect6->isChecked();
-    options.fontNameEnabled = cbFontName->isChecked();
-    options.fontName = ToCp1251(comboboxFontName->currentText());
-    options.fontSizeEnabled = cbFontSize->isChecked();
-    options.fontSize = ToCp1251(ComboBoxFontSize->currentText());
-    options.onlyForYou = cbOnlyForYou->isChecked();
-    options.onlyForYouWording = ToCp1251(ComboOnlyForYou->currentText());
-    options.addressee = ToCp1251(OnlyForYouName->text());
-    options.onlyForYouColorEnabled = cbOnlyForYouColor->isChecked();
-    options.onlyForYouColor = ImOnlyForYou->color();
-    options.linkEnabled = cbOk->isChecked();
-    options.linkText = ToCp1251(ComboBox2->currentText());
-    options.linkColorEnabled = cbOkColor->isChecked();
-    options.linkColor = ImOkColor->color();
-    options.otherNick = cbOtherName->isChecked();
-    options.otherNickName = ToCp1251(OtherNameNick->text());
-    options.otherNickColorEnabled = cbOtherNameColor->isChecked();
-    options.otherNickColor = OtherNameColor->color();
-    options.thirdFace = cb3rdFace->isChecked();
-    options.ownText = ToCp1251(OtherNameOwnText->text());
+    for (const auto& [option, control] : optionControls_) {
+        SetFormatterValue(options, *option, ControlValue(control, option->control));
+    }
     // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
-    options.tagEnabled = CheckBox1->isChecked() && CheckBox1->isEnabled();
-    options.tag = ToCp1251(ComboBox1->currentText());
-    options.thresholdEnabled = cbThreshold->isChecked();
-    options.threshold = UpDown2->value();
+    options.tagEnabled = options.tagEnabled && tagCheck->isEnabled();
     return options;
 }
 
-void TForm1::OnlyForYouNameChange() {
-    ResultText->setBytes(BuildResultText(ReadFormatterOptions(), random_));
+void MainWindow::rebuildResult() {
+    resultMemo->setBytes(BuildResultText(formatterOptions(), random_));
 }
 
-EffectPanels TForm1::CurrentEffectPanels() const {
+EffectPanels MainWindow::currentEffectPanels() const {
     EffectPanels panels;
-    panels.firstVisible = Image6->isVisibleTo(HandMadePage);
-    panels.secondVisible = Image7->isVisibleTo(HandMadePage);
-    panels.firstWidth = Image6->width();
-    panels.first = Image6->color();
-    panels.second = Image7->color();
+    panels.firstVisible = firstEffectColorPanel->isVisibleTo(handMadePage);
+    panels.secondVisible = secondEffectColorPanel->isVisibleTo(handMadePage);
+    panels.firstWidth = firstEffectColorPanel->width();
+    panels.first = firstEffectColorPanel->color();
+    panels.second = secondEffectColorPanel->color();
     return panels;
 }
 
-void TForm1::comboboxColorMarkChange() {
+void MainWindow::colorEffectChanged() {
     const auto seed = static_cast<std::uint32_t>(services_.clock.now().toSecsSinceEpoch());
-    const EffectPanels panels = SelectEffectPanels(comboboxColorMark->currentIndex(), remembered_,
-                                                   CurrentEffectPanels(), random_, seed);
-    Image1->setVisible(panels.strip != EffectPanels::Strip::None);
+    const EffectPanels panels = SelectEffectPanels(colorEffectBox->currentIndex(), remembered_,
+                                                   currentEffectPanels(), random_, seed);
+    effectStrip->setVisible(panels.strip != EffectPanels::Strip::None);
     if (panels.strip == EffectPanels::Strip::Spectrum) {
-        Image1->setPixmap(SpectrumStrip());
+        effectStrip->setPixmap(SpectrumStrip());
     } else if (panels.strip == EffectPanels::Strip::Random) {
-        Image1->setPixmap(RandomStrip());
+        effectStrip->setPixmap(RandomStrip());
     }
-    Image6->setFixedWidth(panels.firstWidth);
-    SetPanelColor(Image6, panels.first);
-    SetPanelColor(Image7, panels.second);
-    Image6->setVisible(panels.firstVisible);
-    Image7->setVisible(panels.secondVisible);
+    firstEffectColorPanel->setFixedWidth(panels.firstWidth);
+    setPanelColor(firstEffectColorPanel, panels.first);
+    setPanelColor(secondEffectColorPanel, panels.second);
+    firstEffectColorPanel->setVisible(panels.firstVisible);
+    secondEffectColorPanel->setVisible(panels.secondVisible);
 }
 
-void TForm1::tbDanceFontRatioChange() {
-    const int position = tbDanceFontRatio->value();
-    lDanceFontRatio->setText(QString::number(position));
+void MainWindow::danceRatioChanged() {
+    const int position = danceRatioSlider->value();
+    danceRatioLabel->setText(QString::number(position));
     const float ratio =
-        static_cast<float>(position) / static_cast<float>(tbDanceFontRatio->maximum());
-    cbDanceFont->setText(FromCp1251(DanceCase(ToCp1251(cbDanceFont->text()), ratio)));
+        static_cast<float>(position) / static_cast<float>(danceRatioSlider->maximum());
+    danceCaseCheck->setText(FromCp1251(DanceCase(ToCp1251(danceCaseCheck->text()), ratio)));
 }
 
-void TForm1::cbReverseTextClick() {
-    cbReverseText->setText(FromCp1251(ReverseText(ToCp1251(cbReverseText->text()), {})));
+void MainWindow::reverseTextToggled() {
+    reverseTextCheck->setText(FromCp1251(ReverseText(ToCp1251(reverseTextCheck->text()), {})));
 }
 
-void TForm1::cbEffect4Click() {
-    SetCaptionFont(cbEffect4, &QFont::setUnderline);
+void MainWindow::underlineToggled() {
+    SetCaptionFont(underlineCheck, &QFont::setUnderline);
 }
 
-void TForm1::cbEffect5Click() {
-    SetCaptionFont(cbEffect5, &QFont::setItalic);
+void MainWindow::italicToggled() {
+    SetCaptionFont(italicCheck, &QFont::setItalic);
 }
 
-void TForm1::cbEffect6Click() {
-    SetCaptionFont(cbEffect6, &QFont::setBold);
+void MainWindow::boldToggled() {
+    SetCaptionFont(boldCheck, &QFont::setBold);
 }
 
-void TForm1::SpeedButton3MouseDown() {
-    SetCaptionColor(SpeedButton3, Qt::red);
+void MainWindow::copyButtonPressed() {
+    SetCaptionColor(copyButton, Qt::red);
 }
 
-void TForm1::SpeedButton3MouseUp() {
-    SetCaptionColor(SpeedButton3, Qt::black);
+void MainWindow::copyButtonReleased() {
+    SetCaptionColor(copyButton, Qt::black);
 }
 
-int TForm1::Threshold() const {
-    return cbThreshold->isChecked() ? UpDown2->value() : 0;
+int MainWindow::activeThreshold() const {
+    return thresholdCheck->isChecked() ? thresholdUpDown->value() : 0;
 }
 
-void TForm1::Button2Click() {
-    BuildCurrentResult();
-    const int threshold = Threshold();
-    if (HandMadePageActive()) {
-        CopyResult(ResultText->bytes(), threshold);
-        comboboxColorMarkChange();
+void MainWindow::copyResult() {
+    buildCurrentResult();
+    const int threshold = activeThreshold();
+    if (handMadePageActive()) {
+        putOnClipboard(resultMemo->bytes(), threshold);
+        colorEffectChanged();
     } else {
-        CopyResult(templateText_, threshold);
+        putOnClipboard(templateText_, threshold);
     }
 }
 
-void TForm1::CopyResult(const std::string& text, int threshold) {
+void MainWindow::putOnClipboard(const std::string& text, int threshold) {
     services_.clipboard.setText(FromCp1251(text));
     if (threshold != 0 && text.size() > static_cast<std::size_t>(threshold)) {
         services_.messages.warning(
@@ -174,15 +143,15 @@ void TForm1::CopyResult(const std::string& text, int threshold) {
     }
 }
 
-void TForm1::bClearClick() {
-    MainText->clear();
-    OnlyForYouNameChange();
+void MainWindow::clearMessage() {
+    messageEdit->clear();
+    rebuildResult();
 }
 
-void TForm1::SpeedButton12Click() {
+void MainWindow::resetAll() {
     // No profile is ever saved under this name, so every option takes its default.
-    LoadProfile("0");
-    OnlyForYouNameChange();
+    loadProfile("0");
+    rebuildResult();
 }
 
 }  // namespace tagforge

@@ -11,8 +11,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "gui/app/main_window.h"
 #include "gui/app/result_memo.h"
-#include "gui/app/tform1.h"
 #include "gui/app/widget_factory.h"
 #include "gui/menus/font_name_delegate.h"
 #include "gui/pickers/color_panel.h"
@@ -46,139 +46,141 @@ QStringList EffectNames() {
 
 }  // namespace
 
-QWidget* TForm1::CreateHandMadePage() {
+QWidget* MainWindow::createHandMadePage() {
     auto* page = ui::Named(new QWidget, "HandMadePage");
 
-    cbOtherName = ui::CheckBox("cbOtherName", QStringLiteral("От чужого ника"));
-    OtherNameNick = ui::LineEdit("OtherNameNick", QStringLiteral("Чужой ник"));
-    cbOtherNameColor = ui::CheckBox("cbOtherNameColor", QString());
-    OtherNameColor =
+    otherNickCheck = ui::CheckBox("cbOtherName", QStringLiteral("От чужого ника"));
+    otherNickEdit = ui::LineEdit("OtherNameNick", QStringLiteral("Чужой ник"));
+    otherNickColorCheck = ui::CheckBox("cbOtherNameColor", QString());
+    otherNickColorPanel =
         MakePanel("OtherNameColor", QStringLiteral("Цвет чужого ника"), kSmallPanelWidth);
-    cb3rdFace = ui::CheckBox("cb3rdFace", QStringLiteral("***"),
-                             QStringLiteral("Показывать \"***\" перед ником, как при /me"));
-    OtherNameOwnText = ui::LineEdit("OtherNameOwnText", QStringLiteral("Свой текст"));
+    thirdFaceCheck = ui::CheckBox("cb3rdFace", QStringLiteral("***"),
+                                  QStringLiteral("Показывать \"***\" перед ником, как при /me"));
+    ownTextEdit = ui::LineEdit("OtherNameOwnText", QStringLiteral("Свой текст"));
 
-    CheckBox1 = ui::CheckBox("CheckBox1", QStringLiteral("Тэг"));
-    CheckBox1->setEnabled(false);
-    ComboBox1 =
+    tagCheck = ui::CheckBox("CheckBox1", QStringLiteral("Тэг"));
+    tagCheck->setEnabled(false);
+    tagBox =
         ui::ComboBox("ComboBox1", {}, false, QStringLiteral("Добавить тэг в начало сообщения"));
-    ComboBox1->setEnabled(false);
+    tagBox->setEnabled(false);
 
-    cbOnlyForYou = ui::CheckBox("cbOnlyForYou", QStringLiteral("Только для вас:"));
-    ComboOnlyForYou = ui::ComboBox("ComboOnlyForYou", {QStringLiteral("только для вас, ")}, true);
-    OnlyForYouName = ui::LineEdit("OnlyForYouName", QStringLiteral("Имя адресата мнимой лички"));
-    cbOnlyForYouColor = ui::CheckBox("cbOnlyForYouColor", QString());
-    ImOnlyForYou =
+    onlyForYouCheck = ui::CheckBox("cbOnlyForYou", QStringLiteral("Только для вас:"));
+    onlyForYouWordingBox =
+        ui::ComboBox("ComboOnlyForYou", {QStringLiteral("только для вас, ")}, true);
+    addresseeEdit = ui::LineEdit("OnlyForYouName", QStringLiteral("Имя адресата мнимой лички"));
+    onlyForYouColorCheck = ui::CheckBox("cbOnlyForYouColor", QString());
+    onlyForYouColorPanel =
         MakePanel("ImOnlyForYou", QStringLiteral("Цвет \"только для вас\""), kSmallPanelWidth);
 
-    cbOk = ui::CheckBox("cbOk", QStringLiteral("Ссылка"));
-    ComboBox2 = ui::ComboBox("ComboBox2",
-                             {QStringLiteral("Ok?"), QStringLiteral("Yes!"), QStringLiteral("Да!"),
-                              QStringLiteral("Cancel"), QStringLiteral("Отмена")},
-                             true, QStringLiteral("Добавить как ссылку в конце сообщения"));
-    cbOkColor = ui::CheckBox("cbOkColor", QString());
-    ImOkColor = MakePanel("ImOkColor", QStringLiteral("Цвет ссылки"), kSmallPanelWidth);
+    linkCheck = ui::CheckBox("cbOk", QStringLiteral("Ссылка"));
+    linkTextBox =
+        ui::ComboBox("ComboBox2",
+                     {QStringLiteral("Ok?"), QStringLiteral("Yes!"), QStringLiteral("Да!"),
+                      QStringLiteral("Cancel"), QStringLiteral("Отмена")},
+                     true, QStringLiteral("Добавить как ссылку в конце сообщения"));
+    linkColorCheck = ui::CheckBox("cbOkColor", QString());
+    linkColorPanel = MakePanel("ImOkColor", QStringLiteral("Цвет ссылки"), kSmallPanelWidth);
 
-    cbFontName = ui::CheckBox("cbFontName", QStringLiteral("Имя шрифта"));
-    comboboxFontName =
+    fontNameCheck = ui::CheckBox("cbFontName", QStringLiteral("Имя шрифта"));
+    fontNameBox =
         ui::ComboBox("comboboxFontName", {}, false,
                      QStringLiteral("Выбрать шрифт, которым будет отображаться сообщение"));
-    comboboxFontName->setItemDelegate(new FontNameDelegate(comboboxFontName));
-    comboboxFontName->setMaxVisibleItems(kFontListVisibleItems);
-    SpeedButton13 =
+    fontNameBox->setItemDelegate(new FontNameDelegate(fontNameBox));
+    fontNameBox->setMaxVisibleItems(kFontListVisibleItems);
+    fontManagerButton =
         ui::FlatButton("SpeedButton13", QString(), QStringLiteral("Открыть менеджер шрифтов"));
-    SpeedButton13->setFixedSize(kSmallButtonSide, kSmallButtonSide);
-    cbFontSize = ui::CheckBox("cbFontSize", QStringLiteral("Размер шрифта"));
-    ComboBoxFontSize = ui::ComboBox("ComboBoxFontSize", {}, false,
-                                    QStringLiteral("1 - маленький шрифт. 7 - большой шрифт"));
+    fontManagerButton->setFixedSize(kSmallButtonSide, kSmallButtonSide);
+    fontSizeCheck = ui::CheckBox("cbFontSize", QStringLiteral("Размер шрифта"));
+    fontSizeBox = ui::ComboBox("ComboBoxFontSize", {}, false,
+                               QStringLiteral("1 - маленький шрифт. 7 - большой шрифт"));
 
-    cbDanceFont = ui::CheckBox("cbDanceFont", QStringLiteral("ПлЯшУщИй шРиФт"));
-    tbDanceFontRatio = ui::Named(new QSlider(Qt::Horizontal), "tbDanceFontRatio",
+    danceCaseCheck = ui::CheckBox("cbDanceFont", QStringLiteral("ПлЯшУщИй шРиФт"));
+    danceRatioSlider = ui::Named(new QSlider(Qt::Horizontal), "tbDanceFontRatio",
                                  QStringLiteral("Установить коэффициент пляшущего шрифта. 0 - все "
                                                 "буквы маленькие, 100 - все буквы большие"));
-    tbDanceFontRatio->setRange(0, kDanceRatioMax);
-    tbDanceFontRatio->setSingleStep(1);
-    tbDanceFontRatio->setValue(kDefaultDanceRatio);
-    lDanceFontRatio = ui::Named(new QLabel(QString::number(kDefaultDanceRatio)), "lDanceFontRatio");
-    cbReverseText = ui::CheckBox("cbReverseText", QStringLiteral("Текст наоборот"),
-                                 QStringLiteral("Введённый текст будет написан наоборот"));
+    danceRatioSlider->setRange(0, kDanceRatioMax);
+    danceRatioSlider->setSingleStep(1);
+    danceRatioSlider->setValue(kDefaultDanceRatio);
+    danceRatioLabel = ui::Named(new QLabel(QString::number(kDefaultDanceRatio)), "lDanceFontRatio");
+    reverseTextCheck = ui::CheckBox("cbReverseText", QStringLiteral("Текст наоборот"),
+                                    QStringLiteral("Введённый текст будет написан наоборот"));
 
-    cbColorMark = ui::CheckBox("cbColorMark", QStringLiteral("Выделение цветом"));
-    comboboxColorMark = ui::ComboBox("comboboxColorMark", EffectNames(), false,
-                                     QStringLiteral("Тип цветовой обработки сообщения"));
-    Image1 = ui::Named(new QLabel, "Image1");
-    Image1->setFixedSize(kEffectPanelWidth, kPanelHeight);
-    Image1->hide();
-    Image6 = MakePanel("Image6", QString(), kEffectPanelWidth);
-    Image6->hide();
-    Image7 = MakePanel("Image7", QString(), kEffectPanelWidth / 2);
-    Image7->hide();
+    colorEffectCheck = ui::CheckBox("cbColorMark", QStringLiteral("Выделение цветом"));
+    colorEffectBox = ui::ComboBox("comboboxColorMark", EffectNames(), false,
+                                  QStringLiteral("Тип цветовой обработки сообщения"));
+    effectStrip = ui::Named(new QLabel, "Image1");
+    effectStrip->setFixedSize(kEffectPanelWidth, kPanelHeight);
+    effectStrip->hide();
+    firstEffectColorPanel = MakePanel("Image6", QString(), kEffectPanelWidth);
+    firstEffectColorPanel->hide();
+    secondEffectColorPanel = MakePanel("Image7", QString(), kEffectPanelWidth / 2);
+    secondEffectColorPanel->hide();
 
-    cbEffect4 = ui::CheckBox("cbEffect4", QStringLiteral("Подчёркивание"));
-    cbEffect5 = ui::CheckBox("cbEffect5", QStringLiteral("Курсив"));
-    cbEffect6 = ui::CheckBox("cbEffect6", QStringLiteral("Полужирный"));
+    underlineCheck = ui::CheckBox("cbEffect4", QStringLiteral("Подчёркивание"));
+    italicCheck = ui::CheckBox("cbEffect5", QStringLiteral("Курсив"));
+    boldCheck = ui::CheckBox("cbEffect6", QStringLiteral("Полужирный"));
 
-    MainText = ui::Named(new QPlainTextEdit, "MainText",
-                         QStringLiteral("Текст сообщения, подлежащего обработке"));
-    ResultText =
+    messageEdit = ui::Named(new QPlainTextEdit, "MainText",
+                            QStringLiteral("Текст сообщения, подлежащего обработке"));
+    resultMemo =
         ui::Named(new ResultMemo, "ResultText", QStringLiteral("Результат обработки текста"));
-    sbClear = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
-    SpeedButton12 = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
+    clearButton = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
+    resetButton = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
 
-    ListBox2 = ui::Named(new QListWidget, "ListBox2");
-    ListBox2->hide();
+    paletteList = ui::Named(new QListWidget, "ListBox2");
+    paletteList->hide();
 
     auto* options = new QGridLayout;
     int row = 0;
-    options->addWidget(cbOtherName, row, 0);
-    options->addWidget(OtherNameNick, row, 1);
-    options->addWidget(cbOtherNameColor, row, 2);
-    options->addWidget(OtherNameColor, row, 3);
-    options->addWidget(cb3rdFace, row, 4);
-    options->addWidget(OtherNameOwnText, row, 5);
+    options->addWidget(otherNickCheck, row, 0);
+    options->addWidget(otherNickEdit, row, 1);
+    options->addWidget(otherNickColorCheck, row, 2);
+    options->addWidget(otherNickColorPanel, row, 3);
+    options->addWidget(thirdFaceCheck, row, 4);
+    options->addWidget(ownTextEdit, row, 5);
     ++row;
-    options->addWidget(cbOnlyForYou, row, 0);
-    options->addWidget(ComboOnlyForYou, row, 1);
-    options->addWidget(cbOnlyForYouColor, row, 2);
-    options->addWidget(ImOnlyForYou, row, 3);
-    options->addWidget(OnlyForYouName, row, 4, 1, 2);
+    options->addWidget(onlyForYouCheck, row, 0);
+    options->addWidget(onlyForYouWordingBox, row, 1);
+    options->addWidget(onlyForYouColorCheck, row, 2);
+    options->addWidget(onlyForYouColorPanel, row, 3);
+    options->addWidget(addresseeEdit, row, 4, 1, 2);
     ++row;
-    options->addWidget(cbOk, row, 0);
-    options->addWidget(ComboBox2, row, 1);
-    options->addWidget(cbOkColor, row, 2);
-    options->addWidget(ImOkColor, row, 3);
-    options->addWidget(CheckBox1, row, 4);
-    options->addWidget(ComboBox1, row, 5);
+    options->addWidget(linkCheck, row, 0);
+    options->addWidget(linkTextBox, row, 1);
+    options->addWidget(linkColorCheck, row, 2);
+    options->addWidget(linkColorPanel, row, 3);
+    options->addWidget(tagCheck, row, 4);
+    options->addWidget(tagBox, row, 5);
     ++row;
-    options->addWidget(cbFontName, row, 0);
+    options->addWidget(fontNameCheck, row, 0);
     auto* fontNameRow = new QHBoxLayout;
-    fontNameRow->addWidget(comboboxFontName, 1);
-    fontNameRow->addWidget(SpeedButton13);
+    fontNameRow->addWidget(fontNameBox, 1);
+    fontNameRow->addWidget(fontManagerButton);
     options->addLayout(fontNameRow, row, 1);
-    options->addWidget(cbFontSize, row, 4);
-    options->addWidget(ComboBoxFontSize, row, 5);
+    options->addWidget(fontSizeCheck, row, 4);
+    options->addWidget(fontSizeBox, row, 5);
     ++row;
     auto* danceRow = new QHBoxLayout;
-    danceRow->addWidget(tbDanceFontRatio, 1);
-    danceRow->addWidget(lDanceFontRatio);
-    options->addWidget(cbDanceFont, row, 0);
+    danceRow->addWidget(danceRatioSlider, 1);
+    danceRow->addWidget(danceRatioLabel);
+    options->addWidget(danceCaseCheck, row, 0);
     options->addLayout(danceRow, row, 1);
-    options->addWidget(cbReverseText, row, 4, 1, 2);
+    options->addWidget(reverseTextCheck, row, 4, 1, 2);
     ++row;
     auto* effectPictures = new QHBoxLayout;
     effectPictures->setSpacing(0);
-    effectPictures->addWidget(Image1);
-    effectPictures->addWidget(Image6);
-    effectPictures->addWidget(Image7);
+    effectPictures->addWidget(effectStrip);
+    effectPictures->addWidget(firstEffectColorPanel);
+    effectPictures->addWidget(secondEffectColorPanel);
     effectPictures->addStretch();
-    options->addWidget(cbColorMark, row, 0);
-    options->addWidget(comboboxColorMark, row, 1);
+    options->addWidget(colorEffectCheck, row, 0);
+    options->addWidget(colorEffectBox, row, 1);
     options->addLayout(effectPictures, row, 2, 1, 4);
     ++row;
     auto* styles = new QHBoxLayout;
-    styles->addWidget(cbEffect4);
-    styles->addWidget(cbEffect5);
-    styles->addWidget(cbEffect6);
+    styles->addWidget(underlineCheck);
+    styles->addWidget(italicCheck);
+    styles->addWidget(boldCheck);
     styles->addStretch();
     options->addLayout(styles, row, 0, 1, 6);
     options->setColumnStretch(1, 1);
@@ -186,15 +188,15 @@ QWidget* TForm1::CreateHandMadePage() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(sbClear);
-    buttons->addWidget(SpeedButton12);
+    buttons->addWidget(clearButton);
+    buttons->addWidget(resetButton);
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(options);
-    layout->addWidget(MainText, 1);
+    layout->addWidget(messageEdit, 1);
     layout->addLayout(buttons);
-    layout->addWidget(ResultText);
-    layout->addWidget(ListBox2);
+    layout->addWidget(resultMemo);
+    layout->addWidget(paletteList);
     return page;
 }
 

@@ -1,10 +1,13 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "gui/app/tform1.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"
 
 namespace tagforge {
@@ -30,17 +33,42 @@ QIcon LetterPicture(const QColor& ink) {
 
 }  // namespace
 
-void TForm1::ConnectFontManager() {
-    SpeedButton13->setIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-font"),
-                                            LetterPicture(palette().color(QPalette::ButtonText))));
-    connect(SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
+void MainWindow::connectFontManager() {
+    fontManagerButton->setIcon(
+        QIcon::fromTheme(QStringLiteral("preferences-desktop-font"),
+                         LetterPicture(palette().color(QPalette::ButtonText))));
+    connect(fontManagerButton, &QPushButton::clicked, this, &MainWindow::openFontManager);
 }
 
-void TForm1::SpeedButton13Click() {
-    TFontForm form(*this, services_.fontCatalog);
+void MainWindow::openFontManager() {
+    constexpr std::string_view kFontsKey = "\\Software\\Orbel Soft\\TagForge\\Fonts";
+    constexpr RegistryRoot kFontsRoot = RegistryRoot::LocalMachine;
+    FontManagerSetup setup;
+    setup.offeredFonts = ItemsOf(fontNameBox);
+    const int shown = fontNameBox->currentIndex();
+    setup.shownFont = shown >= 0 ? ToCp1251(fontNameBox->itemText(shown)) : std::string();
+    setup.hintsShown = showHintsCheck->isChecked();
+    setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
+    setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
+        return readSettingText(name, defaultText, kFontsRoot, kFontsKey);
+    };
+    setup.writeSetting = [this](std::string_view name, std::string_view text) {
+        writeSettingText(name, text, kFontsRoot, kFontsKey);
+    };
+    setup.offerFonts = [this](const std::vector<std::string>& names, int current) {
+        SetItems(fontNameBox, names);
+        const bool haveFonts = !names.empty();
+        fontNameBox->setEnabled(haveFonts);
+        fontNameCheck->setEnabled(haveFonts);
+        if (!haveFonts) {
+            fontNameCheck->setChecked(false);
+        }
+        fontNameBox->setCurrentIndex(current);
+    };
+    FontManagerDialog form(std::move(setup), services_.fontCatalog, this);
     services_.dialogs.exec(form);
     // A runner that only hid the window still leaves the choice made in it.
-    form.FormClose();
+    form.handBackChoice();
 }
 
 }  // namespace tagforge

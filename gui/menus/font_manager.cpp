@@ -1,7 +1,5 @@
 #include "gui/menus/font_manager.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -12,21 +10,19 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "core/lists/font_choice.h"
-#include "gui/menus/font_name_delegate.h"
 #include "core/store/ini_file.h"
+#include "gui/app/platform_services.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/font_name_delegate.h"
 
 namespace tagforge {
 
 namespace {
 
-constexpr std::string_view kFontsKey = "\\Software\\Orbel Soft\\TagForge\\Fonts";
 constexpr std::string_view kSizeValue = "Size";
 constexpr std::string_view kDemoTextValue = "DemoText";
 constexpr std::string_view kDefaultSize = "12";
-constexpr RegistryRoot kFontsRoot = RegistryRoot::LocalMachine;
 
 constexpr int kStartWidth = 317;
 constexpr int kStartHeight = 342;
@@ -39,11 +35,6 @@ constexpr int kTrackBarHeight = 13;
 const QString kFontsHint = QStringLiteral("Отметьте шрифты, которые планируется использовать");
 const QString kSizeHint = QStringLiteral("Изменение размера шрифта");
 const QString kMemoHint = QStringLiteral("Поле для проверки шрифта");
-
-std::string CurrentItemOf(const QComboBox* box) {
-    const int index = box->currentIndex();
-    return index >= 0 ? ToCp1251(box->itemText(index)) : std::string();
-}
 
 std::vector<std::string> NamesOf(const QListWidget* list) {
     std::vector<std::string> names;
@@ -65,147 +56,136 @@ std::vector<bool> ChecksOf(const QListWidget* list) {
 
 }  // namespace
 
-TFontForm::TFontForm(TForm1& mainWindow, const FontCatalog& installedFonts)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mainWindow_(mainWindow),
+FontManagerDialog::FontManagerDialog(FontManagerSetup setup, const FontCatalog& installedFonts,
+                                     QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      setup_(std::move(setup)),
       installedFonts_(installedFonts) {
     setObjectName(QStringLiteral("FontForm"));
     setWindowTitle(QStringLiteral("Менеджер шрифтов"));
     resize(kStartWidth, kStartHeight);
     setMinimumSize(kMinimumSide, kMinimumSide);
 
-    clbFonts = new QListWidget(this);
-    clbFonts->setObjectName(QStringLiteral("clbFonts"));
-    clbFonts->setItemDelegate(new FontNameDelegate(clbFonts));
-    clbFonts->setUniformItemSizes(true);
+    fontList = new QListWidget(this);
+    fontList->setObjectName(QStringLiteral("clbFonts"));
+    fontList->setItemDelegate(new FontNameDelegate(fontList));
+    fontList->setUniformItemSizes(true);
 
-    tbFontSize = new QSlider(Qt::Horizontal, this);
-    tbFontSize->setObjectName(QStringLiteral("tbFontSize"));
-    tbFontSize->setRange(kSmallestSize, kLargestSize);
-    tbFontSize->setSingleStep(1);
-    tbFontSize->setPageStep(1);
-    tbFontSize->setValue(kSmallestSize);
-    tbFontSize->setTickPosition(QSlider::TicksBelow);
-    tbFontSize->setTickInterval(1);
-    tbFontSize->setFixedHeight(kTrackBarHeight);
+    sizeSlider = new QSlider(Qt::Horizontal, this);
+    sizeSlider->setObjectName(QStringLiteral("tbFontSize"));
+    sizeSlider->setRange(kSmallestSize, kLargestSize);
+    sizeSlider->setSingleStep(1);
+    sizeSlider->setPageStep(1);
+    sizeSlider->setValue(kSmallestSize);
+    sizeSlider->setTickPosition(QSlider::TicksBelow);
+    sizeSlider->setTickInterval(1);
+    sizeSlider->setFixedHeight(kTrackBarHeight);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setMaximumHeight(kMemoMaximumHeight);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    testMemo = new QPlainTextEdit(this);
+    testMemo->setObjectName(QStringLiteral("Memo1"));
+    testMemo->setMaximumHeight(kMemoMaximumHeight);
+    testMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The test field starts at the track bar's first position.
-    QFont memoFont = Memo1->font();
+    QFont memoFont = testMemo->font();
     memoFont.setPointSize(kSmallestSize);
-    Memo1->setFont(memoFont);
-    mainWindow_.AttachNickMenu(Memo1);
+    testMemo->setFont(memoFont);
+    setup_.attachEditMenu(testMemo);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(clbFonts, 1);
-    layout->addWidget(tbFontSize);
-    layout->addWidget(Memo1);
+    layout->addWidget(fontList, 1);
+    layout->addWidget(sizeSlider);
+    layout->addWidget(testMemo);
 
-    connect(clbFonts, &QListWidget::currentRowChanged, this, &TFontForm::clbFontsClick);
-    connect(tbFontSize, &QSlider::valueChanged, this, &TFontForm::tbFontSizeChange);
+    connect(fontList, &QListWidget::currentRowChanged, this, &FontManagerDialog::fontHighlighted);
+    connect(sizeSlider, &QSlider::valueChanged, this, &FontManagerDialog::sizeChanged);
 }
 
-void TFontForm::showEvent(QShowEvent* event) {
+void FontManagerDialog::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        fillOnShow();
     }
     QDialog::showEvent(event);
 }
 
-void TFontForm::done(int result) {
-    FormClose();
+void FontManagerDialog::done(int result) {
+    handBackChoice();
     QDialog::done(result);
 }
 
-void TFontForm::FormShow() {
-    const bool hints = mainWindow_.cbShowHint->isChecked();
-    clbFonts->setToolTip(hints ? kFontsHint : QString());
-    tbFontSize->setToolTip(hints ? kSizeHint : QString());
-    Memo1->setToolTip(hints ? kMemoHint : QString());
+void FontManagerDialog::fillOnShow() {
+    const bool hints = setup_.hintsShown;
+    fontList->setToolTip(hints ? kFontsHint : QString());
+    sizeSlider->setToolTip(hints ? kSizeHint : QString());
+    testMemo->setToolTip(hints ? kMemoHint : QString());
 
-    const long size =
-        AtolWin32(mainWindow_.ReadSettingText(kSizeValue, kDefaultSize, kFontsRoot, kFontsKey));
-    tbFontSize->setValue(static_cast<int>(std::clamp<long>(size, kSmallestSize, kLargestSize)));
-    Memo1->setPlainText(FromCp1251Lines(mainWindow_.ReadSettingText(
-        kDemoTextValue, ToCp1251(QString::fromUtf8(kDefaultDemoText)), kFontsRoot, kFontsKey)));
+    const long size = AtolWin32(setup_.readSetting(kSizeValue, kDefaultSize));
+    sizeSlider->setValue(static_cast<int>(std::clamp<long>(size, kSmallestSize, kLargestSize)));
+    testMemo->setPlainText(FromCp1251Lines(
+        setup_.readSetting(kDemoTextValue, ToCp1251(QString::fromUtf8(kDefaultDemoText)))));
 
     const QStringList installed = installedFonts_.families();
     {
-        const QSignalBlocker blocker(clbFonts);
-        clbFonts->clear();
-        clbFonts->addItems(installed);
+        const QSignalBlocker blocker(fontList);
+        fontList->clear();
+        fontList->addItems(installed);
         const FontMarks marks =
-            MarkChosenFonts(NamesOf(clbFonts), ItemsOf(mainWindow_.comboboxFontName),
-                            CurrentItemOf(mainWindow_.comboboxFontName));
-        for (int i = 0; i < clbFonts->count(); ++i) {
-            QListWidgetItem* item = clbFonts->item(i);
+            MarkChosenFonts(NamesOf(fontList), setup_.offeredFonts, setup_.shownFont);
+        for (int i = 0; i < fontList->count(); ++i) {
+            QListWidgetItem* item = fontList->item(i);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(marks.checked[static_cast<std::size_t>(i)] ? Qt::Checked
                                                                            : Qt::Unchecked);
         }
         if (marks.current) {
-            clbFonts->setCurrentRow(static_cast<int>(*marks.current));
+            fontList->setCurrentRow(static_cast<int>(*marks.current));
         }
     }
-    clbFontsClick();
+    fontHighlighted();
 }
 
 // The handlers change the window's own controls, so they are not const however they reach them.
 // NOLINTBEGIN(readability-make-member-function-const)
-void TFontForm::clbFontsClick() {
-    if (clbFonts->count() == 0) {
+void FontManagerDialog::fontHighlighted() {
+    if (fontList->count() == 0) {
         return;
     }
-    if (clbFonts->currentRow() < 0) {
-        const QSignalBlocker blocker(clbFonts);
-        clbFonts->setCurrentRow(0);
+    if (fontList->currentRow() < 0) {
+        const QSignalBlocker blocker(fontList);
+        fontList->setCurrentRow(0);
     }
-    QFont font = Memo1->font();
-    font.setFamily(clbFonts->currentItem()->text());
-    Memo1->setFont(font);
+    QFont font = testMemo->font();
+    font.setFamily(fontList->currentItem()->text());
+    testMemo->setFont(font);
 }
 
-void TFontForm::tbFontSizeChange() {
-    QFont font = Memo1->font();
-    font.setPointSize(tbFontSize->value());
-    Memo1->setFont(font);
+void FontManagerDialog::sizeChanged() {
+    QFont font = testMemo->font();
+    font.setPointSize(sizeSlider->value());
+    testMemo->setFont(font);
 }
 
 // NOLINTEND(readability-make-member-function-const)
 
-void TFontForm::FormClose() {
+void FontManagerDialog::handBackChoice() {
     // Runs once, and only for a window that was shown: an unshown one holds no choice.
     if (!shown_ || closed_) {
         return;
     }
     closed_ = true;
 
-    QComboBox* fontList = mainWindow_.comboboxFontName;
-    const std::string previous = CurrentItemOf(fontList);
-    const int highlighted = clbFonts->currentRow();
+    const std::string& previous = setup_.shownFont;
+    const int highlighted = fontList->currentRow();
     const ChosenFonts chosen = CollectChosenFonts(
-        NamesOf(clbFonts), ChecksOf(clbFonts),
+        NamesOf(fontList), ChecksOf(fontList),
         highlighted >= 0 ? std::optional<std::size_t>(highlighted) : std::nullopt, previous);
-    SetItems(fontList, chosen.names);
-    const bool haveFonts = !chosen.names.empty();
-    fontList->setEnabled(haveFonts);
-    mainWindow_.cbFontName->setEnabled(haveFonts);
-    if (!haveFonts) {
-        mainWindow_.cbFontName->setChecked(false);
-    }
-    fontList->setCurrentIndex(chosen.current);
+    setup_.offerFonts(chosen.names, chosen.current);
 
-    mainWindow_.WriteSettingText(kSizeValue, std::to_string(tbFontSize->value()), kFontsRoot,
-                                 kFontsKey);
-    mainWindow_.WriteSettingText(kDemoTextValue, ToCp1251Lines(PlainTextOf(Memo1)), kFontsRoot,
-                                 kFontsKey);
+    setup_.writeSetting(kSizeValue, std::to_string(sizeSlider->value()));
+    setup_.writeSetting(kDemoTextValue, ToCp1251Lines(PlainTextOf(testMemo)));
 }
 
 }  // namespace tagforge

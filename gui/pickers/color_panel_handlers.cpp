@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/hex_color_dialog.h"
 
@@ -38,7 +38,7 @@ class PaletteItemDelegate final : public QStyledItemDelegate {
 // Runs the hex dialog at the cursor; the typed text on OK.
 std::optional<QString> AskHexColor(DialogRunner& dialogs, QWidget* parent, const QString& value,
                                    QPoint cursor) {
-    TForm2 dialog(parent);
+    HexColorDialog dialog(parent);
     dialog.move(cursor);
     dialog.setText(value);
     if (dialogs.exec(dialog) != kHexDialogOk) {
@@ -49,63 +49,64 @@ std::optional<QString> AskHexColor(DialogRunner& dialogs, QWidget* parent, const
 
 }  // namespace
 
-void TForm1::ConnectColorPanels() {
+void MainWindow::connectColorPanels() {
     for (ColorPanel* panel :
-         {OtherNameColor, ImOnlyForYou, ImOkColor, Image6, Image7, ComeColor, Image2}) {
+         {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel, firstEffectColorPanel,
+          secondEffectColorPanel, comeColorPanel, previewBackgroundPanel}) {
         connect(panel, &ColorPanel::mouseReleased, this,
                 [this, panel](Qt::MouseButton button, QPoint globalPos) {
-                    Image1MouseUp(panel, button, globalPos);
+                    colorPanelClicked(panel, button, globalPos);
                 });
     }
-    ListBox2->setItemDelegate(new PaletteItemDelegate(ListBox2));
-    ListBox2->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
-                        QStringLiteral("0000FF"), QStringLiteral("000000"),
-                        QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),
-                        QStringLiteral("FFFFFF")});
-    connect(ListBox2, &QListWidget::currentRowChanged, this, &TForm1::ListBox2Click);
-    ListBox2->viewport()->installEventFilter(this);
+    paletteList->setItemDelegate(new PaletteItemDelegate(paletteList));
+    paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
+                           QStringLiteral("0000FF"), QStringLiteral("000000"),
+                           QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),
+                           QStringLiteral("FFFFFF")});
+    connect(paletteList, &QListWidget::currentRowChanged, this, &MainWindow::paletteItemClicked);
+    paletteList->viewport()->installEventFilter(this);
 }
 
-void TForm1::SetPanelColor(ColorPanel* panel, ColorValue color) {
+void MainWindow::setPanelColor(ColorPanel* panel, ColorValue color) {
     panel->setColors(color, ContrastTextColor(color));
 }
 
-void TForm1::Image1MouseUp(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
+void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
     if (button == Qt::RightButton) {
         const auto typed = AskHexColor(services_.dialogs, this,
                                        FromCp1251(ToColorCode(sender->color())), globalPos);
         if (typed) {
-            SetPanelColor(sender, FromColorCode(ToCp1251(*typed)));
+            setPanelColor(sender, FromColorCode(ToCp1251(*typed)));
         }
     } else if (button == Qt::LeftButton) {
         if (const auto chosen = services_.colors.pick(this, sender->color())) {
-            SetPanelColor(sender, *chosen);
+            setPanelColor(sender, *chosen);
         }
     }
 
-    switch (comboboxColorMark->currentIndex()) {
+    switch (colorEffectBox->currentIndex()) {
         case kEffectSolid:
-            remembered_.solid = Image6->color();
+            remembered_.solid = firstEffectColorPanel->color();
             break;
         case kEffectGradient:
-            remembered_.gradientBegin = Image6->color();
-            remembered_.gradientEnd = Image7->color();
+            remembered_.gradientBegin = firstEffectColorPanel->color();
+            remembered_.gradientEnd = secondEffectColorPanel->color();
             break;
         case kEffectSpectrum:
-            Image6->hide();
-            Image7->hide();
+            firstEffectColorPanel->hide();
+            secondEffectColorPanel->hide();
             break;
         case kEffectAlternation:
-            remembered_.alternationFirst = Image6->color();
-            remembered_.alternationSecond = Image7->color();
+            remembered_.alternationFirst = firstEffectColorPanel->color();
+            remembered_.alternationSecond = secondEffectColorPanel->color();
             break;
         default:
             break;
     }
 }
 
-void TForm1::ListBox2Click() {
-    QListWidgetItem* item = ListBox2->currentItem();
+void MainWindow::paletteItemClicked() {
+    QListWidgetItem* item = paletteList->currentItem();
     if (item == nullptr) {
         return;
     }
@@ -114,24 +115,24 @@ void TForm1::ListBox2Click() {
     }
 }
 
-void TForm1::ListBox2MouseUp(Qt::MouseButton button, QPoint localPos, QPoint globalPos) {
+void MainWindow::paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos) {
     if (button != Qt::RightButton) {
         return;
     }
-    const QModelIndex top = ListBox2->indexAt(QPoint(0, 0));
+    const QModelIndex top = paletteList->indexAt(QPoint(0, 0));
     const int row = (top.isValid() ? top.row() : 0) + localPos.y() / kPaletteItemHeight;
-    if (row >= ListBox2->count()) {
+    if (row >= paletteList->count()) {
         return;
     }
     {
         // Selecting by the right button is not a click and opens no colour dialog.
-        const QSignalBlocker blocker(ListBox2);
-        ListBox2->setCurrentRow(row);
+        const QSignalBlocker blocker(paletteList);
+        paletteList->setCurrentRow(row);
     }
-    QListWidgetItem* item = ListBox2->item(row);
+    QListWidgetItem* item = paletteList->item(row);
     if (const auto typed = AskHexColor(services_.dialogs, this, item->text(), globalPos)) {
         item->setText(*typed);
-        ListBox2->viewport()->update();
+        paletteList->viewport()->update();
     }
 }
 

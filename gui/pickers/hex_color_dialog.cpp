@@ -67,7 +67,8 @@ QToolButton* MakeFlatButton(const QString& name, const QString& caption, QWidget
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+HexColorDialog::HexColorDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("RRGGBB-цвет"));
     QFont font(QStringLiteral("Courier New"));
@@ -76,77 +77,77 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     setFont(font);
     setFixedSize(172, 28);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Box);
-    Panel1->setFrameShadow(QFrame::Plain);
-    Panel1->setLineWidth(1);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Panel1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(1);
 
-    Edit1 = new QLineEdit(Panel1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(kCodeLength);
-    Edit1->setFixedWidth(56);
-    Edit1->setValidator(new UpperCaseValidator(Edit1));
+    codeEdit = new QLineEdit(frame);
+    codeEdit->setObjectName(QStringLiteral("Edit1"));
+    codeEdit->setMaxLength(kCodeLength);
+    codeEdit->setFixedWidth(56);
+    codeEdit->setValidator(new UpperCaseValidator(codeEdit));
     // Input methods would hand text over without key presses, around the character filter.
-    Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Edit1->installEventFilter(this);
+    codeEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    codeEdit->installEventFilter(this);
 
-    SpeedButton1 = MakeFlatButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ok"), Panel1);
-    SpeedButton2 = MakeFlatButton(QStringLiteral("SpeedButton2"), QStringLiteral("Отмена"), Panel1);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::Button1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm2::SpeedButton2Click);
+    okButton = MakeFlatButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ok"), frame);
+    cancelButton = MakeFlatButton(QStringLiteral("SpeedButton2"), QStringLiteral("Отмена"), frame);
+    connect(okButton, &QToolButton::clicked, this, &HexColorDialog::confirm);
+    connect(cancelButton, &QToolButton::clicked, this, &HexColorDialog::cancel);
 
-    auto* panelLayout = new QHBoxLayout(Panel1);
+    auto* panelLayout = new QHBoxLayout(frame);
     panelLayout->setContentsMargins(2, 2, 2, 2);
     panelLayout->setSpacing(2);
-    panelLayout->addWidget(Edit1);
-    panelLayout->addWidget(SpeedButton1);
-    panelLayout->addWidget(SpeedButton2);
+    panelLayout->addWidget(codeEdit);
+    panelLayout->addWidget(okButton);
+    panelLayout->addWidget(cancelButton);
     panelLayout->addStretch();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Panel1);
+    layout->addWidget(frame);
 
-    Edit1->setFocus();
+    codeEdit->setFocus();
 }
 
-QString TForm2::text() const {
-    return Edit1->text();
+QString HexColorDialog::text() const {
+    return codeEdit->text();
 }
 
-void TForm2::setText(const QString& text) {
-    Edit1->setText(text);
+void HexColorDialog::setText(const QString& text) {
+    codeEdit->setText(text);
 }
 
-bool TForm2::Edit1KeyPress(QChar ch) {
+bool HexColorDialog::acceptsKey(QChar ch) {
     if (IsHexDigit(ch) || ch.unicode() == kBackspace) {
         return true;
     }
     if (ch.unicode() == kEnter) {
-        Button1Click();
+        confirm();
     } else if (ch.unicode() == kEscape) {
         done(kResultCancel);
     }
     return false;
 }
 
-void TForm2::Button1Click() {
-    if (Edit1->text().size() == kCodeLength) {
+void HexColorDialog::confirm() {
+    if (codeEdit->text().size() == kCodeLength) {
         done(kResultOk);
     }
 }
 
-void TForm2::SpeedButton2Click() {
+void HexColorDialog::cancel() {
     done(kResultCancel);
 }
 
-void TForm2::reject() {
+void HexColorDialog::reject() {
     done(kResultCancel);
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+bool HexColorDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == codeEdit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Delete and Tab carry control characters on X11 (0x7F, 0x09) but edit and move focus.
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
@@ -156,15 +157,15 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         const QChar ch = TypedCharacter(*key);
         // Keys that type nothing (arrows, Home, Delete) keep their usual editing.
         if (!ch.isNull()) {
-            return !Edit1KeyPress(ch);
+            return !acceptsKey(ch);
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void HexColorDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The field starts selected, so typing replaces the old code instead of hitting the limit.
-    Edit1->selectAll();
-    Edit1->setFocus();
+    codeEdit->selectAll();
+    codeEdit->setFocus();
 }

@@ -9,23 +9,23 @@ class QToolButton;
 
 // The small borderless box where a colour is typed as six hexadecimal digits, red first. It
 // closes with result 1 (OK) or 2 (cancel).
-class TForm2 : public QDialog {
+class HexColorDialog : public QDialog {
     Q_OBJECT
 
   public:
     static constexpr int kResultOk = 1;
     static constexpr int kResultCancel = 2;
 
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit HexColorDialog(QWidget* parent = nullptr);
 
     QString text() const;
     void setText(const QString& text);
 
   public slots:
     // Decides whether a typed character reaches the field; Enter and Escape act instead.
-    bool Edit1KeyPress(QChar ch);
-    void Button1Click();
-    void SpeedButton2Click();
+    bool acceptsKey(QChar ch);
+    void confirm();
+    void cancel();
     // Every way of dismissing the box (Escape, closing the window) counts as cancel.
     void reject() override;
 
@@ -34,8 +34,8 @@ class TForm2 : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QFrame* Panel1;
-    QLineEdit* Edit1;
-    QToolButton* SpeedButton1;
-    QToolButton* SpeedButton2;
+    QFrame* frame;
+    QLineEdit* codeEdit;
+    QToolButton* okButton;
+    QToolButton* cancelButton;
 };

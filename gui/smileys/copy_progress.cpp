@@ -12,19 +12,23 @@ constexpr int kClientHeight = 16;
 
 }  // namespace
 
-TForm3::TForm3(QWidget* parent)
+CopyProgressWindow::CopyProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form3"));
-    ProgressBar1 = new QProgressBar;
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    progressBar = new QProgressBar;
+    progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(ProgressBar1);
+    layout->addWidget(progressBar);
     setFixedSize(kClientWidth, kClientHeight);
+}
+
+void CopyProgressWindow::setProgress(int percent) {
+    progressBar->setValue(percent);
 }
 
 }  // namespace tagforge

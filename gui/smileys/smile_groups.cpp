@@ -8,13 +8,13 @@
 #include <memory>
 #include <optional>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/smileys/copy_progress.h"
 #include "core/smileys/smile_group.h"
 #include "core/smileys/smile_images.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/smileys/copy_progress.h"
 
 namespace tagforge {
 
@@ -53,14 +53,14 @@ std::optional<std::string> AskGroupName(PlatformServices& services, QWidget* par
 // folder lacks are copied there, with the progress window showing while that happens.
 SmileEntries TakeImages(QWidget* window, const std::filesystem::path& programFolder,
                         const QStringList& chosen, qsizetype count) {
-    auto progress = std::make_unique<TForm3>(window);
+    auto progress = std::make_unique<CopyProgressWindow>(window);
     SmileEntries entries;
     for (qsizetype i = 0; i < count; ++i) {
         const QString& source = chosen.at(i);
         const std::string fileName = ToCp1251(QFileInfo(source).fileName());
         if (!SmileImageExists(programFolder, fileName)) {
             progress->show();
-            progress->ProgressBar1->setValue(static_cast<int>(i * 100 / count));
+            progress->setProgress(static_cast<int>(i * 100 / count));
             progress->setWindowTitle(
                 QStringLiteral("Копирование смайлов : %1/%2").arg(i).arg(count));
             // The copying holds the event loop up; without this the window is never mapped nor
@@ -76,8 +76,8 @@ SmileEntries TakeImages(QWidget* window, const std::filesystem::path& programFol
 
 }  // namespace
 
-bool TForm1::CreateSmileGroup() {
-    const std::optional<std::string> name = AskGroupName(services_, this, comboSelectSmilesGroup);
+bool MainWindow::createSmileGroup() {
+    const std::optional<std::string> name = AskGroupName(services_, this, smileGroupBox);
     if (!name) {
         return false;
     }
@@ -93,7 +93,7 @@ bool TForm1::CreateSmileGroup() {
     const std::optional<QStringList> chosen = services_.files.openFiles(
         this, smilesFolder, QStringLiteral("GIF Image"), QStringLiteral("*.gif"));
     if (!chosen) {
-        SmileButton->setChecked(false);
+        smileButton->setChecked(false);
         return false;
     }
 
@@ -114,16 +114,16 @@ bool TForm1::CreateSmileGroup() {
         services_.messages.error(this, ErrorText(failure));
         return false;
     }
-    BuildSmilePage(entries, *name);
+    buildSmilePage(entries, *name);
     return true;
 }
 
-void TForm1::bNewSmilesClick() {
-    CreateSmileGroup();
+void MainWindow::newSmileGroupClicked() {
+    createSmileGroup();
 }
 
-void TForm1::comboSelectSmilesGroupClick() {
-    const QString selected = comboSelectSmilesGroup->currentText();
+void MainWindow::smileGroupChosen() {
+    const QString selected = smileGroupBox->currentText();
     if (selected.isEmpty()) {
         return;
     }
@@ -136,8 +136,8 @@ void TForm1::comboSelectSmilesGroupClick() {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    OrderSmileEntries(entries, cbFrequentlyUsed->isChecked());
-    BuildSmilePage(SmileNames(entries), group);
+    OrderSmileEntries(entries, frequentSmilesFirstCheck->isChecked());
+    buildSmilePage(SmileNames(entries), group);
     try {
         WriteSmileGroup(file, entries);
     } catch (const FileWriteError& failure) {
@@ -145,8 +145,8 @@ void TForm1::comboSelectSmilesGroupClick() {
     }
 }
 
-void TForm1::SpeedButton8Click() {
-    const QString selected = comboSelectSmilesGroup->currentText();
+void MainWindow::deleteSmileGroup() {
+    const QString selected = smileGroupBox->currentText();
     if (!services_.messages.confirm(
             this, QStringLiteral("Удалить группу '") + selected + QStringLiteral("' ?"))) {
         return;
@@ -154,13 +154,13 @@ void TForm1::SpeedButton8Click() {
     // The images stay: other groups may show them.
     std::error_code ignored;
     std::filesystem::remove(SmileGroupPath(programFolder_, ToCp1251(selected)), ignored);
-    FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, "", kSmileGroupExtension);
-    if (comboSelectSmilesGroup->count() > 0) {
-        comboSelectSmilesGroupClick();
+    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, "", kSmileGroupExtension);
+    if (smileGroupBox->count() > 0) {
+        smileGroupChosen();
         return;
     }
-    SmileButton->setChecked(false);
-    ShowSmilePane(false);
+    smileButton->setChecked(false);
+    showSmilePane(false);
 }
 
 }  // namespace tagforge

@@ -9,13 +9,13 @@
 #include <QUrl>
 #include <QWebEngineView>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "core/smileys/smile_group.h"
 #include "core/smileys/smile_page.h"
-#include "gui/smileys/smile_web_page.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/smileys/smile_web_page.h"
 
 namespace tagforge {
 
@@ -39,17 +39,16 @@ void ResizeAroundPane(QMainWindow& window, QWidget& pane, bool show) {
 
 // Connecting changes what the window does, though no member is written.
 // NOLINTNEXTLINE(readability-make-member-function-const)
-void TForm1::ConnectSmilePane() {
-    connect(SmileButton, &QPushButton::clicked, this, &TForm1::bShowSmilesClick);
-    connect(SpeedButton10, &QPushButton::clicked, this, &TForm1::bNewSmilesClick);
-    connect(SpeedButton8, &QPushButton::clicked, this, &TForm1::SpeedButton8Click);
-    connect(comboSelectSmilesGroup, &QComboBox::activated, this,
-            &TForm1::comboSelectSmilesGroupClick);
+void MainWindow::connectSmilePane() {
+    connect(smileButton, &QPushButton::clicked, this, &MainWindow::smileButtonToggled);
+    connect(newSmileGroupButton, &QPushButton::clicked, this, &MainWindow::newSmileGroupClicked);
+    connect(deleteSmileGroupButton, &QPushButton::clicked, this, &MainWindow::deleteSmileGroup);
+    connect(smileGroupBox, &QComboBox::activated, this, &MainWindow::smileGroupChosen);
 }
 
-void TForm1::bShowSmilesClick() {
-    if (!SmileButton->isChecked()) {
-        ShowSmilePane(false);
+void MainWindow::smileButtonToggled() {
+    if (!smileButton->isChecked()) {
+        showSmilePane(false);
         return;
     }
     try {
@@ -58,33 +57,34 @@ void TForm1::bShowSmilesClick() {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    if (comboSelectSmilesGroup->currentText().isEmpty()) {
-        SmileButton->setChecked(CreateSmileGroup());
-        ShowSmilePane(SmileButton->isChecked());
+    if (smileGroupBox->currentText().isEmpty()) {
+        smileButton->setChecked(createSmileGroup());
+        showSmilePane(smileButton->isChecked());
         return;
     }
-    ShowSmilePane(true);
+    showSmilePane(true);
 }
 
-void TForm1::ShowSmilePane(bool show) {
-    SmileButton->setToolTip(show ? QStringLiteral("Спрятать смайлы")
+void MainWindow::showSmilePane(bool show) {
+    smileButton->setToolTip(show ? QStringLiteral("Спрятать смайлы")
                                  : QStringLiteral("Показать смайлы"));
-    if (SmilePane->isHidden() == show) {
-        ResizeAroundPane(*this, *SmilePane, show);
+    if (smilePane->isHidden() == show) {
+        ResizeAroundPane(*this, *smilePane, show);
     }
     if (show) {
-        comboSelectSmilesGroupClick();
+        smileGroupChosen();
     }
 }
 
-void TForm1::BuildSmilePage(const std::vector<std::string>& names, const std::string& groupName) {
+void MainWindow::buildSmilePage(const std::vector<std::string>& names,
+                                const std::string& groupName) {
     try {
         EnsureDataFolder(programFolder_, kSmileGroupsFolder);
     } catch (const DataFolderError& failure) {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    const SmileRuns runs{cbNumOfSmiles->isChecked(), UpDown1->value()};
+    const SmileRuns runs{smileGroupSizeCheck->isChecked(), smileGroupSizeUpDown->value()};
     const std::filesystem::path page = SmilePagePath(programFolder_);
     try {
         WriteFileAtomically(page, SmilePageText(SmilePageLines(names, runs)));
@@ -92,34 +92,34 @@ void TForm1::BuildSmilePage(const std::vector<std::string>& names, const std::st
         // The pane keeps the page it shows.
         return;
     }
-    FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, groupName, kSmileGroupExtension);
-    if (auto* pane = qobject_cast<SmileWebPage*>(CppWebBrowser2->page())) {
+    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, groupName, kSmileGroupExtension);
+    if (auto* pane = qobject_cast<SmileWebPage*>(smileBrowser->page())) {
         pane->showPageFile(QString::fromStdString(page.string()));
     }
 }
 
-bool TForm1::CppWebBrowser2BeforeNavigate2(const QUrl& address) {
+bool MainWindow::acceptSmileNavigation(const QUrl& address) {
     const std::string link = SmileLinkName(address.toString(QUrl::FullyEncoded).toStdString());
     const std::string name = ToCp1251(QString::fromUtf8(link.data(), std::ssize(link)));
     if (IsSmilePageName(name)) {
         return true;
     }
-    if (PageControl1->currentWidget() != FormatPage || !HandMadePageActive()) {
+    if (pageTabs->currentWidget() != formattingPage || !handMadePageActive()) {
         return false;
     }
-    QTextCursor cursor = MainText->textCursor();
+    QTextCursor cursor = messageEdit->textCursor();
     cursor.insertText(FromCp1251(SmileMarker(name)));
-    MainText->setTextCursor(cursor);
-    MainText->setFocus();
-    if (cbFrequentlyUsed->isChecked() && CountSmileUse(name)) {
-        comboSelectSmilesGroupClick();
+    messageEdit->setTextCursor(cursor);
+    messageEdit->setFocus();
+    if (frequentSmilesFirstCheck->isChecked() && countSmileUse(name)) {
+        smileGroupChosen();
     }
     return false;
 }
 
-bool TForm1::CountSmileUse(const std::string& name) {
+bool MainWindow::countSmileUse(const std::string& name) {
     const std::filesystem::path file =
-        SmileGroupPath(programFolder_, ToCp1251(comboSelectSmilesGroup->currentText()));
+        SmileGroupPath(programFolder_, ToCp1251(smileGroupBox->currentText()));
     try {
         SmileEntries entries = ReadSmileGroup(file);
         if (AddSmileUse(entries, name)) {

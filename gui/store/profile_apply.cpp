@@ -8,13 +8,14 @@
 #include <QSlider>
 #include <QTabWidget>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/pickers/color_panel.h"
+#include "core/options/option_table.h"
 #include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
 
 namespace tagforge {
 
@@ -45,117 +46,105 @@ int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
 
 }  // namespace
 
-bool TForm1::LoadProfile(const std::string& name) {
+bool MainWindow::loadProfile(const std::string& name) {
     // A missing file is no error: every key then takes its default.
-    const IniFile file(ProfilePath(name));
-    ApplyProfile(ReadProfile(file));
+    const IniFile file(profilePath(name));
+    applyProfile(ReadProfile(file));
     return true;
 }
 
-void TForm1::ApplyProfile(const Profile& profile) {
-    PageControl2->setCurrentWidget(profile.formActivePage == 1 ? TemplatePage : HandMadePage);
-
-    const bool haveFonts = comboboxFontName->count() > 0;
-    comboboxFontName->setEnabled(haveFonts);
-    cbFontName->setEnabled(haveFonts);
-    if (haveFonts) {
-        comboboxFontName->setCurrentIndex(MatchIgnoringCase(comboboxFontName, profile.fontName));
-        cbFontName->setChecked(profile.fontNameEnabled);
-    } else {
-        cbFontName->setChecked(false);
+void MainWindow::applyProfile(const Profile& profile) {
+    formattingTabs->setCurrentWidget(
+        profile.formActivePage == static_cast<long>(FormattingTab::Templates) ? templatePage
+                                                                              : handMadePage);
+    for (const auto& [option, control] : optionControls_) {
+        if (option->rule == OptionRule::Plain) {
+            SetControlValue(control, option->control, ProfileValue(profile, *option));
+        }
     }
-    ComboBoxFontSize->setCurrentIndex(profile.fontSize >= 1 && profile.fontSize <= kFontSizes
-                                          ? static_cast<int>(profile.fontSize) - 1
-                                          : -1);
 
-    cbOtherName->setChecked(profile.otherNameEnabled);
-    cb3rdFace->setChecked(profile.other3rdFaceEnabled);
-    cbOtherNameColor->setChecked(profile.otherNameColorEnabled);
-    SetWhenNotEmpty(OtherNameNick, profile.otherName);
-    SetWhenNotEmpty(OtherNameOwnText, profile.page1OwnText);
+    const bool haveFonts = fontNameBox->count() > 0;
+    fontNameBox->setEnabled(haveFonts);
+    fontNameCheck->setEnabled(haveFonts);
+    if (haveFonts) {
+        fontNameBox->setCurrentIndex(MatchIgnoringCase(fontNameBox, profile.fontName));
+        fontNameCheck->setChecked(profile.fontNameEnabled);
+    } else {
+        fontNameCheck->setChecked(false);
+    }
+    fontSizeBox->setCurrentIndex(profile.fontSize >= 1 && profile.fontSize <= kFontSizes
+                                     ? static_cast<int>(profile.fontSize) - 1
+                                     : -1);
+
+    SetWhenNotEmpty(otherNickEdit, profile.otherName);
+    SetWhenNotEmpty(ownTextEdit, profile.page1OwnText);
 
     const auto tags = ReadSortedLines(DataFilePath(programFolder_, kProfilesFolder, "tags.asc"));
-    ComboBox1->setEnabled(tags.has_value());
-    CheckBox1->setEnabled(tags.has_value());
+    tagBox->setEnabled(tags.has_value());
+    tagCheck->setEnabled(tags.has_value());
     if (tags) {
-        SetItems(ComboBox1, *tags);
-        CheckBox1->setChecked(profile.tagEnabled);
-        ComboBox1->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
+        SetItems(tagBox, *tags);
+        tagCheck->setChecked(profile.tagEnabled);
+        tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
-    cbFontSize->setChecked(profile.fontSizeEnabled);
     remembered_ = RememberedEffectColors{profile.solidColor, profile.gradientBeginColor,
                                          profile.gradientEndColor, profile.alternationFirstColor,
                                          profile.alternationSecondColor};
-    SetPanelColor(OtherNameColor, profile.otherNickColor);
-    SetPanelColor(ImOnlyForYou, profile.onlyForYouColor);
-    cbOnlyForYouColor->setChecked(profile.onlyForYouColorEnable);
-    MainText->setPlainText(FromCp1251Lines(profile.text));
+    messageEdit->setPlainText(FromCp1251Lines(profile.text));
 
-    cbOnlyForYou->setChecked(profile.onlyForYouEnabled);
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.
-    if (cbOnlyForYou->isChecked() || !profile.reciever.empty()) {
-        OnlyForYouName->setText(FromCp1251(profile.reciever));
+    if (onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
+        addresseeEdit->setText(FromCp1251(profile.reciever));
     }
-    ComboOnlyForYou->setEditText(FromCp1251(profile.onlyForYouModificator));
-    cbOk->setChecked(profile.okEnabled);
-    ComboBox2->setEditText(FromCp1251(profile.okType));
-    SetPanelColor(ImOkColor, profile.okColor);
-    cbOkColor->setChecked(profile.okColorEnabled);
-    cbDanceFont->setChecked(profile.jumpFontEnabled);
-    tbDanceFontRatio->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
-    cbReverseText->setChecked(profile.reverseTextEnabled);
-    cbColorMark->setChecked(profile.colorEffectEnabled);
+    danceRatioSlider->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
     {
         // The effect panels are brought in line once, at the end.
-        const QSignalBlocker blocker(comboboxColorMark);
-        comboboxColorMark->setCurrentIndex(
-            ListIndex(profile.colorEffect, comboboxColorMark->count()));
+        const QSignalBlocker blocker(colorEffectBox);
+        colorEffectBox->setCurrentIndex(ListIndex(profile.colorEffect, colorEffectBox->count()));
     }
-    cbEffect4->setChecked(profile.underLine);
-    cbEffect5->setChecked(profile.italic);
-    cbEffect6->setChecked(profile.bold);
 
-    const bool haveAsciiCatalogue = LoadAsciiList(profile.asciiName);
-    if (PageControl2->currentWidget() == TemplatePage) {
-        switch (profile.page2ActivePage) {
-            case 1:
-                PageControl3->setCurrentWidget(SolitudePage);
+    const bool haveAsciiCatalogue = loadAsciiList(profile.asciiName);
+    if (formattingTabs->currentWidget() == templatePage) {
+        switch (static_cast<TemplateTab>(profile.page2ActivePage)) {
+            case TemplateTab::Solitude:
+                templateTabs->setCurrentWidget(solitudePage);
                 break;
-            case 2:
-                PageControl3->setCurrentWidget(InOutPage);
+            case TemplateTab::Notification:
+                templateTabs->setCurrentWidget(notificationPage);
                 break;
-            case 3:
-                PageControl3->setCurrentWidget(haveAsciiCatalogue ? AsciiPage : KillPage);
+            case TemplateTab::AsciiArt:
+                templateTabs->setCurrentWidget(haveAsciiCatalogue ? asciiPage : killPage);
                 break;
             default:
-                PageControl3->setCurrentWidget(KillPage);
+                templateTabs->setCurrentWidget(killPage);
                 break;
         }
     }
-    SetWhenNotEmpty(cbKillWhere, profile.where);
-    SetWhenNotEmpty(cbKillAction, profile.action);
-    SetWhenNotEmpty(cbKillTime, profile.period);
-    SetWhenNotEmpty(KillName, profile.killerName);
-    SetWhenNotEmpty(VictimName, profile.victimName);
-    SetWhenNotEmpty(cbKillReason, profile.reasonName);
-    SetWhenNotEmpty(Edit5, profile.page2OwnText);
-    SetWhenNotEmpty(SolitudeWhatDo, profile.whatDo);
-    SetWhenNotEmpty(SolitudeNick, profile.nick);
+    SetWhenNotEmpty(killWhereBox, profile.where);
+    SetWhenNotEmpty(killActionBox, profile.action);
+    SetWhenNotEmpty(killPeriodBox, profile.period);
+    SetWhenNotEmpty(killerEdit, profile.killerName);
+    SetWhenNotEmpty(victimEdit, profile.victimName);
+    SetWhenNotEmpty(killReasonBox, profile.reasonName);
+    SetWhenNotEmpty(templateOwnTextEdit, profile.page2OwnText);
+    SetWhenNotEmpty(solitudeActionEdit, profile.whatDo);
+    SetWhenNotEmpty(solitudeNickEdit, profile.nick);
     if (!profile.nicks.empty()) {
-        ListBox1->clear();
+        solitudeNickList->clear();
         for (const std::string& nick : profile.nicks) {
-            ListBox1->addItem(FromCp1251(nick));
+            solitudeNickList->addItem(FromCp1251(nick));
         }
     }
-    SetWhenNotEmpty(PersonallyErrorMessage, profile.personallyErrorMessage);
-    comboPersError->setCurrentIndex(ListIndex(profile.persErrorType, comboPersError->count()));
-    cbComeColor->setChecked(profile.comeColorEnabled);
-    SetPanelColor(ComeColor, profile.comeColor);
+    SetWhenNotEmpty(notificationNickEdit, profile.personallyErrorMessage);
+    notificationKindBox->setCurrentIndex(
+        ListIndex(profile.persErrorType, notificationKindBox->count()));
+    comeColorCheck->setChecked(profile.comeColorEnabled);
+    setPanelColor(comeColorPanel, profile.comeColor);
 
-    lDanceFontRatio->setText(QString::number(tbDanceFontRatio->value()));
-    comboboxColorMarkChange();
+    danceRatioLabel->setText(QString::number(danceRatioSlider->value()));
+    colorEffectChanged();
 }
 
 namespace {
@@ -181,69 +170,43 @@ long PageIndex(const QTabWidget* pages, std::initializer_list<const QWidget*> or
 
 }  // namespace
 
-Profile TForm1::CurrentProfile() const {
+Profile MainWindow::currentProfile() const {
     Profile profile;
-    profile.formActivePage = PageIndex(PageControl2, {HandMadePage, TemplatePage});
+    profile.formActivePage = PageIndex(formattingTabs, {handMadePage, templatePage});
 
-    profile.otherNameEnabled = cbOtherName->isChecked();
-    profile.otherNameColorEnabled = cbOtherNameColor->isChecked();
-    profile.otherName = TextOf(OtherNameNick);
-    profile.otherNickColor = OtherNameColor->color();
-    profile.other3rdFaceEnabled = cb3rdFace->isChecked();
-    profile.page1OwnText = TextOf(OtherNameOwnText);
-    profile.tagEnabled = CheckBox1->isChecked();
-    profile.tag = TextOf(ComboBox1);
-    profile.fontNameEnabled = cbFontName->isChecked();
-    profile.fontName = TextOf(comboboxFontName);
-    profile.fontSizeEnabled = cbFontSize->isChecked();
+    for (const auto& [option, control] : optionControls_) {
+        SetProfileValue(profile, *option, ControlValue(control, option->control));
+    }
     // A hand-edited size outside 1 to 7 selects none; the file still gets a valid size.
     bool isNumber = false;
-    const int size = ComboBoxFontSize->currentText().toInt(&isNumber);
+    const int size = fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && size >= 1 && size <= kFontSizes ? size : Profile{}.fontSize;
     profile.solidColor = remembered_.solid;
     profile.gradientBeginColor = remembered_.gradientBegin;
     profile.gradientEndColor = remembered_.gradientEnd;
     profile.alternationFirstColor = remembered_.alternationFirst;
     profile.alternationSecondColor = remembered_.alternationSecond;
-    profile.onlyForYouColor = ImOnlyForYou->color();
-    profile.onlyForYouColorEnable = cbOnlyForYouColor->isChecked();
-    profile.reciever = TextOf(OnlyForYouName);
-    profile.text = ToCp1251Lines(PlainTextOf(MainText));
-    profile.onlyForYouEnabled = cbOnlyForYou->isChecked();
-    profile.onlyForYouModificator = TextOf(ComboOnlyForYou);
-    profile.okEnabled = cbOk->isChecked();
-    profile.okType = TextOf(ComboBox2);
-    profile.okColor = ImOkColor->color();
-    profile.okColorEnabled = cbOkColor->isChecked();
-    profile.jumpFontEnabled = cbDanceFont->isChecked();
-    profile.reverseTextEnabled = cbReverseText->isChecked();
-    profile.jumpFontValue = tbDanceFontRatio->value();
-    profile.colorEffectEnabled = cbColorMark->isChecked();
-    profile.colorEffect = comboboxColorMark->currentIndex();
-    profile.underLine = cbEffect4->isChecked();
-    profile.italic = cbEffect5->isChecked();
-    profile.bold = cbEffect6->isChecked();
 
     profile.page2ActivePage =
-        PageIndex(PageControl3, {KillPage, SolitudePage, InOutPage, AsciiPage});
-    profile.where = TextOf(cbKillWhere);
-    profile.action = TextOf(cbKillAction);
-    profile.period = TextOf(cbKillTime);
-    profile.killerName = TextOf(KillName);
-    profile.victimName = TextOf(VictimName);
-    profile.reasonName = TextOf(cbKillReason);
-    profile.page2OwnText = TextOf(Edit5);
-    profile.whatDo = TextOf(SolitudeWhatDo);
-    profile.nick = TextOf(SolitudeNick);
+        PageIndex(templateTabs, {killPage, solitudePage, notificationPage, asciiPage});
+    profile.where = TextOf(killWhereBox);
+    profile.action = TextOf(killActionBox);
+    profile.period = TextOf(killPeriodBox);
+    profile.killerName = TextOf(killerEdit);
+    profile.victimName = TextOf(victimEdit);
+    profile.reasonName = TextOf(killReasonBox);
+    profile.page2OwnText = TextOf(templateOwnTextEdit);
+    profile.whatDo = TextOf(solitudeActionEdit);
+    profile.nick = TextOf(solitudeNickEdit);
     profile.nicks.clear();
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        profile.nicks.push_back(ToCp1251(ListBox1->item(i)->text()));
+    for (int i = 0; i < solitudeNickList->count(); ++i) {
+        profile.nicks.push_back(ToCp1251(solitudeNickList->item(i)->text()));
     }
-    profile.personallyErrorMessage = TextOf(PersonallyErrorMessage);
-    profile.persErrorType = comboPersError->currentIndex();
-    profile.comeColorEnabled = cbComeColor->isChecked();
-    profile.comeColor = ComeColor->color();
-    profile.asciiName = TextOf(comboASCIIart);
+    profile.personallyErrorMessage = TextOf(notificationNickEdit);
+    profile.persErrorType = notificationKindBox->currentIndex();
+    profile.comeColorEnabled = comeColorCheck->isChecked();
+    profile.comeColor = comeColorPanel->color();
+    profile.asciiName = TextOf(asciiPictureBox);
     return profile;
 }
 

@@ -1,17 +1,17 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "core/format/cp1251.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/edit_menu.h"
+#include "gui/profiles/profile_bar.h"
 
 namespace tagforge {
 
@@ -19,85 +19,35 @@ namespace {
 
 constexpr char kProfileExtension[] = ".tfp";
 
-void InsertSorted(QComboBox* combo, const std::string& name) {
-    int index = 0;
-    while (index < combo->count() &&
-           CompareNoCaseCp1251(ToCp1251(combo->itemText(index)), name) <= 0) {
-        ++index;
-    }
-    combo->insertItem(index, FromCp1251(name));
-}
-
-// Watches the ends of an edit in the profile box: Enter and leaving the box. The box then picks
-// the listed name that the typed text equals or completes to, and that is no pick by the user.
-class EditEndWatch final : public QObject {
-  public:
-    using QObject::QObject;
-
-    bool editEnding() const { return editEnding_; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!editEnding_ && EndsEdit(event)) {
-            // Handled here, so the flag covers exactly the box's own handling.
-            editEnding_ = true;
-            watched->event(event);
-            editEnding_ = false;
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    static bool EndsEdit(const QEvent* event) {
-        if (event->type() == QEvent::FocusOut) {
-            return true;
-        }
-        if (event->type() != QEvent::KeyPress) {
-            return false;
-        }
-        const int key = static_cast<const QKeyEvent*>(event)->key();
-        return key == Qt::Key_Return || key == Qt::Key_Enter;
-    }
-
-    bool editEnding_ = false;
-};
-
 }  // namespace
 
-std::filesystem::path TForm1::ProfilePath(const std::string& name) const {
+std::filesystem::path MainWindow::profilePath(const std::string& name) const {
     return DataFilePath(programFolder_, kProfilesFolder, name + kProfileExtension);
 }
 
-void TForm1::FillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
-                               std::string_view extension) {
+void MainWindow::fillFromDataFiles(QComboBox* box, std::string_view folder,
+                                   std::string_view preferred, std::string_view extension) {
     std::vector<std::string> names = ItemsOf(box);
     const int selected = ListDataFiles(names, programFolder_, folder, preferred, extension);
     SetItems(box, names);
     box->setCurrentIndex(names.empty() ? -1 : selected);
 }
 
-void TForm1::FillProfileList(std::string_view preferred) {
-    FillFromDataFiles(ComboProfiles, kProfilesFolder, preferred, kProfileExtension);
+void MainWindow::fillProfileList(std::string_view preferred) {
+    std::vector<std::string> names = profileBar->listedNames();
+    const int selected =
+        ListDataFiles(names, programFolder_, kProfilesFolder, preferred, kProfileExtension);
+    profileBar->setListedNames(names, names.empty() ? -1 : selected);
 }
 
-void TForm1::ConnectProfileBar() {
-    connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
-    // Picking an entry loads it; typing a name loads nothing.
-    auto* editEnd = new EditEndWatch(ComboProfiles);
-    // The box hands keys and focus changes on to its field directly, so both are watched.
-    ComboProfiles->installEventFilter(editEnd);
-    ComboProfiles->lineEdit()->installEventFilter(editEnd);
-    connect(ComboProfiles, &QComboBox::activated, this, [this, editEnd] {
-        if (!editEnd->editEnding()) {
-            ComboProfilesSelect();
-        }
-    });
+void MainWindow::connectProfileBar() {
+    connect(profileBar, &ProfileBar::saveClicked, this, &MainWindow::saveProfileClicked);
+    connect(profileBar, &ProfileBar::deleteClicked, this, &MainWindow::deleteProfileClicked);
+    connect(profileBar, &ProfileBar::profilePicked, this, &MainWindow::profileChosen);
 }
 
-bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closing) {
-    const std::filesystem::path file = ProfilePath(name);
+bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool closing) {
+    const std::filesystem::path file = profilePath(name);
     std::error_code error;
     if (askOverwrite && std::filesystem::exists(file, error)) {
         const QString question = QStringLiteral("Профиль с именем '") + FromCp1251(name) +
@@ -106,8 +56,8 @@ bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closin
             return false;
         }
     }
-    SaveSettings();
-    if (closing && !cbAutoSave->isChecked()) {
+    saveSettings();
+    if (closing && !autoSaveCheck->isChecked()) {
         return true;
     }
     try {
@@ -117,12 +67,12 @@ bool TForm1::SaveProfile(const std::string& name, bool askOverwrite, bool closin
         // Writing the file below reports the failure.
     }
     IniFile profileFile(file);
-    WriteProfile(profileFile, CurrentProfile());
+    WriteProfile(profileFile, currentProfile());
     return true;
 }
 
-void TForm1::SpeedButton2Click() {
-    const ValidatedName checked = IsValidDataName(ToCp1251(ComboProfiles->currentText()));
+void MainWindow::saveProfileClicked() {
+    const ValidatedName checked = IsValidDataName(profileBar->typedName());
     if (!checked.valid) {
         services_.messages.error(this,
                                  QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|"));
@@ -132,48 +82,47 @@ void TForm1::SpeedButton2Click() {
         return;
     }
     try {
-        SaveProfile(checked.name, true, false);
+        saveProfile(checked.name, true, false);
     } catch (const FileWriteError& failure) {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    if (FindIgnoringCase(ComboProfiles, checked.name) < 0) {
-        InsertSorted(ComboProfiles, checked.name);
-        ComboProfiles->setEditText(FromCp1251(checked.name));
+    if (profileBar->listedSpelling(checked.name).empty()) {
+        profileBar->addName(checked.name);
     }
 }
 
-void TForm1::ComboProfilesSelect() {
-    LoadProfile(ToCp1251(ComboProfiles->currentText()));
+void MainWindow::profileChosen() {
+    loadProfile(profileBar->typedName());
 }
 
-void TForm1::SpeedButton1Click() {
-    const QString typed = ComboProfiles->currentText();
-    const int listed = FindIgnoringCase(ComboProfiles, ToCp1251(typed));
-    if (listed < 0) {
-        return;
-    }
-    if (!services_.messages.confirm(
-            this, QStringLiteral("Удалить профиль '") + typed + QStringLiteral("' ?"))) {
-        return;
-    }
+void MainWindow::deleteProfileClicked() {
+    const std::string typed = profileBar->typedName();
     // The listed spelling names the file, whatever case was typed.
+    const std::string listed = profileBar->listedSpelling(typed);
+    if (listed.empty()) {
+        return;
+    }
+    if (!services_.messages.confirm(this, QStringLiteral("Удалить профиль '") + FromCp1251(typed) +
+                                              QStringLiteral("' ?"))) {
+        return;
+    }
     std::error_code ignored;
-    std::filesystem::remove(ProfilePath(ToCp1251(ComboProfiles->itemText(listed))), ignored);
-    FillProfileList("");
-    ComboProfiles->setEditText(QString());
+    std::filesystem::remove(profilePath(listed), ignored);
+    fillProfileList("");
+    profileBar->clearTypedName();
 }
 
-void TForm1::FormClose(QCloseEvent* event) {
+void MainWindow::saveOnClose(QCloseEvent* event) {
     try {
-        SaveProfile(kDefaultProfile, false, true);
+        saveProfile(kDefaultProfile, false, true);
     } catch (const FileWriteError& failure) {
         // Closing now would lose the options; the window stays so the user can act.
         services_.messages.error(this, ErrorText(failure));
         event->ignore();
         return;
     }
-    NickList.clear();
+    editMenu->setNicks({});
     event->accept();
 }
 

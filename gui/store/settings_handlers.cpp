@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/pickers/color_panel.h"
 #include "core/store/settings.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/menus/edit_menu.h"
+#include "gui/pickers/color_panel.h"
 
 namespace tagforge {
 
@@ -27,8 +28,8 @@ int EntryOrNone(long stored, const QComboBox* combo) {
 
 }  // namespace
 
-std::string TForm1::ReadSettingText(std::string_view name, std::string_view defaultText,
-                                    RegistryRoot root, std::string_view keyPath) {
+std::string MainWindow::readSettingText(std::string_view name, std::string_view defaultText,
+                                        RegistryRoot root, std::string_view keyPath) {
     Registry& registry = services_.registry;
     if (!registry.KeyExists(root, keyPath) && !registry.CreateKey(root, keyPath)) {
         services_.messages.notice(this, Text(name), QStringLiteral("Key not exist"));
@@ -37,8 +38,8 @@ std::string TForm1::ReadSettingText(std::string_view name, std::string_view defa
     return registry.ReadValue(root, keyPath, name).value_or(std::string(defaultText));
 }
 
-void TForm1::WriteSettingText(std::string_view name, std::string_view text, RegistryRoot root,
-                              std::string_view keyPath) {
+void MainWindow::writeSettingText(std::string_view name, std::string_view text, RegistryRoot root,
+                                  std::string_view keyPath) {
     Registry& registry = services_.registry;
     // An empty text is never stored, so the value reads back as its default.
     const bool stored = registry.CreateKey(root, keyPath) &&
@@ -49,77 +50,77 @@ void TForm1::WriteSettingText(std::string_view name, std::string_view text, Regi
     }
 }
 
-Settings TForm1::CurrentSettings() const {
+Settings MainWindow::currentSettings() const {
     Settings settings;
     settings.top = y();
     settings.left = x();
-    settings.autoSave = cbAutoSave->isChecked();
-    settings.enableResultLimit = cbThreshold->isChecked();
-    settings.resultLimit = UpDown2->value();
-    settings.minimizeToTray = cbToTray->isChecked();
-    settings.restoreMethod = ComboHowToRestore->currentIndex();
-    settings.showSmilesEntry = comboShowSmiles->currentIndex();
-    settings.smilePaneShown = SmileButton->isChecked();
-    settings.showHint = cbShowHint->isChecked();
-    settings.enableSmileSeparate = cbNumOfSmiles->isChecked();
-    settings.smileSeparate = UpDown1->value();
-    settings.previewBgColor = Image2->color();
-    settings.previewWordWrap = cbWordWrap->isChecked();
-    settings.smileFrequentlyUsed = cbFrequentlyUsed->isChecked();
-    settings.autoRun = cbAutoRun->isChecked();
-    const QFont font = MainText->font();
+    settings.autoSave = autoSaveCheck->isChecked();
+    settings.enableResultLimit = thresholdCheck->isChecked();
+    settings.resultLimit = thresholdUpDown->value();
+    settings.minimizeToTray = toTrayCheck->isChecked();
+    settings.restoreMethod = restoreGestureBox->currentIndex();
+    settings.showSmilesEntry = showSmilesBox->currentIndex();
+    settings.smilePaneShown = smileButton->isChecked();
+    settings.showHint = showHintsCheck->isChecked();
+    settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
+    settings.smileSeparate = smileGroupSizeUpDown->value();
+    settings.previewBgColor = previewBackgroundPanel->color();
+    settings.previewWordWrap = previewWordWrapCheck->isChecked();
+    settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
+    settings.autoRun = autoRunCheck->isChecked();
+    const QFont font = messageEdit->font();
     settings.fontName = ToCp1251(font.family());
     // A font given in pixels has no point size; the stored size must stay a usable number.
     settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
     settings.charset = mainTextCharset_;
     settings.bold = font.bold();
     settings.italic = font.italic();
-    settings.smileGroup = ToCp1251(comboSelectSmilesGroup->currentText());
+    settings.smileGroup = ToCp1251(smileGroupBox->currentText());
     return settings;
 }
 
-void TForm1::SaveSettings() {
+void MainWindow::saveSettings() {
     const std::vector<std::string> texts =
-        EncodeSettings(CurrentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
+        EncodeSettings(currentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
     const std::vector<SettingValue>& values = SettingValues();
     for (std::size_t i = 0; i < values.size(); ++i) {
-        WriteSettingText(values[i].name, texts[i], values[i].root, values[i].keyPath);
+        writeSettingText(values[i].name, texts[i], values[i].root, values[i].keyPath);
     }
-    SaveFontList();
-    SaveNickList();
+    saveFontList();
+    saveNickList();
 }
 
-void TForm1::LoadSettings() {
-    LoadFontList();
-    NickList.clear();
-    LoadNickList();
+void MainWindow::loadSettings() {
+    loadFontList();
+    editMenu->setNicks({});
+    loadNickList();
     std::vector<std::string> texts;
     for (const SettingValue& value : SettingValues()) {
-        texts.push_back(ReadSettingText(value.name, value.defaultText, value.root, value.keyPath));
+        texts.push_back(readSettingText(value.name, value.defaultText, value.root, value.keyPath));
     }
-    ApplySettings(DecodeSettings(texts));
+    applySettings(DecodeSettings(texts));
 }
 
-void TForm1::ApplySettings(const Settings& settings) {
+void MainWindow::applySettings(const Settings& settings) {
     move(static_cast<int>(settings.left), static_cast<int>(settings.top));
-    cbAutoSave->setChecked(settings.autoSave);
-    cbThreshold->setChecked(settings.enableResultLimit);
-    UpDown2->setValue(static_cast<int>(settings.resultLimit));
-    Edit1->setText(QString::number(UpDown2->value()));
-    cbToTray->setChecked(settings.minimizeToTray);
-    ComboHowToRestore->setCurrentIndex(EntryOrNone(settings.restoreMethod, ComboHowToRestore));
-    ComboHowToRestoreChange();
-    comboShowSmiles->setCurrentIndex(settings.showSmilesEntry);
-    SmileButton->setChecked(settings.smilePaneShown);
-    cbShowHint->setChecked(settings.showHint);
-    cbShowHintClick();
-    cbNumOfSmiles->setChecked(settings.enableSmileSeparate);
-    UpDown1->setValue(static_cast<int>(settings.smileSeparate));
-    eNumOfSmiles->setText(QString::number(UpDown1->value()));
-    SetPanelColor(Image2, settings.previewBgColor);
-    cbWordWrap->setChecked(settings.previewWordWrap);
-    cbFrequentlyUsed->setChecked(settings.smileFrequentlyUsed);
-    cbAutoRun->setChecked(settings.autoRun);
+    autoSaveCheck->setChecked(settings.autoSave);
+    thresholdCheck->setChecked(settings.enableResultLimit);
+    thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
+    thresholdEdit->setText(QString::number(thresholdUpDown->value()));
+    toTrayCheck->setChecked(settings.minimizeToTray);
+    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
+    restoreGestureChanged();
+    showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
+    smileButton->setChecked(settings.smilePaneShown);
+    showHintsCheck->setChecked(settings.showHint);
+    showHintsToggled();
+    smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
+    smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
+    smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
+    setPanelColor(previewBackgroundPanel, settings.previewBgColor);
+    previewWordWrapCheck->setChecked(settings.previewWordWrap);
+    frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
+    autoRunCheck->setChecked(settings.autoRun);
 
     QFont font(Text(settings.fontName));
     font.setPointSize(settings.fontSize > 0 ? static_cast<int>(settings.fontSize) : 1);
@@ -130,23 +131,23 @@ void TForm1::ApplySettings(const Settings& settings) {
     if (settings.italic) {
         font.setItalic(true);
     }
-    MainText->setFont(font);
+    messageEdit->setFont(font);
     mainTextCharset_ = settings.charset;
 
-    FillFromDataFiles(comboSelectSmilesGroup, kSmileGroupsFolder, settings.smileGroup, ".sgr");
+    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
 }
 
-void TForm1::LoadFontList() {
+void MainWindow::loadFontList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
     if (names) {
-        SetItems(comboboxFontName, *names);
+        SetItems(fontNameBox, *names);
     }
 }
 
-void TForm1::LoadNickList() {
+void MainWindow::loadNickList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kNicksKey);
     if (names) {
-        NickList = *names;
+        editMenu->setNicks(*names);
     }
 }
 
@@ -165,39 +166,39 @@ bool StoreNameList(Registry& registry, std::string_view keyPath,
 
 }  // namespace
 
-void TForm1::SaveFontList() {
-    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(comboboxFontName))) {
+void MainWindow::saveFontList() {
+    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(fontNameBox))) {
         services_.messages.notice(this, Text(kFontNamesKey), QStringLiteral("Can't open key"));
     }
 }
 
-void TForm1::SaveNickList() {
-    if (!StoreNameList(services_.registry, kNicksKey, NickList)) {
+void MainWindow::saveNickList() {
+    if (!StoreNameList(services_.registry, kNicksKey, editMenu->nicks())) {
         services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
     }
 }
 
-void TForm1::SpeedButton9Click() {
+void MainWindow::applyBaseSettings() {
     if (!services_.messages.confirm(this, QStringLiteral("Применить базовые настройки ?"))) {
         return;
     }
-    cbAutoSave->setChecked(true);
-    UpDown2->setValue(900);
-    UpDown1->setValue(24);
-    comboShowSmiles->setCurrentIndex(kShowSmilesRemember);
-    cbToTray->setChecked(true);
-    cbThreshold->setChecked(true);
-    cbNumOfSmiles->setChecked(true);
-    ComboHowToRestore->setCurrentIndex(1);
-    ComboHowToRestoreChange();
-    cbShowHint->setChecked(true);
-    SetPanelColor(Image2, FromColorCode("000000"));
-    cbWordWrap->setChecked(true);
-    cbFrequentlyUsed->setChecked(true);
-    cbAutoRun->setChecked(false);
+    autoSaveCheck->setChecked(true);
+    thresholdUpDown->setValue(900);
+    smileGroupSizeUpDown->setValue(24);
+    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
+    toTrayCheck->setChecked(true);
+    thresholdCheck->setChecked(true);
+    smileGroupSizeCheck->setChecked(true);
+    restoreGestureBox->setCurrentIndex(1);
+    restoreGestureChanged();
+    showHintsCheck->setChecked(true);
+    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    previewWordWrapCheck->setChecked(true);
+    frequentSmilesFirstCheck->setChecked(true);
+    autoRunCheck->setChecked(false);
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(8);
-    MainText->setFont(font);
+    messageEdit->setFont(font);
     mainTextCharset_ = 204;
 }
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/app/tform1.h"
+#include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 
@@ -70,88 +70,93 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-QWidget* TForm1::CreateSettingsPage() {
+QWidget* MainWindow::createSettingsPage() {
     auto* page = ui::Named(new QWidget, "SettingsPage");
 
-    cbAutoSave = ui::CheckBox("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
-    cbThreshold = ui::CheckBox("cbThreshold", QStringLiteral("Порог длины результата (симв.)"));
-    Edit1 = NumberField("Edit1", kThresholdDigits, kDefaultThreshold);
-    UpDown2 = UpDownFor(Edit1, "UpDown2", kThresholdMax, kDefaultThreshold);
-    cbToTray = ui::CheckBox("cbToTray", QStringLiteral("Минимизировать программу в трей"));
-    ComboHowToRestore = ui::ComboBox(
+    autoSaveCheck =
+        ui::CheckBox("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
+    thresholdCheck = ui::CheckBox("cbThreshold", QStringLiteral("Порог длины результата (симв.)"));
+    thresholdEdit = NumberField("Edit1", kThresholdDigits, kDefaultThreshold);
+    thresholdUpDown = UpDownFor(thresholdEdit, "UpDown2", kThresholdMax, kDefaultThreshold);
+    toTrayCheck = ui::CheckBox("cbToTray", QStringLiteral("Минимизировать программу в трей"));
+    restoreGestureBox = ui::ComboBox(
         "ComboHowToRestore", {QStringLiteral("Кликом"), QStringLiteral("Двойным кликом")}, false);
-    comboShowSmiles = ui::ComboBox(
+    showSmilesBox = ui::ComboBox(
         "comboShowSmiles",
         {QStringLiteral("Всегда"), QStringLiteral("Никогда"), QStringLiteral("Помнить")}, false);
-    cbShowHint = ui::CheckBox("cbShowHint", QStringLiteral("Показывать подсказки"));
-    cbNumOfSmiles = ui::CheckBox("cbNumOfSmiles", QStringLiteral("Разбивать смайлы в группы по"));
-    eNumOfSmiles = NumberField("eNumOfSmiles", kSmilesPerGroupDigits, 0);
-    UpDown1 = UpDownFor(eNumOfSmiles, "UpDown1", kSmilesPerGroupMax, 0);
+    showHintsCheck = ui::CheckBox("cbShowHint", QStringLiteral("Показывать подсказки"));
+    smileGroupSizeCheck =
+        ui::CheckBox("cbNumOfSmiles", QStringLiteral("Разбивать смайлы в группы по"));
+    smileGroupSizeEdit = NumberField("eNumOfSmiles", kSmilesPerGroupDigits, 0);
+    smileGroupSizeUpDown = UpDownFor(smileGroupSizeEdit, "UpDown1", kSmilesPerGroupMax, 0);
 
-    Image2 = ui::Named(new ColorPanel, "Image2");
-    Image2->setCaption(QStringLiteral("Цвет фона предварительного просмотра"));
-    const int captionWidth = Image2->fontMetrics().horizontalAdvance(Image2->caption());
-    Image2->setFixedSize(std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin),
-                         kPreviewPanelHeight);
-    SetPanelColor(Image2, FromColorCode("000000"));
-    cbWordWrap = ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
-    cbWordWrap->setChecked(true);
-    cbFrequentlyUsed =
+    previewBackgroundPanel = ui::Named(new ColorPanel, "Image2");
+    previewBackgroundPanel->setCaption(QStringLiteral("Цвет фона предварительного просмотра"));
+    const int captionWidth =
+        previewBackgroundPanel->fontMetrics().horizontalAdvance(previewBackgroundPanel->caption());
+    previewBackgroundPanel->setFixedSize(
+        std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin), kPreviewPanelHeight);
+    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    previewWordWrapCheck =
+        ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
+    previewWordWrapCheck->setChecked(true);
+    frequentSmilesFirstCheck =
         ui::CheckBox("cbFrequentlyUsed", QStringLiteral("Перемещать популярные смайлы вверх"));
-    cbAutoRun = ui::CheckBox("cbAutoRun", QStringLiteral("Запускать программу вместе с системой"));
-    SpeedButton7 = ui::FlatButton("SpeedButton7", QStringLiteral("Настроить шрифт ввода текста"),
-                                  QStringLiteral("Настроить шрифт ввода текста"));
-    SpeedButton9 = ui::FlatButton("SpeedButton9", QStringLiteral("Базовые настройки"),
-                                  QStringLiteral("Применить базовые настройки"));
+    autoRunCheck =
+        ui::CheckBox("cbAutoRun", QStringLiteral("Запускать программу вместе с системой"));
+    inputFontButton = ui::FlatButton("SpeedButton7", QStringLiteral("Настроить шрифт ввода текста"),
+                                     QStringLiteral("Настроить шрифт ввода текста"));
+    baseSettingsButton = ui::FlatButton("SpeedButton9", QStringLiteral("Базовые настройки"),
+                                        QStringLiteral("Применить базовые настройки"));
 
-    cbMultiLoad = ui::CheckBox(
+    singleInstanceCheck = ui::CheckBox(
         "cbMultiLoad", QStringLiteral("Запрет одновременого запуска нескольких копий программы"));
-    cbMultiLoad->setVisible(false);
+    singleInstanceCheck->setVisible(false);
 
     auto* choices = new QGridLayout;
-    choices->addWidget(ui::Caption(QStringLiteral("Восстановка из трея"), ComboHowToRestore), 0, 0);
-    choices->addWidget(ComboHowToRestore, 0, 1);
+    choices->addWidget(ui::Caption(QStringLiteral("Восстановка из трея"), restoreGestureBox), 0, 0);
+    choices->addWidget(restoreGestureBox, 0, 1);
     choices->addWidget(
-        ui::Caption(QStringLiteral("Показывать окно смайлов при загрузке"), comboShowSmiles), 1, 0);
-    choices->addWidget(comboShowSmiles, 1, 1);
+        ui::Caption(QStringLiteral("Показывать окно смайлов при загрузке"), showSmilesBox), 1, 0);
+    choices->addWidget(showSmilesBox, 1, 1);
     choices->setColumnStretch(2, 1);
 
-    auto* threshold = Row({cbThreshold, Edit1, UpDown2});
+    auto* threshold = Row({thresholdCheck, thresholdEdit, thresholdUpDown});
     threshold->insertSpacing(1, 6);
-    auto* smiles = Row({cbNumOfSmiles, eNumOfSmiles, UpDown1});
+    auto* smiles = Row({smileGroupSizeCheck, smileGroupSizeEdit, smileGroupSizeUpDown});
     smiles->insertSpacing(1, 6);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(cbAutoSave);
+    layout->addWidget(autoSaveCheck);
     layout->addLayout(threshold);
-    layout->addWidget(cbToTray);
+    layout->addWidget(toTrayCheck);
     layout->addLayout(choices);
-    layout->addWidget(cbShowHint);
+    layout->addWidget(showHintsCheck);
     layout->addLayout(smiles);
-    layout->addWidget(Image2);
-    layout->addWidget(cbWordWrap);
-    layout->addWidget(cbFrequentlyUsed);
-    layout->addWidget(cbAutoRun);
-    layout->addLayout(Row({SpeedButton7}));
-    layout->addWidget(cbMultiLoad);
+    layout->addWidget(previewBackgroundPanel);
+    layout->addWidget(previewWordWrapCheck);
+    layout->addWidget(frequentSmilesFirstCheck);
+    layout->addWidget(autoRunCheck);
+    layout->addLayout(Row({inputFontButton}));
+    layout->addWidget(singleInstanceCheck);
     layout->addStretch();
-    layout->addLayout(Row({SpeedButton9}));
+    layout->addLayout(Row({baseSettingsButton}));
     return page;
 }
 
-void TForm1::ConnectSettingsPage() {
+void MainWindow::connectSettingsPage() {
     // Setting these boxes from code runs their handlers just as a click does.
-    connect(cbToTray, &QCheckBox::toggled, this, &TForm1::cbToTrayClick);
-    connect(cbShowHint, &QCheckBox::toggled, this, &TForm1::cbShowHintClick);
-    connect(cbMultiLoad, &QCheckBox::toggled, this, &TForm1::cbMultiLoadClick);
-    connect(ComboHowToRestore, &QComboBox::currentIndexChanged, this,
-            &TForm1::ComboHowToRestoreChange);
-    connect(SpeedButton7, &QPushButton::clicked, this, &TForm1::SpeedButton7Click);
-    connect(SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
-    for (QLineEdit* field : {Edit1, eNumOfSmiles}) {
+    connect(toTrayCheck, &QCheckBox::toggled, this, &MainWindow::toTrayToggled);
+    connect(showHintsCheck, &QCheckBox::toggled, this, &MainWindow::showHintsToggled);
+    connect(singleInstanceCheck, &QCheckBox::toggled, this, &MainWindow::singleInstanceToggled);
+    connect(restoreGestureBox, &QComboBox::currentIndexChanged, this,
+            &MainWindow::restoreGestureChanged);
+    connect(inputFontButton, &QPushButton::clicked, this, &MainWindow::chooseInputFont);
+    connect(baseSettingsButton, &QPushButton::clicked, this, &MainWindow::applyBaseSettings);
+    for (QLineEdit* field : {thresholdEdit, smileGroupSizeEdit}) {
         field->installEventFilter(this);
     }
-    CreateTrayMenu();
+    createTrayMenu();
 }
 
 }  // namespace tagforge

@@ -12,15 +12,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "gui/app/tform1.h"
+#include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
+#include "gui/tray/tray_menu.h"
 
 namespace tagforge {
 
 namespace {
-
-const QString kHideCaption = QStringLiteral("Спрятать");
-const QString kShowCaption = QStringLiteral("Показать");
 
 // Swallows the tool tips of one window while hints are off; the application hands it every event.
 class HintBlocker final : public QObject {
@@ -65,30 +63,25 @@ bool IsEditingKey(int key) {
 
 }  // namespace
 
-void TForm1::CreateTrayMenu() {
-    PopupMenu1 = ui::Named(new QMenu(this), "PopupMenu1");
-    N11 = PopupMenu1->addAction(style()->standardIcon(QStyle::SP_TitleBarMinButton), kHideCaption);
-    N11->setObjectName(QStringLiteral("N11"));
-    N21 = PopupMenu1->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                QStringLiteral("Закрыть"));
-    N21->setObjectName(QStringLiteral("N21"));
-    connect(N11, &QAction::triggered, this, &TForm1::N11Click);
-    connect(N21, &QAction::triggered, this, &TForm1::N21Click);
-    services_.tray.setup(QString::fromLatin1(kApplicationTitle), PopupMenu1,
-                         [this](TrayGesture gesture) { TrayIcon1Gesture(gesture); });
+void MainWindow::createTrayMenu() {
+    trayMenu = new TrayMenu(this);
+    connect(trayMenu, &TrayMenu::hideOrShowChosen, this, &MainWindow::toggleHidden);
+    connect(trayMenu, &TrayMenu::closeChosen, this, &MainWindow::closeFromTray);
+    services_.tray.setup(QString::fromLatin1(kApplicationTitle), trayMenu,
+                         [this](TrayGesture gesture) { trayGesture(gesture); });
 }
 
-bool TForm1::minimizesToTray() const {
-    return cbToTray->isChecked() && services_.tray.available();
+bool MainWindow::minimizesToTray() const {
+    return toTrayCheck->isChecked() && services_.tray.available();
 }
 
-void TForm1::cbToTrayClick() {
-    services_.tray.setVisible(cbToTray->isChecked());
+void MainWindow::toTrayToggled() {
+    services_.tray.setVisible(toTrayCheck->isChecked());
 }
 
-void TForm1::ComboHowToRestoreChange() {
+void MainWindow::restoreGestureChanged() {
     restoreOnAnyClick_ = false;
-    switch (ComboHowToRestore->currentIndex()) {
+    switch (restoreGestureBox->currentIndex()) {
         case 0:
             restoreGesture_ = TrayGesture::LeftClick;
             break;
@@ -101,77 +94,75 @@ void TForm1::ComboHowToRestoreChange() {
     }
 }
 
-void TForm1::TrayIcon1Gesture(TrayGesture gesture) {
+void MainWindow::trayGesture(TrayGesture gesture) {
     // The right button only opens the menu, which the icon does by itself.
     if (gesture == TrayGesture::Context) {
         return;
     }
     if ((restoreOnAnyClick_ || gesture == restoreGesture_) && isHidden()) {
-        TrayIcon1Restore();
+        restoreFromTray();
     }
 }
 
-void TForm1::TrayIcon1Minimize() {
+void MainWindow::minimizeToTray() {
     hide();
-    N11->setText(kShowCaption);
-    N11->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
+    trayMenu->setWindowHidden(true);
 }
 
-void TForm1::TrayIcon1Restore() {
+void MainWindow::restoreFromTray() {
     showNormal();
     raise();
     activateWindow();
-    N11->setText(kHideCaption);
-    N11->setIcon(style()->standardIcon(QStyle::SP_TitleBarMinButton));
+    trayMenu->setWindowHidden(false);
 }
 
-void TForm1::N11Click() {
-    if (N11->text() == kShowCaption) {
-        TrayIcon1Restore();
+void MainWindow::toggleHidden() {
+    if (trayMenu->offersToShow()) {
+        restoreFromTray();
     } else {
-        TrayIcon1Minimize();
+        minimizeToTray();
     }
 }
 
-void TForm1::N21Click() {
+void MainWindow::closeFromTray() {
     // A window hidden in the tray does not end the program by closing, so end it here.
     if (close()) {
         QCoreApplication::quit();
     }
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() && minimizesToTray()) {
         // Hiding inside the state change confuses some window managers; do it right after.
         QTimer::singleShot(0, this, [this] {
             if (isMinimized()) {
-                TrayIcon1Minimize();
+                minimizeToTray();
             }
         });
     }
 }
 
-void TForm1::cbShowHintClick() {
+void MainWindow::showHintsToggled() {
     if (hintBlocker_ == nullptr) {
         hintBlocker_ = new HintBlocker(this);
     }
-    if (cbShowHint->isChecked()) {
+    if (showHintsCheck->isChecked()) {
         qApp->removeEventFilter(hintBlocker_);
     } else {
         qApp->installEventFilter(hintBlocker_);
     }
 }
 
-void TForm1::cbMultiLoadClick() {
-    if (cbMultiLoad->isChecked()) {
+void MainWindow::singleInstanceToggled() {
+    if (singleInstanceCheck->isChecked()) {
         exclusivityLock_.Create(kExclusivityLockName);
     } else if (!exclusivityLock_.Release()) {
         services_.messages.information(this, QStringLiteral("Не освободить мутекс"));
     }
 }
 
-bool TForm1::eNumOfSmilesKeyPress(const QString& typed) const {
+bool MainWindow::acceptsNumberKey(const QString& typed) const {
     if (typed.isEmpty()) {
         return true;  // keys without a character: arrows, Delete, Home
     }
@@ -180,7 +171,7 @@ bool TForm1::eNumOfSmilesKeyPress(const QString& typed) const {
            ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
 }
 
-void TForm1::ClampNumericField(QLineEdit* field, QSpinBox* upDown) {
+void MainWindow::clampNumberField(QLineEdit* field, QSpinBox* upDown) {
     const QString text = field->text();
     if (text.isEmpty()) {
         upDown->setValue(upDown->minimum());
@@ -198,35 +189,35 @@ void TForm1::ClampNumericField(QLineEdit* field, QSpinBox* upDown) {
     field->setText(QString::number(upDown->value()));
 }
 
-void TForm1::Edit1Exit() {
-    ClampNumericField(Edit1, UpDown2);
+void MainWindow::thresholdEditLeft() {
+    clampNumberField(thresholdEdit, thresholdUpDown);
 }
 
-void TForm1::eNumOfSmilesExit() {
-    ClampNumericField(eNumOfSmiles, UpDown1);
+void MainWindow::smileGroupSizeEditLeft() {
+    clampNumberField(smileGroupSizeEdit, smileGroupSizeUpDown);
 }
 
-void TForm1::SpeedButton7Click() {
-    const std::optional<QFont> chosen = services_.fonts.pick(this, MainText->font());
+void MainWindow::chooseInputFont() {
+    const std::optional<QFont> chosen = services_.fonts.pick(this, messageEdit->font());
     if (chosen) {
-        MainText->setFont(*chosen);
+        messageEdit->setFont(*chosen);
     }
 }
 
-bool TForm1::HandleSettingsKeys(QObject* watched, QEvent* event) {
-    if (watched != Edit1 && watched != eNumOfSmiles) {
+bool MainWindow::handleNumberFieldKeys(QObject* watched, QEvent* event) {
+    if (watched != thresholdEdit && watched != smileGroupSizeEdit) {
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
         // Editing keys, focus moves and dialog keys never reach a field as characters.
         const auto* key = static_cast<QKeyEvent*>(event);
-        return !IsEditingKey(key->key()) && !eNumOfSmilesKeyPress(key->text());
+        return !IsEditingKey(key->key()) && !acceptsNumberKey(key->text());
     }
     if (event->type() == QEvent::FocusOut) {
-        if (watched == Edit1) {
-            Edit1Exit();
+        if (watched == thresholdEdit) {
+            thresholdEditLeft();
         } else {
-            eNumOfSmilesExit();
+            smileGroupSizeEditLeft();
         }
     }
     return false;

@@ -3,52 +3,52 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "core/store/ini_file.h"
 #include "core/store/tag_list.h"
 #include "core/templates/ascii_catalog.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
 #include "gui/templates/ascii_manager.h"
 
 namespace tagforge {
 
-void TForm1::ConnectAsciiPage() {
+void MainWindow::connectAsciiPage() {
     // The picture is read when the line is built, never on picking it.
-    connect(SpeedButton11, &QPushButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(asciiManagerButton, &QPushButton::clicked, this, &MainWindow::openAsciiManager);
 }
 
-void TForm1::comboASCIIartChange() {
+void MainWindow::buildAsciiLine() {
     std::string html;
-    if (comboASCIIart->isEnabled()) {
-        const IniFile catalogue(AsciiCatalogPath());
-        html = AsciiPictureHtml(catalogue, ToCp1251(comboASCIIart->currentText()));
+    if (asciiPictureBox->isEnabled()) {
+        const IniFile catalogue(asciiCataloguePath());
+        html = AsciiPictureHtml(catalogue, ToCp1251(asciiPictureBox->currentText()));
     }
-    templateText_ = BuildAsciiTemplate(ToCp1251(Edit5->text()), html);
+    templateText_ = BuildAsciiTemplate(ToCp1251(templateOwnTextEdit->text()), html);
 }
 
-bool TForm1::LoadAsciiList(const std::string& name) {
-    const IniFile catalogue(AsciiCatalogPath());
+bool MainWindow::loadAsciiList(const std::string& name) {
+    const IniFile catalogue(asciiCataloguePath());
     if (catalogue.exists()) {
         const std::vector<std::string> names = IncludedAsciiPictures(catalogue);
-        SetItems(comboASCIIart, names);
-        comboASCIIart->setCurrentIndex(PickEntry(names, name));
-        comboASCIIart->setEnabled(!names.empty());
-    } else if (PageControl3->currentWidget() == AsciiPage) {
-        PageControl3->setCurrentWidget(KillPage);
+        SetItems(asciiPictureBox, names);
+        asciiPictureBox->setCurrentIndex(PickEntry(names, name));
+        asciiPictureBox->setEnabled(!names.empty());
+    } else if (templateTabs->currentWidget() == asciiPage) {
+        templateTabs->setCurrentWidget(killPage);
     }
-    PageControl3->setTabVisible(PageControl3->indexOf(AsciiPage), catalogue.exists());
+    templateTabs->setTabVisible(templateTabs->indexOf(asciiPage), catalogue.exists());
     return catalogue.exists();
 }
 
-void TForm1::SpeedButton11Click() {
-    TAsciiForm form(programFolder_, asciiManagerIndex_, services_.messages, this);
+void MainWindow::openAsciiManager() {
+    AsciiManagerDialog form(programFolder_, asciiManagerIndex_, services_.messages, this);
     services_.dialogs.exec(form);
     // However the manager was dismissed, its ticks are kept.
-    form.FormClose();
-    LoadAsciiList(ToCp1251(comboASCIIart->currentText()));
+    form.writeTicks();
+    loadAsciiList(ToCp1251(asciiPictureBox->currentText()));
 }
 
-std::filesystem::path TForm1::AsciiCatalogPath() const {
+std::filesystem::path MainWindow::asciiCataloguePath() const {
     return tagforge::AsciiCatalogPath(programFolder_);
 }
 

@@ -15,13 +15,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/store/atomic_file.h"
+#include "core/store/ini_file.h"
+#include "core/templates/ascii_catalog.h"
 #include "gui/app/platform_services.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 #include "gui/preview/preview_web_page.h"
-#include "core/store/atomic_file.h"
-#include "core/store/ini_file.h"
-#include "core/templates/ascii_catalog.h"
 
 namespace tagforge {
 
@@ -58,8 +58,8 @@ QWidget* Panel(const char* name) {
 
 }  // namespace
 
-TAsciiForm::TAsciiForm(std::filesystem::path programFolder, int& rememberedIndex,
-                       MessageBoxes& messages, QWidget* parent)
+AsciiManagerDialog::AsciiManagerDialog(std::filesystem::path programFolder, int& rememberedIndex,
+                                       MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
       programFolder_(std::move(programFolder)),
       rememberedIndex_(rememberedIndex),
@@ -71,93 +71,94 @@ TAsciiForm::TAsciiForm(std::filesystem::path programFolder, int& rememberedIndex
     setMinimumSize(kMinWidth, kMinHeight);
     resize(kWidth, kHeight);
 
-    Panel1 = Panel("Panel1");
-    Panel1->setMinimumWidth(kListMinWidth);
-    Panel1->setMaximumWidth(kListMaxWidth);
-    CheckListBox1 = ui::Named(new QListWidget, "CheckListBox1");
+    listPanel = Panel("Panel1");
+    listPanel->setMinimumWidth(kListMinWidth);
+    listPanel->setMaximumWidth(kListMaxWidth);
+    pictureList = ui::Named(new QListWidget, "CheckListBox1");
     // Nothing to tick until the catalogue has been read.
-    CheckListBox1->setEnabled(false);
-    Panel3 = Panel("Panel3");
-    SpeedButton1 = ui::FlatButton("SpeedButton1", QStringLiteral("Сбросить все"));
-    SpeedButton2 = ui::FlatButton("SpeedButton2", QStringLiteral("Включить все"));
-    auto* buttons = new QHBoxLayout(Panel3);
+    pictureList->setEnabled(false);
+    buttonPanel = Panel("Panel3");
+    clearAllButton = ui::FlatButton("SpeedButton1", QStringLiteral("Сбросить все"));
+    includeAllButton = ui::FlatButton("SpeedButton2", QStringLiteral("Включить все"));
+    auto* buttons = new QHBoxLayout(buttonPanel);
     buttons->setContentsMargins(kButtonIndent, kButtonStripMargin, 0, kButtonStripMargin);
     buttons->setSpacing(kButtonGap);
-    buttons->addWidget(SpeedButton1);
-    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(clearAllButton);
+    buttons->addWidget(includeAllButton);
     buttons->addStretch();
-    auto* list = new QVBoxLayout(Panel1);
+    auto* list = new QVBoxLayout(listPanel);
     list->setContentsMargins(0, 0, 0, 0);
     list->setSpacing(0);
-    list->addWidget(CheckListBox1, 1);
-    list->addWidget(Panel3);
+    list->addWidget(pictureList, 1);
+    list->addWidget(buttonPanel);
 
-    Panel2 = Panel("Panel2");
-    wbAscii = ui::Named(new QWebEngineView, "wbAscii");
-    wbAscii->setPage(new PreviewWebPage(wbAscii));
-    wbAscii->setContextMenuPolicy(Qt::NoContextMenu);
-    auto* view = new QVBoxLayout(Panel2);
+    browserPanel = Panel("Panel2");
+    pictureBrowser = ui::Named(new QWebEngineView, "wbAscii");
+    pictureBrowser->setPage(new PreviewWebPage(pictureBrowser));
+    pictureBrowser->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* view = new QVBoxLayout(browserPanel);
     view->setContentsMargins(0, 0, 0, 0);
-    view->addWidget(wbAscii);
+    view->addWidget(pictureBrowser);
 
-    Splitter1 = ui::Named(new QSplitter(Qt::Horizontal), "Splitter1");
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(Panel1);
-    Splitter1->addWidget(Panel2);
+    splitter = ui::Named(new QSplitter(Qt::Horizontal), "Splitter1");
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(listPanel);
+    splitter->addWidget(browserPanel);
     // The list keeps its width when the window is resized; the browser takes the rest.
-    Splitter1->setStretchFactor(0, 0);
-    Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({kListWidth, kWidth - kListWidth - Splitter1->handleWidth()});
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kListWidth, kWidth - kListWidth - splitter->handleWidth()});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Splitter1);
+    layout->addWidget(splitter);
 
-    connect(CheckListBox1, &QListWidget::currentRowChanged, this, &TAsciiForm::CheckListBox1Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TAsciiForm::SpeedButton1Click);
-    connect(SpeedButton2, &QPushButton::clicked, this, &TAsciiForm::SpeedButton2Click);
-    connect(Splitter1, &QSplitter::splitterMoved, this, &TAsciiForm::Splitter1Moved);
+    connect(pictureList, &QListWidget::currentRowChanged, this,
+            &AsciiManagerDialog::pictureHighlighted);
+    connect(clearAllButton, &QPushButton::clicked, this, &AsciiManagerDialog::clearAll);
+    connect(includeAllButton, &QPushButton::clicked, this, &AsciiManagerDialog::includeAll);
+    connect(splitter, &QSplitter::splitterMoved, this, &AsciiManagerDialog::splitterMoved);
 }
 
-void TAsciiForm::showEvent(QShowEvent* event) {
+void AsciiManagerDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window restored by the desktop is not opened anew.
     if (!event->spontaneous()) {
-        FormShow();
+        fillOnShow();
     }
 }
 
-void TAsciiForm::FormShow() {
-    Splitter1Moved();
+void AsciiManagerDialog::fillOnShow() {
+    splitterMoved();
     const IniFile catalogue(AsciiCatalogPath(programFolder_));
     if (!catalogue.exists()) {
-        CheckListBox1->setEnabled(false);
+        pictureList->setEnabled(false);
         return;
     }
     {
         // The picture is shown once, for the remembered row, below.
-        const QSignalBlocker blocker(CheckListBox1);
-        CheckListBox1->clear();
+        const QSignalBlocker blocker(pictureList);
+        pictureList->clear();
         for (const AsciiPicture& picture : ReadAsciiPictures(catalogue)) {
-            auto* item = new QListWidgetItem(FromCp1251(picture.name), CheckListBox1);
+            auto* item = new QListWidgetItem(FromCp1251(picture.name), pictureList);
             item->setData(kNameRole, QByteArray::fromStdString(picture.name));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(picture.included ? Qt::Checked : Qt::Unchecked);
         }
-        CheckListBox1->setEnabled(true);
+        pictureList->setEnabled(true);
         // A row beyond the end, the file having lost pictures meanwhile, selects nothing.
-        CheckListBox1->setCurrentRow(rememberedIndex_);
+        pictureList->setCurrentRow(rememberedIndex_);
     }
-    CheckListBox1Click();
+    pictureHighlighted();
 }
 
-void TAsciiForm::CheckListBox1Click() {
-    const int row = CheckListBox1->currentRow();
+void AsciiManagerDialog::pictureHighlighted() {
+    const int row = pictureList->currentRow();
     rememberedIndex_ = row;
     const std::filesystem::path page = AsciiManagerPagePath(programFolder_);
     if (row >= 0) {
         try {
             const IniFile catalogue(AsciiCatalogPath(programFolder_));
-            const std::string html = AsciiPictureHtml(catalogue, NameOf(CheckListBox1->item(row)));
+            const std::string html = AsciiPictureHtml(catalogue, NameOf(pictureList->item(row)));
             WriteFileAtomically(page, BuildAsciiManagerPage(html));
         } catch (const FileWriteError&) {
             // Only a look at the picture is lost; the browser keeps the page it had.
@@ -169,31 +170,31 @@ void TAsciiForm::CheckListBox1Click() {
         return;
     }
     const QUrl url = QUrl::fromLocalFile(QString::fromStdString(page.string()));
-    static_cast<PreviewWebPage*>(wbAscii->page())->setAllowedUrl(url);
-    wbAscii->load(url);
+    static_cast<PreviewWebPage*>(pictureBrowser->page())->setAllowedUrl(url);
+    pictureBrowser->load(url);
 }
 
-void TAsciiForm::SpeedButton1Click() {
-    SetAllTicks(CheckListBox1, Qt::Unchecked);
+void AsciiManagerDialog::clearAll() {
+    SetAllTicks(pictureList, Qt::Unchecked);
 }
 
-void TAsciiForm::SpeedButton2Click() {
-    SetAllTicks(CheckListBox1, Qt::Checked);
+void AsciiManagerDialog::includeAll() {
+    SetAllTicks(pictureList, Qt::Checked);
 }
 
-void TAsciiForm::Splitter1Moved() {
-    const int width = Panel3->width() / 2 - kButtonGap;
-    SpeedButton1->setFixedWidth(width);
-    SpeedButton2->setFixedWidth(width);
+void AsciiManagerDialog::splitterMoved() {
+    const int width = buttonPanel->width() / 2 - kButtonGap;
+    clearAllButton->setFixedWidth(width);
+    includeAllButton->setFixedWidth(width);
     // Placed at once rather than on the next pass of the event loop.
-    Panel3->layout()->activate();
+    buttonPanel->layout()->activate();
 }
 
-void TAsciiForm::FormClose() {
+void AsciiManagerDialog::writeTicks() {
     std::vector<AsciiPicture> pictures;
-    pictures.reserve(static_cast<std::size_t>(CheckListBox1->count()));
-    for (int row = 0; row < CheckListBox1->count(); ++row) {
-        const QListWidgetItem* item = CheckListBox1->item(row);
+    pictures.reserve(static_cast<std::size_t>(pictureList->count()));
+    for (int row = 0; row < pictureList->count(); ++row) {
+        const QListWidgetItem* item = pictureList->item(row);
         pictures.push_back({NameOf(item), item->checkState() == Qt::Checked});
     }
     if (pictures.empty()) {

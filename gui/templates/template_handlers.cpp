@@ -6,10 +6,10 @@
 #include <QTabWidget>
 #include <memory>
 
-#include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
-#include "gui/pickers/color_panel.h"
 #include "core/templates/template_lines.h"
+#include "gui/app/main_window.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
 
 namespace tagforge {
 
@@ -22,87 +22,88 @@ std::string ClockTime(const Clock& clock) {
 
 }  // namespace
 
-void TForm1::ConnectTemplatePage() {
+void MainWindow::connectTemplatePage() {
     // Switching sub-pages is never refused, so rebuilding after the switch serves as well.
-    connect(PageControl2, &QTabWidget::currentChanged, this, &TForm1::PageControl2Changing);
-    connect(SpeedButton4, &QPushButton::clicked, this, &TForm1::AddSolitudeNickClick);
-    connect(SpeedButton5, &QPushButton::clicked, this, &TForm1::DeletelSolitudeNickClick);
-    connect(SpeedButton6, &QPushButton::clicked, this, &TForm1::ClearSolitudeListClick);
+    connect(formattingTabs, &QTabWidget::currentChanged, this, &MainWindow::rebuildTemplateLines);
+    connect(addSolitudeNickButton, &QPushButton::clicked, this, &MainWindow::addSolitudeNick);
+    connect(deleteSolitudeNickButton, &QPushButton::clicked, this,
+            &MainWindow::deleteSolitudeNicks);
+    connect(clearSolitudeNicksButton, &QPushButton::clicked, this, &MainWindow::clearSolitudeNicks);
 }
 
-void TForm1::BuildCurrentResult() {
-    if (HandMadePageActive()) {
-        OnlyForYouNameChange();
+void MainWindow::buildCurrentResult() {
+    if (handMadePageActive()) {
+        rebuildResult();
         return;
     }
-    QWidget* tab = PageControl3->currentWidget();
-    if (tab == KillPage) {
-        cbKillWhereChange();
-    } else if (tab == SolitudePage) {
-        SolitudeOwnTextChange();
-    } else if (tab == InOutPage) {
-        PersonallyErrorOwnTextChange();
+    QWidget* tab = templateTabs->currentWidget();
+    if (tab == killPage) {
+        buildKillLine();
+    } else if (tab == solitudePage) {
+        buildSolitudeLine();
+    } else if (tab == notificationPage) {
+        buildNotificationLine();
     } else {
-        comboASCIIartChange();
+        buildAsciiLine();
     }
 }
 
-void TForm1::PageControl2Changing() {
-    PersonallyErrorOwnTextChange();
-    SolitudeOwnTextChange();
-    cbKillWhereChange();
-    comboASCIIartChange();
+void MainWindow::rebuildTemplateLines() {
+    buildNotificationLine();
+    buildSolitudeLine();
+    buildKillLine();
+    buildAsciiLine();
 }
 
-void TForm1::cbKillWhereChange() {
+void MainWindow::buildKillLine() {
     KillLineFields fields;
-    fields.ownText = ToCp1251(Edit5->text());
-    fields.where = ToCp1251(cbKillWhere->currentText());
-    fields.action = ToCp1251(cbKillAction->currentText());
-    fields.period = ToCp1251(cbKillTime->currentText());
-    fields.killer = ToCp1251(KillName->text());
-    fields.victim = ToCp1251(VictimName->text());
-    fields.reason = ToCp1251(cbKillReason->currentText());
+    fields.ownText = ToCp1251(templateOwnTextEdit->text());
+    fields.where = ToCp1251(killWhereBox->currentText());
+    fields.action = ToCp1251(killActionBox->currentText());
+    fields.period = ToCp1251(killPeriodBox->currentText());
+    fields.killer = ToCp1251(killerEdit->text());
+    fields.victim = ToCp1251(victimEdit->text());
+    fields.reason = ToCp1251(killReasonBox->currentText());
     templateText_ = BuildKillLine(fields, ClockTime(services_.clock));
 }
 
-void TForm1::SolitudeOwnTextChange() {
+void MainWindow::buildSolitudeLine() {
     std::vector<std::string> nicks;
-    nicks.reserve(static_cast<std::size_t>(ListBox1->count()));
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        nicks.push_back(ToCp1251(ListBox1->item(i)->text()));
+    nicks.reserve(static_cast<std::size_t>(solitudeNickList->count()));
+    for (int i = 0; i < solitudeNickList->count(); ++i) {
+        nicks.push_back(ToCp1251(solitudeNickList->item(i)->text()));
     }
-    templateText_ =
-        BuildSolitudeLine(ToCp1251(Edit5->text()), nicks, ToCp1251(SolitudeWhatDo->text()));
+    templateText_ = BuildSolitudeLine(ToCp1251(templateOwnTextEdit->text()), nicks,
+                                      ToCp1251(solitudeActionEdit->text()));
 }
 
-void TForm1::PersonallyErrorOwnTextChange() {
+void MainWindow::buildNotificationLine() {
     NotificationFields fields;
-    fields.ownText = ToCp1251(Edit5->text());
-    fields.kind = comboPersError->currentIndex();
-    fields.nick = ToCp1251(PersonallyErrorMessage->text());
-    fields.comeColorEnabled = cbComeColor->isChecked();
-    fields.comeColor = ComeColor->color();
+    fields.ownText = ToCp1251(templateOwnTextEdit->text());
+    fields.kind = notificationKindBox->currentIndex();
+    fields.nick = ToCp1251(notificationNickEdit->text());
+    fields.comeColorEnabled = comeColorCheck->isChecked();
+    fields.comeColor = comeColorPanel->color();
     templateText_ = BuildNotificationLine(fields, ClockTime(services_.clock));
 }
 
-void TForm1::AddSolitudeNickClick() {
-    if (!SolitudeNick->text().isEmpty()) {
-        ListBox1->addItem(SolitudeNick->text());
+void MainWindow::addSolitudeNick() {
+    if (!solitudeNickEdit->text().isEmpty()) {
+        solitudeNickList->addItem(solitudeNickEdit->text());
     }
 }
 
-void TForm1::DeletelSolitudeNickClick() {
+void MainWindow::deleteSolitudeNicks() {
     // From the bottom up, so the rows still to remove keep their numbers.
-    for (int row = ListBox1->count() - 1; row >= 0; --row) {
-        if (ListBox1->item(row)->isSelected()) {
-            std::unique_ptr<QListWidgetItem>(ListBox1->takeItem(row));
+    for (int row = solitudeNickList->count() - 1; row >= 0; --row) {
+        if (solitudeNickList->item(row)->isSelected()) {
+            std::unique_ptr<QListWidgetItem>(solitudeNickList->takeItem(row));
         }
     }
 }
 
-void TForm1::ClearSolitudeListClick() {
-    ListBox1->clear();
+void MainWindow::clearSolitudeNicks() {
+    solitudeNickList->clear();
 }
 
 }  // namespace tagforge

@@ -9,11 +9,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/templates/template_lines.h"
+#include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
-#include "gui/app/tform1.h"
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
-#include "core/templates/template_lines.h"
 
 namespace tagforge {
 
@@ -54,72 +54,74 @@ QWidget* AsciiPicturePage(QComboBox*& pictures, QPushButton*& manager) {
 
 }  // namespace
 
-QWidget* TForm1::CreateTemplatePage() {
+QWidget* MainWindow::createTemplatePage() {
     auto* page = Page("TemplatePage");
-    Edit5 = ui::LineEdit("Edit5");
-    PageControl3 = ui::Named(new QTabWidget, "PageControl3");
-    KillPage = CreateKillPage();
-    SolitudePage = CreateSolitudePage();
-    InOutPage = CreateInOutPage();
-    AsciiPage = AsciiPicturePage(comboASCIIart, SpeedButton11);
-    PageControl3->addTab(KillPage, QStringLiteral("Килл-строка"));
-    PageControl3->addTab(SolitudePage, QStringLiteral("Уединяются"));
-    PageControl3->addTab(InOutPage, QStringLiteral("Уведомление"));
-    PageControl3->addTab(AsciiPage, QStringLiteral("ASCII"));
+    templateOwnTextEdit = ui::LineEdit("Edit5");
+    templateTabs = ui::Named(new QTabWidget, "PageControl3");
+    killPage = createKillPage();
+    solitudePage = createSolitudePage();
+    notificationPage = createNotificationPage();
+    asciiPage = AsciiPicturePage(asciiPictureBox, asciiManagerButton);
+    templateTabs->addTab(killPage, QStringLiteral("Килл-строка"));
+    templateTabs->addTab(solitudePage, QStringLiteral("Уединяются"));
+    templateTabs->addTab(notificationPage, QStringLiteral("Уведомление"));
+    templateTabs->addTab(asciiPage, QStringLiteral("ASCII"));
     // Shown only while the picture catalogue exists.
-    PageControl3->setTabVisible(PageControl3->indexOf(AsciiPage), false);
+    templateTabs->setTabVisible(templateTabs->indexOf(asciiPage), false);
 
     auto* ownText = new QHBoxLayout;
-    ownText->addWidget(ui::Caption(QStringLiteral("Свой текст:"), Edit5));
-    ownText->addWidget(Edit5, 1);
+    ownText->addWidget(ui::Caption(QStringLiteral("Свой текст:"), templateOwnTextEdit));
+    ownText->addWidget(templateOwnTextEdit, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(ownText);
-    layout->addWidget(PageControl3, 1);
+    layout->addWidget(templateTabs, 1);
     return page;
 }
 
-QWidget* TForm1::CreateKillPage() {
+QWidget* MainWindow::createKillPage() {
     auto* page = Page("KillPage");
-    cbKillWhere = ui::ComboBox("cbKillWhere", Items(KillWherePresets()), true);
-    cbKillAction = ui::ComboBox("cbKillAction", Items(KillActionPresets()), true);
-    cbKillTime = ui::ComboBox("cbKillTime", Items(KillPeriodPresets()), true);
-    KillName = ui::LineEdit("KillName");
-    VictimName = ui::LineEdit("VictimName");
-    cbKillReason = ui::ComboBox("cbKillReason", Items(KillReasonPresets()), true);
+    killWhereBox = ui::ComboBox("cbKillWhere", Items(KillWherePresets()), true);
+    killActionBox = ui::ComboBox("cbKillAction", Items(KillActionPresets()), true);
+    killPeriodBox = ui::ComboBox("cbKillTime", Items(KillPeriodPresets()), true);
+    killerEdit = ui::LineEdit("KillName");
+    victimEdit = ui::LineEdit("VictimName");
+    killReasonBox = ui::ComboBox("cbKillReason", Items(KillReasonPresets()), true);
 
     auto* layout = new QFormLayout(page);
-    layout->addRow(ui::Caption(QStringLiteral("Где:"), cbKillWhere), cbKillWhere);
-    layout->addRow(ui::Caption(QStringLiteral("Килл:"), KillName), KillName);
-    layout->addRow(ui::Caption(QStringLiteral("Действие:"), cbKillAction), cbKillAction);
-    layout->addRow(ui::Caption(QStringLiteral("Жертва:"), VictimName), VictimName);
-    layout->addRow(ui::Caption(QStringLiteral("Время:"), cbKillTime), cbKillTime);
-    layout->addRow(ui::Caption(QStringLiteral("Причина:"), cbKillReason), cbKillReason);
+    layout->addRow(ui::Caption(QStringLiteral("Где:"), killWhereBox), killWhereBox);
+    layout->addRow(ui::Caption(QStringLiteral("Килл:"), killerEdit), killerEdit);
+    layout->addRow(ui::Caption(QStringLiteral("Действие:"), killActionBox), killActionBox);
+    layout->addRow(ui::Caption(QStringLiteral("Жертва:"), victimEdit), victimEdit);
+    layout->addRow(ui::Caption(QStringLiteral("Время:"), killPeriodBox), killPeriodBox);
+    layout->addRow(ui::Caption(QStringLiteral("Причина:"), killReasonBox), killReasonBox);
     return page;
 }
 
-QWidget* TForm1::CreateSolitudePage() {
+QWidget* MainWindow::createSolitudePage() {
     auto* page = Page("SolitudePage");
-    SolitudeWhatDo = ui::LineEdit("SolitudeWhatDo");
-    SolitudeNick = ui::LineEdit("SolitudeNick");
-    ListBox1 = ui::Named(new QListWidget, "ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setStyleSheet(
+    solitudeActionEdit = ui::LineEdit("SolitudeWhatDo");
+    solitudeNickEdit = ui::LineEdit("SolitudeNick");
+    solitudeNickList = ui::Named(new QListWidget, "ListBox1");
+    solitudeNickList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    solitudeNickList->setUniformItemSizes(true);
+    solitudeNickList->setStyleSheet(
         QStringLiteral("QListWidget::item { height: %1px; }").arg(kNickItemHeight));
-    SpeedButton6 = ui::FlatButton("SpeedButton6", QStringLiteral("Очистить список"));
-    SpeedButton4 = ui::FlatButton("SpeedButton4", QStringLiteral("Добавить ник"));
-    SpeedButton5 = ui::FlatButton("SpeedButton5", QStringLiteral("Удалить ник"));
+    clearSolitudeNicksButton = ui::FlatButton("SpeedButton6", QStringLiteral("Очистить список"));
+    addSolitudeNickButton = ui::FlatButton("SpeedButton4", QStringLiteral("Добавить ник"));
+    deleteSolitudeNickButton = ui::FlatButton("SpeedButton5", QStringLiteral("Удалить ник"));
 
     auto* fields = new QFormLayout;
-    fields->addRow(ui::Caption(QStringLiteral("Действие:"), SolitudeWhatDo), SolitudeWhatDo);
-    fields->addRow(ui::Caption(QStringLiteral("Добавляемый ник:"), SolitudeNick), SolitudeNick);
+    fields->addRow(ui::Caption(QStringLiteral("Действие:"), solitudeActionEdit),
+                   solitudeActionEdit);
+    fields->addRow(ui::Caption(QStringLiteral("Добавляемый ник:"), solitudeNickEdit),
+                   solitudeNickEdit);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(SpeedButton4);
-    buttons->addWidget(SpeedButton5);
-    buttons->addWidget(SpeedButton6);
+    buttons->addWidget(addSolitudeNickButton);
+    buttons->addWidget(deleteSolitudeNickButton);
+    buttons->addWidget(clearSolitudeNicksButton);
     buttons->addStretch();
     auto* list = new QHBoxLayout;
-    list->addWidget(ListBox1, 1);
+    list->addWidget(solitudeNickList, 1);
     list->addLayout(buttons);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(fields);
@@ -127,24 +129,25 @@ QWidget* TForm1::CreateSolitudePage() {
     return page;
 }
 
-QWidget* TForm1::CreateInOutPage() {
+QWidget* MainWindow::createNotificationPage() {
     auto* page = Page("InOutPage");
-    comboPersError = ui::ComboBox(
+    notificationKindBox = ui::ComboBox(
         "comboPersError",
         {QStringLiteral("Нет в чате"), QStringLiteral("Приходит"), QStringLiteral("Тайм-аут")},
         false);
-    PersonallyErrorMessage = ui::LineEdit("PersonallyErrorMessage");
-    cbComeColor = ui::CheckBox("cbComeColor", QString());
-    ComeColor = ui::Named(new ColorPanel, "ComeColor", QStringLiteral("Цвет приходящего ника"));
-    ComeColor->setFixedSize(kPanelWidth, kPanelHeight);
+    notificationNickEdit = ui::LineEdit("PersonallyErrorMessage");
+    comeColorCheck = ui::CheckBox("cbComeColor", QString());
+    comeColorPanel =
+        ui::Named(new ColorPanel, "ComeColor", QStringLiteral("Цвет приходящего ника"));
+    comeColorPanel->setFixedSize(kPanelWidth, kPanelHeight);
 
     auto* nick = new QHBoxLayout;
-    nick->addWidget(PersonallyErrorMessage, 1);
-    nick->addWidget(cbComeColor);
-    nick->addWidget(ComeColor);
+    nick->addWidget(notificationNickEdit, 1);
+    nick->addWidget(comeColorCheck);
+    nick->addWidget(comeColorPanel);
     auto* layout = new QFormLayout(page);
-    layout->addRow(ui::Caption(QStringLiteral("Тип:"), comboPersError), comboPersError);
-    layout->addRow(ui::Caption(QStringLiteral("Ник:"), PersonallyErrorMessage), nick);
+    layout->addRow(ui::Caption(QStringLiteral("Тип:"), notificationKindBox), notificationKindBox);
+    layout->addRow(ui::Caption(QStringLiteral("Ник:"), notificationNickEdit), nick);
     return page;
 }
 

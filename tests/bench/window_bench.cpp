@@ -13,8 +13,11 @@
 #include <cstring>
 #include <vector>
 
+#include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
-#include "gui/app/tform1.h"
+#include "tests/ui/control_lookup.h"
+
+using tagforge::test::control;
 
 namespace {
 
@@ -72,19 +75,20 @@ int main(int argc, char** argv) {
         const tagforge::PlatformServices services{clipboard, messages, colors, dialogs,
                                                   urls,      clock,    fonts,  tray,
                                                   registry,  files,    input,  fontCatalog};
-        tagforge::TForm1 window(programFolder, services);
+        tagforge::MainWindow window(programFolder, services);
         // Long results would stop at the length warning box; the time of interest is the build.
-        window.cbThreshold->setChecked(false);
-        window.MainText->setPlainText(Message(letters));
-        window.cbColorMark->setChecked(true);
-        window.comboboxColorMark->setCurrentIndex(2);
+        control<QCheckBox>(window, "cbThreshold")->setChecked(false);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(Message(letters));
+        control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+        control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(2);
 
         QElapsedTimer timer;
         timer.start();
-        window.Button2Click();
+        window.copyResult();
         const double copy = Milliseconds(timer);
         timer.restart();
-        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
         const double preview = Milliseconds(timer);
         std::printf("%10d %14zu %10.1f %12.1f\n", letters, window.resultText().size(), copy,
                     preview);

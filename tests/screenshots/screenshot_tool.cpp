@@ -20,8 +20,11 @@
 #include <utility>
 
 #include "gui/app/application.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
-#include "gui/app/tform1.h"
+#include "tests/ui/control_lookup.h"
+
+using tagforge::test::control;
 
 namespace {
 
@@ -35,24 +38,25 @@ void Wait(int milliseconds) {
     loop.exec();
 }
 
-void FillSample(tagforge::TForm1& window) {
-    window.MainText->setPlainText(QStringLiteral("Всем привет! Как дела в чате?"));
-    window.cbColorMark->setChecked(true);
-    window.comboboxColorMark->setCurrentIndex(1);
-    window.cbEffect6->setChecked(true);
-    window.cbOk->setChecked(true);
-    window.cbOnlyForYou->setChecked(true);
-    window.OnlyForYouName->setText(QStringLiteral("Лиса"));
-    window.Edit5->setText(QStringLiteral("Внимание!"));
-    window.cbKillWhere->setCurrentIndex(1);
-    window.KillName->setText(QStringLiteral("Модер"));
-    window.cbKillAction->setCurrentIndex(0);
-    window.VictimName->setText(QStringLiteral("Гость"));
-    window.cbKillTime->setCurrentIndex(2);
-    window.cbKillReason->setCurrentIndex(6);
+void FillSample(tagforge::MainWindow& window) {
+    control<QPlainTextEdit>(window, "MainText")
+        ->setPlainText(QStringLiteral("Всем привет! Как дела в чате?"));
+    control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+    control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(1);
+    control<QCheckBox>(window, "cbEffect6")->setChecked(true);
+    control<QCheckBox>(window, "cbOk")->setChecked(true);
+    control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
+    control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Лиса"));
+    control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Внимание!"));
+    control<QComboBox>(window, "cbKillWhere")->setCurrentIndex(1);
+    control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
+    control<QComboBox>(window, "cbKillAction")->setCurrentIndex(0);
+    control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Гость"));
+    control<QComboBox>(window, "cbKillTime")->setCurrentIndex(2);
+    control<QComboBox>(window, "cbKillReason")->setCurrentIndex(6);
 }
 
-bool Save(tagforge::TForm1& window, const QDir& output, const QString& name) {
+bool Save(tagforge::MainWindow& window, const QDir& output, const QString& name) {
     Wait(kSettleMs);
     const QPixmap shot = window.screen()->grabWindow(window.winId());
     const QString path = output.filePath(name + QStringLiteral(".png"));
@@ -85,12 +89,13 @@ class PhotographingDialogs final : public tagforge::DialogRunner {
     QDir output_;
 };
 
-void ShowPreview(tagforge::TForm1& window) {
+void ShowPreview(tagforge::MainWindow& window) {
     QEventLoop loop;
-    QObject::connect(window.CppWebBrowser1, &QWebEngineView::loadFinished, &loop,
-                     &QEventLoop::quit);
+    QObject::connect(control<QWebEngineView>(window, "CppWebBrowser1"),
+                     &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kPreviewLoadMs, &loop, &QEventLoop::quit);
-    window.PageControl1->setCurrentWidget(window.PreviewPage);
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
     loop.exec();
 }
 
@@ -118,45 +123,58 @@ int main(int argc, char** argv) {
                 services.urls,      services.clock,    services.fonts,  services.tray,
                 services.registry,  services.files,    services.input,  services.fontCatalog};
         },
-        [&](tagforge::TForm1& window) {
+        [&](tagforge::MainWindow& window) {
             window.resize(760, 520);
             window.move(0, 0);
             FillSample(window);
-            window.PageControl1->setCurrentWidget(window.AboutPage);
+            control<QTabWidget>(window, "PageControl1")
+                ->setCurrentWidget(control<QWidget>(window, "AboutPage"));
             allSaved &= Save(window, output, QStringLiteral("about"));
-            window.PageControl1->setCurrentWidget(window.FormatPage);
-            window.PageControl2->setCurrentWidget(window.HandMadePage);
+            control<QTabWidget>(window, "PageControl1")
+                ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+            control<QTabWidget>(window, "PageControl2")
+                ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
             allSaved &= Save(window, output, QStringLiteral("format-hand-made"));
             ShowPreview(window);
             allSaved &= Save(window, output, QStringLiteral("preview"));
-            window.PageControl1->setCurrentWidget(window.FormatPage);
-            window.PageControl2->setCurrentWidget(window.TemplatePage);
-            window.PageControl3->setCurrentWidget(window.KillPage);
+            control<QTabWidget>(window, "PageControl1")
+                ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+            control<QTabWidget>(window, "PageControl2")
+                ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
+            control<QTabWidget>(window, "PageControl3")
+                ->setCurrentWidget(control<QWidget>(window, "KillPage"));
             allSaved &= Save(window, output, QStringLiteral("format-templates-kill-line"));
-            window.PageControl3->setCurrentWidget(window.SolitudePage);
-            window.ListBox1->addItems({QStringLiteral("Лиса"), QStringLiteral("Волк")});
+            control<QTabWidget>(window, "PageControl3")
+                ->setCurrentWidget(control<QWidget>(window, "SolitudePage"));
+            control<QListWidget>(window, "ListBox1")
+                ->addItems({QStringLiteral("Лиса"), QStringLiteral("Волк")});
             allSaved &= Save(window, output, QStringLiteral("format-templates-solitude"));
-            window.PageControl3->setCurrentWidget(window.InOutPage);
+            control<QTabWidget>(window, "PageControl3")
+                ->setCurrentWidget(control<QWidget>(window, "InOutPage"));
             allSaved &= Save(window, output, QStringLiteral("format-templates-notification"));
             ShowPreview(window);
             allSaved &= Save(window, output, QStringLiteral("preview-template"));
-            window.PageControl1->setCurrentWidget(window.SettingsPage);
+            control<QTabWidget>(window, "PageControl1")
+                ->setCurrentWidget(control<QWidget>(window, "SettingsPage"));
             allSaved &= Save(window, output, QStringLiteral("settings"));
 
-            window.PageControl1->setCurrentWidget(window.FormatPage);
-            window.PageControl2->setCurrentWidget(window.HandMadePage);
-            window.SmileButton->setChecked(true);
-            window.bShowSmilesClick();
+            control<QTabWidget>(window, "PageControl1")
+                ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+            control<QTabWidget>(window, "PageControl2")
+                ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
+            control<QPushButton>(window, "SmileButton")->setChecked(true);
+            window.smileButtonToggled();
             Wait(kPageLoadMs);
             allSaved &= Save(window, output, QStringLiteral("smiley-pane"));
 
-            window.PageControl2->setCurrentWidget(window.TemplatePage);
+            control<QTabWidget>(window, "PageControl2")
+                ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
             dialogs.nextName = QStringLiteral("ascii-manager");
-            window.SpeedButton11Click();
+            window.openAsciiManager();
             allSaved &= dialogs.saved;
             dialogs.nextName = QStringLiteral("font-manager");
             dialogs.saved = false;
-            window.SpeedButton13Click();
+            window.openFontManager();
             allSaved &= dialogs.saved;
             QTimer::singleShot(0, &window, &QWidget::close);
         });

@@ -7,11 +7,13 @@
 #include <QTest>
 #include <functional>
 
+#include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "gui/menus/font_name_delegate.h"
-#include "core/store/settings.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -32,10 +34,10 @@ const QStringList kInstalled = {QStringLiteral("Arial"), QStringLiteral("Courier
 
 // Opens the font manager with the button, lets `use` work in it and closes it with its close
 // button. False when the window did not open.
-bool UseFontManager(WindowHarness& harness, const std::function<void(TFontForm&)>& use) {
+bool UseFontManager(WindowHarness& harness, const std::function<void(FontManagerDialog&)>& use) {
     bool opened = false;
     harness.platform.dialogs.script = [&](QDialog& dialog) {
-        auto* form = qobject_cast<TFontForm*>(&dialog);
+        auto* form = qobject_cast<FontManagerDialog*>(&dialog);
         if (form == nullptr) {
             return -1;
         }
@@ -44,19 +46,20 @@ bool UseFontManager(WindowHarness& harness, const std::function<void(TFontForm&)
         form->close();
         return 0;
     };
-    harness.window().SpeedButton13->click();
+    control<QPushButton>(harness.window(), "SpeedButton13")->click();
     harness.platform.dialogs.script = nullptr;
     return opened;
 }
 
 // A window whose font list holds `chosen`, with `current` selected.
-TForm1& OpenWithFonts(WindowHarness& harness, const std::vector<std::string>& chosen,
-                      const QString& current) {
+MainWindow& OpenWithFonts(WindowHarness& harness, const std::vector<std::string>& chosen,
+                          const QString& current) {
     for (const std::string& name : chosen) {
         harness.platform.registry->WriteValue(kMachine, kFontNamesKey, name, "");
     }
     auto& window = harness.open();
-    window.comboboxFontName->setCurrentIndex(window.comboboxFontName->findText(current));
+    control<QComboBox>(window, "comboboxFontName")
+        ->setCurrentIndex(control<QComboBox>(window, "comboboxFontName")->findText(current));
     return window;
 }
 
@@ -70,16 +73,16 @@ QStringList Checked(const QListWidget* list) {
     return checked;
 }
 
-void SetChecked(TFontForm& form, const QString& name, bool checked) {
-    const auto found = form.clbFonts->findItems(name, Qt::MatchExactly);
+void SetChecked(FontManagerDialog& form, const QString& name, bool checked) {
+    const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
     found.front()->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void Highlight(TFontForm& form, const QString& name) {
-    const auto found = form.clbFonts->findItems(name, Qt::MatchExactly);
+void Highlight(FontManagerDialog& form, const QString& name) {
+    const auto found = control<QListWidget>(form, "clbFonts")->findItems(name, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
-    form.clbFonts->setCurrentItem(found.front());
+    control<QListWidget>(form, "clbFonts")->setCurrentItem(found.front());
 }
 
 std::optional<std::string> StoredFontValue(WindowHarness& harness, std::string_view name) {
@@ -116,10 +119,11 @@ class FontManagerTest : public QObject {
 void FontManagerTest::opensAsDesigned() {
     WindowHarness harness;
     auto& window = harness.open();
-    QCOMPARE(window.SpeedButton13->toolTip(), QStringLiteral("Открыть менеджер шрифтов"));
-    QVERIFY(!window.SpeedButton13->icon().isNull());
-    QCOMPARE(window.comboboxFontName->maxVisibleItems(), 5);
-    QCOMPARE(window.comboboxFontName->toolTip(),
+    QCOMPARE(control<QPushButton>(window, "SpeedButton13")->toolTip(),
+             QStringLiteral("Открыть менеджер шрифтов"));
+    QVERIFY(!control<QPushButton>(window, "SpeedButton13")->icon().isNull());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->maxVisibleItems(), 5);
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->toolTip(),
              QStringLiteral("Выбрать шрифт, которым будет отображаться сообщение"));
 
     QSize size;
@@ -131,17 +135,18 @@ void FontManagerTest::opensAsDesigned() {
     int sizeMaximum = 0;
     QSlider::TickPosition ticks = QSlider::NoTicks;
     Qt::Orientation orientation = Qt::Vertical;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         size = form.size();
         minimum = form.minimumSize();
         flags = form.windowFlags();
         caption = form.windowTitle();
-        memoFits = form.Memo1->maximumHeight() == 80 &&
-                   form.Memo1->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-        sizeMinimum = form.tbFontSize->minimum();
-        sizeMaximum = form.tbFontSize->maximum();
-        ticks = form.tbFontSize->tickPosition();
-        orientation = form.tbFontSize->orientation();
+        memoFits = control<QPlainTextEdit>(form, "Memo1")->maximumHeight() == 80 &&
+                   control<QPlainTextEdit>(form, "Memo1")->verticalScrollBarPolicy() ==
+                       Qt::ScrollBarAlwaysOn;
+        sizeMinimum = control<QSlider>(form, "tbFontSize")->minimum();
+        sizeMaximum = control<QSlider>(form, "tbFontSize")->maximum();
+        ticks = control<QSlider>(form, "tbFontSize")->tickPosition();
+        orientation = control<QSlider>(form, "tbFontSize")->orientation();
     }));
     QCOMPARE(caption, QStringLiteral("Менеджер шрифтов"));
     QCOMPARE(size, QSize(317, 342));
@@ -160,16 +165,18 @@ void FontManagerTest::hintsFollowTheMainWindow() {
     WindowHarness harness;
     auto& window = harness.open();
     QStringList hints;
-    const auto readHints = [&](TFontForm& form) {
-        hints = {form.clbFonts->toolTip(), form.tbFontSize->toolTip(), form.Memo1->toolTip()};
+    const auto readHints = [&](FontManagerDialog& form) {
+        hints = {control<QListWidget>(form, "clbFonts")->toolTip(),
+                 control<QSlider>(form, "tbFontSize")->toolTip(),
+                 control<QPlainTextEdit>(form, "Memo1")->toolTip()};
     };
-    window.cbShowHint->setChecked(true);
+    control<QCheckBox>(window, "cbShowHint")->setChecked(true);
     QVERIFY(UseFontManager(harness, readHints));
     QCOMPARE(hints,
              QStringList({QStringLiteral("Отметьте шрифты, которые планируется использовать"),
                           QStringLiteral("Изменение размера шрифта"),
                           QStringLiteral("Поле для проверки шрифта")}));
-    window.cbShowHint->setChecked(false);
+    control<QCheckBox>(window, "cbShowHint")->setChecked(false);
     QVERIFY(UseFontManager(harness, readHints));
     QCOMPARE(hints, QStringList({QString(), QString(), QString()}));
 }
@@ -181,22 +188,23 @@ void FontManagerTest::listsTheInstalledFontsWithTheChosenTicked() {
     QStringList ticked;
     QString highlighted;
     QString testFace;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        listed = Nicks(form.clbFonts);
-        ticked = Checked(form.clbFonts);
-        highlighted = form.clbFonts->currentItem()->text();
-        testFace = form.Memo1->font().family();
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        listed = Nicks(control<QListWidget>(form, "clbFonts"));
+        ticked = Checked(control<QListWidget>(form, "clbFonts"));
+        highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
+        testFace = control<QPlainTextEdit>(form, "Memo1")->font().family();
     }));
     QCOMPARE(listed, kInstalled);
     QCOMPARE(ticked, QStringList({QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
     QCOMPARE(highlighted, QStringLiteral("Verdana"));
     QCOMPARE(testFace, QStringLiteral("Verdana"));
     // Unchanged, the list keeps its fonts in the installed order, without the missing one.
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Verdana"));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Verdana"));
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
 }
 
 void FontManagerTest::namesMatchOnlyInTheirExactCase() {
@@ -204,70 +212,77 @@ void FontManagerTest::namesMatchOnlyInTheirExactCase() {
     auto& window = OpenWithFonts(harness, {"arial", "Tahoma"}, QStringLiteral("arial"));
     QStringList ticked;
     QString highlighted;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        ticked = Checked(form.clbFonts);
-        highlighted = form.clbFonts->currentItem()->text();
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        ticked = Checked(control<QListWidget>(form, "clbFonts"));
+        highlighted = control<QListWidget>(form, "clbFonts")->currentItem()->text();
     }));
     QCOMPARE(ticked, QStringList({QStringLiteral("Tahoma")}));
     // No current font was found, so the first one is highlighted.
     QCOMPARE(highlighted, QStringLiteral("Arial"));
-    QCOMPARE(Items(window.comboboxFontName), QStringList({QStringLiteral("Tahoma")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Tahoma"));
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
+             QStringList({QStringLiteral("Tahoma")}));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Tahoma"));
 }
 
 void FontManagerTest::highlightedTickedFontBecomesCurrent() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma"}, QStringLiteral("Arial"));
     QString testFace;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Courier New"), true);
         Highlight(form, QStringLiteral("Courier New"));
-        testFace = form.Memo1->font().family();
+        testFace = control<QPlainTextEdit>(form, "Memo1")->font().family();
     }));
     QCOMPARE(testFace, QStringLiteral("Courier New"));
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Arial"), QStringLiteral("Courier New"),
                           QStringLiteral("Tahoma")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Courier New"));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Courier New"));
 }
 
 void FontManagerTest::untickedHighlightKeepsThePreviousFontOrTakesTheFirst() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma", "Verdana"}, QStringLiteral("Tahoma"));
     QVERIFY(UseFontManager(
-        harness, [&](TFontForm& form) { Highlight(form, QStringLiteral("Courier New")); }));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Tahoma"));
+        harness, [&](FontManagerDialog& form) { Highlight(form, QStringLiteral("Courier New")); }));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Tahoma"));
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Tahoma"), false);
         Highlight(form, QStringLiteral("Tahoma"));
     }));
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Arial"), QStringLiteral("Verdana")}));
-    QCOMPARE(window.comboboxFontName->currentText(), QStringLiteral("Arial"));
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->currentText(),
+             QStringLiteral("Arial"));
 }
 
 void FontManagerTest::untickingEveryFontTurnsTheFontOptionOff() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Arial", "Tahoma"}, QStringLiteral("Tahoma"));
-    window.cbFontName->setChecked(true);
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+    control<QCheckBox>(window, "cbFontName")->setChecked(true);
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
         SetChecked(form, QStringLiteral("Arial"), false);
         SetChecked(form, QStringLiteral("Tahoma"), false);
     }));
-    QCOMPARE(window.comboboxFontName->count(), 0);
-    QVERIFY(!window.comboboxFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isChecked());
+    QCOMPARE(control<QComboBox>(window, "comboboxFontName")->count(), 0);
+    QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isChecked());
 
     // Ticking one again brings the option back, though left unchecked.
-    QVERIFY(UseFontManager(
-        harness, [&](TFontForm& form) { SetChecked(form, QStringLiteral("Verdana"), true); }));
-    QCOMPARE(Items(window.comboboxFontName), QStringList({QStringLiteral("Verdana")}));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
-    QVERIFY(!window.cbFontName->isChecked());
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        SetChecked(form, QStringLiteral("Verdana"), true);
+    }));
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
+             QStringList({QStringLiteral("Verdana")}));
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isChecked());
 }
 
 void FontManagerTest::storedSizeIsKeptWithinTheTrackBar_data() {
@@ -293,18 +308,18 @@ void FontManagerTest::storedSizeIsKeptWithinTheTrackBar() {
     harness.open();
     int position = 0;
     int testSize = 0;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        position = form.tbFontSize->value();
-        testSize = form.Memo1->font().pointSize();
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        position = control<QSlider>(form, "tbFontSize")->value();
+        testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
     QCOMPARE(position, shown);
     QCOMPARE(testSize, shown);
     QCOMPARE(StoredFontValue(harness, "Size"), std::optional(std::to_string(shown)));
 
     // Moving the track bar sizes the test text and is what the next opening shows.
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        form.tbFontSize->setValue(20);
-        testSize = form.Memo1->font().pointSize();
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        control<QSlider>(form, "tbFontSize")->setValue(20);
+        testSize = control<QPlainTextEdit>(form, "Memo1")->font().pointSize();
     }));
     QCOMPARE(testSize, 20);
     QCOMPARE(StoredFontValue(harness, "Size"), std::optional<std::string>("20"));
@@ -314,22 +329,24 @@ void FontManagerTest::testTextIsStoredAndAnEmptyOneBringsTheDefaultBack() {
     WindowHarness harness;
     harness.open();
     QString shown;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        shown = form.Memo1->toPlainText();
-        form.Memo1->setPlainText(QStringLiteral("Привет\nмир"));
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+        control<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Привет\nмир"));
     }));
     QCOMPARE(shown, kDemoText);
     QCOMPARE(StoredFontValue(harness, "DemoText"),
              std::optional(ToCp1251(QStringLiteral("Привет\r\nмир"))));
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        shown = form.Memo1->toPlainText();
-        form.Memo1->clear();
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+        control<QPlainTextEdit>(form, "Memo1")->clear();
     }));
     QCOMPARE(shown, QStringLiteral("Привет\nмир"));
     QCOMPARE(StoredFontValue(harness, "DemoText"), std::nullopt);
 
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) { shown = form.Memo1->toPlainText(); }));
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        shown = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
+    }));
     QCOMPARE(shown, kDemoText);
 }
 
@@ -346,27 +363,29 @@ void FontManagerTest::everyWayOfClosingKeepsTheChoice() {
                                QStringLiteral("Verdana")};
     for (std::size_t i = 0; i < closings.size(); ++i) {
         harness.platform.dialogs.script = [&](QDialog& dialog) {
-            auto& form = static_cast<TFontForm&>(dialog);
+            auto& form = static_cast<FontManagerDialog&>(dialog);
             SetChecked(form, fonts[static_cast<int>(i)], true);
             closings[i](dialog);
             return 0;
         };
-        window.SpeedButton13->click();
-        QVERIFY2(window.comboboxFontName->findText(fonts[static_cast<int>(i)]) >= 0,
-                 qPrintable(fonts[static_cast<int>(i)]));
+        control<QPushButton>(window, "SpeedButton13")->click();
+        QVERIFY2(
+            control<QComboBox>(window, "comboboxFontName")->findText(fonts[static_cast<int>(i)]) >=
+                0,
+            qPrintable(fonts[static_cast<int>(i)]));
     }
     // A window the runner never showed holds no choice and changes nothing.
     harness.platform.dialogs.script = nullptr;
-    window.SpeedButton13->click();
-    QCOMPARE(Items(window.comboboxFontName), kInstalled);
+    control<QPushButton>(window, "SpeedButton13")->click();
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")), kInstalled);
 }
 
 void FontManagerTest::chosenFontsSurviveARestart() {
     WindowHarness harness;
     {
         auto& window = harness.open();
-        QVERIFY(!window.comboboxFontName->isEnabled());
-        QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
+        QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
+        QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
             SetChecked(form, QStringLiteral("Verdana"), true);
             SetChecked(form, QStringLiteral("Courier New"), true);
             Highlight(form, QStringLiteral("Verdana"));
@@ -375,34 +394,37 @@ void FontManagerTest::chosenFontsSurviveARestart() {
     }
     Restart restart(harness.programFolder());
     auto& window = restart.open();
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Courier New"), QStringLiteral("Verdana")}));
-    QVERIFY(window.comboboxFontName->isEnabled());
-    QVERIFY(window.cbFontName->isEnabled());
+    QVERIFY(control<QComboBox>(window, "comboboxFontName")->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "cbFontName")->isEnabled());
 }
 
 void FontManagerTest::fontNamesAreDrawnInTheirOwnFace() {
     WindowHarness harness;
     auto& window = OpenWithFonts(harness, {"Courier New", "Tahoma"}, QStringLiteral("Tahoma"));
-    const auto* comboDelegate =
-        qobject_cast<const FontNameDelegate*>(window.comboboxFontName->itemDelegate());
+    const auto* comboDelegate = qobject_cast<const FontNameDelegate*>(
+        control<QComboBox>(window, "comboboxFontName")->itemDelegate());
     QVERIFY(comboDelegate != nullptr);
-    QCOMPARE(FaceOf(comboDelegate, window.comboboxFontName->model(), 0),
+    QCOMPARE(FaceOf(comboDelegate, control<QComboBox>(window, "comboboxFontName")->model(), 0),
              QStringLiteral("Courier New"));
-    QCOMPARE(FaceOf(comboDelegate, window.comboboxFontName->model(), 1), QStringLiteral("Tahoma"));
+    QCOMPARE(FaceOf(comboDelegate, control<QComboBox>(window, "comboboxFontName")->model(), 1),
+             QStringLiteral("Tahoma"));
     QCOMPARE(comboDelegate
-                 ->sizeHint(QStyleOptionViewItem(), window.comboboxFontName->model()->index(0, 0))
+                 ->sizeHint(QStyleOptionViewItem(),
+                            control<QComboBox>(window, "comboboxFontName")->model()->index(0, 0))
                  .height(),
              16);
 
     QStringList faces;
-    QVERIFY(UseFontManager(harness, [&](TFontForm& form) {
-        const auto* delegate = qobject_cast<const FontNameDelegate*>(form.clbFonts->itemDelegate());
+    QVERIFY(UseFontManager(harness, [&](FontManagerDialog& form) {
+        const auto* delegate = qobject_cast<const FontNameDelegate*>(
+            control<QListWidget>(form, "clbFonts")->itemDelegate());
         if (delegate == nullptr) {
             return;
         }
-        for (int row = 0; row < form.clbFonts->count(); ++row) {
-            faces << FaceOf(delegate, form.clbFonts->model(), row);
+        for (int row = 0; row < control<QListWidget>(form, "clbFonts")->count(); ++row) {
+            faces << FaceOf(delegate, control<QListWidget>(form, "clbFonts")->model(), row);
         }
     }));
     QCOMPARE(faces, kInstalled);

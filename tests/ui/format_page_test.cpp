@@ -18,6 +18,8 @@
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 using tagforge::FromCp1251;
 using tagforge::test::WindowHarness;
 
@@ -26,8 +28,8 @@ namespace {
 const QString kThresholdWarning =
     QStringLiteral("Результирующее сообщение превышает пороговую длину");
 
-void Copy(tagforge::TForm1& window) {
-    QTest::mouseClick(window.SpeedButton3, Qt::LeftButton);
+void Copy(tagforge::MainWindow& window) {
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton3"), Qt::LeftButton);
 }
 
 int Warnings(const WindowHarness& harness) {
@@ -64,14 +66,15 @@ void FormatPageTest::startsWithControlsNamedAndInTheirInitialStates() {
     WindowHarness harness;
     auto& window = harness.open();
     QCOMPARE(window.windowTitle(), QStringLiteral("Orbel TagForge Beta 6.1 =)"));
-    QCOMPARE(window.PageControl1->count(), 4);
-    QCOMPARE(window.PageControl1->tabText(0), QStringLiteral("Форматирование"));
-    QCOMPARE(window.PageControl1->tabText(1), QStringLiteral("Просмотр"));
-    QCOMPARE(window.PageControl1->tabText(2), QStringLiteral("Настройки"));
-    QCOMPARE(window.PageControl1->tabText(3), QStringLiteral("О проге"));
-    QCOMPARE(window.PageControl2->tabPosition(), QTabWidget::South);
-    QCOMPARE(window.PageControl2->tabText(0), QStringLiteral("Вручную"));
-    QCOMPARE(window.PageControl2->tabText(1), QStringLiteral("Шаблоны"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->count(), 4);
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->tabText(0),
+             QStringLiteral("Форматирование"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->tabText(1), QStringLiteral("Просмотр"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->tabText(2), QStringLiteral("Настройки"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->tabText(3), QStringLiteral("О проге"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->tabPosition(), QTabWidget::South);
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->tabText(0), QStringLiteral("Вручную"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->tabText(1), QStringLiteral("Шаблоны"));
 
     for (const char* name : {"cbOtherName",
                              "OtherNameNick",
@@ -120,58 +123,67 @@ void FormatPageTest::startsWithControlsNamedAndInTheirInitialStates() {
                              "cbMultiLoad"}) {
         QVERIFY2(window.findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
     }
-    QCOMPARE(window.comboboxColorMark->count(), 6);
-    QCOMPARE(window.comboboxColorMark->itemText(3), QStringLiteral("Сплошной cлучайно"));
-    QCOMPARE(window.ComboBox2->count(), 5);
-    QCOMPARE(window.ComboBoxFontSize->count(), 7);
-    QCOMPARE(window.ComboBoxFontSize->currentText(), QStringLiteral("4"));
-    QCOMPARE(window.tbDanceFontRatio->value(), 50);
-    QCOMPARE(window.tbDanceFontRatio->maximum(), 100);
-    QCOMPARE(window.UpDown2->maximum(), 9999);
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
-    QCOMPARE(window.Edit1->maxLength(), 4);
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->count(), 6);
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->itemText(3),
+             QStringLiteral("Сплошной cлучайно"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->count(), 5);
+    QCOMPARE(control<QComboBox>(window, "ComboBoxFontSize")->count(), 7);
+    QCOMPARE(control<QComboBox>(window, "ComboBoxFontSize")->currentText(), QStringLiteral("4"));
+    QCOMPARE(control<QSlider>(window, "tbDanceFontRatio")->value(), 50);
+    QCOMPARE(control<QSlider>(window, "tbDanceFontRatio")->maximum(), 100);
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->maximum(), 9999);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("900"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->maxLength(), 4);
     // A first start has no stored settings, so the threshold takes its default: on.
-    QVERIFY(window.cbThreshold->isChecked());
-    QVERIFY(window.ResultText->isReadOnly());
-    QVERIFY(!window.ResultText->isVisibleTo(&window));
-    QVERIFY(!window.cbMultiLoad->isVisibleTo(&window));
-    QVERIFY(!window.cbMultiLoad->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbThreshold")->isChecked());
+    QVERIFY(control<tagforge::ResultMemo>(window, "ResultText")->isReadOnly());
+    QVERIFY(!control<tagforge::ResultMemo>(window, "ResultText")->isVisibleTo(&window));
+    QVERIFY(!control<QCheckBox>(window, "cbMultiLoad")->isVisibleTo(&window));
+    QVERIFY(!control<QCheckBox>(window, "cbMultiLoad")->isChecked());
     // A missing profile gives the defaults: the modifier keeps its trailing space.
-    QCOMPARE(window.ComboOnlyForYou->currentText(), QStringLiteral("только для вас, "));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
-    QCOMPARE(window.comboboxColorMark->currentIndex(), 0);
-    QCOMPARE(window.OtherNameColor->color(), tagforge::FromColorCode("3399FF"));
-    QCOMPARE(window.ImOnlyForYou->color(), tagforge::FromColorCode("99FF33"));
-    QCOMPARE(window.ImOkColor->color(), tagforge::FromColorCode("0099FF"));
+    QCOMPARE(control<QComboBox>(window, "ComboOnlyForYou")->currentText(),
+             QStringLiteral("только для вас, "));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), 0);
+    QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(),
+             tagforge::FromColorCode("3399FF"));
+    QCOMPARE(control<tagforge::ColorPanel>(window, "ImOnlyForYou")->color(),
+             tagforge::FromColorCode("99FF33"));
+    QCOMPARE(control<tagforge::ColorPanel>(window, "ImOkColor")->color(),
+             tagforge::FromColorCode("0099FF"));
     // No chosen fonts yet: the font option cannot be used.
-    QVERIFY(!window.cbFontName->isEnabled());
-    QVERIFY(!window.comboboxFontName->isEnabled());
+    QVERIFY(!control<QCheckBox>(window, "cbFontName")->isEnabled());
+    QVERIFY(!control<QComboBox>(window, "comboboxFontName")->isEnabled());
 }
 
 void FormatPageTest::workedResultsThroughTheControls() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        tagforge::test::TypeText(window.MainText, QStringLiteral("Привет"));
-        window.cbEffect6->setChecked(true);
-        window.cbColorMark->setChecked(true);
-        window.comboboxColorMark->setCurrentIndex(0);
-        window.cbFontSize->setChecked(true);
-        window.ComboBoxFontSize->setCurrentIndex(2);
-        window.cbOk->setChecked(true);
+        tagforge::test::TypeText(control<QPlainTextEdit>(window, "MainText"),
+                                 QStringLiteral("Привет"));
+        control<QCheckBox>(window, "cbEffect6")->setChecked(true);
+        control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+        control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(0);
+        control<QCheckBox>(window, "cbFontSize")->setChecked(true);
+        control<QComboBox>(window, "ComboBoxFontSize")->setCurrentIndex(2);
+        control<QCheckBox>(window, "cbOk")->setChecked(true);
         Copy(window);
         QCOMPARE(harness.platform.clipboard.text(),
                  QStringLiteral("<font size=3><b><font color=FF0000>Привет</font></b></font> "
                                 "<u><font color=0099FF>Ok?</font></u>"));
         QCOMPARE(FromCp1251(window.resultText()), harness.platform.clipboard.text());
-        QCOMPARE(window.ResultText->toPlainText(), harness.platform.clipboard.text());
+        QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(),
+                 harness.platform.clipboard.text());
     }
     {
         WindowHarness harness;
         auto& window = harness.open();
-        tagforge::test::TypeText(window.MainText, QStringLiteral("Привет"));
-        window.cbOnlyForYou->setChecked(true);
-        tagforge::test::TypeText(window.OnlyForYouName, QStringLiteral("Вася"));
+        tagforge::test::TypeText(control<QPlainTextEdit>(window, "MainText"),
+                                 QStringLiteral("Привет"));
+        control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
+        tagforge::test::TypeText(control<QLineEdit>(window, "OnlyForYouName"),
+                                 QStringLiteral("Вася"));
         Copy(window);
         QCOMPARE(harness.platform.clipboard.text(),
                  QStringLiteral("<font color=99FF33>(только для вас, Вася)</font>"
@@ -180,10 +192,13 @@ void FormatPageTest::workedResultsThroughTheControls() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        tagforge::test::TypeText(window.MainText, QStringLiteral("Привет"));
-        window.cbOtherName->setChecked(true);
-        tagforge::test::TypeText(window.OtherNameNick, QStringLiteral("Петя"));
-        tagforge::test::TypeText(window.OtherNameOwnText, QStringLiteral("всем привет"));
+        tagforge::test::TypeText(control<QPlainTextEdit>(window, "MainText"),
+                                 QStringLiteral("Привет"));
+        control<QCheckBox>(window, "cbOtherName")->setChecked(true);
+        tagforge::test::TypeText(control<QLineEdit>(window, "OtherNameNick"),
+                                 QStringLiteral("Петя"));
+        tagforge::test::TypeText(control<QLineEdit>(window, "OtherNameOwnText"),
+                                 QStringLiteral("всем привет"));
         Copy(window);
         QCOMPARE(harness.platform.clipboard.text(),
                  QStringLiteral("всем привет<br><font color=3399FF><u>Петя</u>: </font>Привет"));
@@ -191,9 +206,9 @@ void FormatPageTest::workedResultsThroughTheControls() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        QTest::keyClicks(window.MainText, QStringLiteral("a"));
-        QTest::keyClick(window.MainText, Qt::Key_Return);
-        QTest::keyClicks(window.MainText, QStringLiteral("b"));
+        QTest::keyClicks(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("a"));
+        QTest::keyClick(control<QPlainTextEdit>(window, "MainText"), Qt::Key_Return);
+        QTest::keyClicks(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("b"));
         Copy(window);
         QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("a<br>b"));
     }
@@ -201,7 +216,7 @@ void FormatPageTest::workedResultsThroughTheControls() {
         // Characters outside Windows-1251 reach the clipboard as character references.
         WindowHarness harness;
         auto& window = harness.open();
-        window.MainText->setPlainText(QStringLiteral("ok \U0001F600"));
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("ok \U0001F600"));
         Copy(window);
         QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("ok &#128512;"));
     }
@@ -210,11 +225,11 @@ void FormatPageTest::workedResultsThroughTheControls() {
 void FormatPageTest::otherNickWithThreeStarsDrawsOneOfTheActionColours() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.MainText->setPlainText(QStringLiteral("Привет"));
-    window.cbOtherName->setChecked(true);
-    window.OtherNameNick->setText(QStringLiteral("Петя"));
-    window.OtherNameOwnText->setText(QStringLiteral("всем привет"));
-    window.cb3rdFace->setChecked(true);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
+    control<QCheckBox>(window, "cbOtherName")->setChecked(true);
+    control<QLineEdit>(window, "OtherNameNick")->setText(QStringLiteral("Петя"));
+    control<QLineEdit>(window, "OtherNameOwnText")->setText(QStringLiteral("всем привет"));
+    control<QCheckBox>(window, "cb3rdFace")->setChecked(true);
     Copy(window);
     const QRegularExpression expected(QStringLiteral(
         "^всем привет<br><font color=99FF33>\\*\\*<u>\\*</u></font> <font color=99CCFF>Петя "
@@ -226,39 +241,39 @@ void FormatPageTest::otherNickWithThreeStarsDrawsOneOfTheActionColours() {
 void FormatPageTest::thresholdWarnsAboveTheLimitOnly() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.cbThreshold->setChecked(true);
-    window.UpDown2->setValue(900);
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
+    control<QCheckBox>(window, "cbThreshold")->setChecked(true);
+    control<QSpinBox>(window, "UpDown2")->setValue(900);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("900"));
 
-    window.MainText->setPlainText(QString(900, QLatin1Char('x')));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QString(900, QLatin1Char('x')));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text().size(), 900);
     QCOMPARE(Warnings(harness), 0);
 
-    window.MainText->setPlainText(QString(901, QLatin1Char('x')));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QString(901, QLatin1Char('x')));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), QString(901, QLatin1Char('x')));
     QCOMPARE(Warnings(harness), 1);
 
     // The threshold counts bytes: 451 Cyrillic letters are 451 bytes, not 902.
-    window.MainText->setPlainText(QString(451, QChar(0x0416)));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QString(451, QChar(0x0416)));
     Copy(window);
     QCOMPARE(Warnings(harness), 1);
 
     // A typed threshold counts at once.
-    window.Edit1->clear();
-    QTest::keyClicks(window.Edit1, QStringLiteral("450"));
-    QCOMPARE(window.UpDown2->value(), 450);
+    control<QLineEdit>(window, "Edit1")->clear();
+    QTest::keyClicks(control<QLineEdit>(window, "Edit1"), QStringLiteral("450"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->value(), 450);
     Copy(window);
     QCOMPARE(Warnings(harness), 2);
 
-    window.UpDown2->setValue(0);
-    window.MainText->setPlainText(QString(5000, QLatin1Char('x')));
+    control<QSpinBox>(window, "UpDown2")->setValue(0);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QString(5000, QLatin1Char('x')));
     Copy(window);
     QCOMPARE(Warnings(harness), 2);
 
-    window.UpDown2->setValue(10);
-    window.cbThreshold->setChecked(false);
+    control<QSpinBox>(window, "UpDown2")->setValue(10);
+    control<QCheckBox>(window, "cbThreshold")->setChecked(false);
     Copy(window);
     QCOMPARE(Warnings(harness), 2);
 }
@@ -266,144 +281,157 @@ void FormatPageTest::thresholdWarnsAboveTheLimitOnly() {
 void FormatPageTest::typingDoesNotRebuildUntilThePageIsShown() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.PageControl1->setCurrentWidget(window.FormatPage);
-    const QString before = window.ResultText->toPlainText();
-    QTest::keyClicks(window.MainText, QStringLiteral("new text"));
-    window.cbEffect4->setChecked(true);
-    QCOMPARE(window.ResultText->toPlainText(), before);
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+    const QString before = control<tagforge::ResultMemo>(window, "ResultText")->toPlainText();
+    QTest::keyClicks(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("new text"));
+    control<QCheckBox>(window, "cbEffect4")->setChecked(true);
+    QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(), before);
 
-    window.PageControl1->setCurrentWidget(window.SettingsPage);
-    QCOMPARE(window.ResultText->toPlainText(), before);
-    window.PageControl1->setCurrentWidget(window.FormatPage);
-    QCOMPARE(window.ResultText->toPlainText(), QStringLiteral("<u>new text</u>"));
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "SettingsPage"));
+    QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(), before);
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+    QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(),
+             QStringLiteral("<u>new text</u>"));
 }
 
 void FormatPageTest::clearKeepsTheOptions() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.MainText->setPlainText(QStringLiteral("text"));
-    window.cbColorMark->setChecked(true);
-    window.comboboxColorMark->setCurrentIndex(0);
-    QTest::mouseClick(window.sbClear, Qt::LeftButton);
-    QVERIFY(window.MainText->toPlainText().isEmpty());
-    QVERIFY(window.cbColorMark->isChecked());
-    QCOMPARE(window.ResultText->toPlainText(), QStringLiteral("<font color=FF0000></font>"));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("text"));
+    control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+    control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(0);
+    QTest::mouseClick(control<QPushButton>(window, "sbClear"), Qt::LeftButton);
+    QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
+    QVERIFY(control<QCheckBox>(window, "cbColorMark")->isChecked());
+    QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(),
+             QStringLiteral("<font color=FF0000></font>"));
 }
 
 void FormatPageTest::resetRestoresTheDefaults() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.MainText->setPlainText(QStringLiteral("text"));
-    window.cbEffect6->setChecked(true);
-    window.cbDanceFont->setChecked(true);
-    window.tbDanceFontRatio->setValue(10);
-    window.comboboxColorMark->setCurrentIndex(5);
-    window.ComboBox2->setEditText(QStringLiteral("Да!"));
-    window.ComboOnlyForYou->setEditText(QString());
-    window.ComboBoxFontSize->setCurrentIndex(6);
-    window.OtherNameNick->setText(QStringLiteral("Петя"));
-    window.OnlyForYouName->setText(QStringLiteral("Вася"));
-    window.cbOnlyForYou->setChecked(true);
-    window.KillName->setText(QStringLiteral("Модер"));
-    window.SetPanelColor(window.ImOkColor, tagforge::MakeColor(1, 2, 3));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("text"));
+    control<QCheckBox>(window, "cbEffect6")->setChecked(true);
+    control<QCheckBox>(window, "cbDanceFont")->setChecked(true);
+    control<QSlider>(window, "tbDanceFontRatio")->setValue(10);
+    control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(5);
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Да!"));
+    control<QComboBox>(window, "ComboOnlyForYou")->setEditText(QString());
+    control<QComboBox>(window, "ComboBoxFontSize")->setCurrentIndex(6);
+    control<QLineEdit>(window, "OtherNameNick")->setText(QStringLiteral("Петя"));
+    control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Вася"));
+    control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
+    control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
+    window.setPanelColor(control<tagforge::ColorPanel>(window, "ImOkColor"),
+                         tagforge::MakeColor(1, 2, 3));
 
-    QTest::mouseClick(window.SpeedButton12, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
 
-    QVERIFY(window.MainText->toPlainText().isEmpty());
-    QVERIFY(!window.cbEffect6->isChecked());
-    QVERIFY(!window.cbDanceFont->isChecked());
-    QVERIFY(!window.cbOnlyForYou->isChecked());
-    QCOMPARE(window.tbDanceFontRatio->value(), 50);
-    QCOMPARE(window.lDanceFontRatio->text(), QStringLiteral("50"));
-    QCOMPARE(window.comboboxColorMark->currentIndex(), 0);
-    QCOMPARE(window.Image6->color(), tagforge::FromColorCode("FF0000"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
-    QCOMPARE(window.ComboOnlyForYou->currentText(), QStringLiteral("только для вас, "));
-    QCOMPARE(window.ComboBoxFontSize->currentText(), QStringLiteral("4"));
-    QCOMPARE(window.ImOkColor->color(), tagforge::FromColorCode("0099FF"));
+    QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
+    QVERIFY(!control<QCheckBox>(window, "cbEffect6")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbDanceFont")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbOnlyForYou")->isChecked());
+    QCOMPARE(control<QSlider>(window, "tbDanceFontRatio")->value(), 50);
+    QCOMPARE(control<QLabel>(window, "lDanceFontRatio")->text(), QStringLiteral("50"));
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), 0);
+    QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->color(),
+             tagforge::FromColorCode("FF0000"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
+    QCOMPARE(control<QComboBox>(window, "ComboOnlyForYou")->currentText(),
+             QStringLiteral("только для вас, "));
+    QCOMPARE(control<QComboBox>(window, "ComboBoxFontSize")->currentText(), QStringLiteral("4"));
+    QCOMPARE(control<tagforge::ColorPanel>(window, "ImOkColor")->color(),
+             tagforge::FromColorCode("0099FF"));
     // Empty stored texts never clear these fields, and the addressee is cleared only while the
     // prefix is on.
-    QCOMPARE(window.OtherNameNick->text(), QStringLiteral("Петя"));
-    QCOMPARE(window.OnlyForYouName->text(), QStringLiteral("Вася"));
-    QCOMPARE(window.KillName->text(), QStringLiteral("Модер"));
-    QCOMPARE(window.ResultText->toPlainText(), QString());
+    QCOMPARE(control<QLineEdit>(window, "OtherNameNick")->text(), QStringLiteral("Петя"));
+    QCOMPARE(control<QLineEdit>(window, "OnlyForYouName")->text(), QStringLiteral("Вася"));
+    QCOMPARE(control<QLineEdit>(window, "KillName")->text(), QStringLiteral("Модер"));
+    QCOMPARE(control<tagforge::ResultMemo>(window, "ResultText")->toPlainText(), QString());
 }
 
 void FormatPageTest::feedbackCaptions() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.tbDanceFontRatio->setValue(0);
-    QCOMPARE(window.lDanceFontRatio->text(), QStringLiteral("0"));
-    QCOMPARE(window.cbDanceFont->text(), QStringLiteral("пляшущий шрифт"));
-    window.tbDanceFontRatio->setValue(100);
-    QCOMPARE(window.cbDanceFont->text(), QStringLiteral("ПЛЯШУЩИЙ ШРИФТ"));
-    window.tbDanceFontRatio->setValue(50);
-    QCOMPARE(window.cbDanceFont->text(), QStringLiteral("пЛяШуЩиЙ ШрИфТ"));
+    control<QSlider>(window, "tbDanceFontRatio")->setValue(0);
+    QCOMPARE(control<QLabel>(window, "lDanceFontRatio")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QCheckBox>(window, "cbDanceFont")->text(), QStringLiteral("пляшущий шрифт"));
+    control<QSlider>(window, "tbDanceFontRatio")->setValue(100);
+    QCOMPARE(control<QCheckBox>(window, "cbDanceFont")->text(), QStringLiteral("ПЛЯШУЩИЙ ШРИФТ"));
+    control<QSlider>(window, "tbDanceFontRatio")->setValue(50);
+    QCOMPARE(control<QCheckBox>(window, "cbDanceFont")->text(), QStringLiteral("пЛяШуЩиЙ ШрИфТ"));
 
-    window.cbReverseText->setChecked(true);
-    QCOMPARE(window.cbReverseText->text(), QStringLiteral("торобоан тскеТ"));
-    window.cbReverseText->setChecked(false);
-    QCOMPARE(window.cbReverseText->text(), QStringLiteral("Текст наоборот"));
+    control<QCheckBox>(window, "cbReverseText")->setChecked(true);
+    QCOMPARE(control<QCheckBox>(window, "cbReverseText")->text(), QStringLiteral("торобоан тскеТ"));
+    control<QCheckBox>(window, "cbReverseText")->setChecked(false);
+    QCOMPARE(control<QCheckBox>(window, "cbReverseText")->text(), QStringLiteral("Текст наоборот"));
 
-    window.cbEffect4->setChecked(true);
-    window.cbEffect5->setChecked(true);
-    window.cbEffect6->setChecked(true);
-    QVERIFY(window.cbEffect4->font().underline());
-    QVERIFY(window.cbEffect5->font().italic());
-    QVERIFY(window.cbEffect6->font().bold());
-    QVERIFY(!window.cbEffect4->font().italic());
-    window.cbEffect5->setChecked(false);
-    QVERIFY(!window.cbEffect5->font().italic());
+    control<QCheckBox>(window, "cbEffect4")->setChecked(true);
+    control<QCheckBox>(window, "cbEffect5")->setChecked(true);
+    control<QCheckBox>(window, "cbEffect6")->setChecked(true);
+    QVERIFY(control<QCheckBox>(window, "cbEffect4")->font().underline());
+    QVERIFY(control<QCheckBox>(window, "cbEffect5")->font().italic());
+    QVERIFY(control<QCheckBox>(window, "cbEffect6")->font().bold());
+    QVERIFY(!control<QCheckBox>(window, "cbEffect4")->font().italic());
+    control<QCheckBox>(window, "cbEffect5")->setChecked(false);
+    QVERIFY(!control<QCheckBox>(window, "cbEffect5")->font().italic());
 
-    QTest::mousePress(window.SpeedButton3, Qt::LeftButton);
-    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::red));
-    QTest::mouseRelease(window.SpeedButton3, Qt::LeftButton);
-    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::black));
-    QTest::mousePress(window.SpeedButton3, Qt::RightButton);
-    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::red));
-    QTest::mouseRelease(window.SpeedButton3, Qt::RightButton);
-    QCOMPARE(window.SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    QTest::mousePress(control<QPushButton>(window, "SpeedButton3"), Qt::LeftButton);
+    QCOMPARE(control<QPushButton>(window, "SpeedButton3")->palette().color(QPalette::ButtonText),
+             QColor(Qt::red));
+    QTest::mouseRelease(control<QPushButton>(window, "SpeedButton3"), Qt::LeftButton);
+    QCOMPARE(control<QPushButton>(window, "SpeedButton3")->palette().color(QPalette::ButtonText),
+             QColor(Qt::black));
+    QTest::mousePress(control<QPushButton>(window, "SpeedButton3"), Qt::RightButton);
+    QCOMPARE(control<QPushButton>(window, "SpeedButton3")->palette().color(QPalette::ButtonText),
+             QColor(Qt::red));
+    QTest::mouseRelease(control<QPushButton>(window, "SpeedButton3"), Qt::RightButton);
+    QCOMPARE(control<QPushButton>(window, "SpeedButton3")->palette().color(QPalette::ButtonText),
+             QColor(Qt::black));
 }
 
 void FormatPageTest::copyWithRandomSolidColourDrawsTheNextColour() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.MainText->setPlainText(QStringLiteral("x"));
-    window.cbColorMark->setChecked(true);
-    window.comboboxColorMark->setCurrentIndex(3);
-    const tagforge::ColorValue first = window.Image6->color();
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("x"));
+    control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+    control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(3);
+    const tagforge::ColorValue first = control<tagforge::ColorPanel>(window, "Image6")->color();
     Copy(window);
     const QString expected =
         QStringLiteral("<font color=%1>x</font>").arg(FromCp1251(tagforge::ToColorCode(first)));
     QCOMPARE(harness.platform.clipboard.text(), expected);
     // Within the same second the clock gives the same seed, so the same colour comes back.
-    QCOMPARE(window.Image6->color(), first);
+    QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->color(), first);
 
     harness.platform.clock.time = harness.platform.clock.time.addSecs(1);
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), expected);
-    QVERIFY(window.Image6->color() != first);
+    QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->color() != first);
 }
 
 void FormatPageTest::tagListEnablesTheTagOption() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        QVERIFY(!window.CheckBox1->isEnabled());
-        QVERIFY(!window.ComboBox1->isEnabled());
+        QVERIFY(!control<QCheckBox>(window, "CheckBox1")->isEnabled());
+        QVERIFY(!control<QComboBox>(window, "ComboBox1")->isEnabled());
     }
     WindowHarness harness;
     tagforge::test::WriteBytes(harness.programFolder() / "Profiles" / "tags.asc",
                                tagforge::ToCp1251(QStringLiteral("<b>\r\n[Ж]\r\n<a>\r\n")));
     auto& window = harness.open();
-    QVERIFY(window.CheckBox1->isEnabled());
-    QVERIFY(window.ComboBox1->isEnabled());
-    QCOMPARE(window.ComboBox1->count(), 3);
-    QCOMPARE(window.ComboBox1->itemText(0), QStringLiteral("<a>"));
-    QCOMPARE(window.ComboBox1->currentIndex(), 0);
-    window.ComboBox1->setCurrentIndex(2);
-    window.CheckBox1->setChecked(true);
-    window.MainText->setPlainText(QStringLiteral("hi"));
+    QVERIFY(control<QCheckBox>(window, "CheckBox1")->isEnabled());
+    QVERIFY(control<QComboBox>(window, "ComboBox1")->isEnabled());
+    QCOMPARE(control<QComboBox>(window, "ComboBox1")->count(), 3);
+    QCOMPARE(control<QComboBox>(window, "ComboBox1")->itemText(0), QStringLiteral("<a>"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox1")->currentIndex(), 0);
+    control<QComboBox>(window, "ComboBox1")->setCurrentIndex(2);
+    control<QCheckBox>(window, "CheckBox1")->setChecked(true);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("[Ж] hi"));
 }
@@ -421,18 +449,18 @@ void FormatPageTest::tagListIsFoundInAnyCaseAndAddsNothingOnceGone() {
     const auto tags = harness.programFolder() / "Profiles" / fileName.toStdString();
     tagforge::test::WriteBytes(tags, "<b>\r\n");
     auto& window = harness.open();
-    QVERIFY(window.CheckBox1->isEnabled());
-    QCOMPARE(window.ComboBox1->currentText(), QStringLiteral("<b>"));
-    window.CheckBox1->setChecked(true);
-    window.MainText->setPlainText(QStringLiteral("hi"));
+    QVERIFY(control<QCheckBox>(window, "CheckBox1")->isEnabled());
+    QCOMPARE(control<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("<b>"));
+    control<QCheckBox>(window, "CheckBox1")->setChecked(true);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("<b> hi"));
 
     // The list is gone: the box stays ticked but disabled, and the user cannot untick it.
     std::filesystem::remove(tags);
-    QTest::mouseClick(window.SpeedButton12, Qt::LeftButton);
-    QVERIFY(!window.CheckBox1->isEnabled());
-    window.MainText->setPlainText(QStringLiteral("hi"));
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
+    QVERIFY(!control<QCheckBox>(window, "CheckBox1")->isEnabled());
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hi"));
     Copy(window);
     QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("hi"));
 }

@@ -13,7 +13,7 @@ class HexColorDialogTest : public QObject {
   private:
     // An open dialog with its field, ready for typing.
     struct Opened {
-        TForm2 dialog;
+        HexColorDialog dialog;
         QLineEdit* edit = nullptr;
         QSignalSpy finished{&dialog, &QDialog::finished};
 
@@ -25,7 +25,7 @@ class HexColorDialogTest : public QObject {
 
   private slots:
     void objectNamesAndCaptions() {
-        TForm2 dialog;
+        HexColorDialog dialog;
         QCOMPARE(dialog.objectName(), QStringLiteral("TForm2"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("RRGGBB-цвет"));
         QVERIFY(dialog.findChild<QFrame*>(QStringLiteral("Panel1")));
@@ -45,7 +45,7 @@ class HexColorDialogTest : public QObject {
     }
 
     void windowIsFramelessAndFixedSize() {
-        TForm2 dialog;
+        HexColorDialog dialog;
         QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(dialog.size(), QSize(172, 28));
         QCOMPARE(dialog.minimumSize(), QSize(172, 28));
@@ -204,12 +204,12 @@ class HexColorDialogTest : public QObject {
     }
 
     void keyFilterDecisions() {
-        TForm2 dialog;
+        HexColorDialog dialog;
         for (const QChar ch : QStringLiteral("0123456789ABCDEFabcdef\b")) {
-            QVERIFY2(dialog.Edit1KeyPress(ch), qPrintable(QString(ch)));
+            QVERIFY2(dialog.acceptsKey(ch), qPrintable(QString(ch)));
         }
         for (const QChar ch : QStringLiteral("gGzZ .-#\x03\x16\x18\x1a")) {
-            QVERIFY2(!dialog.Edit1KeyPress(ch), qPrintable(QString(ch)));
+            QVERIFY2(!dialog.acceptsKey(ch), qPrintable(QString(ch)));
         }
     }
 
@@ -226,7 +226,7 @@ class HexColorDialogTest : public QObject {
     }
 
     void existingCodeIsSelectedWhenShown() {
-        TForm2 dialog;
+        HexColorDialog dialog;
         dialog.setText(QStringLiteral("FF0000"));
         dialog.open();
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));

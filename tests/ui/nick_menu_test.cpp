@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/font_manager.h"
-#include "core/store/settings.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -35,14 +37,14 @@ const char* const kMenuFields[] = {
     "ComboProfiles"};
 
 // Gives a field its text with the characters [start, start + length) selected.
-void SetSelected(QWidget* control, const QString& text, int start, int length) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+void SetSelected(QWidget* target, const QString& text, int start, int length) {
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
         edit->setText(text);
         edit->setSelection(start, length);
-    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
         combo->setEditText(text);
         combo->lineEdit()->setSelection(start, length);
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
         memo->setPlainText(text);
         QTextCursor cursor = memo->textCursor();
         cursor.setPosition(start);
@@ -53,14 +55,14 @@ void SetSelected(QWidget* control, const QString& text, int start, int length) {
     }
 }
 
-QString TextOf(const QWidget* control) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+QString TextOf(const QWidget* target) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(target)) {
         return edit->text();
     }
-    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(target)) {
         return combo->currentText();
     }
-    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(control)) {
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(target)) {
         return memo->toPlainText();
     }
     return QStringLiteral("<not a text field>");
@@ -68,11 +70,11 @@ QString TextOf(const QWidget* control) {
 
 // Right-clicks a field where the user would: a combo box's text, a memo's page. Gives the
 // point clicked, on the screen.
-QPoint RightClick(QWidget* control) {
-    QWidget* receiver = control;
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+QPoint RightClick(QWidget* target) {
+    QWidget* receiver = target;
+    if (auto* combo = qobject_cast<QComboBox*>(target)) {
         receiver = combo->lineEdit();
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
         receiver = memo->viewport();
     }
     const QPoint inside(3, 3);
@@ -81,20 +83,21 @@ QPoint RightClick(QWidget* control) {
     return receiver->mapToGlobal(inside);
 }
 
-void OpenMenu(TForm1& window, QWidget* control) {
-    const QPoint clicked = RightClick(control);
-    QVERIFY2(window.PopupNickMenu->isVisible(), qPrintable(control->objectName()));
-    QCOMPARE(window.PopupTarget.data(), control);
-    QCOMPARE(window.PopupNickMenu->pos(), clicked);
+void OpenMenu(MainWindow& window, QWidget* target) {
+    const QPoint clicked = RightClick(target);
+    QVERIFY2(control<QMenu>(window, "PopupNickMenu")->isVisible(),
+             qPrintable(target->objectName()));
+    QCOMPARE(window.editMenuTarget(), target);
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->pos(), clicked);
 }
 
 // Clicks a command of the open menu, as the user would.
-void Choose(TForm1& window, QAction* command) {
-    QVERIFY(window.PopupNickMenu->isVisible());
+void Choose(MainWindow& window, QAction* command) {
+    QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
     QVERIFY(command->isEnabled());
-    QTest::mouseClick(window.PopupNickMenu, Qt::LeftButton, {},
-                      window.PopupNickMenu->actionGeometry(command).center());
-    QVERIFY(!window.PopupNickMenu->isVisible());
+    QTest::mouseClick(control<QMenu>(window, "PopupNickMenu"), Qt::LeftButton, {},
+                      control<QMenu>(window, "PopupNickMenu")->actionGeometry(command).center());
+    QVERIFY(!control<QMenu>(window, "PopupNickMenu")->isVisible());
 }
 
 QStringList Captions(const QMenu* submenu) {
@@ -106,23 +109,23 @@ QStringList Captions(const QMenu* submenu) {
 }
 
 // Picks the item of a nick submenu of the open menu.
-void ChooseNick(TForm1& window, QMenu* submenu, const QString& caption) {
-    QVERIFY(window.PopupNickMenu->isVisible());
+void ChooseNick(MainWindow& window, QMenu* submenu, const QString& caption) {
+    QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
     QVERIFY(submenu->isEnabled());
     for (QAction* item : submenu->actions()) {
         if (item->text() == caption) {
             item->trigger();
-            window.PopupNickMenu->close();
+            control<QMenu>(window, "PopupNickMenu")->close();
             return;
         }
     }
     QFAIL(qPrintable(QStringLiteral("no nick item ") + caption));
 }
 
-void SaveNick(TForm1& window, QLineEdit* field, const QString& nick) {
+void SaveNick(MainWindow& window, QLineEdit* field, const QString& nick) {
     SetSelected(field, nick, 0, static_cast<int>(nick.size()));
     OpenMenu(window, field);
-    Choose(window, window.N1);
+    Choose(window, control<QAction>(window, "N1"));
 }
 
 QStringList Texts(const std::vector<std::string>& bytes) {
@@ -166,7 +169,7 @@ void NickMenuTest::menuHasItsItemsInOrder() {
     auto& window = harness.open();
     QStringList captions;
     QStringList names;
-    for (const QAction* item : window.PopupNickMenu->actions()) {
+    for (const QAction* item : control<QMenu>(window, "PopupNickMenu")->actions()) {
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
         names << item->objectName();
     }
@@ -177,8 +180,10 @@ void NickMenuTest::menuHasItsItemsInOrder() {
                           QStringLiteral("Сохранить как ник"), QStringLiteral("Вставить ник"),
                           QStringLiteral("Удалить ник")}));
     QCOMPARE(names.mid(0, 7), QStringList({"N6", "N7", "N8", "N9", "N3", "N5", "N1"}));
-    QCOMPARE(window.PopupNickMenu->actions().at(7), window.N2->menuAction());
-    QCOMPARE(window.PopupNickMenu->actions().at(8), window.N4->menuAction());
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(7),
+             control<QMenu>(window, "N2")->menuAction());
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(8),
+             control<QMenu>(window, "N4")->menuAction());
 }
 
 void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
@@ -186,30 +191,30 @@ void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
     auto& window = harness.open();
 
     // Blanks only: nothing to save as a nick, but something to cut, copy and clear.
-    SetSelected(window.OtherNameNick, QStringLiteral("a   b"), 1, 3);
-    OpenMenu(window, window.OtherNameNick);
-    QVERIFY(!window.N1->isEnabled());
-    QVERIFY(window.N6->isEnabled());
-    QVERIFY(window.N7->isEnabled());
-    QVERIFY(window.N9->isEnabled());
-    QVERIFY(!window.N8->isEnabled());
-    QVERIFY(!window.N2->menuAction()->isEnabled());
-    QVERIFY(!window.N4->menuAction()->isEnabled());
-    window.PopupNickMenu->close();
+    SetSelected(control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("a   b"), 1, 3);
+    OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+    QVERIFY(!control<QAction>(window, "N1")->isEnabled());
+    QVERIFY(control<QAction>(window, "N6")->isEnabled());
+    QVERIFY(control<QAction>(window, "N7")->isEnabled());
+    QVERIFY(control<QAction>(window, "N9")->isEnabled());
+    QVERIFY(!control<QAction>(window, "N8")->isEnabled());
+    QVERIFY(!control<QMenu>(window, "N2")->menuAction()->isEnabled());
+    QVERIFY(!control<QMenu>(window, "N4")->menuAction()->isEnabled());
+    control<QMenu>(window, "PopupNickMenu")->close();
 
     // No selection: only what needs none.
     harness.platform.clipboard.setText(QStringLiteral("x"));
-    window.NickList = {"Bob"};
-    SetSelected(window.OtherNameNick, QStringLiteral("ab"), 1, 0);
-    OpenMenu(window, window.OtherNameNick);
-    QVERIFY(!window.N1->isEnabled());
-    QVERIFY(!window.N6->isEnabled());
-    QVERIFY(!window.N7->isEnabled());
-    QVERIFY(!window.N9->isEnabled());
-    QVERIFY(window.N8->isEnabled());
-    QVERIFY(window.N2->menuAction()->isEnabled());
-    QVERIFY(window.N4->menuAction()->isEnabled());
-    window.PopupNickMenu->close();
+    window.setNicks({"Bob"});
+    SetSelected(control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("ab"), 1, 0);
+    OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+    QVERIFY(!control<QAction>(window, "N1")->isEnabled());
+    QVERIFY(!control<QAction>(window, "N6")->isEnabled());
+    QVERIFY(!control<QAction>(window, "N7")->isEnabled());
+    QVERIFY(!control<QAction>(window, "N9")->isEnabled());
+    QVERIFY(control<QAction>(window, "N8")->isEnabled());
+    QVERIFY(control<QMenu>(window, "N2")->menuAction()->isEnabled());
+    QVERIFY(control<QMenu>(window, "N4")->menuAction()->isEnabled());
+    control<QMenu>(window, "PopupNickMenu")->close();
 }
 
 void NickMenuTest::selectAllIsOfferedWhileSomethingIsLeftToSelect() {
@@ -221,62 +226,65 @@ void NickMenuTest::selectAllIsOfferedWhileSomethingIsLeftToSelect() {
         int length;
         bool offered;
     };
-    for (QWidget* field : std::initializer_list<QWidget*>{window.OnlyForYouName, window.MainText,
-                                                          window.ComboBox2}) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{control<QLineEdit>(window, "OnlyForYouName"),
+                                         control<QPlainTextEdit>(window, "MainText"),
+                                         control<QComboBox>(window, "ComboBox2")}) {
         for (const Case& item :
              {Case{QString(), 0, 0, false}, Case{QStringLiteral("abc"), 0, 3, false},
               Case{QStringLiteral("abc"), 0, 2, true}, Case{QStringLiteral("abc"), 1, 2, true},
               Case{QStringLiteral("abc"), 3, 0, true}}) {
             SetSelected(field, item.text, item.start, item.length);
             OpenMenu(window, field);
-            QVERIFY2(window.N3->isEnabled() == item.offered,
+            QVERIFY2(control<QAction>(window, "N3")->isEnabled() == item.offered,
                      qPrintable(field->objectName() + QLatin1Char(' ') + item.text));
-            window.PopupNickMenu->close();
+            control<QMenu>(window, "PopupNickMenu")->close();
         }
         SetSelected(field, QStringLiteral("abc"), 2, 1);
         OpenMenu(window, field);
-        Choose(window, window.N3);
+        Choose(window, control<QAction>(window, "N3"));
         OpenMenu(window, field);
-        QVERIFY(!window.N3->isEnabled());
-        window.PopupNickMenu->close();
+        QVERIFY(!control<QAction>(window, "N3")->isEnabled());
+        control<QMenu>(window, "PopupNickMenu")->close();
     }
 }
 
 void NickMenuTest::savedNicksAreTrimmedUniqueAndSorted() {
     WindowHarness harness;
     auto& window = harness.open();
-    SaveNick(window, window.OtherNameNick, QStringLiteral("  Bob  "));
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("Bob")}));
-    SaveNick(window, window.OtherNameNick, QStringLiteral("bob"));
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("Bob")}));
+    SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("  Bob  "));
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Bob")}));
+    SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("bob"));
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Bob")}));
 
-    SaveNick(window, window.OtherNameNick, QStringLiteral("Zed"));
-    SaveNick(window, window.OtherNameNick, QStringLiteral("adam"));
-    SaveNick(window, window.OtherNameNick, QStringLiteral("R&D"));
-    OpenMenu(window, window.OtherNameNick);
+    SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("Zed"));
+    SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("adam"));
+    SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("R&D"));
+    OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
     const QStringList shown = {QStringLiteral("adam"), QStringLiteral("Bob"),
                                QStringLiteral("R&&D"), QStringLiteral("Zed")};
-    QCOMPARE(Captions(window.N2), shown);
-    QCOMPARE(Captions(window.N4), shown);
-    window.PopupNickMenu->close();
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("adam"), QStringLiteral("Bob"),
-                                                  QStringLiteral("R&D"), QStringLiteral("Zed")}));
+    QCOMPARE(Captions(control<QMenu>(window, "N2")), shown);
+    QCOMPARE(Captions(control<QMenu>(window, "N4")), shown);
+    control<QMenu>(window, "PopupNickMenu")->close();
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("adam"), QStringLiteral("Bob"),
+                                                 QStringLiteral("R&D"), QStringLiteral("Zed")}));
 
     // The nick goes in as saved, not as its caption shows it.
-    SetSelected(window.OnlyForYouName, QString(), 0, 0);
-    OpenMenu(window, window.OnlyForYouName);
-    ChooseNick(window, window.N2, QStringLiteral("R&&D"));
-    QCOMPARE(window.OnlyForYouName->text(), QStringLiteral("R&D"));
+    SetSelected(control<QLineEdit>(window, "OnlyForYouName"), QString(), 0, 0);
+    OpenMenu(window, control<QLineEdit>(window, "OnlyForYouName"));
+    ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("R&&D"));
+    QCOMPARE(control<QLineEdit>(window, "OnlyForYouName")->text(), QStringLiteral("R&D"));
 }
 
 void NickMenuTest::clearRemovesOnlyTheSelection() {
     WindowHarness harness;
     auto& window = harness.open();
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{window.KillName, window.MainText, window.cbKillReason}) {
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             control<QLineEdit>(window, "KillName"), control<QPlainTextEdit>(window, "MainText"),
+             control<QComboBox>(window, "cbKillReason")}) {
         SetSelected(field, QStringLiteral("abcd"), 1, 2);
         OpenMenu(window, field);
-        Choose(window, window.N9);
+        Choose(window, control<QAction>(window, "N9"));
         QCOMPARE(TextOf(field), QStringLiteral("ad"));
     }
     QVERIFY(!harness.platform.clipboard.hasText());
@@ -287,74 +295,83 @@ void NickMenuTest::cutCopyAndPasteGoThroughTheClipboard() {
     auto& window = harness.open();
     auto& clipboard = harness.platform.clipboard;
 
-    SetSelected(window.MainText, QStringLiteral("one\ntwo three"), 2, 5);
-    OpenMenu(window, window.MainText);
-    Choose(window, window.N7);
+    SetSelected(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("one\ntwo three"), 2,
+                5);
+    OpenMenu(window, control<QPlainTextEdit>(window, "MainText"));
+    Choose(window, control<QAction>(window, "N7"));
     QCOMPARE(clipboard.text(), QStringLiteral("e\ntwo"));
-    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("one\ntwo three"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+             QStringLiteral("one\ntwo three"));
 
-    SetSelected(window.SolitudeNick, QStringLiteral("Вася Пупкин"), 4, 7);
-    OpenMenu(window, window.SolitudeNick);
-    Choose(window, window.N6);
+    SetSelected(control<QLineEdit>(window, "SolitudeNick"), QStringLiteral("Вася Пупкин"), 4, 7);
+    OpenMenu(window, control<QLineEdit>(window, "SolitudeNick"));
+    Choose(window, control<QAction>(window, "N6"));
     QCOMPARE(clipboard.text(), QStringLiteral(" Пупкин"));
-    QCOMPARE(window.SolitudeNick->text(), QStringLiteral("Вася"));
+    QCOMPARE(control<QLineEdit>(window, "SolitudeNick")->text(), QStringLiteral("Вася"));
 
-    SetSelected(window.cbKillAction, QStringLiteral("[удаляет]"), 1, 7);
-    OpenMenu(window, window.cbKillAction);
-    Choose(window, window.N8);
-    QCOMPARE(window.cbKillAction->currentText(), QStringLiteral("[ Пупкин]"));
+    SetSelected(control<QComboBox>(window, "cbKillAction"), QStringLiteral("[удаляет]"), 1, 7);
+    OpenMenu(window, control<QComboBox>(window, "cbKillAction"));
+    Choose(window, control<QAction>(window, "N8"));
+    QCOMPARE(control<QComboBox>(window, "cbKillAction")->currentText(),
+             QStringLiteral("[ Пупкин]"));
 
     // Without a selection the pasted text goes in at the caret.
-    SetSelected(window.MainText, QStringLiteral("ab"), 1, 0);
-    OpenMenu(window, window.MainText);
-    Choose(window, window.N8);
-    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("a Пупкинb"));
+    SetSelected(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("ab"), 1, 0);
+    OpenMenu(window, control<QPlainTextEdit>(window, "MainText"));
+    Choose(window, control<QAction>(window, "N8"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+             QStringLiteral("a Пупкинb"));
 }
 
 void NickMenuTest::insertedNickReplacesTheSelectedPartOfAComboBoxText() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.NickList = {ToCp1251(QStringLiteral("Маша")), "Bob"};
-    SetSelected(window.ComboOnlyForYou, QStringLiteral("только для вас, "), 7, 3);
-    OpenMenu(window, window.ComboOnlyForYou);
-    QCOMPARE(Captions(window.N2), QStringList({QStringLiteral("Bob"), QStringLiteral("Маша")}));
-    ChooseNick(window, window.N2, QStringLiteral("Маша"));
-    QCOMPARE(window.ComboOnlyForYou->currentText(), QStringLiteral("только Маша вас, "));
+    window.setNicks({ToCp1251(QStringLiteral("Маша")), "Bob"});
+    SetSelected(control<QComboBox>(window, "ComboOnlyForYou"), QStringLiteral("только для вас, "),
+                7, 3);
+    OpenMenu(window, control<QComboBox>(window, "ComboOnlyForYou"));
+    QCOMPARE(Captions(control<QMenu>(window, "N2")),
+             QStringList({QStringLiteral("Bob"), QStringLiteral("Маша")}));
+    ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Маша"));
+    QCOMPARE(control<QComboBox>(window, "ComboOnlyForYou")->currentText(),
+             QStringLiteral("только Маша вас, "));
 }
 
 void NickMenuTest::deletedNickLeavesBothSubmenus() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.NickList = {"adam", "Bob", "Zed"};
-    OpenMenu(window, window.VictimName);
-    ChooseNick(window, window.N4, QStringLiteral("Bob"));
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
+    window.setNicks({"adam", "Bob", "Zed"});
+    OpenMenu(window, control<QLineEdit>(window, "VictimName"));
+    ChooseNick(window, control<QMenu>(window, "N4"), QStringLiteral("Bob"));
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
     QVERIFY(harness.platform.messages.shown.empty());
 
-    OpenMenu(window, window.VictimName);
-    QCOMPARE(Captions(window.N2), QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
-    QCOMPARE(Captions(window.N4), QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
-    ChooseNick(window, window.N4, QStringLiteral("adam"));
-    OpenMenu(window, window.VictimName);
-    ChooseNick(window, window.N4, QStringLiteral("Zed"));
-    OpenMenu(window, window.VictimName);
-    QVERIFY(!window.N2->menuAction()->isEnabled());
-    QVERIFY(!window.N4->menuAction()->isEnabled());
-    window.PopupNickMenu->close();
+    OpenMenu(window, control<QLineEdit>(window, "VictimName"));
+    QCOMPARE(Captions(control<QMenu>(window, "N2")),
+             QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
+    QCOMPARE(Captions(control<QMenu>(window, "N4")),
+             QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
+    ChooseNick(window, control<QMenu>(window, "N4"), QStringLiteral("adam"));
+    OpenMenu(window, control<QLineEdit>(window, "VictimName"));
+    ChooseNick(window, control<QMenu>(window, "N4"), QStringLiteral("Zed"));
+    OpenMenu(window, control<QLineEdit>(window, "VictimName"));
+    QVERIFY(!control<QMenu>(window, "N2")->menuAction()->isEnabled());
+    QVERIFY(!control<QMenu>(window, "N4")->menuAction()->isEnabled());
+    control<QMenu>(window, "PopupNickMenu")->close();
 }
 
 void NickMenuTest::everyTextFieldOffersTheMenu() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.NickList = {"Zed"};
+    window.setNicks({"Zed"});
     for (const char* name : kMenuFields) {
         auto* field = window.findChild<QWidget*>(QString::fromLatin1(name));
         QVERIFY2(field != nullptr, name);
         QCOMPARE(field->contextMenuPolicy(), Qt::CustomContextMenu);
         SetSelected(field, QStringLiteral("abc"), 1, 1);
         OpenMenu(window, field);
-        QVERIFY2(window.N1->isEnabled(), name);
-        ChooseNick(window, window.N2, QStringLiteral("Zed"));
+        QVERIFY2(control<QAction>(window, "N1")->isEnabled(), name);
+        ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Zed"));
         QCOMPARE(TextOf(field), QStringLiteral("aZedc"));
     }
 }
@@ -362,31 +379,34 @@ void NickMenuTest::everyTextFieldOffersTheMenu() {
 void NickMenuTest::controlsOfOtherClassesAreLeftAlone() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.NickList = {"Zed"};
+    window.setNicks({"Zed"});
     harness.platform.clipboard.setText(QStringLiteral("pasted"));
     OwnLineEdit derived;
     derived.setText(QStringLiteral("abc"));
     derived.setSelection(0, 2);
-    QComboBox& fixedList = *window.comboboxColorMark;
-    for (QWidget* control : std::initializer_list<QWidget*>{&derived, &fixedList}) {
-        const QString before = TextOf(control);
-        window.OtherNameNickContextPopup(control, QPoint(10, 10));
-        QVERIFY(window.PopupNickMenu->isVisible());
-        for (const QAction* command : {window.N6, window.N7, window.N9, window.N3, window.N1}) {
+    QComboBox& fixedList = *control<QComboBox>(window, "comboboxColorMark");
+    for (QWidget* target : std::initializer_list<QWidget*>{&derived, &fixedList}) {
+        const QString before = TextOf(target);
+        window.openEditMenu(target, QPoint(10, 10));
+        QVERIFY(control<QMenu>(window, "PopupNickMenu")->isVisible());
+        for (const QAction* command :
+             {control<QAction>(window, "N6"), control<QAction>(window, "N7"),
+              control<QAction>(window, "N9"), control<QAction>(window, "N3"),
+              control<QAction>(window, "N1")}) {
             QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
         }
-        Choose(window, window.N8);
-        window.OtherNameNickContextPopup(control, QPoint(10, 10));
-        ChooseNick(window, window.N2, QStringLiteral("Zed"));
-        QCOMPARE(TextOf(control), before);
+        Choose(window, control<QAction>(window, "N8"));
+        window.openEditMenu(target, QPoint(10, 10));
+        ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Zed"));
+        QCOMPARE(TextOf(target), before);
     }
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("Zed")}));
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Zed")}));
 }
 
 void NickMenuTest::fontManagerTestFieldOffersTheMenu() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.NickList = {"Zed"};
+    window.setNicks({"Zed"});
     QString typed;
     harness.platform.dialogs.script = [&](QDialog& dialog) {
         auto* memo = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
@@ -395,35 +415,37 @@ void NickMenuTest::fontManagerTestFieldOffersTheMenu() {
         }
         SetSelected(memo, QStringLiteral("abc"), 0, 2);
         RightClick(memo);
-        if (window.PopupTarget != memo || !window.PopupNickMenu->isVisible()) {
+        if (window.editMenuTarget() != memo ||
+            !control<QMenu>(window, "PopupNickMenu")->isVisible()) {
             return -1;
         }
-        ChooseNick(window, window.N2, QStringLiteral("Zed"));
+        ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Zed"));
         typed = memo->toPlainText();
         dialog.close();
         return 0;
     };
-    window.SpeedButton13->click();
+    control<QPushButton>(window, "SpeedButton13")->click();
     QCOMPARE(harness.platform.dialogs.runs, 1);
     QCOMPARE(typed, QStringLiteral("Zedc"));
     // The test field is gone with its window; the menu must not act on it any more.
-    QVERIFY(window.PopupTarget.isNull());
+    QVERIFY((window.editMenuTarget() == nullptr));
 }
 
 void NickMenuTest::nicksSurviveARestart() {
     WindowHarness harness;
     {
         auto& window = harness.open();
-        SaveNick(window, window.OtherNameNick, QStringLiteral("Zed"));
-        SaveNick(window, window.OtherNameNick, QStringLiteral(" Петя "));
+        SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("Zed"));
+        SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral(" Петя "));
         QVERIFY(window.close());
     }
     Restart restart(harness.programFolder());
     auto& window = restart.open();
-    QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
-    OpenMenu(window, window.OtherNameNick);
-    QCOMPARE(Captions(window.N2), QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
-    window.PopupNickMenu->close();
+    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
+    OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+    QCOMPARE(Captions(control<QMenu>(window, "N2")),
+             QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
+    control<QMenu>(window, "PopupNickMenu")->close();
 }
 
 void NickMenuTest::closingStoresExactlyTheNicks() {
@@ -431,9 +453,9 @@ void NickMenuTest::closingStoresExactlyTheNicks() {
     QVERIFY(harness.platform.registry->WriteValue(kMachine, kNicksKey, "old", "data"));
     {
         auto& window = harness.open();
-        window.NickList.clear();
-        SaveNick(window, window.OtherNameNick, QStringLiteral("b"));
-        SaveNick(window, window.OtherNameNick, QStringLiteral("a"));
+        window.setNicks({});
+        SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("b"));
+        SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("a"));
         QVERIFY(window.close());
     }
     Restart restart(harness.programFolder());
@@ -462,27 +484,28 @@ void NickMenuTest::lineBreaksNeverEnterASingleLineField() {
     QFETCH(QString, text);
     WindowHarness harness;
     auto& window = harness.open();
-    window.OtherNameNick->clear();
+    control<QLineEdit>(window, "OtherNameNick")->clear();
     if (how == QLatin1String("keys")) {
         QApplication::clipboard()->setText(text);
         // X11 gives Ctrl+V the text 0x16.
-        QTest::sendKeyEvent(QTest::Click, window.OtherNameNick, Qt::Key_V, QStringLiteral("\x16"),
-                            Qt::ControlModifier);
+        QTest::sendKeyEvent(QTest::Click, control<QLineEdit>(window, "OtherNameNick"), Qt::Key_V,
+                            QStringLiteral("\x16"), Qt::ControlModifier);
     } else if (how == QLatin1String("menu")) {
         harness.platform.clipboard.setText(text);
-        OpenMenu(window, window.OtherNameNick);
-        Choose(window, window.N8);
+        OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+        Choose(window, control<QAction>(window, "N8"));
     } else {
-        SetSelected(window.MainText, text, 0, static_cast<int>(text.size()));
-        OpenMenu(window, window.MainText);
-        Choose(window, window.N1);
-        QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("line1 line2")}));
-        OpenMenu(window, window.OtherNameNick);
-        ChooseNick(window, window.N2, QStringLiteral("line1 line2"));
+        SetSelected(control<QPlainTextEdit>(window, "MainText"), text, 0,
+                    static_cast<int>(text.size()));
+        OpenMenu(window, control<QPlainTextEdit>(window, "MainText"));
+        Choose(window, control<QAction>(window, "N1"));
+        QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("line1 line2")}));
+        OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
+        ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("line1 line2"));
     }
-    QCOMPARE(window.OtherNameNick->text(), QStringLiteral("line1 line2"));
+    QCOMPARE(control<QLineEdit>(window, "OtherNameNick")->text(), QStringLiteral("line1 line2"));
 
-    window.cbAutoSave->setChecked(true);
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
     QVERIFY(window.close());
     const auto stored = test::ReadBytes(harness.programFolder() / "Profiles" / "Default.tfp");
     QVERIFY(stored && stored->find("\r\nOtherName=\"line1 line2\"\r\n") != std::string::npos);

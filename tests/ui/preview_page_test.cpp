@@ -17,10 +17,12 @@
 #include <QWebEngineView>
 #include <filesystem>
 
+#include "core/preview/about_text.h"
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
-#include "core/preview/about_text.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -69,25 +71,31 @@ QByteArray Cp1251(const QString& text) {
 }
 
 // Shows the preview page; coming from another page, so that it is shown anew.
-void ShowPreview(TForm1& window) {
-    if (window.PageControl1->currentWidget() == window.PreviewPage) {
-        window.PageControl1->setCurrentWidget(window.FormatPage);
+void ShowPreview(MainWindow& window) {
+    if (control<QTabWidget>(window, "PageControl1")->currentWidget() ==
+        control<QWidget>(window, "PreviewPage")) {
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
     }
-    window.PageControl1->setCurrentWidget(window.PreviewPage);
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
 }
 
-void ShowAbout(TForm1& window) {
-    if (window.PageControl1->currentWidget() == window.AboutPage) {
-        window.PageControl1->setCurrentWidget(window.FormatPage);
+void ShowAbout(MainWindow& window) {
+    if (control<QTabWidget>(window, "PageControl1")->currentWidget() ==
+        control<QWidget>(window, "AboutPage")) {
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
     }
-    window.PageControl1->setCurrentWidget(window.AboutPage);
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "AboutPage"));
 }
 
 // A window that starts on the formatting page: the profiles folder exists, so it is no first
 // start.
-TForm1& OpenOnFormatPage(WindowHarness& harness) {
+MainWindow& OpenOnFormatPage(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
-    TForm1& window = harness.open();
+    MainWindow& window = harness.open();
     return window;
 }
 
@@ -101,10 +109,12 @@ class PreviewPageTest : public QObject {
 
     void pageWithoutWordWrap() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.PageControl1->currentWidget(), window.FormatPage);
-        window.cbWordWrap->setChecked(false);
-        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
+                 control<QWidget>(window, "FormatPage"));
+        control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
+        control<QPlainTextEdit>(window, "MainText")
+            ->setPlainText(QStringLiteral("a [::smile::] b"));
         QVERIFY(!QFile::exists(PreviewPath(harness)));
         ShowPreview(window);
         const QList<QByteArray> expected = {
@@ -123,9 +133,10 @@ class PreviewPageTest : public QObject {
 
     void wordWrapLeavesOutNobr() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        QVERIFY(window.cbWordWrap->isChecked());
-        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QVERIFY(control<QCheckBox>(window, "cbWordWrap")->isChecked());
+        control<QPlainTextEdit>(window, "MainText")
+            ->setPlainText(QStringLiteral("a [::smile::] b"));
         ShowPreview(window);
         const QList<QByteArray> expected = {
             "<HTML>",
@@ -161,9 +172,10 @@ class PreviewPageTest : public QObject {
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, font);
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        window.cbWordWrap->setChecked(false);
-        window.SetPanelColor(window.Image2, MakeColor(red, green, blue));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+                             MakeColor(red, green, blue));
         ShowPreview(window);
         const QList<QByteArray> lines = PageLines(ReadPreview(harness));
         QCOMPARE(lines.size(), 9);
@@ -174,8 +186,8 @@ class PreviewPageTest : public QObject {
 
     void pageIsWindows1251() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        window.MainText->setPlainText(QStringLiteral("Привет"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
         ShowPreview(window);
         const QByteArray page = ReadPreview(harness);
         const QByteArray cp1251 = Cp1251(QStringLiteral("Привет"));
@@ -189,8 +201,9 @@ class PreviewPageTest : public QObject {
 
     void handMadePageShowsTheFormattersResult() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        window.MainText->setPlainText(QStringLiteral("a [::smile::] b"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPlainTextEdit>(window, "MainText")
+            ->setPlainText(QStringLiteral("a [::smile::] b"));
         ShowPreview(window);
         QCOMPARE(PageLines(ReadPreview(harness)).value(4),
                  QByteArray("a <IMAGE SRC=\"Smiles\\smile.GIF\"> b"));
@@ -198,7 +211,7 @@ class PreviewPageTest : public QObject {
         QCOMPARE(Bytes(window.templateText()), QByteArray("a [::smile::] b"));
 
         // The message is read again each time the preview is shown.
-        window.MainText->setPlainText(QStringLiteral("Привет"));
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
         ShowPreview(window);
         QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(QStringLiteral("Привет")));
         QCOMPARE(Bytes(window.templateText()), Cp1251(QStringLiteral("Привет")));
@@ -206,12 +219,14 @@ class PreviewPageTest : public QObject {
 
     void templatesPageShowsTheTemplateLineOfTheMoment() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        window.MainText->setPlainText(QStringLiteral("hello"));
-        window.PageControl3->setCurrentWidget(window.KillPage);
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
-        window.KillName->setText(QStringLiteral("Модер"));
-        window.VictimName->setText(QStringLiteral("Гость"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hello"));
+        control<QTabWidget>(window, "PageControl3")
+            ->setCurrentWidget(control<QWidget>(window, "KillPage"));
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
+        control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
+        control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Гость"));
         harness.platform.clock.time.setTime(QTime(18, 30, 15));
         ShowPreview(window);
         const QString expected = QStringLiteral(
@@ -222,10 +237,11 @@ class PreviewPageTest : public QObject {
         QCOMPARE(FromCp1251(window.templateText()), expected);
 
         // The solitude tab shows its own line.
-        window.PageControl3->setCurrentWidget(window.SolitudePage);
-        window.SolitudeNick->setText(QStringLiteral("Лиса"));
-        QTest::mouseClick(window.SpeedButton4, Qt::LeftButton);
-        window.SolitudeWhatDo->setText(QStringLiteral("спит"));
+        control<QTabWidget>(window, "PageControl3")
+            ->setCurrentWidget(control<QWidget>(window, "SolitudePage"));
+        control<QLineEdit>(window, "SolitudeNick")->setText(QStringLiteral("Лиса"));
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("спит"));
         ShowPreview(window);
         const QString solitude =
             QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> спит</font>");
@@ -237,30 +253,33 @@ class PreviewPageTest : public QObject {
 
     void unwritablePageShowsAnErrorAndKeepsTheView() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        QSignalSpy loaded(window.CppWebBrowser1, &QWebEngineView::loadFinished);
-        window.MainText->setPlainText(QStringLiteral("first"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
+                          &QWebEngineView::loadFinished);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("first"));
         ShowPreview(window);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
-        const QUrl before = window.CppWebBrowser1->url();
+        const QUrl before = control<QWebEngineView>(window, "CppWebBrowser1")->url();
         QCOMPARE(before, QUrl::fromLocalFile(PreviewPath(harness)));
 
-        window.PageControl1->setCurrentWidget(window.FormatPage);
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
         QVERIFY(QFile::remove(PreviewPath(harness)));
         QVERIFY(QDir(QString::fromStdString(harness.programFolder().string()))
                     .mkdir(QStringLiteral("preview.htm")));
-        window.MainText->setPlainText(QStringLiteral("second"));
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("second"));
         const qsizetype loadsBefore = loaded.count();
-        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
 
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
         QVERIFY2(shown[0].text.contains(QStringLiteral("preview.htm")), qPrintable(shown[0].text));
-        QCOMPARE(window.CppWebBrowser1->url(), before);
+        QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser1")->url(), before);
         QTest::qWait(300);
         QCOMPARE(loaded.count(), loadsBefore);
-        QCOMPARE(window.CppWebBrowser1->url(), before);
+        QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser1")->url(), before);
         // No temporary file is left beside it.
         const QStringList left =
             QDir(QString::fromStdString(harness.programFolder().string()))
@@ -270,7 +289,7 @@ class PreviewPageTest : public QObject {
 
     void unwritablePageOnFirstShowing() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(QDir(QString::fromStdString(harness.programFolder().string()))
                     .mkdir(QStringLiteral("preview.htm")));
         ShowPreview(window);
@@ -278,28 +297,32 @@ class PreviewPageTest : public QObject {
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
         QVERIFY2(shown[0].text.contains(QStringLiteral("preview.htm")), qPrintable(shown[0].text));
-        QVERIFY(window.CppWebBrowser1->url().isEmpty());
+        QVERIFY(control<QWebEngineView>(window, "CppWebBrowser1")->url().isEmpty());
     }
 
     void viewLoadsTheWrittenPage() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        window.MainText->setPlainText(QStringLiteral("Привет, мир"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет, мир"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy loaded(window.CppWebBrowser1, &QWebEngineView::loadFinished);
+        QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
+                          &QWebEngineView::loadFinished);
         ShowPreview(window);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
         QCOMPARE(loaded.at(0).at(0).toBool(), true);
-        QCOMPARE(window.CppWebBrowser1->url(), QUrl::fromLocalFile(PreviewPath(harness)));
+        QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser1")->url(),
+                 QUrl::fromLocalFile(PreviewPath(harness)));
 
         // The page is read as Windows-1251.
         QString shownText;
         bool answered = false;
-        window.CppWebBrowser1->page()->toPlainText([&](const QString& text) {
-            shownText = text;
-            answered = true;
-        });
+        control<QWebEngineView>(window, "CppWebBrowser1")
+            ->page()
+            ->toPlainText([&](const QString& text) {
+                shownText = text;
+                answered = true;
+            });
         QTRY_VERIFY_WITH_TIMEOUT(answered, kLoadTimeoutMs);
         QVERIFY2(shownText.contains(QStringLiteral("Привет, мир")), qPrintable(shownText));
     }
@@ -308,69 +331,74 @@ class PreviewPageTest : public QObject {
 
     void aboutPageShowsItsText() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        QVERIFY(window.Memo1->toPlainText().isEmpty());
+        MainWindow& window = OpenOnFormatPage(harness);
+        QVERIFY(control<QPlainTextEdit>(window, "Memo1")->toPlainText().isEmpty());
         ShowAbout(window);
         const std::vector<std::string>& lines = AboutLines();
         QCOMPARE(lines.size(), std::size_t{16});
-        QTextDocument* document = window.Memo1->document();
+        QTextDocument* document = control<QPlainTextEdit>(window, "Memo1")->document();
         QCOMPARE(document->blockCount(), 16);
         QCOMPARE(document->firstBlock().text(), QStringLiteral("Всем привет !"));
         for (int i = 0; i < 16; ++i) {
             QCOMPARE(document->findBlockByNumber(i).text(),
                      FromCp1251(lines[static_cast<std::size_t>(i)]));
         }
-        QVERIFY(window.Memo1->isReadOnly());
+        QVERIFY(control<QPlainTextEdit>(window, "Memo1")->isReadOnly());
 
         ShowAbout(window);
-        QCOMPARE(window.Memo1->document()->blockCount(), 16);
-        QCOMPARE(window.Memo1->document()->firstBlock().text(), QStringLiteral("Всем привет !"));
+        QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
+        QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->firstBlock().text(),
+                 QStringLiteral("Всем привет !"));
     }
 
     void firstStartOpensOnTheAboutText() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(window.PageControl1->currentWidget(), window.AboutPage);
-        QCOMPARE(window.Memo1->document()->blockCount(), 16);
+        MainWindow& window = harness.open();
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
+                 control<QWidget>(window, "AboutPage"));
+        QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
         ShowAbout(window);
-        QCOMPARE(window.Memo1->document()->blockCount(), 16);
+        QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
     }
 
     void contactFields() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         const QString email =
             QString::fromLatin1(kMakerEmail.data(), static_cast<qsizetype>(kMakerEmail.size()));
         const QString home = QString::fromLatin1(kMakerHomePage.data(),
                                                  static_cast<qsizetype>(kMakerHomePage.size()));
         const QString icq =
             QString::fromLatin1(kMakerIcq.data(), static_cast<qsizetype>(kMakerIcq.size()));
-        QCOMPARE(window.Edit3->text(), email);
-        QCOMPARE(window.Edit4->text(), home);
+        QCOMPARE(control<QLineEdit>(window, "Edit3")->text(), email);
+        QCOMPARE(control<QLineEdit>(window, "Edit4")->text(), home);
         QVERIFY(home.startsWith(QStringLiteral("http://")));
-        QCOMPARE(window.Edit2->text(), QStringLiteral("ICQ: ") + icq);
-        QCOMPARE(window.Edit3->toolTip(), QStringLiteral("Напиши письмецо"));
-        QCOMPARE(window.Edit4->toolTip(), QStringLiteral("Зайди на домашнюю страницу"));
-        QCOMPARE(window.Edit2->toolTip(), QStringLiteral("Постучись в аську"));
+        QCOMPARE(control<QLineEdit>(window, "Edit2")->text(), QStringLiteral("ICQ: ") + icq);
+        QCOMPARE(control<QLineEdit>(window, "Edit3")->toolTip(), QStringLiteral("Напиши письмецо"));
+        QCOMPARE(control<QLineEdit>(window, "Edit4")->toolTip(),
+                 QStringLiteral("Зайди на домашнюю страницу"));
+        QCOMPARE(control<QLineEdit>(window, "Edit2")->toolTip(),
+                 QStringLiteral("Постучись в аську"));
     }
 
     void contactClicks() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         ShowAbout(window);
         auto& opened = harness.platform.urls.opened;
 
-        QTest::mouseClick(window.Edit3, Qt::LeftButton);
+        QTest::mouseClick(control<QLineEdit>(window, "Edit3"), Qt::LeftButton);
         QCOMPARE(opened.size(), std::size_t{1});
-        QCOMPARE(opened[0], QStringLiteral("mailto:") + window.Edit3->text() +
+        QCOMPARE(opened[0], QStringLiteral("mailto:") +
+                                control<QLineEdit>(window, "Edit3")->text() +
                                 QStringLiteral("?subject=Orbel%20TagForge"));
 
-        QTest::mouseClick(window.Edit4, Qt::LeftButton);
+        QTest::mouseClick(control<QLineEdit>(window, "Edit4"), Qt::LeftButton);
         QCOMPARE(opened.size(), std::size_t{2});
-        QCOMPARE(opened[1], window.Edit4->text());
+        QCOMPARE(opened[1], control<QLineEdit>(window, "Edit4")->text());
         QVERIFY(opened[1].startsWith(QStringLiteral("http://")));
 
-        QTest::mouseClick(window.Edit2, Qt::LeftButton);
+        QTest::mouseClick(control<QLineEdit>(window, "Edit2"), Qt::LeftButton);
         QCOMPARE(opened.size(), std::size_t{2});
     }
 };

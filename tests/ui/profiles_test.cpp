@@ -20,11 +20,13 @@
 #include <string>
 #include <vector>
 
-#include "gui/app/text_bridge.h"
 #include "core/store/desktop_registry.h"
 #include "core/store/settings.h"
+#include "gui/app/text_bridge.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -41,12 +43,12 @@ using test::WriteBytes;
 
 const QString kRefusedName = QStringLiteral("Имя профиля не должно содержать \\/:*?\"<>|");
 
-fs::path ProfilesFolder(const WindowHarness& harness) {
+fs::path profilesFolder(const WindowHarness& harness) {
     return harness.programFolder() / "Profiles";
 }
 
 fs::path ProfileFile(const WindowHarness& harness, const std::string& name) {
-    return ProfilesFolder(harness) / (name + ".tfp");
+    return profilesFolder(harness) / (name + ".tfp");
 }
 
 fs::path RegistryFilePath(const WindowHarness& harness) {
@@ -79,26 +81,26 @@ std::set<std::string> FolderEntries(const fs::path& folder) {
 }
 
 // Replaces what the profile box shows by `name`, typed key by key.
-void TypeProfileName(TForm1& window, const QString& name) {
-    window.ComboProfiles->clearEditText();
-    test::TypeText(window.ComboProfiles->lineEdit(), name);
-    QCOMPARE(window.ComboProfiles->currentText(), name);
+void TypeProfileName(MainWindow& window, const QString& name) {
+    control<QComboBox>(window, "ComboProfiles")->clearEditText();
+    test::TypeText(control<QComboBox>(window, "ComboProfiles")->lineEdit(), name);
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), name);
 }
 
-void ClickSave(TForm1& window) {
-    QTest::mouseClick(window.SpeedButton2, Qt::LeftButton);
+void ClickSave(MainWindow& window) {
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton2"), Qt::LeftButton);
 }
 
-void ClickDelete(TForm1& window) {
-    QTest::mouseClick(window.SpeedButton1, Qt::LeftButton);
+void ClickDelete(MainWindow& window) {
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton1"), Qt::LeftButton);
 }
 
 // Picks a listed profile the way the drop-down list does.
-void Pick(TForm1& window, const QString& name) {
-    const int index = window.ComboProfiles->findText(name);
+void Pick(MainWindow& window, const QString& name) {
+    const int index = control<QComboBox>(window, "ComboProfiles")->findText(name);
     QVERIFY2(index >= 0, qPrintable(name));
-    window.ComboProfiles->setCurrentIndex(index);
-    emit window.ComboProfiles->activated(index);
+    control<QComboBox>(window, "ComboProfiles")->setCurrentIndex(index);
+    emit control<QComboBox>(window, "ComboProfiles")->activated(index);
 }
 
 // A setting as a later start of the program reads it from the files.
@@ -149,18 +151,19 @@ void ProfilesTest::saveWritesTheTrimmedNameAndListsItInOrder() {
     WriteProfile(harness, "apple", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"a\"")});
     WriteProfile(harness, "Zed", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"z\"")});
     auto& window = harness.open();
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"apple", "Zed"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"apple", "Zed"}));
 
-    window.ComboBox2->setEditText(QStringLiteral("Вечер"));
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Вечер"));
     TypeProfileName(window, QStringLiteral("  Evening  "));
     ClickSave(window);
 
     QVERIFY(harness.platform.messages.shown.empty());
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+    QCOMPARE(FolderEntries(profilesFolder(harness)),
              std::set<std::string>({"apple.tfp", "Evening.tfp", "Zed.tfp"}));
     QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Evening")), QStringLiteral("OkType=\"Вечер\"")));
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"apple", "Evening", "Zed"}));
-    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Evening"));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")),
+             QStringList({"apple", "Evening", "Zed"}));
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("Evening"));
 }
 
 void ProfilesTest::refusedAndBlankNamesWriteNothing() {
@@ -168,7 +171,7 @@ void ProfilesTest::refusedAndBlankNamesWriteNothing() {
     WriteProfile(harness, "Kept", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"k\"")});
     auto& window = harness.open();
     const auto registryBefore = ReadBytes(RegistryFilePath(harness));
-    const auto entriesBefore = FolderEntries(ProfilesFolder(harness));
+    const auto entriesBefore = FolderEntries(profilesFolder(harness));
 
     for (const QString& refused : {QStringLiteral("a/b"), QStringLiteral("x?")}) {
         harness.platform.messages.shown.clear();
@@ -184,9 +187,9 @@ void ProfilesTest::refusedAndBlankNamesWriteNothing() {
         ClickSave(window);
     }
     QVERIFY(harness.platform.messages.shown.empty());
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), entriesBefore);
+    QCOMPARE(FolderEntries(profilesFolder(harness)), entriesBefore);
     QCOMPARE(ReadBytes(RegistryFilePath(harness)), registryBefore);
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Kept"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Kept"}));
 }
 
 void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
@@ -197,8 +200,8 @@ void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
     const auto registryBefore = ReadBytes(RegistryFilePath(harness));
     QVERIFY(StoredSetting(harness, "AutoSave") != std::optional<std::string>("0"));
 
-    window.cbAutoSave->setChecked(false);
-    window.ComboBox2->setEditText(QStringLiteral("New"));
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(false);
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("New"));
     TypeProfileName(window, QStringLiteral("Evening"));
     harness.platform.messages.answer = false;
     ClickSave(window);
@@ -209,7 +212,7 @@ void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
     QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), profileBefore);
     QCOMPARE(ReadBytes(RegistryFilePath(harness)), registryBefore);
     QVERIFY(StoredSetting(harness, "AutoSave") != std::optional<std::string>("0"));
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Evening"}));
 
     // A file made after the list was filled is asked about too, and listed even when kept.
     WriteProfile(harness, "Late", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"L\"")});
@@ -221,7 +224,7 @@ void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
     QCOMPARE(harness.platform.messages.shown.front().text,
              QStringLiteral("Профиль с именем 'Late' уже существует. Перезаписать?"));
     QCOMPARE(ReadBytes(ProfileFile(harness, "Late")), lateBefore);
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening", "Late"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Evening", "Late"}));
 
     harness.platform.messages.shown.clear();
     harness.platform.messages.answer = true;
@@ -233,7 +236,7 @@ void ProfilesTest::overwriteAsksFirstAndNoKeepsEverything() {
     QVERIFY(Holds(profileAfter, QStringLiteral("OkType=\"New\"")));
     QVERIFY(!Holds(profileAfter, QStringLiteral("OkType=\"Old\"")));
     QCOMPARE(StoredSetting(harness, "AutoSave"), std::optional<std::string>("0"));
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Evening", "Late"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Evening", "Late"}));
 }
 
 void ProfilesTest::pickingAnEntryLoadsItTypingDoesNot() {
@@ -245,24 +248,24 @@ void ProfilesTest::pickingAnEntryLoadsItTypingDoesNot() {
         harness, "Second",
         {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Two\""), QStringLiteral("Italic=1")});
     auto& window = harness.open();
-    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("First"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("First"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
 
-    QTest::keyClick(window.ComboProfiles, Qt::Key_Down);
-    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Second"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Two"));
-    QVERIFY(window.cbEffect5->isChecked());
-    QVERIFY(!window.cbEffect6->isChecked());
+    QTest::keyClick(control<QComboBox>(window, "ComboProfiles"), Qt::Key_Down);
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("Second"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Two"));
+    QVERIFY(control<QCheckBox>(window, "cbEffect5")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbEffect6")->isChecked());
 
     Pick(window, QStringLiteral("First"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("One"));
-    QVERIFY(window.cbEffect6->isChecked());
-    QVERIFY(!window.cbEffect5->isChecked());
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("One"));
+    QVERIFY(control<QCheckBox>(window, "cbEffect6")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbEffect5")->isChecked());
 
     TypeProfileName(window, QStringLiteral("Second"));
-    window.ComboProfiles->setCurrentIndex(1);
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("One"));
-    QVERIFY(window.cbEffect6->isChecked());
+    control<QComboBox>(window, "ComboProfiles")->setCurrentIndex(1);
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("One"));
+    QVERIFY(control<QCheckBox>(window, "cbEffect6")->isChecked());
     QVERIFY(harness.platform.messages.shown.empty());
 }
 
@@ -272,13 +275,13 @@ void ProfilesTest::deleteRemovesTheListedProfileOnly() {
                  {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Hello\"")});
     WriteProfile(harness, "Other", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"o\"")});
     auto& window = harness.open();
-    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Default"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("Default"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Hello"));
 
     TypeProfileName(window, QStringLiteral("Nope"));
     ClickDelete(window);
     QVERIFY(harness.platform.messages.shown.empty());
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Default", "Other"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Default", "Other"}));
 
     harness.platform.messages.answer = false;
     TypeProfileName(window, QStringLiteral("default"));
@@ -288,24 +291,24 @@ void ProfilesTest::deleteRemovesTheListedProfileOnly() {
     QCOMPARE(harness.platform.messages.shown.front().text,
              QStringLiteral("Удалить профиль 'default' ?"));
     QVERIFY(fs::exists(ProfileFile(harness, "Default")));
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Default", "Other"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Default", "Other"}));
 
     // The listed spelling names the file, whatever case was typed.
     harness.platform.messages.answer = true;
     ClickDelete(window);
     QCOMPARE(harness.platform.messages.shown.size(), std::size_t{2});
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Other.tfp"}));
-    QCOMPARE(Items(window.ComboProfiles), QStringList({"Other"}));
-    QCOMPARE(window.ComboProfiles->currentText(), QString());
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
+    QCOMPARE(FolderEntries(profilesFolder(harness)), std::set<std::string>({"Other.tfp"}));
+    QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"Other"}));
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QString());
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Hello"));
 }
 
 void ProfilesTest::closingSavesSettingsAndDefaultOnlyWithAutoSave() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        window.cbAutoSave->setChecked(true);
-        window.ComboBox2->setEditText(QStringLiteral("Пока"));
+        control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
+        control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Пока"));
         window.show();
         QVERIFY(window.close());
         QVERIFY(!window.isVisible());
@@ -317,7 +320,7 @@ void ProfilesTest::closingSavesSettingsAndDefaultOnlyWithAutoSave() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        window.cbAutoSave->setChecked(false);
+        control<QCheckBox>(window, "cbAutoSave")->setChecked(false);
         window.show();
         QVERIFY(window.close());
         QVERIFY(!fs::exists(ProfileFile(harness, "Default")));
@@ -327,15 +330,15 @@ void ProfilesTest::closingSavesSettingsAndDefaultOnlyWithAutoSave() {
         // A later start shows the stored choice.
         FakePlatform later;
         later.useFolder(harness.programFolder());
-        const TForm1 again(harness.programFolder(), later.services());
-        QVERIFY(!again.cbAutoSave->isChecked());
+        const MainWindow again(harness.programFolder(), later.services());
+        QVERIFY(!control<QCheckBox>(again, "cbAutoSave")->isChecked());
     }
     {
         WindowHarness harness;
         WriteProfile(harness, "Default",
                      {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"D\"")});
         auto& window = harness.open();
-        window.cbAutoSave->setChecked(true);
+        control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
         TypeProfileName(window, QStringLiteral("Default"));
         ClickDelete(window);
         QVERIFY(!fs::exists(ProfileFile(harness, "Default")));
@@ -354,7 +357,7 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         auto& window = harness.open();
         const auto eveningBefore = ReadBytes(ProfileFile(harness, "Evening"));
         fs::create_directory(ProfileFile(harness, "Default"));
-        window.cbAutoSave->setChecked(true);
+        control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
         window.show();
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
@@ -363,7 +366,7 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         QCOMPARE(harness.platform.messages.shown.front().text,
                  WriteErrorText(ProfileFile(harness, "Default")));
         QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), eveningBefore);
-        QCOMPARE(FolderEntries(ProfilesFolder(harness)),
+        QCOMPARE(FolderEntries(profilesFolder(harness)),
                  std::set<std::string>({"Default.tfp", "Evening.tfp"}));
 
         // Once the way is clear the same window closes and saves.
@@ -377,16 +380,16 @@ void ProfilesTest::failedWritesReportAndKeepTheWindowOpen() {
         WindowHarness harness;
         WriteProfile(harness, "apple", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"a\"")});
         auto& window = harness.open();
-        fs::remove_all(ProfilesFolder(harness));
-        WriteBytes(ProfilesFolder(harness), "not a folder");
+        fs::remove_all(profilesFolder(harness));
+        WriteBytes(profilesFolder(harness), "not a folder");
         TypeProfileName(window, QStringLiteral("Evening"));
         ClickSave(window);
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
         QCOMPARE(harness.platform.messages.shown.front().kind, QStringLiteral("error"));
         QCOMPARE(harness.platform.messages.shown.front().text,
                  WriteErrorText(ProfileFile(harness, "Evening")));
-        QCOMPARE(Items(window.ComboProfiles), QStringList({"apple"}));
-        QCOMPARE(ReadBytes(ProfilesFolder(harness)), std::optional<std::string>("not a folder"));
+        QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"apple"}));
+        QCOMPARE(ReadBytes(profilesFolder(harness)), std::optional<std::string>("not a folder"));
     }
 }
 
@@ -398,7 +401,7 @@ void ProfilesTest::failedOverwriteLeavesTheOldFile() {
     auto& window = harness.open();
     const auto before = ReadBytes(ProfileFile(harness, "Evening"));
     QVERIFY(before);
-    window.ComboBox2->setEditText(QStringLiteral("New"));
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("New"));
     TypeProfileName(window, QStringLiteral("Evening"));
     {
         // Smaller than the old file, so even the first changed line cannot be written.
@@ -410,29 +413,29 @@ void ProfilesTest::failedOverwriteLeavesTheOldFile() {
                      WriteErrorText(ProfileFile(harness, "Evening"))));
     QCOMPARE(ReadBytes(ProfileFile(harness, "Evening")), before);
     // No temporary file is left beside it.
-    QCOMPARE(FolderEntries(ProfilesFolder(harness)), std::set<std::string>({"Evening.tfp"}));
+    QCOMPARE(FolderEntries(profilesFolder(harness)), std::set<std::string>({"Evening.tfp"}));
 }
 
 void ProfilesTest::multiLineTextRoundTrips() {
     WindowHarness harness;
     auto& window = harness.open();
-    test::TypeText(window.MainText, QStringLiteral("Привет"));
-    QTest::keyClick(window.MainText, Qt::Key_Return);
-    QTest::keyClicks(window.MainText, QStringLiteral("line2"));
-    QTest::keyClick(window.MainText, Qt::Key_Return);
-    test::TypeText(window.MainText, QStringLiteral("Пока"));
+    test::TypeText(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("Привет"));
+    QTest::keyClick(control<QPlainTextEdit>(window, "MainText"), Qt::Key_Return);
+    QTest::keyClicks(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("line2"));
+    QTest::keyClick(control<QPlainTextEdit>(window, "MainText"), Qt::Key_Return);
+    test::TypeText(control<QPlainTextEdit>(window, "MainText"), QStringLiteral("Пока"));
     const QString typed = QStringLiteral("Привет\nline2\nПока");
-    QCOMPARE(window.MainText->toPlainText(), typed);
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), typed);
 
     TypeProfileName(window, QStringLiteral("Lines"));
     ClickSave(window);
     QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Lines")),
                   QStringLiteral("\r\nText=\"Привет[::]line2[::]Пока\"\r\n")));
 
-    QTest::mouseClick(window.sbClear, Qt::LeftButton);
-    QVERIFY(window.MainText->toPlainText().isEmpty());
+    QTest::mouseClick(control<QPushButton>(window, "sbClear"), Qt::LeftButton);
+    QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
     Pick(window, QStringLiteral("Lines"));
-    QCOMPARE(window.MainText->toPlainText(), typed);
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), typed);
 }
 
 void ProfilesTest::handAddedKeysAndSectionsSurviveASave() {
@@ -444,8 +447,8 @@ void ProfilesTest::handAddedKeysAndSectionsSurviveASave() {
                   QStringLiteral("[Extra]"), QStringLiteral("Foo=\"bar\"")});
     auto& window = harness.open();
     Pick(window, QStringLiteral("Hand"));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hand"));
-    window.ComboBox2->setEditText(QStringLiteral("Saved"));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Hand"));
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Saved"));
     ClickSave(window);
 
     const auto after = ReadBytes(ProfileFile(harness, "Hand"));
@@ -456,9 +459,9 @@ void ProfilesTest::handAddedKeysAndSectionsSurviveASave() {
     // The program's own keys still read back in another window.
     FakePlatform later;
     later.useFolder(harness.programFolder());
-    TForm1 again(harness.programFolder(), later.services());
+    MainWindow again(harness.programFolder(), later.services());
     Pick(again, QStringLiteral("Hand"));
-    QCOMPARE(again.ComboBox2->currentText(), QStringLiteral("Saved"));
+    QCOMPARE(control<QComboBox>(again, "ComboBox2")->currentText(), QStringLiteral("Saved"));
 }
 
 void ProfilesTest::emptyStoredNamesKeepTheFieldTexts() {
@@ -495,54 +498,65 @@ void ProfilesTest::emptyStoredNamesKeepTheFieldTexts() {
         QString stored;
     };
     const std::vector<Field> fields = {
-        {"OtherNameNick", [&] { return window.OtherNameNick->text(); }, "n1", "Петя"},
-        {"OtherNameOwnText", [&] { return window.OtherNameOwnText->text(); }, "n2", "всем"},
-        {"OnlyForYouName", [&] { return window.OnlyForYouName->text(); }, "n3", "Маша"},
-        {"cbKillWhere", [&] { return window.cbKillWhere->currentText(); }, "n4", "Тут"},
-        {"cbKillAction", [&] { return window.cbKillAction->currentText(); }, "n5", "бьёт"},
-        {"cbKillTime", [&] { return window.cbKillTime->currentText(); }, "n6", "час"},
-        {"KillName", [&] { return window.KillName->text(); }, "n7", "Кто"},
-        {"VictimName", [&] { return window.VictimName->text(); }, "n8", "Кого"},
-        {"cbKillReason", [&] { return window.cbKillReason->currentText(); }, "n9", "Зачем"},
-        {"Edit5", [&] { return window.Edit5->text(); }, "n10", "свой"},
-        {"SolitudeWhatDo", [&] { return window.SolitudeWhatDo->text(); }, "n11", "ждёт"},
-        {"SolitudeNick", [&] { return window.SolitudeNick->text(); }, "n12", "Ник"},
-        {"PersonallyErrorMessage", [&] { return window.PersonallyErrorMessage->text(); }, "n13",
+        {"OtherNameNick", [&] { return control<QLineEdit>(window, "OtherNameNick")->text(); }, "n1",
+         "Петя"},
+        {"OtherNameOwnText", [&] { return control<QLineEdit>(window, "OtherNameOwnText")->text(); },
+         "n2", "всем"},
+        {"OnlyForYouName", [&] { return control<QLineEdit>(window, "OnlyForYouName")->text(); },
+         "n3", "Маша"},
+        {"cbKillWhere", [&] { return control<QComboBox>(window, "cbKillWhere")->currentText(); },
+         "n4", "Тут"},
+        {"cbKillAction", [&] { return control<QComboBox>(window, "cbKillAction")->currentText(); },
+         "n5", "бьёт"},
+        {"cbKillTime", [&] { return control<QComboBox>(window, "cbKillTime")->currentText(); },
+         "n6", "час"},
+        {"KillName", [&] { return control<QLineEdit>(window, "KillName")->text(); }, "n7", "Кто"},
+        {"VictimName", [&] { return control<QLineEdit>(window, "VictimName")->text(); }, "n8",
+         "Кого"},
+        {"cbKillReason", [&] { return control<QComboBox>(window, "cbKillReason")->currentText(); },
+         "n9", "Зачем"},
+        {"Edit5", [&] { return control<QLineEdit>(window, "Edit5")->text(); }, "n10", "свой"},
+        {"SolitudeWhatDo", [&] { return control<QLineEdit>(window, "SolitudeWhatDo")->text(); },
+         "n11", "ждёт"},
+        {"SolitudeNick", [&] { return control<QLineEdit>(window, "SolitudeNick")->text(); }, "n12",
+         "Ник"},
+        {"PersonallyErrorMessage",
+         [&] { return control<QLineEdit>(window, "PersonallyErrorMessage")->text(); }, "n13",
          "ошибка"},
     };
-    window.OtherNameNick->setText(QStringLiteral("n1"));
-    window.OtherNameOwnText->setText(QStringLiteral("n2"));
-    window.OnlyForYouName->setText(QStringLiteral("n3"));
-    window.cbKillWhere->setEditText(QStringLiteral("n4"));
-    window.cbKillAction->setEditText(QStringLiteral("n5"));
-    window.cbKillTime->setEditText(QStringLiteral("n6"));
-    window.KillName->setText(QStringLiteral("n7"));
-    window.VictimName->setText(QStringLiteral("n8"));
-    window.cbKillReason->setEditText(QStringLiteral("n9"));
-    window.Edit5->setText(QStringLiteral("n10"));
-    window.SolitudeWhatDo->setText(QStringLiteral("n11"));
-    window.SolitudeNick->setText(QStringLiteral("n12"));
-    window.PersonallyErrorMessage->setText(QStringLiteral("n13"));
-    window.ListBox1->addItems({QStringLiteral("x"), QStringLiteral("y")});
+    control<QLineEdit>(window, "OtherNameNick")->setText(QStringLiteral("n1"));
+    control<QLineEdit>(window, "OtherNameOwnText")->setText(QStringLiteral("n2"));
+    control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("n3"));
+    control<QComboBox>(window, "cbKillWhere")->setEditText(QStringLiteral("n4"));
+    control<QComboBox>(window, "cbKillAction")->setEditText(QStringLiteral("n5"));
+    control<QComboBox>(window, "cbKillTime")->setEditText(QStringLiteral("n6"));
+    control<QLineEdit>(window, "KillName")->setText(QStringLiteral("n7"));
+    control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("n8"));
+    control<QComboBox>(window, "cbKillReason")->setEditText(QStringLiteral("n9"));
+    control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("n10"));
+    control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("n11"));
+    control<QLineEdit>(window, "SolitudeNick")->setText(QStringLiteral("n12"));
+    control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("n13"));
+    control<QListWidget>(window, "ListBox1")->addItems({QStringLiteral("x"), QStringLiteral("y")});
 
     Pick(window, QStringLiteral("Empty"));
     for (const Field& field : fields) {
         QVERIFY2(field.text() == field.typed, field.name);
     }
-    QCOMPARE(Nicks(window.ListBox1), QStringList({"x", "y"}));
+    QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")), QStringList({"x", "y"}));
     // Other texts take the stored empty value.
-    QCOMPARE(window.ComboBox2->currentText(), QString());
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QString());
 
     Pick(window, QStringLiteral("Full"));
     for (const Field& field : fields) {
         QVERIFY2(field.text() == field.stored, field.name);
     }
-    QCOMPARE(Nicks(window.ListBox1), QStringList({"a", "б"}));
+    QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")), QStringList({"a", "б"}));
 
     // With the prefix on, an empty addressee is what the profile asks for.
     Pick(window, QStringLiteral("Addressed"));
-    QVERIFY(window.cbOnlyForYou->isChecked());
-    QCOMPARE(window.OnlyForYouName->text(), QString());
+    QVERIFY(control<QCheckBox>(window, "cbOnlyForYou")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "OnlyForYouName")->text(), QString());
 }
 
 void ProfilesTest::templateTabFollowsTheStoredPage() {
@@ -554,46 +568,57 @@ void ProfilesTest::templateTabFollowsTheStoredPage() {
                  {QStringLiteral("[Form]"), QStringLiteral("ActivePage=0"),
                   QStringLiteral("[Page2]"), QStringLiteral("ActivePage=1")});
     auto& window = harness.open();
-    QCOMPARE(window.PageControl3->currentWidget(), window.KillPage);
+    QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
+             control<QWidget>(window, "KillPage"));
 
     Pick(window, QStringLiteral("Solitude"));
-    QCOMPARE(window.PageControl2->currentWidget(), window.TemplatePage);
-    QCOMPARE(window.PageControl3->currentWidget(), window.SolitudePage);
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
+             control<QWidget>(window, "TemplatePage"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
+             control<QWidget>(window, "SolitudePage"));
 
-    window.PageControl3->setCurrentWidget(window.InOutPage);
+    control<QTabWidget>(window, "PageControl3")
+        ->setCurrentWidget(control<QWidget>(window, "InOutPage"));
     Pick(window, QStringLiteral("HandMade"));
-    QCOMPARE(window.PageControl2->currentWidget(), window.HandMadePage);
-    QCOMPARE(window.PageControl3->currentWidget(), window.InOutPage);
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
+             control<QWidget>(window, "HandMadePage"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
+             control<QWidget>(window, "InOutPage"));
 }
 
 void ProfilesTest::resetGivesDefaultsButKeepsNames() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.MainText->setPlainText(QStringLiteral("текст"));
-    for (QCheckBox* box : {window.cbOk, window.cbOnlyForYou, window.cbEffect4, window.cbOtherName,
-                           window.cbReverseText}) {
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("текст"));
+    for (QCheckBox* box :
+         {control<QCheckBox>(window, "cbOk"), control<QCheckBox>(window, "cbOnlyForYou"),
+          control<QCheckBox>(window, "cbEffect4"), control<QCheckBox>(window, "cbOtherName"),
+          control<QCheckBox>(window, "cbReverseText")}) {
         box->setChecked(true);
     }
-    window.ComboOnlyForYou->setEditText(QStringLiteral("лично, "));
-    window.ComboBox2->setEditText(QStringLiteral("Да?"));
-    window.OtherNameNick->setText(QStringLiteral("Петя"));
-    window.OtherNameOwnText->setText(QStringLiteral("всем"));
-    window.OnlyForYouName->setText(QStringLiteral("Вася"));
-    window.ListBox1->addItems({QStringLiteral("x"), QStringLiteral("y")});
+    control<QComboBox>(window, "ComboOnlyForYou")->setEditText(QStringLiteral("лично, "));
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Да?"));
+    control<QLineEdit>(window, "OtherNameNick")->setText(QStringLiteral("Петя"));
+    control<QLineEdit>(window, "OtherNameOwnText")->setText(QStringLiteral("всем"));
+    control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Вася"));
+    control<QListWidget>(window, "ListBox1")->addItems({QStringLiteral("x"), QStringLiteral("y")});
 
-    QTest::mouseClick(window.SpeedButton12, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
 
-    QVERIFY(window.MainText->toPlainText().isEmpty());
-    for (QCheckBox* box : {window.cbOk, window.cbOnlyForYou, window.cbEffect4, window.cbOtherName,
-                           window.cbReverseText}) {
+    QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
+    for (QCheckBox* box :
+         {control<QCheckBox>(window, "cbOk"), control<QCheckBox>(window, "cbOnlyForYou"),
+          control<QCheckBox>(window, "cbEffect4"), control<QCheckBox>(window, "cbOtherName"),
+          control<QCheckBox>(window, "cbReverseText")}) {
         QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     }
-    QCOMPARE(window.ComboOnlyForYou->currentText(), QStringLiteral("только для вас, "));
-    QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
-    QCOMPARE(window.OtherNameNick->text(), QStringLiteral("Петя"));
-    QCOMPARE(window.OtherNameOwnText->text(), QStringLiteral("всем"));
-    QCOMPARE(window.OnlyForYouName->text(), QStringLiteral("Вася"));
-    QCOMPARE(Nicks(window.ListBox1), QStringList({"x", "y"}));
+    QCOMPARE(control<QComboBox>(window, "ComboOnlyForYou")->currentText(),
+             QStringLiteral("только для вас, "));
+    QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
+    QCOMPARE(control<QLineEdit>(window, "OtherNameNick")->text(), QStringLiteral("Петя"));
+    QCOMPARE(control<QLineEdit>(window, "OtherNameOwnText")->text(), QStringLiteral("всем"));
+    QCOMPARE(control<QLineEdit>(window, "OnlyForYouName")->text(), QStringLiteral("Вася"));
+    QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")), QStringList({"x", "y"}));
 }
 
 void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
@@ -604,10 +629,11 @@ void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
                       QStringLiteral("Bold=1")});
         WriteProfile(harness, "A", {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Ay\"")});
         auto& window = harness.open();
-        QCOMPARE(Items(window.ComboProfiles), QStringList({"A", "Default"}));
-        QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Default"));
-        QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Hello"));
-        QVERIFY(window.cbEffect6->isChecked());
+        QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"A", "Default"}));
+        QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(),
+                 QStringLiteral("Default"));
+        QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Hello"));
+        QVERIFY(control<QCheckBox>(window, "cbEffect6")->isChecked());
     }
     {
         WindowHarness harness;
@@ -618,10 +644,10 @@ void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {
             harness, "A",
             {QStringLiteral("[Page1]"), QStringLiteral("OkType=\"Ay\""), QStringLiteral("Bold=1")});
         auto& window = harness.open();
-        QCOMPARE(Items(window.ComboProfiles), QStringList({"A", "b"}));
-        QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("A"));
-        QCOMPARE(window.ComboBox2->currentText(), QStringLiteral("Ok?"));
-        QVERIFY(!window.cbEffect6->isChecked());
+        QCOMPARE(Items(control<QComboBox>(window, "ComboProfiles")), QStringList({"A", "b"}));
+        QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("A"));
+        QCOMPARE(control<QComboBox>(window, "ComboBox2")->currentText(), QStringLiteral("Ok?"));
+        QVERIFY(!control<QCheckBox>(window, "cbEffect6")->isChecked());
     }
 }
 
@@ -644,24 +670,25 @@ void ProfilesTest::typedNameLoadsNothingWhenTheEditEnds() {
     WriteProfile(harness, "Alpha", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"alpha\"")});
     WriteProfile(harness, "Work", {QStringLiteral("[Page1]"), QStringLiteral("Text=\"work\"")});
     auto& window = harness.open();
-    QCOMPARE(window.ComboProfiles->currentText(), QStringLiteral("Alpha"));
-    window.MainText->setPlainText(QStringLiteral("unsaved"));
-    window.ComboProfiles->clearEditText();
+    QCOMPARE(control<QComboBox>(window, "ComboProfiles")->currentText(), QStringLiteral("Alpha"));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("unsaved"));
+    control<QComboBox>(window, "ComboProfiles")->clearEditText();
     // Keys go to the box, which holds the focus for its field.
-    test::TypeText(window.ComboProfiles, typed);
+    test::TypeText(control<QComboBox>(window, "ComboProfiles"), typed);
     if (end == QLatin1String("Return")) {
-        QTest::keyClick(window.ComboProfiles, Qt::Key_Return);
+        QTest::keyClick(control<QComboBox>(window, "ComboProfiles"), Qt::Key_Return);
     } else if (end == QLatin1String("keypad Enter")) {
-        QTest::keyClick(window.ComboProfiles->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(control<QComboBox>(window, "ComboProfiles")->lineEdit(), Qt::Key_Enter,
+                        Qt::KeypadModifier);
     } else {
         QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
-        QApplication::sendEvent(window.ComboProfiles, &focusOut);
+        QApplication::sendEvent(control<QComboBox>(window, "ComboProfiles"), &focusOut);
     }
-    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("unsaved"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), QStringLiteral("unsaved"));
 
     // Picking from the list still loads.
     Pick(window, QStringLiteral("Work"));
-    QCOMPARE(window.MainText->toPlainText(), QStringLiteral("work"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(), QStringLiteral("work"));
 }
 
 void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
@@ -669,25 +696,25 @@ void ProfilesTest::messageComesBackWithItsNoBreakSpacesAndWhole() {
     auto& window = harness.open();
     // Longer than the 2047 characters other values are cut at.
     const QString message = QStringLiteral("a\u00A0b\nc ") + QString(3000, QLatin1Char('x'));
-    window.MainText->setPlainText(message);
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(message);
     TypeProfileName(window, QStringLiteral("Long"));
     ClickSave(window);
     const auto stored = ReadBytes(ProfileFile(harness, "Long"));
     QVERIFY(stored && stored->find("\r\nText=\"a\xA0"
                                    "b[::]c xxx") != std::string::npos);
 
-    QTest::mouseClick(window.sbClear, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "sbClear"), Qt::LeftButton);
     Pick(window, QStringLiteral("Long"));
-    QCOMPARE(PlainTextOf(window.MainText), message);
+    QCOMPARE(PlainTextOf(control<QPlainTextEdit>(window, "MainText")), message);
 }
 
 void ProfilesTest::closingRecreatesARemovedProfilesFolder() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.cbAutoSave->setChecked(true);
-    window.ComboBox2->setEditText(QStringLiteral("kept"));
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(true);
+    control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("kept"));
     window.show();
-    fs::remove_all(ProfilesFolder(harness));
+    fs::remove_all(profilesFolder(harness));
     QVERIFY(window.close());
     QVERIFY(harness.platform.messages.shown.empty());
     QVERIFY(Holds(ReadBytes(ProfileFile(harness, "Default")), QStringLiteral("OkType=\"kept\"")));

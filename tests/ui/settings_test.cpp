@@ -11,13 +11,15 @@
 #include <map>
 #include <memory>
 
-#include "gui/app/text_bridge.h"
-#include "gui/pickers/color_panel.h"
 #include "core/store/autostart_entries.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace tagforge {
 
@@ -123,47 +125,50 @@ std::vector<ShownMessage> NoticesFrom(const std::vector<ShownMessage>& shown, st
 }
 
 // Sets every stored option away from its default; the restart test expects exactly these.
-void ChangeEverySetting(TForm1& window) {
+void ChangeEverySetting(MainWindow& window) {
     window.move(250, 170);
-    window.cbAutoSave->setChecked(false);
-    window.cbThreshold->setChecked(false);
-    window.UpDown2->setValue(1234);
-    window.cbToTray->setChecked(false);
-    window.ComboHowToRestore->setCurrentIndex(kByClick);
-    window.comboShowSmiles->setCurrentIndex(kAlways);
-    window.SmileButton->setChecked(true);
-    window.cbShowHint->setChecked(false);
-    window.cbNumOfSmiles->setChecked(false);
-    window.UpDown1->setValue(77);
-    window.SetPanelColor(window.Image2, MakeColor(0x12, 0x34, 0x56));
-    window.cbWordWrap->setChecked(false);
-    window.cbFrequentlyUsed->setChecked(false);
-    window.cbAutoRun->setChecked(true);
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(false);
+    control<QCheckBox>(window, "cbThreshold")->setChecked(false);
+    control<QSpinBox>(window, "UpDown2")->setValue(1234);
+    control<QCheckBox>(window, "cbToTray")->setChecked(false);
+    control<QComboBox>(window, "ComboHowToRestore")->setCurrentIndex(kByClick);
+    control<QComboBox>(window, "comboShowSmiles")->setCurrentIndex(kAlways);
+    control<QPushButton>(window, "SmileButton")->setChecked(true);
+    control<QCheckBox>(window, "cbShowHint")->setChecked(false);
+    control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
+    control<QSpinBox>(window, "UpDown1")->setValue(77);
+    window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+                         MakeColor(0x12, 0x34, 0x56));
+    control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
+    control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
+    control<QCheckBox>(window, "cbAutoRun")->setChecked(true);
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSize(13);
     font.setBold(true);
     font.setItalic(true);
-    window.MainText->setFont(font);
+    control<QPlainTextEdit>(window, "MainText")->setFont(font);
 }
 
 // The settings page as a first start and the base-settings command leave it.
-void CheckBaseSettingsOnThePage(const TForm1& window) {
-    QVERIFY(window.cbAutoSave->isChecked());
-    QVERIFY(window.cbThreshold->isChecked());
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
-    QCOMPARE(window.UpDown2->value(), 900);
-    QVERIFY(window.cbToTray->isChecked());
-    QCOMPARE(window.ComboHowToRestore->currentText(), QStringLiteral("Двойным кликом"));
-    QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Помнить"));
-    QVERIFY(window.cbShowHint->isChecked());
-    QVERIFY(window.cbNumOfSmiles->isChecked());
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("24"));
-    QCOMPARE(window.UpDown1->value(), 24);
-    QCOMPARE(window.Image2->color(), ColorValue{0x000000});
-    QVERIFY(window.cbWordWrap->isChecked());
-    QVERIFY(window.cbFrequentlyUsed->isChecked());
-    QVERIFY(!window.cbAutoRun->isChecked());
-    const QFont font = window.MainText->font();
+void CheckBaseSettingsOnThePage(const MainWindow& window) {
+    QVERIFY(control<QCheckBox>(window, "cbAutoSave")->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbThreshold")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("900"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->value(), 900);
+    QVERIFY(control<QCheckBox>(window, "cbToTray")->isChecked());
+    QCOMPARE(control<QComboBox>(window, "ComboHowToRestore")->currentText(),
+             QStringLiteral("Двойным кликом"));
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentText(),
+             QStringLiteral("Помнить"));
+    QVERIFY(control<QCheckBox>(window, "cbShowHint")->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbNumOfSmiles")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "eNumOfSmiles")->text(), QStringLiteral("24"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown1")->value(), 24);
+    QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->color(), ColorValue{0x000000});
+    QVERIFY(control<QCheckBox>(window, "cbWordWrap")->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbFrequentlyUsed")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbAutoRun")->isChecked());
+    const QFont font = control<QPlainTextEdit>(window, "MainText")->font();
     QCOMPARE(font.family(), QStringLiteral("Courier New"));
     QCOMPARE(font.pointSize(), 8);
     QVERIFY(!font.bold());
@@ -204,11 +209,11 @@ void SettingsTest::firstStartShowsEveryDefaultSilently() {
     QCOMPARE(window.x(), 100);
     QCOMPARE(window.y(), 100);
     CheckBaseSettingsOnThePage(window);
-    QCOMPARE(window.ComboHowToRestore->currentIndex(), kByDoubleClick);
-    QCOMPARE(window.comboShowSmiles->currentIndex(), kRemember);
-    QVERIFY(!window.SmileButton->isChecked());
-    QCOMPARE(window.comboSelectSmilesGroup->count(), 0);
-    QCOMPARE(window.comboSelectSmilesGroup->currentText(), QString());
+    QCOMPARE(control<QComboBox>(window, "ComboHowToRestore")->currentIndex(), kByDoubleClick);
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentIndex(), kRemember);
+    QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
+    QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->count(), 0);
+    QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(), QString());
     QVERIFY(harness.platform.messages.shown.empty());
 }
 
@@ -218,10 +223,10 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
     MakeSmileGroups(folder, {"Animals", "Birds"});
     {
         auto& window = harness.open();
-        QCOMPARE(Items(window.comboSelectSmilesGroup),
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
                  QStringList({QStringLiteral("Animals"), QStringLiteral("Birds")}));
         ChangeEverySetting(window);
-        window.comboSelectSmilesGroup->setCurrentIndex(1);
+        control<QComboBox>(window, "comboSelectSmilesGroup")->setCurrentIndex(1);
         QVERIFY(window.close());
     }
 
@@ -263,28 +268,31 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
     auto& window = restart.open();
     QCOMPARE(window.x(), 250);
     QCOMPARE(window.y(), 170);
-    QVERIFY(!window.cbAutoSave->isChecked());
-    QVERIFY(!window.cbThreshold->isChecked());
-    QCOMPARE(window.Edit1->text(), QStringLiteral("1234"));
-    QCOMPARE(window.UpDown2->value(), 1234);
-    QVERIFY(!window.cbToTray->isChecked());
-    QCOMPARE(window.ComboHowToRestore->currentText(), QStringLiteral("Кликом"));
-    QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Всегда"));
-    QVERIFY(window.SmileButton->isChecked());
-    QVERIFY(!window.cbShowHint->isChecked());
-    QVERIFY(!window.cbNumOfSmiles->isChecked());
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("77"));
-    QCOMPARE(window.UpDown1->value(), 77);
-    QCOMPARE(window.Image2->color(), MakeColor(0x12, 0x34, 0x56));
-    QVERIFY(!window.cbWordWrap->isChecked());
-    QVERIFY(!window.cbFrequentlyUsed->isChecked());
-    QVERIFY(window.cbAutoRun->isChecked());
-    const QFont font = window.MainText->font();
+    QVERIFY(!control<QCheckBox>(window, "cbAutoSave")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbThreshold")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("1234"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->value(), 1234);
+    QVERIFY(!control<QCheckBox>(window, "cbToTray")->isChecked());
+    QCOMPARE(control<QComboBox>(window, "ComboHowToRestore")->currentText(),
+             QStringLiteral("Кликом"));
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentText(),
+             QStringLiteral("Всегда"));
+    QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbShowHint")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbNumOfSmiles")->isChecked());
+    QCOMPARE(control<QLineEdit>(window, "eNumOfSmiles")->text(), QStringLiteral("77"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown1")->value(), 77);
+    QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->color(), MakeColor(0x12, 0x34, 0x56));
+    QVERIFY(!control<QCheckBox>(window, "cbWordWrap")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbFrequentlyUsed")->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbAutoRun")->isChecked());
+    const QFont font = control<QPlainTextEdit>(window, "MainText")->font();
     QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(font.pointSize(), 13);
     QVERIFY(font.bold());
     QVERIFY(font.italic());
-    QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Birds"));
+    QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+             QStringLiteral("Birds"));
     QVERIFY(restart.platform.messages.shown.empty());
 }
 
@@ -312,16 +320,16 @@ void SettingsTest::showSmilesChoiceIsStoredWithThePaneState() {
     MakeSmileGroups(harness.programFolder(), {"Fun"});
     {
         auto& window = harness.open();
-        window.comboShowSmiles->setCurrentIndex(choice);
-        window.SmileButton->setChecked(paneShown);
+        control<QComboBox>(window, "comboShowSmiles")->setCurrentIndex(choice);
+        control<QPushButton>(window, "SmileButton")->setChecked(paneShown);
         QVERIFY(window.close());
     }
     QCOMPARE(StoredSetting(harness.programFolder(), "ShowSmilesType"), stored);
 
     Restart restart(harness.programFolder());
     auto& window = restart.open();
-    QCOMPARE(window.comboShowSmiles->currentIndex(), choice);
-    QCOMPARE(window.SmileButton->isChecked(), paneAtNextStart);
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentIndex(), choice);
+    QCOMPARE(control<QPushButton>(window, "SmileButton")->isChecked(), paneAtNextStart);
 }
 
 void SettingsTest::storedShowSmilesTypeSetsChoiceAndPane_data() {
@@ -345,8 +353,8 @@ void SettingsTest::storedShowSmilesTypeSetsChoiceAndPane() {
     QVERIFY(harness.platform.registry->WriteValue(kMachine, kSettingsKey, "ShowSmilesType",
                                                   stored.toStdString()));
     auto& window = harness.open();
-    QCOMPARE(window.comboShowSmiles->currentText(), choice);
-    QCOMPARE(window.SmileButton->isChecked(), paneShown);
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentText(), choice);
+    QCOMPARE(control<QPushButton>(window, "SmileButton")->isChecked(), paneShown);
 }
 
 void SettingsTest::autoSaveOffStoresSettingsButNoDefaultProfile() {
@@ -359,8 +367,8 @@ void SettingsTest::autoSaveOffStoresSettingsButNoDefaultProfile() {
     }
     WindowHarness harness;
     auto& window = harness.open();
-    window.cbAutoSave->setChecked(false);
-    window.UpDown2->setValue(321);
+    control<QCheckBox>(window, "cbAutoSave")->setChecked(false);
+    control<QSpinBox>(window, "UpDown2")->setValue(321);
     QVERIFY(window.close());
     QVERIFY(!fs::exists(DefaultProfile(harness.programFolder())));
     QCOMPARE(StoredSetting(harness.programFolder(), "AutoSave"), QStringLiteral("0"));
@@ -392,8 +400,10 @@ void SettingsTest::storedNumbersReadAsTheirLeadingDigits() {
                                                   stored.toStdString()));
     auto& window = harness.open();
     const bool limit = name == QLatin1String("ResultLimit");
-    const QLineEdit* field = limit ? window.Edit1 : window.eNumOfSmiles;
-    const QSpinBox* upDown = limit ? window.UpDown2 : window.UpDown1;
+    const QLineEdit* field =
+        limit ? control<QLineEdit>(window, "Edit1") : control<QLineEdit>(window, "eNumOfSmiles");
+    const QSpinBox* upDown =
+        limit ? control<QSpinBox>(window, "UpDown2") : control<QSpinBox>(window, "UpDown1");
     QCOMPARE(upDown->value(), number);
     QCOMPARE(field->text(), QString::number(number));
     QVERIFY(harness.platform.messages.shown.empty());
@@ -404,8 +414,8 @@ void SettingsTest::startWithTheSystemFollowsTheCheckBox() {
     const fs::path folder = harness.programFolder();
     {
         auto& window = harness.open();
-        QVERIFY(!window.cbAutoRun->isChecked());
-        window.cbAutoRun->setChecked(true);
+        QVERIFY(!control<QCheckBox>(window, "cbAutoRun")->isChecked());
+        control<QCheckBox>(window, "cbAutoRun")->setChecked(true);
         // Only the closing save touches the entry.
         QVERIFY(!fs::exists(AutostartEntry(folder)));
         QVERIFY(window.close());
@@ -419,14 +429,14 @@ void SettingsTest::startWithTheSystemFollowsTheCheckBox() {
     {
         Restart restart(folder);
         auto& window = restart.open();
-        QVERIFY(window.cbAutoRun->isChecked());
-        window.cbAutoRun->setChecked(false);
+        QVERIFY(control<QCheckBox>(window, "cbAutoRun")->isChecked());
+        control<QCheckBox>(window, "cbAutoRun")->setChecked(false);
         QVERIFY(window.close());
     }
     QVERIFY(!fs::exists(AutostartEntry(folder)));
 
     Restart restart(folder);
-    QVERIFY(!restart.open().cbAutoRun->isChecked());
+    QVERIFY(!control<QCheckBox>(restart.open(), "cbAutoRun")->isChecked());
 }
 
 void SettingsTest::runEntryReadsCheckedUnlessEmptyOrZero_data() {
@@ -445,7 +455,7 @@ void SettingsTest::runEntryReadsCheckedUnlessEmptyOrZero() {
     QVERIFY(harness.platform.registry->WriteValue(RegistryRoot::CurrentUser, kRunKey, kRunValue,
                                                   command.toStdString()));
     QVERIFY(fs::exists(AutostartEntry(harness.programFolder())));
-    QCOMPARE(harness.open().cbAutoRun->isChecked(), checked);
+    QCOMPARE(control<QCheckBox>(harness.open(), "cbAutoRun")->isChecked(), checked);
 }
 
 void SettingsTest::entryTurnedOffOnTheDesktopStaysOff_data() {
@@ -462,7 +472,7 @@ void SettingsTest::entryTurnedOffOnTheDesktopStaysOff() {
                              "\n" + line.toStdString() + "\n";
     test::WriteBytes(entry, text);
     auto& window = harness.open();
-    QVERIFY(!window.cbAutoRun->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbAutoRun")->isChecked());
     QVERIFY(window.close());
     QCOMPARE(ReadBytes(entry), std::optional<std::string>(text));
 }
@@ -490,22 +500,25 @@ void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {
     QCOMPARE(window.x(), 0);
     QCOMPARE(window.y(), 0);
     for (const QCheckBox* box :
-         {window.cbAutoSave, window.cbThreshold, window.cbToTray, window.cbShowHint,
-          window.cbNumOfSmiles, window.cbWordWrap, window.cbFrequentlyUsed, window.cbAutoRun}) {
+         {control<QCheckBox>(window, "cbAutoSave"), control<QCheckBox>(window, "cbThreshold"),
+          control<QCheckBox>(window, "cbToTray"), control<QCheckBox>(window, "cbShowHint"),
+          control<QCheckBox>(window, "cbNumOfSmiles"), control<QCheckBox>(window, "cbWordWrap"),
+          control<QCheckBox>(window, "cbFrequentlyUsed"),
+          control<QCheckBox>(window, "cbAutoRun")}) {
         QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     }
-    QCOMPARE(window.Edit1->text(), QStringLiteral("0"));
-    QCOMPARE(window.UpDown2->value(), 0);
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("0"));
-    QCOMPARE(window.UpDown1->value(), 0);
-    QCOMPARE(window.ComboHowToRestore->currentIndex(), kByClick);
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->value(), 0);
+    QCOMPARE(control<QLineEdit>(window, "eNumOfSmiles")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown1")->value(), 0);
+    QCOMPARE(control<QComboBox>(window, "ComboHowToRestore")->currentIndex(), kByClick);
     // An empty ShowSmilesType is 0: "always", with the pane shown.
-    QCOMPARE(window.comboShowSmiles->currentIndex(), kAlways);
-    QVERIFY(window.SmileButton->isChecked());
-    QCOMPARE(window.Image2->color(), kWhite);
-    QCOMPARE(window.MainText->font().family(), QString());
-    QVERIFY(!window.MainText->font().bold());
-    QVERIFY(!window.MainText->font().italic());
+    QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentIndex(), kAlways);
+    QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+    QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->color(), kWhite);
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->font().family(), QString());
+    QVERIFY(!control<QPlainTextEdit>(window, "MainText")->font().bold());
+    QVERIFY(!control<QPlainTextEdit>(window, "MainText")->font().italic());
 
     const std::size_t beforeClosing = harness.platform.messages.shown.size();
     QVERIFY(window.close());
@@ -534,27 +547,27 @@ void SettingsTest::baseSettingsAskFirstAndStoreNothing() {
     {
         auto& window = harness.open();
         ChangeEverySetting(window);
-        window.comboShowSmiles->setCurrentIndex(kNever);
+        control<QComboBox>(window, "comboShowSmiles")->setCurrentIndex(kNever);
         QVERIFY(window.close());
     }
     auto& window = harness.open();
-    QVERIFY(window.cbAutoRun->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbAutoRun")->isChecked());
     const auto storeBefore = ReadBytes(MachineFile(folder));
     QVERIFY(storeBefore && !storeBefore->empty());
     QVERIFY(fs::exists(AutostartEntry(folder)));
     auto& messages = harness.platform.messages;
     messages.shown.clear();
 
-    const Settings changed = window.CurrentSettings();
+    const Settings changed = window.currentSettings();
     messages.answer = false;
-    QTest::mouseClick(window.SpeedButton9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].kind, QStringLiteral("confirm"));
     QCOMPARE(messages.shown[0].text, QStringLiteral("Применить базовые настройки ?"));
-    QVERIFY(window.CurrentSettings() == changed);
+    QVERIFY(window.currentSettings() == changed);
 
     messages.answer = true;
-    QTest::mouseClick(window.SpeedButton9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{2});
     QCOMPARE(messages.shown[1].text, QStringLiteral("Применить базовые настройки ?"));
     CheckBaseSettingsOnThePage(window);
@@ -578,15 +591,15 @@ void SettingsTest::fontAndNickListsComeFromTheirKeys() {
         QVERIFY(store.WriteValue(kMachine, kNicksKey, nick, ""));
     }
     auto& window = harness.open();
-    QCOMPARE(Items(window.comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Verdana"), QStringLiteral("Arial"),
                           QStringLiteral("Times New Roman")}));
-    QCOMPARE(Texts(window.NickList), Texts({"zed", petya, "a/b"}));
+    QCOMPARE(Texts(window.nicks()), Texts({"zed", petya, "a/b"}));
 
     // The font list is written back on closing and read again at the next start.
     QVERIFY(window.close());
     Restart restart(harness.programFolder());
-    QCOMPARE(Items(restart.open().comboboxFontName),
+    QCOMPARE(Items(control<QComboBox>(restart.open(), "comboboxFontName")),
              QStringList({QStringLiteral("Verdana"), QStringLiteral("Arial"),
                           QStringLiteral("Times New Roman")}));
 }
@@ -599,15 +612,15 @@ void SettingsTest::nickListSurvivesARestartExactly() {
         "a/b", "x=y", "[q]", "50%41", "back\\slash", " spaced ", ToCp1251(QStringLiteral("Вася"))};
     {
         auto& window = harness.open();
-        QCOMPARE(Texts(window.NickList), QStringList({QStringLiteral("gone")}));
-        window.NickList = nicks;
+        QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("gone")}));
+        window.setNicks(nicks);
         QVERIFY(window.close());
     }
     Restart restart(harness.programFolder());
     // The stored list is replaced whole, so the nick removed before closing is gone.
     const auto& window = restart.open();
-    QCOMPARE(Texts(window.NickList), Texts(nicks));
-    QVERIFY(window.NickList == nicks);
+    QCOMPARE(Texts(window.nicks()), Texts(nicks));
+    QVERIFY(window.nicks() == nicks);
 }
 
 }  // namespace tagforge

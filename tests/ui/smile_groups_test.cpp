@@ -12,6 +12,8 @@
 #include "gui/smileys/copy_progress.h"
 #include "smile_test_support.h"
 
+using tagforge::test::control;
+
 namespace tagforge {
 
 namespace {
@@ -52,16 +54,16 @@ class ProgressWatch final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             // The window or the bar inside it.
-            auto* painted = qobject_cast<TForm3*>(watched);
+            auto* painted = qobject_cast<CopyProgressWindow*>(watched);
             if (painted == nullptr && watched->parent() != nullptr) {
-                painted = qobject_cast<TForm3*>(watched->parent());
+                painted = qobject_cast<CopyProgressWindow*>(watched->parent());
             }
             if (painted != nullptr) {
-                paintedBars << painted->ProgressBar1->value();
+                paintedBars << control<QProgressBar>(*painted, "ProgressBar1")->value();
             }
             return false;
         }
-        auto* progress = qobject_cast<TForm3*>(watched);
+        auto* progress = qobject_cast<CopyProgressWindow*>(watched);
         if (progress == nullptr) {
             return false;
         }
@@ -70,7 +72,7 @@ class ProgressWatch final : public QObject {
             clientSize = progress->size();
         } else if (event->type() == QEvent::WindowTitleChange) {
             captions << progress->windowTitle();
-            bars << progress->ProgressBar1->value();
+            bars << control<QProgressBar>(*progress, "ProgressBar1")->value();
         }
         return false;
     }
@@ -85,8 +87,8 @@ QString PutSource(const WindowHarness& harness, const std::string& name, const s
     return PathText(Source(harness) / name);
 }
 
-int ProgressWindowsLeft(TForm1& window) {
-    return static_cast<int>(window.findChildren<TForm3*>().size());
+int ProgressWindowsLeft(MainWindow& window) {
+    return static_cast<int>(window.findChildren<CopyProgressWindow*>().size());
 }
 
 }  // namespace
@@ -100,13 +102,13 @@ class SmileGroupsTest : public QObject {
         const fs::path smiles = harness.programFolder() / "Smiles";
         PutFile(smiles / "b.gif", "old b");
         PutFile(smiles / "d.gif", "d");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer =
             QStringList{PutSource(harness, "c.gif", "c"), PutSource(harness, "b.gif", "new b"),
                         PathText(smiles / "d.gif"), PutSource(harness, "a.gif", "a")};
         ProgressWatch watch;
-        QTest::mouseClick(window.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton10"), Qt::LeftButton);
 
         const auto& opened = harness.platform.files.opened;
         QCOMPARE(opened.size(), std::size_t{1});
@@ -129,15 +131,17 @@ class SmileGroupsTest : public QObject {
         QCOMPARE(ProgressWindowsLeft(window), 0);
 
         // The page shows the new group, which the selector lists and selects.
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
         QVERIFY(FileBytes(PageFile(harness.programFolder())).contains("<A HREF=\"c\">"));
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
     void progressIsPaintedWhileTheFilesAreCopied() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         QStringList files;
         for (int i = 0; i < 20; ++i) {
@@ -145,7 +149,7 @@ class SmileGroupsTest : public QObject {
         }
         harness.platform.files.answer = files;
         ProgressWatch watch;
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         // Painted before the copying ends, and again as the bar moves on.
         QVERIFY2(watch.paintedBars.size() >= 2,
                  qPrintable(QString::number(watch.paintedBars.size())));
@@ -157,14 +161,14 @@ class SmileGroupsTest : public QObject {
         WindowHarness harness;
         PutSmiley(harness.programFolder(), "a.gif");
         PutSmiley(harness.programFolder(), "b.gif");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         // Matched by name alone, in any case, wherever the chosen file is.
         harness.platform.files.answer =
             QStringList{PutSource(harness, "B.GIF", "other b"),
                         PathText(harness.programFolder() / "Smiles" / "a.gif")};
         ProgressWatch watch;
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         QCOMPARE(watch.shows, 0);
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
                  QByteArray("B.GIF\r\na.gif\r\n"));
@@ -191,11 +195,11 @@ class SmileGroupsTest : public QObject {
                 expected += QByteArray::fromStdString(name) + "\r\n";
             }
         }
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Many"));
         harness.platform.files.answer = files;
         ProgressWatch watch;
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
 
         const auto& shown = harness.platform.messages.shown;
         if (chosen > 500) {
@@ -215,24 +219,25 @@ class SmileGroupsTest : public QObject {
 
     void nameIsTrimmed() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("  Fun  "));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         // The images folder is made when it is missing, so the copy is not lost.
         QCOMPARE(FileBytes(harness.programFolder() / "Smiles" / "a.gif"), QByteArray("a"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Fun")));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
     }
 
     void refusedNameIsAskedAgain() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         auto& input = harness.platform.input;
         input.answers = {QStringLiteral("a/b"), QStringLiteral("   "), QStringLiteral("Good")};
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
 
         QCOMPARE(input.asked.size(), std::size_t{3});
         for (const auto& query : input.asked) {
@@ -254,10 +259,10 @@ class SmileGroupsTest : public QObject {
     void existingNameInAnotherCaseAsksFirst() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "old.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("FUN"));
         harness.platform.messages.answer = false;
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -271,33 +276,34 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("fun"));
         harness.platform.messages.answer = true;
         harness.platform.files.answer = QStringList{PutSource(harness, "new.gif", "n")};
-        QVERIFY(window.CreateSmileGroup());
+        QVERIFY(window.createSmileGroup());
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("new.gif\r\n"));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Fun")}));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Fun")}));
     }
 
     void cancelledFileDialogWritesNothing() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Old", "a.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
-        QVERIFY(window.SmileButton->isChecked());
+        MainWindow& window = OpenOnFormatPage(harness);
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
-        QTest::mouseClick(window.SpeedButton10, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton10"), Qt::LeftButton);
         QCOMPARE(harness.platform.files.opened.size(), std::size_t{1});
         QVERIFY(!fs::exists(GroupFile(harness.programFolder(), "Fun")));
-        QVERIFY(!window.SmileButton->isChecked());
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
         // The pane itself stays until the next toggle.
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
     void unmakeableGroupsFolderStopsBeforeTheFileDialog() {
         WindowHarness harness;
         PutFile(harness.programFolder() / "SmileGroups", "in the way");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
@@ -310,11 +316,11 @@ class SmileGroupsTest : public QObject {
     void unwritableGroupFileIsReported() {
         WindowHarness harness;
         fs::create_directories(GroupFile(harness.programFolder(), "Fun"));
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         ProgressWatch watch;
-        QVERIFY(!window.CreateSmileGroup());
+        QVERIFY(!window.createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{2});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -340,11 +346,12 @@ class SmileGroupsTest : public QObject {
         QFETCH(QByteArray, ordered);
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.cbFrequentlyUsed->setChecked(byUse);
-        window.cbNumOfSmiles->setChecked(false);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
-        window.comboSelectSmilesGroupClick();
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(byUse);
+        control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), ordered);
         QByteArray links;
         for (const QByteArray& line : FileBytes(PageFile(harness.programFolder())).split('\n')) {
@@ -358,12 +365,12 @@ class SmileGroupsTest : public QObject {
     void missingGroupFileIsReportedAndThePaneKept() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.comboSelectSmilesGroupClick();
+        MainWindow& window = OpenOnFormatPage(harness);
+        window.smileGroupChosen();
         const QByteArray page = FileBytes(PageFile(harness.programFolder()));
         QVERIFY(page.contains("a.gif"));
         fs::remove(GroupFile(harness.programFolder(), "Fun"));
-        window.comboSelectSmilesGroupClick();
+        window.smileGroupChosen();
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
@@ -378,50 +385,57 @@ class SmileGroupsTest : public QObject {
         PutGroup(harness.programFolder(), "Alpha", "a.gif\r\n");
         PutGroup(harness.programFolder(), "Beta", "b.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Alpha"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Alpha"));
         auto& messages = harness.platform.messages;
 
         messages.answer = false;
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QCOMPARE(messages.shown.back().text, QStringLiteral("Удалить группу 'Alpha' ?"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Alpha")));
 
         messages.answer = true;
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QVERIFY(!fs::exists(GroupFile(harness.programFolder(), "Alpha")));
         QVERIFY(fs::exists(harness.programFolder() / "Smiles" / "a.gif"));
-        QCOMPARE(Items(window.comboSelectSmilesGroup), QStringList({QStringLiteral("Beta")}));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Beta"));
+        QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
+                 QStringList({QStringLiteral("Beta")}));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Beta"));
         QVERIFY(FileBytes(PageFile(harness.programFolder())).contains("b.gif"));
-        QVERIFY(window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
 
-        QTest::mouseClick(window.SpeedButton8, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton8"), Qt::LeftButton);
         QCOMPARE(messages.shown.back().text, QStringLiteral("Удалить группу 'Beta' ?"));
-        QCOMPARE(window.comboSelectSmilesGroup->count(), 0);
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QString());
-        QVERIFY(!window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isHidden());
-        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->count(), 0);
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(), QString());
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
+        QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
+                 QStringLiteral("Показать смайлы"));
         QCOMPARE(messages.shown.size(), std::size_t{3});
     }
 
     void controlsOfThePane() {
         WindowHarness harness;
-        TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.SpeedButton10->toolTip(), QStringLiteral("Создать новую группу смайлов"));
-        QCOMPARE(window.SpeedButton8->toolTip(), QStringLiteral("Удалить группу смайлов"));
-        QCOMPARE(window.comboSelectSmilesGroup->toolTip(),
+        MainWindow& window = OpenOnFormatPage(harness);
+        QCOMPARE(control<QPushButton>(window, "SpeedButton10")->toolTip(),
+                 QStringLiteral("Создать новую группу смайлов"));
+        QCOMPARE(control<QPushButton>(window, "SpeedButton8")->toolTip(),
+                 QStringLiteral("Удалить группу смайлов"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->toolTip(),
                  QStringLiteral("Выбирай группу смайлов"));
-        QVERIFY(!window.comboSelectSmilesGroup->isEditable());
-        QVERIFY(window.SmileButton->isCheckable());
-        QVERIFY(window.SmileButton->isFlat());
-        QVERIFY(window.SmileButton->isVisibleTo(&window));
-        for (QWidget* control : {static_cast<QWidget*>(window.SpeedButton10),
-                                 static_cast<QWidget*>(window.SpeedButton8),
-                                 static_cast<QWidget*>(window.comboSelectSmilesGroup)}) {
-            QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("SmilePane"));
+        QVERIFY(!control<QComboBox>(window, "comboSelectSmilesGroup")->isEditable());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isCheckable());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isFlat());
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isVisibleTo(&window));
+        for (QWidget* target :
+             {static_cast<QWidget*>(control<QPushButton>(window, "SpeedButton10")),
+              static_cast<QWidget*>(control<QPushButton>(window, "SpeedButton8")),
+              static_cast<QWidget*>(control<QComboBox>(window, "comboSelectSmilesGroup"))}) {
+            QCOMPARE(target->parentWidget()->objectName(), QStringLiteral("SmilePane"));
         }
     }
 };

@@ -12,6 +12,8 @@
 
 #include "smile_test_support.h"
 
+using tagforge::test::control;
+
 namespace tagforge {
 
 namespace {
@@ -31,23 +33,24 @@ using test::WaitForSmilePage;
 using test::WindowHarness;
 
 // Clicks the smiley whose link is `base` in the pane, as the user would.
-void ClickSmiley(TForm1& window, const QString& base) {
+void ClickSmiley(MainWindow& window, const QString& base) {
     const QString script = QStringLiteral(
                                "(function(){var a=document.querySelector('a[href=\"%1\"]');"
                                "if(!a)return false;a.click();return true;})()")
                                .arg(base);
-    QVERIFY2(RunScript(window.CppWebBrowser2, script).toBool(), qPrintable(base));
+    QVERIFY2(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"), script).toBool(),
+             qPrintable(base));
 }
 
 // A window showing the pane with the group "Fun" made of `groupFile`.
-TForm1& OpenWithGroup(WindowHarness& harness, const std::string& groupFile) {
+MainWindow& OpenWithGroup(WindowHarness& harness, const std::string& groupFile) {
     const fs::path folder = harness.programFolder();
     for (const char* name : {"a.gif", "b.gif", "c.gif", "d.gif", "X.GIF"}) {
         PutSmiley(folder, name);
     }
     PutGroup(folder, "Fun", groupFile);
     StoreShowSmilesType(harness, "3");
-    TForm1& window = OpenOnFormatPage(harness);
+    MainWindow& window = OpenOnFormatPage(harness);
     return window;
 }
 
@@ -66,18 +69,20 @@ class SmilePaneTest : public QObject {
   private slots:
     void paneShowsTheSelectedGroup() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
-        QVERIFY(window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
-        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Спрятать смайлы"));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        MainWindow& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
+        QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
+                 QStringLiteral("Спрятать смайлы"));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
         QVERIFY(WaitForSmilePage(window));
-        QCOMPARE(RunScript(window.CppWebBrowser2,
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
                            QStringLiteral("Array.from(document.links).map(function(a){"
                                           "return a.getAttribute('href')}).join(',')"))
                      .toString(),
                  QStringLiteral("a,b"));
-        QCOMPARE(RunScript(window.CppWebBrowser2,
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
                            QStringLiteral("Array.from(document.images).map(function(i){"
                                           "return i.naturalWidth}).join(',')"))
                      .toString(),
@@ -89,12 +94,13 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Seven",
                  "g.gif\r\nf.gif\r\ne.gif\r\nd.gif\r\nc.gif\r\nb.gif\r\na.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.cbNumOfSmiles->setChecked(true);
-        window.UpDown1->setValue(3);
-        window.cbFrequentlyUsed->setChecked(false);
-        window.SmileButton->click();
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Seven"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(true);
+        control<QSpinBox>(window, "UpDown1")->setValue(3);
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
+        control<QPushButton>(window, "SmileButton")->click();
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Seven"));
         auto smiley = [](const char* base) {
             return QByteArray("<A HREF=\"") + base + "\"><IMAGE BORDER=0 SRC=\"..\\Smiles\\" +
                    base + ".gif\" ALT=\"" + base + "\"></A>\r\n";
@@ -113,30 +119,31 @@ class SmilePaneTest : public QObject {
         // Neither size 0 nor the check box off makes runs.
         const QByteArray plain = head + smiley("a") + smiley("b") + smiley("c") + smiley("d") +
                                  smiley("e") + smiley("f") + smiley("g") + tail;
-        window.UpDown1->setValue(0);
-        window.comboSelectSmilesGroupClick();
+        control<QSpinBox>(window, "UpDown1")->setValue(0);
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
-        window.UpDown1->setValue(3);
-        window.cbNumOfSmiles->setChecked(false);
-        window.comboSelectSmilesGroupClick();
+        control<QSpinBox>(window, "UpDown1")->setValue(3);
+        control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
+        window.smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
     }
 
     void clickInsertsTheMarkerAndCountsTheUse() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
-        QVERIFY(window.cbFrequentlyUsed->isChecked());
+        MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        QVERIFY(control<QCheckBox>(window, "cbFrequentlyUsed")->isChecked());
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\na.gif|2\r\nb.gif|2\r\nd.gif\r\n"));
         QVERIFY(WaitForSmilePage(window));
-        QSignalSpy reloads(window.CppWebBrowser2, &QWebEngineView::loadFinished);
+        QSignalSpy reloads(control<QWebEngineView>(window, "CppWebBrowser2"),
+                           &QWebEngineView::loadFinished);
 
-        window.MainText->setPlainText(QStringLiteral("abc"));
-        SelectText(window.MainText, 1, 2);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("abc"));
+        SelectText(control<QPlainTextEdit>(window, "MainText"), 1, 2);
         ClickSmiley(window, QStringLiteral("d"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("a[::d::]c"),
-                                  kLoadTimeoutMs);
-        QCOMPARE(window.MainText->textCursor().position(), 8);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                  QStringLiteral("a[::d::]c"), kLoadTimeoutMs);
+        QCOMPARE(control<QPlainTextEdit>(window, "MainText")->textCursor().position(), 8);
         QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\na.gif|2\r\nb.gif|2\r\nd.gif|1\r\n"));
 
         // Each use rebuilds the pane in the new order.
@@ -145,43 +152,44 @@ class SmilePaneTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(reloads.count(), 2, kLoadTimeoutMs);
         ClickSmiley(window, QStringLiteral("d"));
         QTRY_COMPARE_WITH_TIMEOUT(reloads.count(), 3, kLoadTimeoutMs);
-        QCOMPARE(window.MainText->toPlainText(), QStringLiteral("a[::d::][::d::][::d::]c"));
+        QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                 QStringLiteral("a[::d::][::d::][::d::]c"));
         QCOMPARE(FileBytes(group), QByteArray("c.gif|5\r\nd.gif|3\r\na.gif|2\r\nb.gif|2\r\n"));
-        QCOMPARE(RunScript(window.CppWebBrowser2,
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
                            QStringLiteral("Array.from(document.links).map(function(a){"
                                           "return a.getAttribute('href')}).join(',')"))
                      .toString(),
                  QStringLiteral("c,d,a,b"));
-        QCOMPARE(window.CppWebBrowser2->url(),
+        QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser2")->url(),
                  QUrl::fromLocalFile(PathText(PageFile(harness.programFolder()))));
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
     void frequencyOrderingOffWritesNothing() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
-        window.cbFrequentlyUsed->setChecked(false);
-        window.comboSelectSmilesGroupClick();
+        MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
+        window.smileGroupChosen();
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray ordered = "a.gif|2\r\nb.gif|2\r\nc.gif|5\r\nd.gif\r\n";
         QCOMPARE(FileBytes(group), ordered);
         QVERIFY(WaitForSmilePage(window));
         ClickSmiley(window, QStringLiteral("d"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::d::]"),
-                                  kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                  QStringLiteral("[::d::]"), kLoadTimeoutMs);
         QCOMPARE(FileBytes(group), ordered);
     }
 
     void upperCaseExtensionIsNotCounted() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "X.GIF\r\na.gif|1\r\n");
+        MainWindow& window = OpenWithGroup(harness, "X.GIF\r\na.gif|1\r\n");
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray before = FileBytes(group);
         QCOMPARE(before, QByteArray("a.gif|1\r\nX.GIF\r\n"));
         QVERIFY(WaitForSmilePage(window));
         ClickSmiley(window, QStringLiteral("X"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::X::]"),
-                                  kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                  QStringLiteral("[::X::]"), kLoadTimeoutMs);
         QCOMPARE(FileBytes(group), before);
     }
 
@@ -191,101 +199,109 @@ class SmilePaneTest : public QObject {
         PutSmiley(harness.programFolder(), "смех.gif");
         PutGroup(harness.programFolder(), "Fun", "\xF1\xEC\xE5\xF5.gif\r\n");
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(WaitForSmilePage(window));
-        QCOMPARE(RunScript(window.CppWebBrowser2, QStringLiteral("document.images[0].naturalWidth"))
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
+                           QStringLiteral("document.images[0].naturalWidth"))
                      .toInt(),
                  1);
         ClickSmiley(window, QStringLiteral("смех"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::смех::]"),
-                                  kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                  QStringLiteral("[::смех::]"), kLoadTimeoutMs);
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
                  QByteArray("\xF1\xEC\xE5\xF5.gif|1\r\n"));
     }
 
     void clickOnTheTemplatesPageInsertsNothing() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray before = FileBytes(group);
         QVERIFY(WaitForSmilePage(window));
-        window.MainText->setPlainText(QStringLiteral("text"));
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("text"));
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
         ClickSmiley(window, QStringLiteral("d"));
         // A later click on the hand-made page shows that the first one has been dealt with.
-        window.PageControl2->setCurrentWidget(window.HandMadePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
         ClickSmiley(window, QStringLiteral("a"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), QStringLiteral("[::a::]text"),
-                                  kLoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                  QStringLiteral("[::a::]text"), kLoadTimeoutMs);
         QCOMPARE(FileBytes(group), QByteArray("a.gif|1\r\nd.gif\r\n"));
         QCOMPARE(before, QByteArray("a.gif\r\nd.gif\r\n"));
-        QCOMPARE(window.CppWebBrowser2->url(),
+        QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser2")->url(),
                  QUrl::fromLocalFile(PathText(PageFile(harness.programFolder()))));
     }
 
     void navigationsOtherThanThePageAreCancelled() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         const QString folder = PathText(harness.programFolder());
-        QVERIFY(window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/smiles.HTM"))));
-        QVERIFY(window.MainText->toPlainText().isEmpty());
-        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
+        QVERIFY(!window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/my.smile"))));
-        QVERIFY(!window.CppWebBrowser2BeforeNavigate2(
+        QVERIFY(!window.acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/смех"))));
-        QCOMPARE(window.MainText->toPlainText(), QStringLiteral("[::my.smile::][::смех::]"));
+        QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                 QStringLiteral("[::my.smile::][::смех::]"));
     }
 
     void windowGrowsByThePaneAndShrinksBack() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.SmilePane->isHidden());
-        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
+        QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
+                 QStringLiteral("Показать смайлы"));
         const int narrow = window.width();
 
-        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
-        QVERIFY(window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isVisible());
-        QTRY_VERIFY(window.width() >= narrow + window.SmilePane->width());
-        QVERIFY(window.width() < narrow + 2 * window.SmilePane->width());
+        QTest::mouseClick(control<QPushButton>(window, "SmileButton"), Qt::LeftButton);
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisible());
+        QTRY_VERIFY(window.width() >= narrow + control<QWidget>(window, "SmilePane")->width());
+        QVERIFY(window.width() < narrow + 2 * control<QWidget>(window, "SmilePane")->width());
         const int wide = window.width();
-        QTRY_COMPARE(window.CppWebBrowser2->width(), 210);
-        QVERIFY(window.CppWebBrowser2->height() >= 395);
-        QCOMPARE(window.SpeedButton10->size(), QSize(21, 21));
-        QCOMPARE(window.SpeedButton8->size(), QSize(21, 21));
-        QCOMPARE(window.comboSelectSmilesGroup->width(), 163);
+        QTRY_COMPARE(control<QWebEngineView>(window, "CppWebBrowser2")->width(), 210);
+        QVERIFY(control<QWebEngineView>(window, "CppWebBrowser2")->height() >= 395);
+        QCOMPARE(control<QPushButton>(window, "SpeedButton10")->size(), QSize(21, 21));
+        QCOMPARE(control<QPushButton>(window, "SpeedButton8")->size(), QSize(21, 21));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->width(), 163);
         // The pane is the right-hand strip of the window.
-        QVERIFY(window.CppWebBrowser2->mapTo(&window, QPoint(0, 0)).x() >
-                window.PageControl1->mapTo(&window, QPoint(0, 0)).x() +
-                    window.PageControl1->width() - 1);
+        QVERIFY(
+            control<QWebEngineView>(window, "CppWebBrowser2")->mapTo(&window, QPoint(0, 0)).x() >
+            control<QTabWidget>(window, "PageControl1")->mapTo(&window, QPoint(0, 0)).x() +
+                control<QTabWidget>(window, "PageControl1")->width() - 1);
 
-        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
-        QVERIFY(!window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isHidden());
-        QCOMPARE(window.SmileButton->toolTip(), QStringLiteral("Показать смайлы"));
+        QTest::mouseClick(control<QPushButton>(window, "SmileButton"), Qt::LeftButton);
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
+        QCOMPARE(control<QPushButton>(window, "SmileButton")->toolTip(),
+                 QStringLiteral("Показать смайлы"));
         QTRY_COMPARE(window.width(), narrow);
 
-        QTest::mouseClick(window.SmileButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "SmileButton"), Qt::LeftButton);
         QTRY_COMPARE(window.width(), wide);
     }
 
     void startShowingThePaneWithoutGroupsOpensTheCreateDialogue() {
         WindowHarness harness;
         StoreShowSmilesType(harness, "0");
-        TForm1& window = OpenOnFormatPage(harness);
-        QCOMPARE(window.comboShowSmiles->currentText(), QStringLiteral("Всегда"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QCOMPARE(control<QComboBox>(window, "comboShowSmiles")->currentText(),
+                 QStringLiteral("Всегда"));
         const auto& asked = harness.platform.input.asked;
         QCOMPARE(asked.size(), std::size_t{1});
         QCOMPARE(asked[0].caption, QStringLiteral("Новая группа смайлов"));
         QCOMPARE(asked[0].prompt, QStringLiteral("Имя группы:"));
         QCOMPARE(asked[0].initial, QString());
         // Cancelled: the button comes up and the pane stays hidden.
-        QVERIFY(!window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isHidden());
+        QVERIFY(!control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
         QVERIFY(fs::is_directory(harness.programFolder() / "Smiles"));
     }
 
@@ -296,10 +312,11 @@ class SmilePaneTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer =
             QStringList{PathText(harness.programFolder() / "Smiles" / "a.gif")};
-        TForm1& window = OpenOnFormatPage(harness);
-        QVERIFY(window.SmileButton->isChecked());
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
-        QCOMPARE(window.comboSelectSmilesGroup->currentText(), QStringLiteral("Fun"));
+        MainWindow& window = OpenOnFormatPage(harness);
+        QVERIFY(control<QPushButton>(window, "SmileButton")->isChecked());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
+        QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
+                 QStringLiteral("Fun"));
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("a.gif\r\n"));
         QVERIFY(WaitForSmilePage(window));
     }
@@ -307,44 +324,45 @@ class SmilePaneTest : public QObject {
     void showingThePaneMakesTheSmilesFolderAgain() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
-        TForm1& window = OpenOnFormatPage(harness);
+        MainWindow& window = OpenOnFormatPage(harness);
         QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
-        window.SmileButton->click();
+        control<QPushButton>(window, "SmileButton")->click();
         QVERIFY(fs::is_directory(harness.programFolder() / "Smiles"));
-        QVERIFY(window.SmilePane->isVisibleTo(&window));
+        QVERIFY(control<QWidget>(window, "SmilePane")->isVisibleTo(&window));
     }
 
     void unmakeableSmilesFolderStopsTheShowing() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
         test::PutFile(harness.programFolder() / "Smiles", "in the way");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.SmileButton->click();
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPushButton>(window, "SmileButton")->click();
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
         QCOMPARE(shown[0].text, QStringLiteral("Cannot create ") +
                                     PathText(harness.programFolder()) +
                                     QStringLiteral("/Smiles directory."));
-        QVERIFY(window.SmilePane->isHidden());
+        QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
         QVERIFY(!fs::exists(PageFile(harness.programFolder())));
     }
 
     void unwritablePageKeepsThePaneSilently() {
         WindowHarness harness;
-        TForm1& window = OpenWithGroup(harness, "a.gif\r\n");
+        MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         QVERIFY(WaitForSmilePage(window));
         PutGroup(harness.programFolder(), "Other", "b.gif\r\n");
         fs::remove(PageFile(harness.programFolder()));
         fs::create_directory(PageFile(harness.programFolder()));
-        window.comboSelectSmilesGroup->addItem(QStringLiteral("Other"));
-        window.comboSelectSmilesGroup->setCurrentIndex(1);
-        window.comboSelectSmilesGroupClick();
+        control<QComboBox>(window, "comboSelectSmilesGroup")->addItem(QStringLiteral("Other"));
+        control<QComboBox>(window, "comboSelectSmilesGroup")->setCurrentIndex(1);
+        window.smileGroupChosen();
         QVERIFY(harness.platform.messages.shown.empty());
         // The selector was not refilled from the folder, so it keeps the item added above.
-        QCOMPARE(test::Items(window.comboSelectSmilesGroup),
+        QCOMPARE(test::Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
                  QStringList({QStringLiteral("Fun"), QStringLiteral("Other")}));
-        QCOMPARE(RunScript(window.CppWebBrowser2, QStringLiteral("document.links[0].href"))
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
+                           QStringLiteral("document.links[0].href"))
                      .toString()
                      .section(QLatin1Char('/'), -1),
                  QStringLiteral("a"));
@@ -354,18 +372,21 @@ class SmilePaneTest : public QObject {
     void previewFindsSmileyImagesInAnyCase() {
         WindowHarness harness;
         PutSmiley(harness.programFolder(), "smile.gif");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.MainText->setPlainText(QStringLiteral("[::smile::] [::missing::]"));
-        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QPlainTextEdit>(window, "MainText")
+            ->setPlainText(QStringLiteral("[::smile::] [::missing::]"));
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
         const QUrl preview = QUrl::fromLocalFile(PathText(harness.programFolder() / "preview.htm"));
         QVERIFY(QTest::qWaitFor(
             [&] {
-                return window.CppWebBrowser1->url() == preview &&
-                       RunScript(window.CppWebBrowser1, QStringLiteral("document.readyState"))
+                return control<QWebEngineView>(window, "CppWebBrowser1")->url() == preview &&
+                       RunScript(control<QWebEngineView>(window, "CppWebBrowser1"),
+                                 QStringLiteral("document.readyState"))
                                .toString() == QLatin1String("complete");
             },
             kLoadTimeoutMs));
-        QCOMPARE(RunScript(window.CppWebBrowser1,
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser1"),
                            QStringLiteral("Array.from(document.images).map(function(i){"
                                           "return i.naturalWidth}).join(',')"))
                      .toString(),

@@ -15,6 +15,8 @@
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 // Smiley groups and images in a test's program folder, and the pane's web view.
 namespace tagforge::test {
 
@@ -65,7 +67,7 @@ inline void StoreShowSmilesType(WindowHarness& harness, const std::string& store
 }
 
 // A window that is no first start, so it opens on the formatting page.
-inline TForm1& OpenOnFormatPage(WindowHarness& harness) {
+inline MainWindow& OpenOnFormatPage(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
     return harness.open();
 }
@@ -86,12 +88,13 @@ inline QVariant RunScript(QWebEngineView* view, const QString& script) {
 }
 
 // Waits until the pane shows the smiley page and its images have been loaded.
-inline bool WaitForSmilePage(TForm1& window) {
+inline bool WaitForSmilePage(MainWindow& window) {
     const QUrl page = QUrl::fromLocalFile(PathText(PageFile(window.programFolder())));
     return QTest::qWaitFor(
         [&] {
-            return window.CppWebBrowser2->url() == page &&
-                   RunScript(window.CppWebBrowser2, QStringLiteral("document.readyState"))
+            return control<QWebEngineView>(window, "CppWebBrowser2")->url() == page &&
+                   RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
+                             QStringLiteral("document.readyState"))
                            .toString() == QLatin1String("complete");
         },
         kLoadTimeoutMs);

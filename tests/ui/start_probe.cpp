@@ -16,8 +16,10 @@
 #include <iostream>
 
 #include "gui/app/application.h"
-#include "gui/app/tform1.h"
+#include "gui/app/main_window.h"
 #include "ui_test_support.h"
+
+using tagforge::test::control;
 
 namespace {
 
@@ -76,19 +78,20 @@ int main(int argc, char** argv) {
                 services.urls,      services.clock, services.fonts,  services.tray,
                 services.registry,  services.files, services.input,  services.fontCatalog};
         },
-        [&](tagforge::TForm1& window) {
+        [&](tagforge::MainWindow& window) {
             std::cout << "started" << std::endl;
             if (saveForever) {
                 // Every round changes what both files hold, so each save really rewrites them.
                 for (int round = 0;; ++round) {
-                    window.UpDown2->setValue(round % 10000);
-                    window.MainText->setPlainText(QString(round % 500, QLatin1Char('x')));
-                    window.SaveProfile("Default", false, true);
+                    control<QSpinBox>(window, "UpDown2")->setValue(round % 10000);
+                    control<QPlainTextEdit>(window, "MainText")
+                        ->setPlainText(QString(round % 500, QLatin1Char('x')));
+                    window.saveProfile("Default", false, true);
                     std::cout << "saved" << std::endl;
                 }
             }
             if (multiload) {
-                window.cbMultiLoad->setChecked(true);
+                control<QCheckBox>(window, "cbMultiLoad")->setChecked(true);
                 std::cout << "holding" << std::endl;
             }
             // A held probe still ends by itself should its test die before killing it.

@@ -15,6 +15,8 @@
 #include "core/store/settings.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 using tagforge::test::WindowHarness;
 
 namespace {
@@ -95,15 +97,17 @@ void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
     QVERIFY(!std::filesystem::exists(harness.programFolder() / "Profiles"));
     auto& window = harness.open();
     QVERIFY(std::filesystem::is_directory(harness.programFolder() / "Profiles"));
-    QCOMPARE(window.PageControl1->currentWidget(), window.AboutPage);
-    QCOMPARE(window.Memo1->document()->blockCount(), 16);
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
+             control<QWidget>(window, "AboutPage"));
+    QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
 }
 
 void StartupTest::laterStartOpensOnTheFormattingPage() {
     WindowHarness harness;
     std::filesystem::create_directory(harness.programFolder() / "Profiles");
     auto& window = harness.open();
-    QCOMPARE(window.PageControl1->currentWidget(), window.FormatPage);
+    QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
+             control<QWidget>(window, "FormatPage"));
 }
 
 void StartupTest::profilesFolderThatCannotBeCreatedEndsTheStart() {
@@ -122,7 +126,7 @@ void StartupTest::exclusiveCopyRefusesLaterStarts() {
     {
         WindowHarness harness;
         auto& window = harness.open();
-        window.cbMultiLoad->setChecked(true);
+        control<QCheckBox>(window, "cbMultiLoad")->setChecked(true);
 
         ProbeRun run = RunProbe(folder.path());
         QCOMPARE(run.exitCode, 1);
@@ -132,7 +136,7 @@ void StartupTest::exclusiveCopyRefusesLaterStarts() {
                                          "Profiles"));
 
         // Unchecking releases the ownership, but the name stays taken until this copy ends.
-        window.cbMultiLoad->setChecked(false);
+        control<QCheckBox>(window, "cbMultiLoad")->setChecked(false);
         QVERIFY(harness.platform.messages.shown.empty());
         run = RunProbe(folder.path());
         QCOMPARE(run.exitCode, 1);
@@ -172,11 +176,11 @@ void StartupTest::killedHolderFreesTheName() {
 void StartupTest::releasingWithoutHoldingTellsTheUser() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.cbMultiLoad->setChecked(true);
-    window.cbMultiLoad->setChecked(false);
+    control<QCheckBox>(window, "cbMultiLoad")->setChecked(true);
+    control<QCheckBox>(window, "cbMultiLoad")->setChecked(false);
     // The name is still held by this copy, so checking again opens it without ownership.
-    window.cbMultiLoad->setChecked(true);
-    window.cbMultiLoad->setChecked(false);
+    control<QCheckBox>(window, "cbMultiLoad")->setChecked(true);
+    control<QCheckBox>(window, "cbMultiLoad")->setChecked(false);
     QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
     QCOMPARE(harness.platform.messages.shown[0].text, QStringLiteral("Не освободить мутекс"));
     QCOMPARE(harness.platform.messages.shown[0].kind, QStringLiteral("information"));

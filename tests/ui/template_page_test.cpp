@@ -13,6 +13,8 @@
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 namespace tagforge {
 
 namespace {
@@ -33,7 +35,7 @@ QString FilledKillLine(const QString& time) {
                "color=808080>Флуд</font></font>");
 }
 
-QString TemplateText(const TForm1& window) {
+QString TemplateText(const MainWindow& window) {
     return FromCp1251(window.templateText());
 }
 
@@ -45,31 +47,33 @@ void SelectItem(QComboBox* combo, const QString& text) {
     QCOMPARE(combo->currentText(), text);
 }
 
-void ShowTemplates(TForm1& window, QWidget* tab) {
-    window.PageControl2->setCurrentWidget(window.TemplatePage);
-    window.PageControl3->setCurrentWidget(tab);
-    QCOMPARE(window.PageControl2->currentWidget(), window.TemplatePage);
-    QCOMPARE(window.PageControl3->currentWidget(), tab);
+void ShowTemplates(MainWindow& window, QWidget* tab) {
+    control<QTabWidget>(window, "PageControl2")
+        ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
+    control<QTabWidget>(window, "PageControl3")->setCurrentWidget(tab);
+    QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
+             control<QWidget>(window, "TemplatePage"));
+    QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(), tab);
 }
 
-void FillKillFields(TForm1& window) {
-    window.Edit5->setText(QStringLiteral("Привет"));
-    SelectItem(window.cbKillWhere, QStringLiteral("В Москве сейчас"));
-    window.KillName->setText(QStringLiteral("Модер"));
-    window.cbKillAction->setEditText(QStringLiteral("удаляет"));
-    window.VictimName->setText(QStringLiteral("Гость"));
-    SelectItem(window.cbKillTime, QStringLiteral("на 5 минут"));
-    SelectItem(window.cbKillReason, QStringLiteral("Флуд"));
+void FillKillFields(MainWindow& window) {
+    control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Привет"));
+    SelectItem(control<QComboBox>(window, "cbKillWhere"), QStringLiteral("В Москве сейчас"));
+    control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
+    control<QComboBox>(window, "cbKillAction")->setEditText(QStringLiteral("удаляет"));
+    control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Гость"));
+    SelectItem(control<QComboBox>(window, "cbKillTime"), QStringLiteral("на 5 минут"));
+    SelectItem(control<QComboBox>(window, "cbKillReason"), QStringLiteral("Флуд"));
 }
 
-void AddNick(TForm1& window, const QString& nick) {
-    window.SolitudeNick->setText(nick);
-    QTest::mouseClick(window.SpeedButton4, Qt::LeftButton);
+void AddNick(MainWindow& window, const QString& nick) {
+    control<QLineEdit>(window, "SolitudeNick")->setText(nick);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
 }
 
 // Presses the copy button under the pages and returns what reached the clipboard.
 QString CopyWithButton(WindowHarness& harness) {
-    QTest::mouseClick(harness.window().SpeedButton3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(harness.window(), "SpeedButton3"), Qt::LeftButton);
     return harness.platform.clipboard.text();
 }
 
@@ -87,8 +91,8 @@ class TemplatePageTest : public QObject {
 
     void killLineIsCopiedWithTheClockTime() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString expected = QStringLiteral(
             "Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас 09:05:03 и "
@@ -102,8 +106,8 @@ class TemplatePageTest : public QObject {
 
     void everyWherePresetGivesTheSameTime() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString tail = QStringLiteral(
             " 09:05:03 и <font color=ffff33>Модер</font> удаляет <font color=99ff33>Гость</font> "
@@ -111,7 +115,7 @@ class TemplatePageTest : public QObject {
         for (const QString& where :
              {QStringLiteral("В Питере сейчас"), QStringLiteral("В Москве сейчас"),
               QStringLiteral("На системных часах компа")}) {
-            SelectItem(window.cbKillWhere, where);
+            SelectItem(control<QComboBox>(window, "cbKillWhere"), where);
             QCOMPARE(CopyWithButton(harness),
                      QStringLiteral("Привет<br><font color=ffff33 size=-1><font color=f2aea0>") +
                          where + tail);
@@ -120,34 +124,42 @@ class TemplatePageTest : public QObject {
 
     void typedComboTextIsUsedAsTyped() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         // Typed over the selected presets; none of these is an entry of its list.
         for (QComboBox* combo :
-             {window.cbKillWhere, window.cbKillAction, window.cbKillTime, window.cbKillReason}) {
+             {control<QComboBox>(window, "cbKillWhere"), control<QComboBox>(window, "cbKillAction"),
+              control<QComboBox>(window, "cbKillTime"),
+              control<QComboBox>(window, "cbKillReason")}) {
             combo->lineEdit()->selectAll();
         }
-        QTest::keyClicks(window.cbKillWhere->lineEdit(), QStringLiteral("Somewhere now"));
-        QTest::keyClicks(window.cbKillAction->lineEdit(), QStringLiteral("kicks"));
-        QTest::keyClicks(window.cbKillTime->lineEdit(), QStringLiteral("for 2 days"));
-        QTest::keyClicks(window.cbKillReason->lineEdit(), QStringLiteral("Spam"));
-        QCOMPARE(window.cbKillWhere->findText(QStringLiteral("Somewhere now")), -1);
+        QTest::keyClicks(control<QComboBox>(window, "cbKillWhere")->lineEdit(),
+                         QStringLiteral("Somewhere now"));
+        QTest::keyClicks(control<QComboBox>(window, "cbKillAction")->lineEdit(),
+                         QStringLiteral("kicks"));
+        QTest::keyClicks(control<QComboBox>(window, "cbKillTime")->lineEdit(),
+                         QStringLiteral("for 2 days"));
+        QTest::keyClicks(control<QComboBox>(window, "cbKillReason")->lineEdit(),
+                         QStringLiteral("Spam"));
+        QCOMPARE(
+            control<QComboBox>(window, "cbKillWhere")->findText(QStringLiteral("Somewhere now")),
+            -1);
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("Привет<br><font color=ffff33 size=-1><font color=f2aea0>Somewhere "
                                 "now 09:05:03 и <font color=ffff33>Модер</font> kicks <font "
                                 "color=99ff33>Гость</font> for 2 days. Причина: </font><font "
                                 "color=808080>Spam</font></font>"));
         // Typing adds nothing to the lists.
-        QCOMPARE(window.cbKillWhere->count(), 3);
-        QCOMPARE(window.cbKillTime->count(), 15);
-        QCOMPARE(window.cbKillReason->count(), 9);
+        QCOMPARE(control<QComboBox>(window, "cbKillWhere")->count(), 3);
+        QCOMPARE(control<QComboBox>(window, "cbKillTime")->count(), 15);
+        QCOMPARE(control<QComboBox>(window, "cbKillReason")->count(), 9);
     }
 
     void emptyFieldsGiveTheBareLine() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("<br><font color=ffff33 size=-1><font color=f2aea0> 09:05:03 и "
                                 "<font color=ffff33></font>  <font color=99ff33></font> . "
@@ -156,8 +168,8 @@ class TemplatePageTest : public QObject {
 
     void everyCopyReadsTheClockAgain() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString first = CopyWithButton(harness);
         harness.platform.clock.time = harness.platform.clock.time.addSecs(60);
@@ -169,8 +181,8 @@ class TemplatePageTest : public QObject {
 
     void killClockTimeHasTwoDigitsEach() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         SetClock(harness, 0, 0, 0);
         QCOMPARE(CopyWithButton(harness), FilledKillLine(QStringLiteral("00:00:00")));
@@ -180,34 +192,39 @@ class TemplatePageTest : public QObject {
 
     void killBoxesOfferTheirPresets() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(Items(window.cbKillWhere),
+        MainWindow& window = harness.open();
+        QCOMPARE(Items(control<QComboBox>(window, "cbKillWhere")),
                  QStringList({QStringLiteral("В Питере сейчас"), QStringLiteral("В Москве сейчас"),
                               QStringLiteral("На системных часах компа")}));
-        QCOMPARE(window.cbKillTime->count(), 15);
-        QCOMPARE(window.cbKillTime->itemText(0), QStringLiteral("на 1 минуту"));
-        QCOMPARE(window.cbKillTime->itemText(14), QStringLiteral("навсегда"));
-        QCOMPARE(window.cbKillReason->count(), 9);
-        QVERIFY(window.cbKillAction->count() > 0);
+        QCOMPARE(control<QComboBox>(window, "cbKillTime")->count(), 15);
+        QCOMPARE(control<QComboBox>(window, "cbKillTime")->itemText(0),
+                 QStringLiteral("на 1 минуту"));
+        QCOMPARE(control<QComboBox>(window, "cbKillTime")->itemText(14),
+                 QStringLiteral("навсегда"));
+        QCOMPARE(control<QComboBox>(window, "cbKillReason")->count(), 9);
+        QVERIFY(control<QComboBox>(window, "cbKillAction")->count() > 0);
         for (const QComboBox* combo :
-             {window.cbKillWhere, window.cbKillAction, window.cbKillTime, window.cbKillReason}) {
+             {control<QComboBox>(window, "cbKillWhere"), control<QComboBox>(window, "cbKillAction"),
+              control<QComboBox>(window, "cbKillTime"),
+              control<QComboBox>(window, "cbKillReason")}) {
             QVERIFY2(combo->isEditable(), qPrintable(combo->objectName()));
             QVERIFY2(combo->currentText().isEmpty(), qPrintable(combo->objectName()));
         }
-        QVERIFY(window.KillName->text().isEmpty());
-        QVERIFY(window.VictimName->text().isEmpty());
-        QVERIFY(window.Edit5->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "KillName")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "VictimName")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(window, "Edit5")->text().isEmpty());
     }
 
     // Solitude
 
     void solitudeLineNamesEveryNick() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         AddNick(window, QStringLiteral("Лиса"));
         AddNick(window, QStringLiteral("Волк"));
-        window.SolitudeWhatDo->setText(QStringLiteral("уединяются в привате"));
+        control<QLineEdit>(window, "SolitudeWhatDo")
+            ->setText(QStringLiteral("уединяются в привате"));
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
                                 "color=99ccff>Волк</font> уединяются в привате</font>"));
@@ -216,13 +233,13 @@ class TemplatePageTest : public QObject {
 
     void threeNicksAreJoinedTwice() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
-        window.Edit5->setText(QStringLiteral("Ого"));
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
+        control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Ого"));
         AddNick(window, QStringLiteral("Лиса"));
         AddNick(window, QStringLiteral("Волк"));
         AddNick(window, QStringLiteral("Ёж"));
-        window.SolitudeWhatDo->setText(QStringLiteral("шепчутся"));
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("шепчутся"));
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("Ого<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
                                 "color=99ccff>Волк</font> и <font color=99ccff>Ёж</font> "
@@ -231,39 +248,39 @@ class TemplatePageTest : public QObject {
 
     void solitudeWithoutNicks() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
-        window.Edit5->setText(QStringLiteral("Привет"));
-        window.SolitudeWhatDo->setText(QStringLiteral("уединяются"));
-        QCOMPARE(window.ListBox1->count(), 0);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
+        control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Привет"));
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("уединяются"));
+        QCOMPARE(control<QListWidget>(window, "ListBox1")->count(), 0);
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("Привет<br><font color=ffff33>уединяются</font>"));
     }
 
     void addingNicks() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         const std::string before = window.templateText();
 
         AddNick(window, QString());
-        QCOMPARE(window.ListBox1->count(), 0);
+        QCOMPARE(control<QListWidget>(window, "ListBox1")->count(), 0);
 
         AddNick(window, QStringLiteral("Лиса"));
-        QCOMPARE(window.SolitudeNick->text(), QStringLiteral("Лиса"));
-        QTest::mouseClick(window.SpeedButton4, Qt::LeftButton);
-        QCOMPARE(Nicks(window.ListBox1),
+        QCOMPARE(control<QLineEdit>(window, "SolitudeNick")->text(), QStringLiteral("Лиса"));
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
+        QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")),
                  QStringList({QStringLiteral("Лиса"), QStringLiteral("Лиса")}));
-        QCOMPARE(window.SolitudeNick->text(), QStringLiteral("Лиса"));
+        QCOMPARE(control<QLineEdit>(window, "SolitudeNick")->text(), QStringLiteral("Лиса"));
 
         // Typed into the field, as a user would.
-        window.SolitudeNick->clear();
-        QTest::keyClicks(window.SolitudeNick, QStringLiteral("Wolf"));
-        QTest::mouseClick(window.SpeedButton4, Qt::LeftButton);
+        control<QLineEdit>(window, "SolitudeNick")->clear();
+        QTest::keyClicks(control<QLineEdit>(window, "SolitudeNick"), QStringLiteral("Wolf"));
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(
-            Nicks(window.ListBox1),
+            Nicks(control<QListWidget>(window, "ListBox1")),
             QStringList({QStringLiteral("Лиса"), QStringLiteral("Лиса"), QStringLiteral("Wolf")}));
-        QCOMPARE(window.SolitudeNick->text(), QStringLiteral("Wolf"));
+        QCOMPARE(control<QLineEdit>(window, "SolitudeNick")->text(), QStringLiteral("Wolf"));
         QCOMPARE(window.templateText(), before);
     }
 
@@ -280,56 +297,62 @@ class TemplatePageTest : public QObject {
         QFETCH(QList<int>, selected);
         QFETCH(QStringList, left);
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         for (const QString& nick : QStringList{"A", "B", "C", "D", "E"}) {
             AddNick(window, nick);
         }
-        window.PageControl2->setCurrentWidget(window.HandMadePage);
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
         const std::string before = window.templateText();
-        window.ListBox1->clearSelection();
+        control<QListWidget>(window, "ListBox1")->clearSelection();
         for (const int row : selected) {
-            window.ListBox1->item(row)->setSelected(true);
+            control<QListWidget>(window, "ListBox1")->item(row)->setSelected(true);
         }
-        QCOMPARE(window.ListBox1->selectedItems().size(), selected.size());
-        QTest::mouseClick(window.SpeedButton5, Qt::LeftButton);
-        QCOMPARE(Nicks(window.ListBox1), left);
+        QCOMPARE(control<QListWidget>(window, "ListBox1")->selectedItems().size(), selected.size());
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton5"), Qt::LeftButton);
+        QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")), left);
         QCOMPARE(window.templateText(), before);
     }
 
     void clearingTheNickList() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.SolitudePage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "SolitudePage"));
         AddNick(window, QStringLiteral("Лиса"));
         AddNick(window, QStringLiteral("Волк"));
-        window.PageControl2->setCurrentWidget(window.HandMadePage);
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
         const std::string before = window.templateText();
-        QTest::mouseClick(window.SpeedButton6, Qt::LeftButton);
-        QCOMPARE(window.ListBox1->count(), 0);
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton6"), Qt::LeftButton);
+        QCOMPARE(control<QListWidget>(window, "ListBox1")->count(), 0);
         QCOMPARE(window.templateText(), before);
-        window.SolitudeWhatDo->setText(QStringLiteral("спят"));
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("спят"));
         QCOMPARE(CopyWithButton(harness), QStringLiteral("<br><font color=ffff33>спят</font>"));
     }
 
     void nickButtonCaptions() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(window.SpeedButton4->text(), QStringLiteral("Добавить ник"));
-        QCOMPARE(window.SpeedButton5->text(), QStringLiteral("Удалить ник"));
+        MainWindow& window = harness.open();
+        QCOMPARE(control<QPushButton>(window, "SpeedButton4")->text(),
+                 QStringLiteral("Добавить ник"));
+        QCOMPARE(control<QPushButton>(window, "SpeedButton5")->text(),
+                 QStringLiteral("Удалить ник"));
     }
 
     // Notification
 
     void notificationKindsAreFixed() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(Items(window.comboPersError),
+        MainWindow& window = harness.open();
+        QCOMPARE(Items(control<QComboBox>(window, "comboPersError")),
                  QStringList({QStringLiteral("Нет в чате"), QStringLiteral("Приходит"),
                               QStringLiteral("Тайм-аут")}));
-        QVERIFY(!window.comboPersError->isEditable());
+        QVERIFY(!control<QComboBox>(window, "comboPersError")->isEditable());
     }
 
     void notificationLine_data() {
@@ -359,11 +382,11 @@ class TemplatePageTest : public QObject {
         QFETCH(QString, expected);
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.InOutPage);
-        window.PersonallyErrorMessage->setText(QStringLiteral("Гость"));
-        window.comboPersError->setCurrentIndex(kind);
-        QCOMPARE(window.comboPersError->currentIndex(), kind);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "InOutPage"));
+        control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
+        control<QComboBox>(window, "comboPersError")->setCurrentIndex(kind);
+        QCOMPARE(control<QComboBox>(window, "comboPersError")->currentIndex(), kind);
         QCOMPARE(CopyWithButton(harness), expected);
         QCOMPARE(TemplateText(window), expected);
     }
@@ -371,17 +394,18 @@ class TemplatePageTest : public QObject {
     void arrivalUsesTheChosenNickColour() {
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.InOutPage);
-        window.PersonallyErrorMessage->setText(QStringLiteral("Гость"));
-        window.comboPersError->setCurrentIndex(1);
-        window.SetPanelColor(window.ComeColor, MakeColor(255, 0, 0));
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "InOutPage"));
+        control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
+        control<QComboBox>(window, "comboPersError")->setCurrentIndex(1);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "ComeColor"),
+                             MakeColor(255, 0, 0));
         // The colour counts only while its box is checked.
-        window.cbComeColor->setChecked(false);
+        control<QCheckBox>(window, "cbComeColor")->setChecked(false);
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("<br><font color=ffff33 size=-1>[21:07:30] к нам приходит <u><font "
                                 "color=3399FF>Гость</font></font></u>"));
-        window.cbComeColor->setChecked(true);
+        control<QCheckBox>(window, "cbComeColor")->setChecked(true);
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("<br><font color=ffff33 size=-1>[21:07:30] к нам приходит <u><font "
                                 "color=FF0000>Гость</font></font></u>"));
@@ -390,11 +414,11 @@ class TemplatePageTest : public QObject {
     void notificationKeepsOwnText() {
         WindowHarness harness;
         SetClock(harness, 21, 7, 30);
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.InOutPage);
-        window.Edit5->setText(QStringLiteral("Эй"));
-        window.PersonallyErrorMessage->setText(QStringLiteral("Гость"));
-        window.comboPersError->setCurrentIndex(2);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "InOutPage"));
+        control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Эй"));
+        control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
+        control<QComboBox>(window, "comboPersError")->setCurrentIndex(2);
         QCOMPARE(CopyWithButton(harness),
                  QStringLiteral("Эй<br><font color=ffff33 size=-1>[21:07:30] тайм-аут для "
                                 "Гость</font>"));
@@ -414,66 +438,76 @@ class TemplatePageTest : public QObject {
     void switchingSubPagesEndsWithTheAsciiLine() {
         QFETCH(QString, tab);
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(window.PageControl2->currentWidget(), window.HandMadePage);
-        auto* page = window.PageControl3->findChild<QWidget*>(tab);
+        MainWindow& window = harness.open();
+        QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
+                 control<QWidget>(window, "HandMadePage"));
+        auto* page = control<QTabWidget>(window, "PageControl3")->findChild<QWidget*>(tab);
         QVERIFY(page);
-        window.PageControl3->setCurrentWidget(page);
+        control<QTabWidget>(window, "PageControl3")->setCurrentWidget(page);
         FillKillFields(window);
         AddNick(window, QStringLiteral("Лиса"));
-        window.SolitudeWhatDo->setText(QStringLiteral("уединяются"));
-        window.PersonallyErrorMessage->setText(QStringLiteral("Гость"));
-        window.comboPersError->setCurrentIndex(1);
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("уединяются"));
+        control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
+        control<QComboBox>(window, "comboPersError")->setCurrentIndex(1);
 
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
-        QCOMPARE(window.PageControl2->currentWidget(), window.TemplatePage);
-        QCOMPARE(window.PageControl3->currentWidget(), page);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
+        QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
+                 control<QWidget>(window, "TemplatePage"));
+        QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(), page);
         QCOMPARE(TemplateText(window), QStringLiteral("Привет"));
 
-        window.Edit5->setText(QStringLiteral("Пока"));
-        window.PageControl2->setCurrentWidget(window.HandMadePage);
+        control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Пока"));
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
         QCOMPARE(TemplateText(window), QStringLiteral("Пока"));
     }
 
     void templatesCopyTheTemplateTextNotTheFormattersResult() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        window.MainText->setPlainText(QStringLiteral("hello there"));
-        window.cbColorMark->setChecked(true);
-        window.comboboxColorMark->setCurrentIndex(3);
-        QCOMPARE(window.comboboxColorMark->currentText(), QStringLiteral("Сплошной cлучайно"));
-        const ColorValue colorBefore = window.Image6->color();
-        const bool visibleBefore = window.Image6->isVisibleTo(window.HandMadePage);
+        MainWindow& window = harness.open();
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("hello there"));
+        control<QCheckBox>(window, "cbColorMark")->setChecked(true);
+        control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(3);
+        QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentText(),
+                 QStringLiteral("Сплошной cлучайно"));
+        const ColorValue colorBefore = control<tagforge::ColorPanel>(window, "Image6")->color();
+        const bool visibleBefore = control<tagforge::ColorPanel>(window, "Image6")
+                                       ->isVisibleTo(control<QWidget>(window, "HandMadePage"));
         QVERIFY(visibleBefore);
         const std::string resultBefore = window.resultText();
 
-        ShowTemplates(window, window.KillPage);
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         harness.platform.clock.time = harness.platform.clock.time.addSecs(1);
         const QString copied = CopyWithButton(harness);
         QCOMPARE(copied, FilledKillLine(QStringLiteral("09:05:04")));
         QVERIFY(!copied.contains(QStringLiteral("hello")));
-        QCOMPARE(window.Image6->color(), colorBefore);
-        QCOMPARE(window.Image6->isVisibleTo(window.HandMadePage), visibleBefore);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->color(), colorBefore);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")),
+                 visibleBefore);
         QCOMPARE(window.resultText(), resultBefore);
     }
 
     void templateFieldsRebuildNothingByThemselves() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        window.PageControl3->setCurrentWidget(window.KillPage);
+        MainWindow& window = harness.open();
+        control<QTabWidget>(window, "PageControl3")
+            ->setCurrentWidget(control<QWidget>(window, "KillPage"));
         FillKillFields(window);
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
         const QString built = FilledKillLine(QStringLiteral("09:05:03"));
         QCOMPARE(CopyWithButton(harness), built);
         QCOMPARE(TemplateText(window), built);
 
-        window.KillName->clear();
-        QTest::keyClicks(window.KillName, QStringLiteral("Zed"));
-        window.Edit5->setText(QStringLiteral("Пока"));
-        SelectItem(window.cbKillWhere, QStringLiteral("В Питере сейчас"));
-        window.SolitudeWhatDo->setText(QStringLiteral("спят"));
-        window.comboPersError->setCurrentIndex(2);
+        control<QLineEdit>(window, "KillName")->clear();
+        QTest::keyClicks(control<QLineEdit>(window, "KillName"), QStringLiteral("Zed"));
+        control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Пока"));
+        SelectItem(control<QComboBox>(window, "cbKillWhere"), QStringLiteral("В Питере сейчас"));
+        control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("спят"));
+        control<QComboBox>(window, "comboPersError")->setCurrentIndex(2);
         harness.platform.clock.time = harness.platform.clock.time.addSecs(5);
         QCOMPARE(TemplateText(window), built);
 
@@ -485,28 +519,31 @@ class TemplatePageTest : public QObject {
         QCOMPARE(TemplateText(window), rebuilt);
 
         // Editing again; a sub-page switch rebuilds, the ASCII art last.
-        window.VictimName->setText(QStringLiteral("Ник"));
+        control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Ник"));
         QCOMPARE(TemplateText(window), rebuilt);
-        window.PageControl2->setCurrentWidget(window.HandMadePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
         QCOMPARE(TemplateText(window), QStringLiteral("Пока"));
-        window.PageControl2->setCurrentWidget(window.TemplatePage);
+        control<QTabWidget>(window, "PageControl2")
+            ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
 
         // And showing the preview rebuilds as well.
-        window.VictimName->setText(QStringLiteral("Кот"));
+        control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Кот"));
         QVERIFY(!TemplateText(window).contains(QStringLiteral("Кот")));
-        window.PageControl1->setCurrentWidget(window.PreviewPage);
+        control<QTabWidget>(window, "PageControl1")
+            ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
         QVERIFY(TemplateText(window).contains(QStringLiteral("<font color=99ff33>Кот</font>")));
     }
 
     void thresholdWarningAppliesToTemplateCopies() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString line = FilledKillLine(QStringLiteral("09:05:03"));
-        window.cbThreshold->setChecked(true);
-        window.UpDown2->setValue(50);
-        QCOMPARE(window.Edit1->text(), QStringLiteral("50"));
+        control<QCheckBox>(window, "cbThreshold")->setChecked(true);
+        control<QSpinBox>(window, "UpDown2")->setValue(50);
+        QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("50"));
 
         QCOMPARE(CopyWithButton(harness), line);
         const auto& shown = harness.platform.messages.shown;
@@ -518,24 +555,24 @@ class TemplatePageTest : public QObject {
 
     void thresholdCountsTheCopiedCharacters() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        ShowTemplates(window, window.KillPage);
+        MainWindow& window = harness.open();
+        ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
         const QString line = FilledKillLine(QStringLiteral("09:05:03"));
         const int length = static_cast<int>(line.size());
-        window.cbThreshold->setChecked(true);
+        control<QCheckBox>(window, "cbThreshold")->setChecked(true);
 
-        window.UpDown2->setValue(length);
+        control<QSpinBox>(window, "UpDown2")->setValue(length);
         QCOMPARE(CopyWithButton(harness), line);
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{0});
 
-        window.UpDown2->setValue(length - 1);
+        control<QSpinBox>(window, "UpDown2")->setValue(length - 1);
         QCOMPARE(CopyWithButton(harness), line);
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
 
         // Without the check box no length is too long.
-        window.cbThreshold->setChecked(false);
-        window.UpDown2->setValue(1);
+        control<QCheckBox>(window, "cbThreshold")->setChecked(false);
+        control<QSpinBox>(window, "UpDown2")->setValue(1);
         QCOMPARE(CopyWithButton(harness), line);
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{1});
     }
@@ -544,21 +581,30 @@ class TemplatePageTest : public QObject {
 
     void asciiTabIsHidden() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QTabWidget* tabs = window.PageControl3;
+        MainWindow& window = harness.open();
+        QTabWidget* tabs = control<QTabWidget>(window, "PageControl3");
         QCOMPARE(tabs->count(), 4);
-        const int ascii = tabs->indexOf(window.AsciiPage);
+        const int ascii = tabs->indexOf(control<QWidget>(window, "AsciiPage"));
         QVERIFY(ascii >= 0);
         QVERIFY(!tabs->isTabVisible(ascii));
-        for (QWidget* page : {window.KillPage, window.SolitudePage, window.InOutPage}) {
+        for (QWidget* page :
+             {control<QWidget>(window, "KillPage"), control<QWidget>(window, "SolitudePage"),
+              control<QWidget>(window, "InOutPage")}) {
             QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
         }
-        QCOMPARE(tabs->tabText(tabs->indexOf(window.KillPage)), QStringLiteral("Килл-строка"));
-        QCOMPARE(tabs->tabText(tabs->indexOf(window.SolitudePage)), QStringLiteral("Уединяются"));
-        QCOMPARE(tabs->tabText(tabs->indexOf(window.InOutPage)), QStringLiteral("Уведомление"));
-        QCOMPARE(window.PageControl2->tabText(window.PageControl2->indexOf(window.HandMadePage)),
+        QCOMPARE(tabs->tabText(tabs->indexOf(control<QWidget>(window, "KillPage"))),
+                 QStringLiteral("Килл-строка"));
+        QCOMPARE(tabs->tabText(tabs->indexOf(control<QWidget>(window, "SolitudePage"))),
+                 QStringLiteral("Уединяются"));
+        QCOMPARE(tabs->tabText(tabs->indexOf(control<QWidget>(window, "InOutPage"))),
+                 QStringLiteral("Уведомление"));
+        QCOMPARE(control<QTabWidget>(window, "PageControl2")
+                     ->tabText(control<QTabWidget>(window, "PageControl2")
+                                   ->indexOf(control<QWidget>(window, "HandMadePage"))),
                  QStringLiteral("Вручную"));
-        QCOMPARE(window.PageControl2->tabText(window.PageControl2->indexOf(window.TemplatePage)),
+        QCOMPARE(control<QTabWidget>(window, "PageControl2")
+                     ->tabText(control<QTabWidget>(window, "PageControl2")
+                                   ->indexOf(control<QWidget>(window, "TemplatePage"))),
                  QStringLiteral("Шаблоны"));
     }
 };

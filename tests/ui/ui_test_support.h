@@ -13,9 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "gui/app/platform_services.h"
-#include "gui/app/tform1.h"
 #include "core/store/desktop_registry.h"
+#include "gui/app/main_window.h"
+#include "gui/app/platform_services.h"
+#include "tests/ui/control_lookup.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
 namespace tagforge::test {
@@ -234,19 +235,19 @@ class WindowHarness {
     }
 
     // Builds the window; call after putting files into the folder.
-    TForm1& open() {
-        window_ = std::make_unique<TForm1>(programFolder(), platform.services());
+    MainWindow& open() {
+        window_ = std::make_unique<MainWindow>(programFolder(), platform.services());
         return *window_;
     }
 
-    TForm1& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     std::filesystem::path programFolder() const { return folder_.path().toStdString(); }
 
     FakePlatform platform;
 
   private:
     QTemporaryDir folder_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 // Another start of the program over the same folder. Its platform is new, so the store is read
@@ -257,8 +258,8 @@ class Restart {
         platform.useFolder(folder_);
     }
 
-    TForm1& open() {
-        window_ = std::make_unique<TForm1>(folder_, platform.services());
+    MainWindow& open() {
+        window_ = std::make_unique<MainWindow>(folder_, platform.services());
         return *window_;
     }
 
@@ -266,7 +267,7 @@ class Restart {
 
   private:
     std::filesystem::path folder_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 inline QStringList Items(const QComboBox* combo) {

@@ -11,6 +11,8 @@
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 namespace tagforge {
 
 namespace {
@@ -46,20 +48,22 @@ std::function<int(QDialog&)> TypeAndConfirm(const QString& code, QString* preset
     };
 }
 
-ColorPanel* PanelNamed(TForm1& window, const QString& name) {
+ColorPanel* PanelNamed(MainWindow& window, const QString& name) {
     return window.findChild<ColorPanel*>(name);
 }
 
-void SelectEffect(TForm1& window, int index) {
-    window.comboboxColorMark->setCurrentIndex(index);
-    QCOMPARE(window.comboboxColorMark->currentIndex(), index);
+void SelectEffect(MainWindow& window, int index) {
+    control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(index);
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), index);
 }
 
 // Opens the window on the formatting page and shows it, so visibility and sizes are real.
-TForm1& OpenShown(WindowHarness& harness) {
-    TForm1& window = harness.open();
-    window.PageControl1->setCurrentWidget(window.FormatPage);
-    window.PageControl2->setCurrentWidget(window.HandMadePage);
+MainWindow& OpenShown(WindowHarness& harness) {
+    MainWindow& window = harness.open();
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+    control<QTabWidget>(window, "PageControl2")
+        ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         qWarning("the window was not exposed");
@@ -88,7 +92,7 @@ class WindowColorPanelsTest : public QObject {
     void rightClickTypesAColourInTheHexDialog() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         const QString before = CodeOf(target->color());
@@ -108,27 +112,32 @@ class WindowColorPanelsTest : public QObject {
 
     void hexDialogOpensOnTheCurrentCode() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("445566"), &preset);
-        window.Image1MouseUp(window.OtherNameColor, Qt::RightButton, QPoint(10, 20));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "OtherNameColor"),
+                                 Qt::RightButton, QPoint(10, 20));
         QCOMPARE(preset, QStringLiteral("3399FF"));
-        QCOMPARE(window.OtherNameColor->color(), MakeColor(0x44, 0x55, 0x66));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(),
+                 MakeColor(0x44, 0x55, 0x66));
         // The next time it opens on what was typed.
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("000000"), &preset);
-        window.Image1MouseUp(window.OtherNameColor, Qt::RightButton, QPoint(10, 20));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "OtherNameColor"),
+                                 Qt::RightButton, QPoint(10, 20));
         QCOMPARE(preset, QStringLiteral("445566"));
-        QCOMPARE(window.OtherNameColor->color(), kBlack);
-        QCOMPARE(window.OtherNameColor->textColor(), kWhite);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(), kBlack);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor(), kWhite);
     }
 
     void hexDialogIsPlacedAtTheGivenPosition() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.Image1MouseUp(window.ComeColor, Qt::RightButton, QPoint(321, 123));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "ComeColor"),
+                                 Qt::RightButton, QPoint(321, 123));
         QCOMPARE(harness.platform.dialogs.lastPosition, QPoint(321, 123));
-        window.Image1MouseUp(window.Image2, Qt::RightButton, QPoint(40, 250));
+        window.colorPanelClicked(control<tagforge::ColorPanel>(window, "Image2"), Qt::RightButton,
+                                 QPoint(40, 250));
         QCOMPARE(harness.platform.dialogs.lastPosition, QPoint(40, 250));
         QCOMPARE(harness.platform.dialogs.runs, 2);
     }
@@ -152,11 +161,12 @@ class WindowColorPanelsTest : public QObject {
         QFETCH(int, blue);
         QFETCH(ColorValue, text);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(typed);
-        QTest::mouseClick(window.ImOkColor, Qt::RightButton);
-        QCOMPARE(window.ImOkColor->color(), MakeColor(red, green, blue));
-        QCOMPARE(window.ImOkColor->textColor(), text);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "ImOkColor"), Qt::RightButton);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "ImOkColor")->color(),
+                 MakeColor(red, green, blue));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "ImOkColor")->textColor(), text);
     }
 
     void cancelledHexDialogChangesNothing_data() {
@@ -170,9 +180,10 @@ class WindowColorPanelsTest : public QObject {
     void cancelledHexDialogChangesNothing() {
         QFETCH(int, way);
         WindowHarness harness;
-        TForm1& window = harness.open();
-        const ColorValue color = window.OtherNameColor->color();
-        const ColorValue text = window.OtherNameColor->textColor();
+        MainWindow& window = harness.open();
+        const ColorValue color = control<tagforge::ColorPanel>(window, "OtherNameColor")->color();
+        const ColorValue text =
+            control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor();
         if (way == 0) {
             harness.platform.dialogs.script = [](QDialog& dialog) {
                 auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
@@ -198,17 +209,18 @@ class WindowColorPanelsTest : public QObject {
                 return dialog.result();
             };
         }
-        QTest::mouseClick(window.OtherNameColor, Qt::RightButton);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "OtherNameColor"), Qt::RightButton);
         QCOMPARE(harness.platform.dialogs.runs, 1);
-        QCOMPARE(window.OtherNameColor->color(), color);
-        QCOMPARE(window.OtherNameColor->textColor(), text);
-        QCOMPARE(CodeOf(window.OtherNameColor->color()), QStringLiteral("3399FF"));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(), color);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor(), text);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "OtherNameColor")->color()),
+                 QStringLiteral("3399FF"));
     }
 
     void confirmedNonHexTextGivesWhite() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QVERIFY(window.OtherNameColor->color() != kWhite);
+        MainWindow& window = harness.open();
+        QVERIFY(control<tagforge::ColorPanel>(window, "OtherNameColor")->color() != kWhite);
         harness.platform.dialogs.script = [](QDialog& dialog) {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
             auto* ok = dialog.findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
@@ -219,9 +231,9 @@ class WindowColorPanelsTest : public QObject {
             QTest::mouseClick(ok, Qt::LeftButton);
             return dialog.result();
         };
-        QTest::mouseClick(window.OtherNameColor, Qt::RightButton);
-        QCOMPARE(window.OtherNameColor->color(), kWhite);
-        QCOMPARE(window.OtherNameColor->textColor(), kBlack);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "OtherNameColor"), Qt::RightButton);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->color(), kWhite);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "OtherNameColor")->textColor(), kBlack);
     }
 
     // The colour picker on the left button
@@ -231,7 +243,7 @@ class WindowColorPanelsTest : public QObject {
     void leftClickAsksTheColourPicker() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         const ColorValue before = target->color();
@@ -257,11 +269,11 @@ class WindowColorPanelsTest : public QObject {
 
     void leftClickSetsTheContrastingTextColour() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.colors.answer = MakeColor(0, 0x80, 0);
-        QTest::mouseClick(window.Image2, Qt::LeftButton);
-        QCOMPARE(window.Image2->color(), MakeColor(0, 0x80, 0));
-        QCOMPARE(window.Image2->textColor(), kBlack);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "Image2"), Qt::LeftButton);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->color(), MakeColor(0, 0x80, 0));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image2")->textColor(), kBlack);
     }
 
     // The middle button and the remembered effect colours
@@ -271,7 +283,7 @@ class WindowColorPanelsTest : public QObject {
     void middleClickOpensNothing() {
         QFETCH(QString, panel);
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         ColorPanel* target = PanelNamed(window, panel);
         QVERIFY(target);
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("010203"));
@@ -285,15 +297,16 @@ class WindowColorPanelsTest : public QObject {
 
     void anyClickRemembersTheSolidColour() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         SelectEffect(window, kSolid);
-        QCOMPARE(window.comboboxColorMark->currentText(), QStringLiteral("Сплошной"));
+        QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentText(),
+                 QStringLiteral("Сплошной"));
         const ColorValue color = MakeColor(0x10, 0x20, 0x30);
         QVERIFY(window.rememberedColors().solid != color);
-        window.SetPanelColor(window.Image6, color);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), color);
         QVERIFY(window.rememberedColors().solid != color);
-        QTest::mouseClick(window.ComeColor, Qt::MiddleButton);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
         QCOMPARE(window.rememberedColors().solid, color);
         // The other effects keep theirs.
         QCOMPARE(CodeOf(window.rememberedColors().gradientBegin), QStringLiteral("00FF00"));
@@ -304,13 +317,13 @@ class WindowColorPanelsTest : public QObject {
 
     void clickRemembersTheGradientColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         const ColorValue begin = MakeColor(0x11, 0x22, 0x33);
         const ColorValue end = MakeColor(0x44, 0x55, 0x66);
-        window.SetPanelColor(window.Image6, begin);
-        window.SetPanelColor(window.Image7, end);
-        QTest::mouseClick(window.ComeColor, Qt::MiddleButton);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), begin);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), end);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
         QCOMPARE(window.rememberedColors().gradientBegin, begin);
         QCOMPARE(window.rememberedColors().gradientEnd, end);
         QCOMPARE(CodeOf(window.rememberedColors().solid), QStringLiteral("FF0000"));
@@ -319,14 +332,14 @@ class WindowColorPanelsTest : public QObject {
 
     void clickRemembersTheAlternationColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kAlternation);
         const ColorValue first = MakeColor(0x77, 0x88, 0x99);
         const ColorValue second = MakeColor(0xAA, 0xBB, 0xCC);
-        window.SetPanelColor(window.Image6, first);
-        window.SetPanelColor(window.Image7, second);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), first);
+        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), second);
         // A left click whose colour dialog is cancelled counts as well.
-        QTest::mouseClick(window.OtherNameColor, Qt::LeftButton);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "OtherNameColor"), Qt::LeftButton);
         QCOMPARE(window.rememberedColors().alternationFirst, first);
         QCOMPARE(window.rememberedColors().alternationSecond, second);
         QCOMPARE(CodeOf(window.rememberedColors().gradientBegin), QStringLiteral("00FF00"));
@@ -335,206 +348,237 @@ class WindowColorPanelsTest : public QObject {
 
     void clickUnderTheSpectrumHidesThePanels() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kSpectrum);
-        QVERIFY(!window.Image6->isVisibleTo(window.HandMadePage));
-        QVERIFY(!window.Image7->isVisibleTo(window.HandMadePage));
-        window.Image6->show();
-        window.Image7->show();
-        QVERIFY(window.Image6->isVisibleTo(window.HandMadePage));
-        QTest::mouseClick(window.ComeColor, Qt::MiddleButton);
-        QVERIFY(!window.Image6->isVisibleTo(window.HandMadePage));
-        QVERIFY(!window.Image7->isVisibleTo(window.HandMadePage));
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        control<tagforge::ColorPanel>(window, "Image6")->show();
+        control<tagforge::ColorPanel>(window, "Image7")->show();
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")
+                    ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
     }
 
     void rememberedColourComesBackWithItsEffect() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kGradient);
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("112233"));
-        QTest::mouseClick(window.Image6, Qt::RightButton);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("112233"));
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "Image6"), Qt::RightButton);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("112233"));
         SelectEffect(window, kAlternation);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("FF00FF"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("FF00FF"));
         SelectEffect(window, kGradient);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("112233"));
-        QCOMPARE(CodeOf(window.Image7->color()), QStringLiteral("0000FF"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("112233"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image7")->color()),
+                 QStringLiteral("0000FF"));
 
         // The same for the solid colour, picked with the left button.
         SelectEffect(window, kSolid);
         harness.platform.colors.answer = MakeColor(0x33, 0x22, 0x11);
-        QTest::mouseClick(window.Image6, Qt::LeftButton);
+        QTest::mouseClick(control<tagforge::ColorPanel>(window, "Image6"), Qt::LeftButton);
         SelectEffect(window, kSpectrum);
         SelectEffect(window, kSolid);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("332211"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("332211"));
     }
 
     // The panels each effect shows
 
     void eachEffectShowsItsPanels() {
         WindowHarness harness;
-        TForm1& window = OpenShown(harness);
-        QVERIFY(window.HandMadePage->isVisible());
+        MainWindow& window = OpenShown(harness);
+        QVERIFY(control<QWidget>(window, "HandMadePage")->isVisible());
 
         SelectEffect(window, kGradient);
-        QVERIFY(window.Image6->isVisible());
-        QVERIFY(window.Image7->isVisible());
-        QVERIFY(!window.Image1->isVisible());
-        QCOMPARE(window.Image6->width(), 80);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("00FF00"));
-        QCOMPARE(CodeOf(window.Image7->color()), QStringLiteral("0000FF"));
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QVERIFY(!control<QLabel>(window, "Image1")->isVisible());
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->width(), 80);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("00FF00"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image7")->color()),
+                 QStringLiteral("0000FF"));
 
         SelectEffect(window, kSpectrum);
-        QVERIFY(window.Image1->isVisible());
-        QVERIFY(!window.Image6->isVisible());
-        QVERIFY(!window.Image7->isVisible());
-        QCOMPARE(window.Image1->size(), QSize(160, 15));
-        QCOMPARE(window.Image1->pixmap().size(), QSize(160, 15));
+        QVERIFY(control<QLabel>(window, "Image1")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QCOMPARE(control<QLabel>(window, "Image1")->size(), QSize(160, 15));
+        QCOMPARE(control<QLabel>(window, "Image1")->pixmap().size(), QSize(160, 15));
 
         SelectEffect(window, kRandomPerLetter);
-        QVERIFY(window.Image1->isVisible());
-        QVERIFY(!window.Image6->isVisible());
-        QVERIFY(!window.Image7->isVisible());
-        QCOMPARE(window.Image1->pixmap().size(), QSize(160, 15));
+        QVERIFY(control<QLabel>(window, "Image1")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QCOMPARE(control<QLabel>(window, "Image1")->pixmap().size(), QSize(160, 15));
 
         SelectEffect(window, kAlternation);
-        QVERIFY(window.Image6->isVisible());
-        QVERIFY(window.Image7->isVisible());
-        QVERIFY(!window.Image1->isVisible());
-        QCOMPARE(window.Image6->width(), 80);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("FF00FF"));
-        QCOMPARE(CodeOf(window.Image7->color()), QStringLiteral("00FF00"));
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QVERIFY(!control<QLabel>(window, "Image1")->isVisible());
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->width(), 80);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("FF00FF"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image7")->color()),
+                 QStringLiteral("00FF00"));
 
         SelectEffect(window, -1);
-        QVERIFY(!window.Image1->isVisible());
-        QVERIFY(!window.Image6->isVisible());
-        QVERIFY(!window.Image7->isVisible());
+        QVERIFY(!control<QLabel>(window, "Image1")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")->isVisible());
 
         SelectEffect(window, kSolid);
-        QVERIFY(window.Image6->isVisible());
-        QVERIFY(!window.Image7->isVisible());
-        QVERIFY(!window.Image1->isVisible());
-        QCOMPARE(window.Image6->width(), 160);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("FF0000"));
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QVERIFY(!control<QLabel>(window, "Image1")->isVisible());
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->width(), 160);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("FF0000"));
 
         SelectEffect(window, kRandomSolid);
-        QVERIFY(window.Image6->isVisible());
-        QVERIFY(!window.Image7->isVisible());
-        QVERIFY(!window.Image1->isVisible());
-        QCOMPARE(window.Image6->width(), 160);
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->isVisible());
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")->isVisible());
+        QVERIFY(!control<QLabel>(window, "Image1")->isVisible());
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->width(), 160);
     }
 
     void solidIsTheFirstEffectShown() {
         WindowHarness harness;
-        TForm1& window = harness.open();
-        QCOMPARE(window.comboboxColorMark->currentIndex(), kSolid);
-        QVERIFY(window.Image6->isVisibleTo(window.HandMadePage));
-        QVERIFY(!window.Image7->isVisibleTo(window.HandMadePage));
-        QVERIFY(!window.Image1->isVisibleTo(window.HandMadePage));
-        QCOMPARE(window.Image6->width(), 160);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("FF0000"));
+        MainWindow& window = harness.open();
+        QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentIndex(), kSolid);
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")
+                    ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QVERIFY(!control<tagforge::ColorPanel>(window, "Image7")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QVERIFY(!control<QLabel>(window, "Image1")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->width(), 160);
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("FF0000"));
     }
 
     void randomSolidFollowsTheClockSecond() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         SelectEffect(window, kRandomSolid);
-        const ColorValue first = window.Image6->color();
+        const ColorValue first = control<tagforge::ColorPanel>(window, "Image6")->color();
         SelectEffect(window, kSolid);
-        QCOMPARE(CodeOf(window.Image6->color()), QStringLiteral("FF0000"));
+        QCOMPARE(CodeOf(control<tagforge::ColorPanel>(window, "Image6")->color()),
+                 QStringLiteral("FF0000"));
         SelectEffect(window, kRandomSolid);
-        QCOMPARE(window.Image6->color(), first);
-        QCOMPARE(window.Image6->textColor(), ContrastTextColor(first));
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->color(), first);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->textColor(),
+                 ContrastTextColor(first));
 
         harness.platform.clock.time = harness.platform.clock.time.addSecs(1);
         SelectEffect(window, kGradient);
         SelectEffect(window, kRandomSolid);
-        QVERIFY(window.Image6->color() != first);
-        const ColorValue second = window.Image6->color();
+        QVERIFY(control<tagforge::ColorPanel>(window, "Image6")->color() != first);
+        const ColorValue second = control<tagforge::ColorPanel>(window, "Image6")->color();
         SelectEffect(window, kSolid);
         SelectEffect(window, kRandomSolid);
-        QCOMPARE(window.Image6->color(), second);
+        QCOMPARE(control<tagforge::ColorPanel>(window, "Image6")->color(), second);
     }
 
     // The palette list
 
     void paletteHoldsSevenHiddenColours() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QStringList items;
-        for (int i = 0; i < window.ListBox2->count(); ++i) {
-            items << window.ListBox2->item(i)->text();
+        for (int i = 0; i < control<QListWidget>(window, "ListBox2")->count(); ++i) {
+            items << control<QListWidget>(window, "ListBox2")->item(i)->text();
         }
         QCOMPARE(items, QStringList({"FF00FF", "00FF00", "0000FF", "000000", "FFFF00", "00FFFF",
                                      "FFFFFF"}));
-        QVERIFY(window.ListBox2->isHidden());
-        QVERIFY(!window.ListBox2->isVisibleTo(window.HandMadePage));
+        QVERIFY(control<QListWidget>(window, "ListBox2")->isHidden());
+        QVERIFY(!control<QListWidget>(window, "ListBox2")
+                     ->isVisibleTo(control<QWidget>(window, "HandMadePage")));
     }
 
     void paletteRightClickBelowTheItemsDoesNothing() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
         QCOMPARE(harness.platform.dialogs.runs, 0);
-        QCOMPARE(window.ListBox2->currentRow(), -1);
-        QVERIFY(window.ListBox2->selectedItems().isEmpty());
-        QCOMPARE(window.ListBox2->item(6)->text(), QStringLiteral("FFFFFF"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), -1);
+        QVERIFY(control<QListWidget>(window, "ListBox2")->selectedItems().isEmpty());
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(6)->text(),
+                 QStringLiteral("FFFFFF"));
         QVERIFY(harness.platform.colors.presets.empty());
     }
 
     void paletteRightClickTypesTheItemsCode() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("abcdef"), &preset);
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 1);
-        QCOMPARE(window.ListBox2->currentRow(), 2);
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 2);
         QCOMPARE(preset, QStringLiteral("0000FF"));
         QCOMPARE(harness.platform.dialogs.lastPosition, QPoint(70, 80));
-        QCOMPARE(window.ListBox2->item(2)->text(), QStringLiteral("ABCDEF"));
-        QCOMPARE(window.ListBox2->item(1)->text(), QStringLiteral("00FF00"));
-        QCOMPARE(window.ListBox2->item(3)->text(), QStringLiteral("000000"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(2)->text(),
+                 QStringLiteral("ABCDEF"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(1)->text(),
+                 QStringLiteral("00FF00"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(3)->text(),
+                 QStringLiteral("000000"));
 
         // Cancelled: the item keeps its code.
         harness.platform.dialogs.script = nullptr;
-        window.ListBox2MouseUp(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 2);
-        QCOMPARE(window.ListBox2->currentRow(), 5);
-        QCOMPARE(window.ListBox2->item(5)->text(), QStringLiteral("00FFFF"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 5);
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(5)->text(),
+                 QStringLiteral("00FFFF"));
     }
 
     void paletteOtherButtonsDoNothing() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.ListBox2MouseUp(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
-        window.ListBox2MouseUp(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        window.paletteMouseReleased(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 0);
-        QCOMPARE(window.ListBox2->item(2)->text(), QStringLiteral("0000FF"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(2)->text(),
+                 QStringLiteral("0000FF"));
     }
 
     void paletteClickAsksThePickerWithoutPreset() {
         WindowHarness harness;
-        TForm1& window = harness.open();
+        MainWindow& window = harness.open();
         auto& colors = harness.platform.colors;
         colors.answer = MakeColor(0x12, 0xAB, 0x0F);
-        window.ListBox2->setCurrentRow(4);
+        control<QListWidget>(window, "ListBox2")->setCurrentRow(4);
         QCOMPARE(colors.presets.size(), std::size_t{1});
         QVERIFY(!colors.presets[0].has_value());
-        QCOMPARE(window.ListBox2->item(4)->text(), QStringLiteral("12AB0F"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
+                 QStringLiteral("12AB0F"));
 
         colors.answer = MakeColor(0xFE, 0x01, 0x80);
-        window.ListBox2Click();
+        window.paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{2});
         QVERIFY(!colors.presets[1].has_value());
-        QCOMPARE(window.ListBox2->item(4)->text(), QStringLiteral("FE0180"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
+                 QStringLiteral("FE0180"));
 
         colors.answer = std::nullopt;
-        window.ListBox2Click();
+        window.paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{3});
-        QCOMPARE(window.ListBox2->item(4)->text(), QStringLiteral("FE0180"));
+        QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
+                 QStringLiteral("FE0180"));
         QCOMPARE(harness.platform.dialogs.runs, 0);
     }
 };

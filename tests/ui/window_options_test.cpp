@@ -18,6 +18,8 @@
 #include "core/store/settings.h"
 #include "ui_test_support.h"
 
+using tagforge::test::control;
+
 namespace tagforge {
 
 namespace {
@@ -36,8 +38,9 @@ constexpr int kByDoubleClick = 1;
 
 // Shows the window on the settings page and makes it the active one, so focus and tool tips
 // behave as for a user.
-void ShowOnSettingsPage(TForm1& window) {
-    window.PageControl1->setCurrentWidget(window.SettingsPage);
+void ShowOnSettingsPage(MainWindow& window) {
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "SettingsPage"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
@@ -58,11 +61,11 @@ struct NumberPair {
     int digits;
 };
 
-NumberPair PairNamed(TForm1& window, const QString& name) {
+NumberPair PairNamed(MainWindow& window, const QString& name) {
     if (name == QLatin1String("Edit1")) {
-        return {window.Edit1, window.UpDown2, 4};
+        return {control<QLineEdit>(window, "Edit1"), control<QSpinBox>(window, "UpDown2"), 4};
     }
-    return {window.eNumOfSmiles, window.UpDown1, 3};
+    return {control<QLineEdit>(window, "eNumOfSmiles"), control<QSpinBox>(window, "UpDown1"), 3};
 }
 
 void AddFieldRows() {
@@ -72,7 +75,7 @@ void AddFieldRows() {
 }
 
 // Minimises as the title bar button does; the tray hides the window right after.
-void Minimize(TForm1& window) {
+void Minimize(MainWindow& window) {
     window.setWindowState(window.windowState() | Qt::WindowMinimized);
     QVERIFY(window.isMinimized());
 }
@@ -208,22 +211,22 @@ void WindowOptionsTest::leavingByARealFocusMoveTidiesTheNumber() {
     WindowHarness harness;
     auto& window = harness.open();
     ShowOnSettingsPage(window);
-    window.Edit1->setFocus();
-    QTRY_VERIFY(window.Edit1->hasFocus());
-    window.Edit1->clear();
-    QTest::keyClicks(window.Edit1, QStringLiteral("0900"));
-    QCOMPARE(window.Edit1->text(), QStringLiteral("0900"));
+    control<QLineEdit>(window, "Edit1")->setFocus();
+    QTRY_VERIFY(control<QLineEdit>(window, "Edit1")->hasFocus());
+    control<QLineEdit>(window, "Edit1")->clear();
+    QTest::keyClicks(control<QLineEdit>(window, "Edit1"), QStringLiteral("0900"));
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("0900"));
 
-    window.eNumOfSmiles->setFocus();
-    QTRY_VERIFY(window.eNumOfSmiles->hasFocus());
-    QCOMPARE(window.Edit1->text(), QStringLiteral("900"));
-    QCOMPARE(window.UpDown2->value(), 900);
+    control<QLineEdit>(window, "eNumOfSmiles")->setFocus();
+    QTRY_VERIFY(control<QLineEdit>(window, "eNumOfSmiles")->hasFocus());
+    QCOMPARE(control<QLineEdit>(window, "Edit1")->text(), QStringLiteral("900"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown2")->value(), 900);
 
-    window.eNumOfSmiles->clear();
-    window.Edit1->setFocus();
-    QTRY_VERIFY(window.Edit1->hasFocus());
-    QCOMPARE(window.eNumOfSmiles->text(), QStringLiteral("0"));
-    QCOMPARE(window.UpDown1->value(), 0);
+    control<QLineEdit>(window, "eNumOfSmiles")->clear();
+    control<QLineEdit>(window, "Edit1")->setFocus();
+    QTRY_VERIFY(control<QLineEdit>(window, "Edit1")->hasFocus());
+    QCOMPARE(control<QLineEdit>(window, "eNumOfSmiles")->text(), QStringLiteral("0"));
+    QCOMPARE(control<QSpinBox>(window, "UpDown1")->value(), 0);
 }
 
 void WindowOptionsTest::pastedTextIsRefusedOnLeaving_data() {
@@ -259,22 +262,22 @@ void WindowOptionsTest::trayIconFollowsTheOptionWithItsHintAndMenu() {
     const FakeTrayIcon& tray = harness.platform.tray;
     auto& window = harness.open();
     QCOMPARE(tray.hint, QStringLiteral("Orbel TagForge"));
-    QCOMPARE(tray.menu, window.PopupMenu1);
-    const QList<QAction*> actions = window.PopupMenu1->actions();
+    QCOMPARE(tray.menu, control<QMenu>(window, "PopupMenu1"));
+    const QList<QAction*> actions = control<QMenu>(window, "PopupMenu1")->actions();
     QCOMPARE(actions.size(), 2);
-    QCOMPARE(actions[0], window.N11);
-    QCOMPARE(actions[1], window.N21);
-    QCOMPARE(window.N11->objectName(), QStringLiteral("N11"));
-    QCOMPARE(window.N21->objectName(), QStringLiteral("N21"));
-    QCOMPARE(window.N11->text(), kHide);
-    QCOMPARE(window.N21->text(), QStringLiteral("Закрыть"));
+    QCOMPARE(actions[0], control<QAction>(window, "N11"));
+    QCOMPARE(actions[1], control<QAction>(window, "N21"));
+    QCOMPARE(control<QAction>(window, "N11")->objectName(), QStringLiteral("N11"));
+    QCOMPARE(control<QAction>(window, "N21")->objectName(), QStringLiteral("N21"));
+    QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
+    QCOMPARE(control<QAction>(window, "N21")->text(), QStringLiteral("Закрыть"));
 
     // The option is on by default, so the icon is there from the start.
-    QVERIFY(window.cbToTray->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbToTray")->isChecked());
     QVERIFY(tray.isVisible());
-    window.cbToTray->setChecked(false);
+    control<QCheckBox>(window, "cbToTray")->setChecked(false);
     QVERIFY(!tray.isVisible());
-    window.cbToTray->setChecked(true);
+    control<QCheckBox>(window, "cbToTray")->setChecked(true);
     QVERIFY(tray.isVisible());
 }
 
@@ -295,12 +298,12 @@ void WindowOptionsTest::minimisingToTheTrayHidesUntilTheChosenGesture() {
     WindowHarness harness;
     const FakeTrayIcon& tray = harness.platform.tray;
     auto& window = harness.open();
-    window.ComboHowToRestore->setCurrentIndex(method);
+    control<QComboBox>(window, "ComboHowToRestore")->setCurrentIndex(method);
     ShowOnSettingsPage(window);
 
     Minimize(window);
     QTRY_VERIFY(window.isHidden());
-    QCOMPARE(window.N11->text(), kShow);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kShow);
     QVERIFY(tray.isVisible());
 
     tray.click(static_cast<TrayGesture>(ignored));
@@ -310,29 +313,29 @@ void WindowOptionsTest::minimisingToTheTrayHidesUntilTheChosenGesture() {
     tray.click(TrayGesture::Context);
     QTest::qWait(20);
     QVERIFY(window.isHidden());
-    QCOMPARE(window.N11->text(), kShow);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kShow);
 
     tray.click(static_cast<TrayGesture>(restoring));
     QVERIFY(window.isVisible());
     QTRY_VERIFY(!window.isMinimized());
-    QCOMPARE(window.N11->text(), kHide);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
 
     // A restoring gesture while the window is up changes nothing.
     tray.click(static_cast<TrayGesture>(restoring));
     QVERIFY(window.isVisible());
-    QCOMPARE(window.N11->text(), kHide);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
 }
 
 void WindowOptionsTest::minimisingWithTheOptionOffLeavesAMinimisedWindow() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.cbToTray->setChecked(false);
+    control<QCheckBox>(window, "cbToTray")->setChecked(false);
     ShowOnSettingsPage(window);
     Minimize(window);
     QTest::qWait(50);
     QVERIFY(window.isVisible());
     QVERIFY(window.isMinimized());
-    QCOMPARE(window.N11->text(), kHide);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
     QVERIFY(!harness.platform.tray.isVisible());
 }
 
@@ -340,12 +343,12 @@ void WindowOptionsTest::hideMenuItemTogglesTheWindow() {
     WindowHarness harness;
     auto& window = harness.open();
     ShowOnSettingsPage(window);
-    window.N11->trigger();
+    control<QAction>(window, "N11")->trigger();
     QVERIFY(window.isHidden());
-    QCOMPARE(window.N11->text(), kShow);
-    window.N11->trigger();
+    QCOMPARE(control<QAction>(window, "N11")->text(), kShow);
+    control<QAction>(window, "N11")->trigger();
     QVERIFY(window.isVisible());
-    QCOMPARE(window.N11->text(), kHide);
+    QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
 }
 
 void WindowOptionsTest::closeMenuItemRunsTheClosingSave() {
@@ -353,11 +356,11 @@ void WindowOptionsTest::closeMenuItemRunsTheClosingSave() {
     const fs::path profile = harness.programFolder() / "Profiles" / "Default.tfp";
     auto& window = harness.open();
     ShowOnSettingsPage(window);
-    QVERIFY(window.cbAutoSave->isChecked());
-    window.UpDown2->setValue(555);
+    QVERIFY(control<QCheckBox>(window, "cbAutoSave")->isChecked());
+    control<QSpinBox>(window, "UpDown2")->setValue(555);
     QVERIFY(!fs::exists(profile));
 
-    window.N21->trigger();
+    control<QAction>(window, "N21")->trigger();
     QVERIFY(!window.isVisible());
     QVERIFY(fs::exists(profile));
     const RegistryFile store(harness.programFolder() / "TagForge.registry");
@@ -371,7 +374,7 @@ void WindowOptionsTest::withoutATrayMinimisingIsOrdinaryAndTheOptionIsKept() {
     const fs::path folder = harness.programFolder();
     {
         auto& window = harness.open();
-        QVERIFY(window.cbToTray->isChecked());
+        QVERIFY(control<QCheckBox>(window, "cbToTray")->isChecked());
         QVERIFY(!window.minimizesToTray());
         QVERIFY(!harness.platform.tray.isVisible());
         ShowOnSettingsPage(window);
@@ -379,23 +382,23 @@ void WindowOptionsTest::withoutATrayMinimisingIsOrdinaryAndTheOptionIsKept() {
         QTest::qWait(50);
         QVERIFY(window.isVisible());
         QVERIFY(window.isMinimized());
-        QCOMPARE(window.N11->text(), kHide);
+        QCOMPARE(control<QAction>(window, "N11")->text(), kHide);
 
-        window.cbToTray->setChecked(false);
+        control<QCheckBox>(window, "cbToTray")->setChecked(false);
         QVERIFY(window.close());
     }
     {
         Restart restart(folder);
         restart.platform.tray.availableTray = false;
         auto& window = restart.open();
-        QVERIFY(!window.cbToTray->isChecked());
-        window.cbToTray->setChecked(true);
+        QVERIFY(!control<QCheckBox>(window, "cbToTray")->isChecked());
+        control<QCheckBox>(window, "cbToTray")->setChecked(true);
         QVERIFY(window.close());
     }
     Restart restart(folder);
     restart.platform.tray.availableTray = false;
     auto& window = restart.open();
-    QVERIFY(window.cbToTray->isChecked());
+    QVERIFY(control<QCheckBox>(window, "cbToTray")->isChecked());
     QVERIFY(!restart.platform.tray.isVisible());
     QVERIFY(restart.platform.messages.shown.empty());
 }
@@ -404,26 +407,26 @@ void WindowOptionsTest::hintsFollowTheCheckBoxAtOnce() {
     WindowHarness harness;
     auto& window = harness.open();
     ShowOnSettingsPage(window);
-    QVERIFY(!window.SpeedButton3->toolTip().isEmpty());
-    QVERIFY(!window.SpeedButton9->toolTip().isEmpty());
+    QVERIFY(!control<QPushButton>(window, "SpeedButton3")->toolTip().isEmpty());
+    QVERIFY(!control<QPushButton>(window, "SpeedButton9")->toolTip().isEmpty());
     // A widget of another window, whose tips the option must leave alone.
     QPushButton other(QStringLiteral("other"));
     other.setToolTip(QStringLiteral("other tip"));
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
 
-    QVERIFY(window.cbShowHint->isChecked());
-    QVERIFY(ShowsToolTip(window.SpeedButton3));
-    QVERIFY(ShowsToolTip(window.SpeedButton9));
+    QVERIFY(control<QCheckBox>(window, "cbShowHint")->isChecked());
+    QVERIFY(ShowsToolTip(control<QPushButton>(window, "SpeedButton3")));
+    QVERIFY(ShowsToolTip(control<QPushButton>(window, "SpeedButton9")));
 
-    window.cbShowHint->setChecked(false);
-    QVERIFY(!ShowsToolTip(window.SpeedButton3));
-    QVERIFY(!ShowsToolTip(window.SpeedButton9));
+    control<QCheckBox>(window, "cbShowHint")->setChecked(false);
+    QVERIFY(!ShowsToolTip(control<QPushButton>(window, "SpeedButton3")));
+    QVERIFY(!ShowsToolTip(control<QPushButton>(window, "SpeedButton9")));
     QVERIFY(ShowsToolTip(&other));
 
-    window.cbShowHint->setChecked(true);
-    QVERIFY(ShowsToolTip(window.SpeedButton3));
-    QVERIFY(ShowsToolTip(window.SpeedButton9));
+    control<QCheckBox>(window, "cbShowHint")->setChecked(true);
+    QVERIFY(ShowsToolTip(control<QPushButton>(window, "SpeedButton3")));
+    QVERIFY(ShowsToolTip(control<QPushButton>(window, "SpeedButton9")));
 }
 
 void WindowOptionsTest::storedHintsOffHoldFromTheStart() {
@@ -431,11 +434,11 @@ void WindowOptionsTest::storedHintsOffHoldFromTheStart() {
     QVERIFY(harness.platform.registry->WriteValue(RegistryRoot::LocalMachine, kSettingsKey,
                                                   "ShowHint", "0"));
     auto& window = harness.open();
-    QVERIFY(!window.cbShowHint->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbShowHint")->isChecked());
     ShowOnSettingsPage(window);
-    QVERIFY(!ShowsToolTip(window.SpeedButton9));
-    window.cbShowHint->setChecked(true);
-    QVERIFY(ShowsToolTip(window.SpeedButton9));
+    QVERIFY(!ShowsToolTip(control<QPushButton>(window, "SpeedButton9")));
+    control<QCheckBox>(window, "cbShowHint")->setChecked(true);
+    QVERIFY(ShowsToolTip(control<QPushButton>(window, "SpeedButton9")));
 }
 
 void WindowOptionsTest::fontButtonStartsFromTheInputFont() {
@@ -447,23 +450,25 @@ void WindowOptionsTest::fontButtonStartsFromTheInputFont() {
     chosen.setBold(true);
     fonts.answer = chosen;
 
-    QTest::mouseClick(window.SpeedButton7, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton7"), Qt::LeftButton);
     QCOMPARE(fonts.initials.size(), std::size_t{1});
     QCOMPARE(fonts.initials[0].family(), QStringLiteral("Courier New"));
     QCOMPARE(fonts.initials[0].pointSize(), 8);
-    QCOMPARE(window.MainText->font().family(), QStringLiteral("DejaVu Sans"));
-    QCOMPARE(window.MainText->font().pointSize(), 15);
-    QVERIFY(window.MainText->font().bold());
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->font().family(),
+             QStringLiteral("DejaVu Sans"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->font().pointSize(), 15);
+    QVERIFY(control<QPlainTextEdit>(window, "MainText")->font().bold());
 
     // Cancelling keeps the font; the dialog opened on the one just chosen.
     fonts.answer.reset();
-    QTest::mouseClick(window.SpeedButton7, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton7"), Qt::LeftButton);
     QCOMPARE(fonts.initials.size(), std::size_t{2});
     QCOMPARE(fonts.initials[1].family(), QStringLiteral("DejaVu Sans"));
     QCOMPARE(fonts.initials[1].pointSize(), 15);
     QVERIFY(fonts.initials[1].bold());
-    QCOMPARE(window.MainText->font().family(), QStringLiteral("DejaVu Sans"));
-    QCOMPARE(window.MainText->font().pointSize(), 15);
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->font().family(),
+             QStringLiteral("DejaVu Sans"));
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->font().pointSize(), 15);
     QVERIFY(harness.platform.messages.shown.empty());
 }
 

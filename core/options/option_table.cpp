@@ -1,0 +1,133 @@
+#include "core/options/option_table.h"
+
+#include <type_traits>
+
+namespace tagforge {
+
+namespace {
+
+using P = Profile;
+using F = FormatterOptions;
+using Kind = ControlKind;
+constexpr OptionRule kPlain = OptionRule::Plain;
+constexpr OptionRule kOwn = OptionRule::OwnRules;
+
+template <class Value>
+Value Converted(const OptionValue& value) {
+    return std::visit(
+        [](const auto& held) -> Value {
+            using Held = std::decay_t<decltype(held)>;
+            if constexpr (std::is_same_v<Held, Value>) {
+                return held;
+            } else if constexpr (std::is_same_v<Value, int> && std::is_same_v<Held, long>) {
+                return static_cast<int>(held);
+            } else if constexpr (std::is_same_v<Value, long> && std::is_same_v<Held, bool>) {
+                return held ? 1 : 0;
+            } else if constexpr (std::is_same_v<Value, std::string> && std::is_same_v<Held, long>) {
+                return std::to_string(held);
+            } else {
+                return Value{};
+            }
+        },
+        value);
+}
+
+}  // namespace
+
+const std::vector<HandMadeOption>& HandMadeOptions() {
+    static const std::vector<HandMadeOption> options = {
+        {"cbOtherName", Kind::Check, &P::otherNameEnabled, &F::otherNick, kPlain},
+        {"cbOtherNameColor", Kind::Check, &P::otherNameColorEnabled, &F::otherNickColorEnabled,
+         kPlain},
+        {"OtherNameNick", Kind::Text, &P::otherName, &F::otherNickName, kOwn},
+        {"OtherNameColor", Kind::ColourPanel, &P::otherNickColor, &F::otherNickColor, kPlain},
+        {"cb3rdFace", Kind::Check, &P::other3rdFaceEnabled, &F::thirdFace, kPlain},
+        {"OtherNameOwnText", Kind::Text, &P::page1OwnText, &F::ownText, kOwn},
+        {"CheckBox1", Kind::Check, &P::tagEnabled, &F::tagEnabled, kOwn},
+        {"ComboBox1", Kind::Text, &P::tag, &F::tag, kOwn},
+        {"cbFontName", Kind::Check, &P::fontNameEnabled, &F::fontNameEnabled, kOwn},
+        {"comboboxFontName", Kind::Text, &P::fontName, &F::fontName, kOwn},
+        {"cbFontSize", Kind::Check, &P::fontSizeEnabled, &F::fontSizeEnabled, kPlain},
+        {"ComboBoxFontSize", Kind::Text, &P::fontSize, &F::fontSize, kOwn},
+        {"ImOnlyForYou", Kind::ColourPanel, &P::onlyForYouColor, &F::onlyForYouColor, kPlain},
+        {"cbOnlyForYouColor", Kind::Check, &P::onlyForYouColorEnable, &F::onlyForYouColorEnabled,
+         kPlain},
+        {"OnlyForYouName", Kind::Text, &P::reciever, &F::addressee, kOwn},
+        {"MainText", Kind::Message, &P::text, &F::message, kOwn},
+        {"cbOnlyForYou", Kind::Check, &P::onlyForYouEnabled, &F::onlyForYou, kPlain},
+        {"ComboOnlyForYou", Kind::Text, &P::onlyForYouModificator, &F::onlyForYouWording, kPlain},
+        {"cbOk", Kind::Check, &P::okEnabled, &F::linkEnabled, kPlain},
+        {"ComboBox2", Kind::Text, &P::okType, &F::linkText, kPlain},
+        {"ImOkColor", Kind::ColourPanel, &P::okColor, &F::linkColor, kPlain},
+        {"cbOkColor", Kind::Check, &P::okColorEnabled, &F::linkColorEnabled, kPlain},
+        {"cbDanceFont", Kind::Check, &P::jumpFontEnabled, &F::danceCase, kPlain},
+        {"cbReverseText", Kind::Check, &P::reverseTextEnabled, &F::reverseText, kPlain},
+        {"tbDanceFontRatio", Kind::Slider, &P::jumpFontValue, &F::danceRatioPercent, kOwn},
+        {"cbColorMark", Kind::Check, &P::colorEffectEnabled, &F::colorEffectEnabled, kPlain},
+        {"comboboxColorMark", Kind::ListIndex, &P::colorEffect, &F::colorEffect, kOwn},
+        {"Image6", Kind::ColourPanel, std::monostate{}, &F::firstEffectColor, kOwn},
+        {"Image7", Kind::ColourPanel, std::monostate{}, &F::secondEffectColor, kOwn},
+        {"cbEffect4", Kind::Check, &P::underLine, &F::underline, kPlain},
+        {"cbEffect5", Kind::Check, &P::italic, &F::italic, kPlain},
+        {"cbEffect6", Kind::Check, &P::bold, &F::bold, kPlain},
+        {"cbThreshold", Kind::Check, std::monostate{}, &F::thresholdEnabled, kOwn},
+        {"UpDown2", Kind::Slider, std::monostate{}, &F::threshold, kOwn},
+    };
+    return options;
+}
+
+const HandMadeOption* FindHandMadeOption(std::string_view controlName) {
+    for (const HandMadeOption& option : HandMadeOptions()) {
+        if (option.controlName == controlName) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+OptionValue ProfileValue(const Profile& profile, const HandMadeOption& option) {
+    return std::visit(
+        [&](auto field) -> OptionValue {
+            if constexpr (std::is_same_v<decltype(field), std::monostate>) {
+                return false;
+            } else {
+                return profile.*field;
+            }
+        },
+        option.profileField);
+}
+
+void SetProfileValue(Profile& profile, const HandMadeOption& option, const OptionValue& value) {
+    std::visit(
+        [&](auto field) {
+            if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
+                using Value = std::decay_t<decltype(profile.*field)>;
+                profile.*field = Converted<Value>(value);
+            }
+        },
+        option.profileField);
+}
+
+void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
+                       const OptionValue& value) {
+    std::visit(
+        [&](auto field) {
+            if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
+                using Value = std::decay_t<decltype(options.*field)>;
+                options.*field = Converted<Value>(value);
+            }
+        },
+        option.formatterField);
+}
+
+FormatterOptions PlainFormatterOptions(const Profile& profile) {
+    FormatterOptions options;
+    for (const HandMadeOption& option : HandMadeOptions()) {
+        if (option.rule == OptionRule::Plain) {
+            SetFormatterValue(options, option, ProfileValue(profile, option));
+        }
+    }
+    return options;
+}
+
+}  // namespace tagforge

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/format/result_assembly.h"
+#include "core/store/profile.h"
+
+namespace tagforge {
+
+// The tabs of the template page in tab order; [Page2] ActivePage keeps the index.
+enum class TemplateTab : long { KillLine = 0, Solitude = 1, Notification = 2, AsciiArt = 3 };
+
+// The sub-pages of the formatting page in tab order; [Form] ActivePage keeps the index.
+enum class FormattingTab : long { HandMade = 0, Templates = 1 };
+
+// How a control shows its option.
+enum class ControlKind {
+    Check,        // a check box: on or off
+    Text,         // a line edit or an editable list box: its text
+    Message,      // the message memo: lines joined by CR LF
+    ColourPanel,  // a colour panel: its colour
+    Slider,       // a track bar: its position
+    ListIndex,    // a fixed list box: the index of its entry
+};
+
+// Whether the table alone moves an option between profile, controls and formatter, or whether
+// the option has rules of its own (a list the value must be found in, a range, a text that only
+// replaces when it is not empty), which its users apply themselves.
+enum class OptionRule { Plain, OwnRules };
+
+using ProfileField = std::variant<std::monostate, bool Profile::*, long Profile::*,
+                                  std::string Profile::*, ColorValue Profile::*>;
+using FormatterField =
+    std::variant<std::monostate, bool FormatterOptions::*, int FormatterOptions::*,
+                 std::string FormatterOptions::*, ColorValue FormatterOptions::*>;
+
+// One option of the hand-made page: the control that shows it (by its object name), the profile
+// field that keeps it (under the key the profile table gives that field; the field's initial
+// value is the default) and the formatter field that reads it.
+struct HandMadeOption {
+    std::string_view controlName;
+    ControlKind control;
+    ProfileField profileField;
+    FormatterField formatterField;
+    OptionRule rule;
+};
+
+// Every option of the hand-made page, in the order the profile file keeps them; the threshold,
+// which lives on the settings page and in the settings store, comes last.
+const std::vector<HandMadeOption>& HandMadeOptions();
+
+// The option shown by the control named `controlName`; nullptr for other names.
+const HandMadeOption* FindHandMadeOption(std::string_view controlName);
+
+// A value on its way between a profile, a control and the formatter.
+using OptionValue = std::variant<bool, long, std::string, ColorValue>;
+
+// The option's value in the profile; an option the profile does not keep gives false.
+OptionValue ProfileValue(const Profile& profile, const HandMadeOption& option);
+void SetProfileValue(Profile& profile, const HandMadeOption& option, const OptionValue& value);
+// Sets the formatter field; a number becomes the field's int, a text its string.
+void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
+                       const OptionValue& value);
+
+// The formatter options that follow from a profile through its plain options alone.
+FormatterOptions PlainFormatterOptions(const Profile& profile);
+
+}  // namespace tagforge

@@ -1,0 +1,40 @@
+#include "gui/preview/preview_tab.h"
+
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "core/preview/preview_page.h"
+#include "core/store/atomic_file.h"
+#include "gui/app/platform_services.h"
+#include "gui/preview/preview_web_page.h"
+
+namespace tagforge {
+
+PreviewTab::PreviewTab(std::filesystem::path programFolder, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), programFolder_(std::move(programFolder)), messages_(messages) {
+    setObjectName(QStringLiteral("PreviewPage"));
+    browser = new QWebEngineView;
+    browser->setObjectName(QStringLiteral("CppWebBrowser1"));
+    webPage = new PreviewWebPage(browser);
+    webPage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, webPage));
+    browser->setPage(webPage);
+    browser->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+}
+
+void PreviewTab::showText(const std::string& text, ColorValue background, bool wordWrap) {
+    try {
+        WritePreviewPage(programFolder_, BuildPreviewPage(text, background, wordWrap));
+    } catch (const FileWriteError& error) {
+        messages_.error(window(), QString::fromStdString(error.what()));
+        return;
+    }
+    const QUrl url =
+        QUrl::fromLocalFile(QString::fromStdString(PreviewPagePath(programFolder_).string()));
+    webPage->setAllowedUrl(url);
+    browser->load(url);
+}
+
+}  // namespace tagforge

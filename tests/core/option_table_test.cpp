@@ -1,0 +1,106 @@
+#include "core/options/option_table.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace tagforge {
+namespace {
+
+TEST(OptionTable, EveryControlNameOnceAndFoundByName) {
+    std::set<std::string_view> names;
+    for (const HandMadeOption& option : HandMadeOptions()) {
+        EXPECT_TRUE(names.insert(option.controlName).second) << option.controlName;
+        EXPECT_EQ(FindHandMadeOption(option.controlName), &option);
+    }
+    EXPECT_EQ(FindHandMadeOption("NoSuchControl"), nullptr);
+}
+
+TEST(OptionTable, EveryFormatterOptionHasOneControl) {
+    // Each formatter field is set from exactly one control: setting all of them from values
+    // unlike the defaults changes every field of the options.
+    FormatterOptions options;
+    for (const HandMadeOption& option : HandMadeOptions()) {
+        switch (option.control) {
+            case ControlKind::Check:
+                SetFormatterValue(options, option, true);
+                break;
+            case ControlKind::Text:
+            case ControlKind::Message:
+                SetFormatterValue(options, option, std::string(option.controlName));
+                break;
+            case ControlKind::ColourPanel:
+                SetFormatterValue(options, option, ColorValue{0x123456});
+                break;
+            case ControlKind::Slider:
+            case ControlKind::ListIndex:
+                SetFormatterValue(options, option, 7L);
+                break;
+        }
+    }
+    const FormatterOptions defaults;
+    EXPECT_EQ(options.message, "MainText");
+    EXPECT_EQ(options.addressee, "OnlyForYouName");
+    EXPECT_EQ(options.linkText, "ComboBox2");
+    EXPECT_EQ(options.fontSize, "ComboBoxFontSize");
+    EXPECT_EQ(options.danceRatioPercent, 7);
+    EXPECT_EQ(options.colorEffect, 7);
+    EXPECT_EQ(options.threshold, 7);
+    EXPECT_EQ(options.firstEffectColor, 0x123456U);
+    EXPECT_EQ(options.secondEffectColor, 0x123456U);
+    EXPECT_EQ(options.otherNickColor, 0x123456U);
+    EXPECT_TRUE(options.thresholdEnabled && options.tagEnabled && options.bold &&
+                options.onlyForYouColorEnabled && options.otherNickColorEnabled);
+    EXPECT_NE(options.tag, defaults.tag);
+}
+
+TEST(OptionTable, ProfileValuesMoveBothWays) {
+    Profile profile;
+    struct Case {
+        const char* control;
+        OptionValue value;
+    };
+    const Case cases[] = {
+        {"cbOk", true},
+        {"ComboBox2", std::string("Yes!")},
+        {"ImOkColor", ColorValue{0xABCDEF}},
+        {"tbDanceFontRatio", 80L},
+        {"comboboxColorMark", 5L},
+        {"MainText", std::string("a\r\nb")},
+    };
+    for (const Case& c : cases) {
+        const HandMadeOption& option = *FindHandMadeOption(c.control);
+        SetProfileValue(profile, option, c.value);
+        EXPECT_EQ(ProfileValue(profile, option), c.value) << c.control;
+    }
+    EXPECT_TRUE(profile.okEnabled);
+    EXPECT_EQ(profile.okType, "Yes!");
+    EXPECT_EQ(profile.okColor, 0xABCDEFU);
+    EXPECT_EQ(profile.jumpFontValue, 80);
+    EXPECT_EQ(profile.colorEffect, 5);
+    EXPECT_EQ(profile.text, "a\r\nb");
+    // The threshold lives in the settings store, not in the profile.
+    EXPECT_EQ(ProfileValue(profile, *FindHandMadeOption("UpDown2")), OptionValue(false));
+}
+
+TEST(OptionTable, PlainOptionsFollowTheProfileAndOwnRulesAreLeftAlone) {
+    Profile profile;
+    profile.okEnabled = true;
+    profile.okType = "Cancel";
+    profile.bold = true;
+    profile.onlyForYouColor = 0x010203;
+    profile.otherName = "Vasya";
+    profile.jumpFontValue = 70;
+    const FormatterOptions options = PlainFormatterOptions(profile);
+    EXPECT_TRUE(options.linkEnabled);
+    EXPECT_EQ(options.linkText, "Cancel");
+    EXPECT_TRUE(options.bold);
+    EXPECT_EQ(options.onlyForYouColor, 0x010203U);
+    // Options with rules of their own keep the formatter defaults until their users apply them.
+    EXPECT_EQ(options.otherNickName, "");
+    EXPECT_EQ(options.danceRatioPercent, FormatterOptions{}.danceRatioPercent);
+}
+
+}  // namespace
+}  // namespace tagforge
