@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   xvfb xauth fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
