@@ -7,10 +7,10 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "core/format/letter_transforms.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/tform1.h"
-#include "core/format/letter_transforms.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
 

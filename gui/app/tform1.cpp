@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "core/store/data_folders.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/smileys/smile_web_page.h"
-#include "core/store/data_folders.h"
 
 namespace tagforge {
 

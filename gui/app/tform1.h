@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/platform/named_lock.h"
-#include "gui/app/platform_services.h"
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "gui/app/platform_services.h"
+#include "gui/platform/named_lock.h"
 
 class QCheckBox;
 class QComboBox;
