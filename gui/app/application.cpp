@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <exception>
 
+#include "gui/app/hover_frame_style.h"
 #include "gui/app/termination.h"
 #include "gui/app/tform1.h"
 #include "gui/platform/named_lock.h"
@@ -65,6 +66,7 @@ int RunApplication(int& argc, char** argv, const std::filesystem::path& programF
     }
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setStyle(new HoverFrameStyle);
     QGuiApplication::setDesktopFileName(QStringLiteral("ru.orbelsoft.TagForge"));
     InstallRussianTranslations(application);
     CloseWindowsOnTermination(&application);
