@@ -20,6 +20,10 @@ constexpr const char* kUsage =
     "  template    print the line of the active template tab of a profile\n"
     "  preview     write the preview page of a result or a template line\n"
     "\n"
+    "Options:\n"
+    "  --help      print this text\n"
+    "  --version   print the version\n"
+    "\n"
     "Run 'tagforge-cli COMMAND --help' for the options of a command.\n";
 
 int Run(const std::vector<std::string>& args) {
@@ -29,6 +33,10 @@ int Run(const std::vector<std::string>& args) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args[0] == "--version" || args[0] == "-V") {
+        std::cout << "tagforge-cli " TAGFORGE_VERSION "\n";
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());

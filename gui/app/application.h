@@ -5,9 +5,14 @@
 
 #include "gui/app/platform_services.h"
 
+class QCoreApplication;
+
 namespace tagforge {
 
 class MainWindow;
+
+// Qt's own dialogs (colour, font, file, input, message boxes) speak Russian, as the program does.
+void InstallRussianTranslations(QCoreApplication& application);
 
 // The program's folder: where its executable lies.
 std::filesystem::path ExecutableFolder();
