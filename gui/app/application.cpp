@@ -54,7 +54,8 @@ std::filesystem::path ExecutableFolder() {
 
 int RunApplication(int& argc, char** argv, const std::filesystem::path& programFolder,
                    const std::function<PlatformServices()>& makeServices,
-                   const std::function<void(MainWindow&)>& started) {
+                   const std::function<void(MainWindow&)>& started,
+                   const std::filesystem::path& starterFolder) {
     const bool refused = NamedLock::Exists(kExclusivityLockName);
     PrepareBrowserEngine();
     QApplication application(argc, argv);
@@ -71,7 +72,7 @@ int RunApplication(int& argc, char** argv, const std::filesystem::path& programF
     InstallRussianTranslations(application);
     CloseWindowsOnTermination(&application);
     try {
-        MainWindow window(programFolder, services);
+        MainWindow window(programFolder, services, starterFolder);
         window.show();
         if (started) {
             started(window);

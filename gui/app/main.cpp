@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     tagforge::QtPlatform platform(location.configFolder);
-    return tagforge::RunApplication(argc, argv, location.dataFolder,
-                                    [&platform] { return platform.services(); });
+    return tagforge::RunApplication(
+        argc, argv, location.dataFolder, [&platform] { return platform.services(); }, {},
+        location.starterFolder);
 }

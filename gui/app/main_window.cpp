@@ -14,6 +14,7 @@
 #include <QWebEngineView>
 
 #include "core/store/data_folders.h"
+#include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/single_line_fields.h"
@@ -41,7 +42,7 @@ constexpr int kSmileBrowserHeight = 395;
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices services,
-                       QWidget* parent)
+                       const std::filesystem::path& starterFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services) {
     setObjectName(QStringLiteral("Form1"));
 
@@ -81,6 +82,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     if (!std::filesystem::is_directory(profilesFolder())) {
         pageTabs->setCurrentWidget(aboutPage);
         EnsureDataFolder(programFolder_, kProfilesFolder);
+        installStarterSet(starterFolder);
     }
 
     for (int size = 1; size <= kFontSizes; ++size) {
@@ -100,6 +102,18 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::installStarterSet(const std::filesystem::path& starterFolder) {
+    if (starterFolder.empty()) {
+        return;
+    }
+    try {
+        InstallStarterSet(starterFolder, programFolder_);
+    } catch (const std::filesystem::filesystem_error& error) {
+        // The program works without its starter set; the user learns what is missing.
+        services_.messages.error(this, QString::fromUtf8(error.what()));
+    }
+}
 
 const std::string& MainWindow::resultText() const {
     return resultMemo->bytes();

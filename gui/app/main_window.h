@@ -56,8 +56,10 @@ class MainWindow : public QMainWindow {
 
   public:
     // Throws DataFolderError when the Profiles folder is missing and cannot be created.
+    // A first start (no Profiles folder yet) copies the starter set of `starterFolder`, when
+    // given, into programFolder before anything is read.
     MainWindow(std::filesystem::path programFolder, PlatformServices services,
-               QWidget* parent = nullptr);
+               const std::filesystem::path& starterFolder = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const std::filesystem::path& programFolder() const { return programFolder_; }
@@ -183,6 +185,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void setTitle();
+    void installStarterSet(const std::filesystem::path& starterFolder);
     QWidget* createFormattingPage();
     QWidget* createHandMadePage();
     QWidget* createTemplatePage();

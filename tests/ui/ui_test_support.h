@@ -235,8 +235,8 @@ class WindowHarness {
     }
 
     // Builds the window; call after putting files into the folder.
-    MainWindow& open() {
-        window_ = std::make_unique<MainWindow>(programFolder(), platform.services());
+    MainWindow& open(const std::filesystem::path& starterFolder = {}) {
+        window_ = std::make_unique<MainWindow>(programFolder(), platform.services(), starterFolder);
         return *window_;
     }
 
