@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
+#include <string>
 
 #include "cli/arguments.h"
 #include "core/format/cp1251.h"
@@ -69,8 +71,18 @@ std::string ToMessageText(std::string_view raw, Encoding encoding) {
 
 void WriteOutput(std::string_view cp1251, Encoding encoding) {
     const std::string out = encoding == Encoding::Utf8 ? Cp1251ToUtf8(cp1251) : std::string(cp1251);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
+    const std::size_t written = std::fwrite(out.data(), 1, out.size(), stdout);
+    if (written != out.size() || std::fflush(stdout) != 0) {
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
+    }
+}
+
+void CheckOutputWritten() {
+    std::cout.flush();
+    const bool failed = std::cout.fail() || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (failed) {
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
+    }
 }
 
 }  // namespace tagforge::cli
