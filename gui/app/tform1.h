@@ -35,6 +35,7 @@ class ColorPanel;
 class ResultMemo;
 struct Profile;
 struct Settings;
+class SettingsBatch;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
@@ -159,6 +160,8 @@ class TForm1 : public QMainWindow {
     void SaveFontList();
     void LoadNickList();
     void SaveNickList();
+    // Stores the batch; reports each value or list that could not be stored.
+    void StoreBatch(const SettingsBatch& batch);
     void SpeedButton9Click();
 
     // Window, tray and instance options (store/window_options.cpp)

@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "core/store/settings.h"
+#include "core/store/settings_batch.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/tform1.h"
 #include "gui/pickers/color_panel.h"
-#include "core/store/settings.h"
 
 namespace tagforge {
 
@@ -82,11 +83,20 @@ void TForm1::SaveSettings() {
     const std::vector<std::string> texts =
         EncodeSettings(CurrentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
     const std::vector<SettingValue>& values = SettingValues();
+    SettingsBatch batch;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        WriteSettingText(values[i].name, texts[i], values[i].root, values[i].keyPath);
+        batch.AddText(values[i], texts[i]);
     }
-    SaveFontList();
-    SaveNickList();
+    batch.AddNameList(kFontNamesKey, ItemsOf(comboboxFontName));
+    batch.AddNameList(kNicksKey, NickList);
+    StoreBatch(batch);
+}
+
+void TForm1::StoreBatch(const SettingsBatch& batch) {
+    for (const std::string_view keyPath :
+         batch.FailedKeys(services_.registry.Apply(batch.changes()))) {
+        services_.messages.notice(this, Text(keyPath), QStringLiteral("Can't open key"));
+    }
 }
 
 void TForm1::LoadSettings() {
@@ -150,31 +160,16 @@ void TForm1::LoadNickList() {
     }
 }
 
-namespace {
-
-// Replaces a stored name list whole: the key is made anew with one empty value per name.
-bool StoreNameList(Registry& registry, std::string_view keyPath,
-                   const std::vector<std::string>& names) {
-    constexpr RegistryRoot root = RegistryRoot::LocalMachine;
-    bool stored = registry.DeleteKey(root, keyPath) && registry.CreateKey(root, keyPath);
-    for (const std::string& name : names) {
-        stored = stored && registry.WriteValue(root, keyPath, name, "");
-    }
-    return stored;
-}
-
-}  // namespace
-
 void TForm1::SaveFontList() {
-    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(comboboxFontName))) {
-        services_.messages.notice(this, Text(kFontNamesKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kFontNamesKey, ItemsOf(comboboxFontName));
+    StoreBatch(batch);
 }
 
 void TForm1::SaveNickList() {
-    if (!StoreNameList(services_.registry, kNicksKey, NickList)) {
-        services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kNicksKey, NickList);
+    StoreBatch(batch);
 }
 
 void TForm1::SpeedButton9Click() {
