@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

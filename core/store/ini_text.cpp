@@ -142,7 +142,8 @@ bool EndsWithLineBreak(std::string_view text) {
 // A line this write adds reads back as the same section or key, so later writes of the same
 // batch can find it without reading the text again.
 bool ReadsBackAsSection(std::string_view section) {
-    const ParsedLine line = ParseLine("[" + std::string(section) + "]");
+    const std::string header = "[" + std::string(section) + "]";
+    const ParsedLine line = ParseLine(header);
     return section.find_first_of("\r\n") == std::string_view::npos &&
            line.kind == LineKind::Section && line.name == section;
 }
@@ -152,7 +153,8 @@ bool ReadsBackAsKey(std::string_view key, std::string_view value) {
         value.find_first_of("\r\n") != std::string_view::npos) {
         return false;
     }
-    const ParsedLine line = ParseLine(KeyLine(key, value));
+    const std::string written = KeyLine(key, value);
+    const ParsedLine line = ParseLine(written);
     return line.kind == LineKind::Key && line.name == key;
 }
 
