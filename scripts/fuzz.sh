@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer and UndefinedBehaviorSanitizer, core
-# only) in build/fuzz and runs each for the given number of seconds (default 180), starting
-# from the seed inputs in tests/fuzz/corpus/<target>. Inputs found along the way are kept in
-# build/fuzz/corpus, findings in build/fuzz/findings. Ends with "Fuzz: N passed, M failed".
+# only) in build/fuzz (or FUZZ_BUILD_DIR) and runs each for the given number of seconds
+# (default 180), starting from the seed inputs in tests/fuzz/corpus/<target>. Inputs found along
+# the way are kept in <build>/corpus, findings in <build>/findings. Ends with
+# "Fuzz: N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-180}
 targets=(ini profile registry lists ascii codec result pages)
-build=build/fuzz
+build=${FUZZ_BUILD_DIR:-build/fuzz}
 
 bash scripts/setup.sh || { echo "Fuzz: 0 passed, 1 failed (set-up)"; exit 1; }
 launcher=()
