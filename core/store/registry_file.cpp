@@ -13,6 +13,12 @@
 #include "core/format/cp1251.h"
 #include "core/store/atomic_file.h"
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
 namespace tagforge {
 
 namespace {
@@ -163,6 +169,32 @@ void ApplyTo(RegistryTree& tree, const RegistryChange& change, const std::string
     }
 }
 
+// Holds the file's folder locked while a save reads, merges and replaces the file, so that two
+// copies of the program saving at once take turns and neither loses what the other wrote.
+class FolderLock {
+  public:
+    explicit FolderLock(const fs::path& folder) {
+#if defined(__unix__)
+        fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_EX);
+        }
+#endif
+    }
+    ~FolderLock() {
+#if defined(__unix__)
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+#endif
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 // The file's text; empty when there is no file, nothing when it is there but cannot be read.
 std::optional<std::string> ReadWholeFile(const fs::path& file) {
     std::error_code error;
@@ -292,6 +324,16 @@ bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
     if (!changesSomething) {
         return true;
     }
+    // The user's file lives in a folder of its own that a fresh account does not have yet.
+    std::error_code error;
+    const fs::path folder = file_.parent_path();
+    if (!folder.empty()) {
+        fs::create_directories(folder, error);
+    }
+    if (error) {
+        return false;
+    }
+    const FolderLock lock(folder);
     // What is on disk now, with this save's changes made on it: values others wrote stay.
     const std::optional<std::string> before = ReadWholeFile(file_);
     if (!before) {
@@ -305,15 +347,6 @@ bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
     if (text == *before) {
         tree_ = std::move(merged);
         return true;
-    }
-    // The user's file lives in a folder of its own that a fresh account does not have yet.
-    std::error_code error;
-    const fs::path folder = file_.parent_path();
-    if (!folder.empty()) {
-        fs::create_directories(folder, error);
-    }
-    if (error) {
-        return false;
     }
     try {
         WriteFileAtomically(file_, text);

@@ -10,6 +10,11 @@
 #include "core/store/registry_file.h"
 #include "temp_folder.h"
 
+#if defined(__unix__)
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace tagforge {
 namespace {
 
@@ -154,6 +159,38 @@ TEST_F(SettingsBatchStore, ASaveKeepsWhatOthersWroteMeanwhile) {
     EXPECT_EQ(onDisk.ValueNames(kNicksKey), Names{"me"});
     EXPECT_EQ(first.ReadValue(kMachine, "Software\\Other", "theirs"), "2");
 }
+
+#if defined(__unix__)
+// Two copies saving at the same moment take turns: every value either of them wrote is there.
+TEST_F(SettingsBatchStore, TwoCopiesSavingAtOnceLoseNothing) {
+    const fs::path file = paths().machineFile;
+    ASSERT_TRUE(RegistryFile(file).WriteValue(kSettingsKey, "start", "1"));
+    constexpr int kWrites = 40;
+    std::vector<pid_t> children;
+    for (const std::string copy : {"a", "b"}) {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            RegistryFile store(file);
+            for (int i = 0; i < kWrites; ++i) {
+                if (!store.WriteValue(kSettingsKey, copy + std::to_string(i), "x")) {
+                    _exit(1);
+                }
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto names = RegistryFile(file).ValueNames(kSettingsKey);
+    ASSERT_TRUE(names.has_value());
+    EXPECT_EQ(names->size(), 2U * kWrites + 1);
+}
+#endif
 
 }  // namespace
 }  // namespace tagforge
