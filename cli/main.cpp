@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/cli_text.h"
 #include "cli/format_command.h"
 #include "cli/preview_command.h"
 #include "cli/template_command.h"
@@ -56,7 +57,10 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        const int code = Run(std::vector<std::string>(argv + 1, argv + argc));
+        // A result nobody received is no success: a full disk or a closed pipe fails the run.
+        tagforge::cli::CheckOutputWritten();
+        return code;
     } catch (const tagforge::cli::UsageError& error) {
         std::cerr << "tagforge-cli: " << error.what() << '\n';
         return 2;

@@ -41,6 +41,7 @@ class TrayMenu;
 class ResultMemo;
 struct Profile;
 struct Settings;
+class SettingsBatch;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
@@ -146,6 +147,8 @@ class MainWindow : public QMainWindow {
     void writeSettingText(std::string_view name, std::string_view text, RegistryRoot root,
                           std::string_view keyPath);
     void saveSettings();
+    // One replace of the store for all the batch's values; a key that failed is reported.
+    void storeBatch(const SettingsBatch& batch);
     void loadSettings();
     Settings currentSettings() const;
     void applySettings(const Settings& settings);

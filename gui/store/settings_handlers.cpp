@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "core/store/settings.h"
+#include "core/store/settings_batch.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/menus/edit_menu.h"
@@ -83,11 +84,20 @@ void MainWindow::saveSettings() {
     const std::vector<std::string> texts =
         EncodeSettings(currentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
     const std::vector<SettingValue>& values = SettingValues();
+    SettingsBatch batch;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        writeSettingText(values[i].name, texts[i], values[i].root, values[i].keyPath);
+        batch.AddText(values[i], texts[i]);
     }
-    saveFontList();
-    saveNickList();
+    batch.AddNameList(kFontNamesKey, ItemsOf(fontNameBox));
+    batch.AddNameList(kNicksKey, editMenu->nicks());
+    storeBatch(batch);
+}
+
+void MainWindow::storeBatch(const SettingsBatch& batch) {
+    for (const std::string_view keyPath :
+         batch.FailedKeys(services_.registry.Apply(batch.changes()))) {
+        services_.messages.notice(this, Text(keyPath), QStringLiteral("Can't open key"));
+    }
 }
 
 void MainWindow::loadSettings() {
@@ -151,31 +161,16 @@ void MainWindow::loadNickList() {
     }
 }
 
-namespace {
-
-// Replaces a stored name list whole: the key is made anew with one empty value per name.
-bool StoreNameList(Registry& registry, std::string_view keyPath,
-                   const std::vector<std::string>& names) {
-    constexpr RegistryRoot root = RegistryRoot::LocalMachine;
-    bool stored = registry.DeleteKey(root, keyPath) && registry.CreateKey(root, keyPath);
-    for (const std::string& name : names) {
-        stored = stored && registry.WriteValue(root, keyPath, name, "");
-    }
-    return stored;
-}
-
-}  // namespace
-
 void MainWindow::saveFontList() {
-    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(fontNameBox))) {
-        services_.messages.notice(this, Text(kFontNamesKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kFontNamesKey, ItemsOf(fontNameBox));
+    storeBatch(batch);
 }
 
 void MainWindow::saveNickList() {
-    if (!StoreNameList(services_.registry, kNicksKey, editMenu->nicks())) {
-        services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kNicksKey, editMenu->nicks());
+    storeBatch(batch);
 }
 
 void MainWindow::applyBaseSettings() {

@@ -10,6 +10,8 @@
 #include <QWebEngineView>
 #include <filesystem>
 
+#include "core/preview/page_escaping.h"
+#include "gui/app/text_bridge.h"
 #include "smile_test_support.h"
 
 using tagforge::test::control;
@@ -210,6 +212,40 @@ class SmilePaneTest : public QObject {
                                   QStringLiteral("[::смех::]"), kLoadTimeoutMs);
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
                  QByteArray("\xF1\xEC\xE5\xF5.gif|1\r\n"));
+    }
+
+    // Names that need escaping show their own picture, a hostile one runs nothing, and a click
+    // on each inserts its marker.
+    void awkwardNamesShowTheirPictureAndInsertThemselves() {
+        WindowHarness harness;
+        const fs::path folder = harness.programFolder();
+        const QStringList names = {QStringLiteral("a b"), QStringLiteral("50%"),
+                                   QStringLiteral("hash#1"), QStringLiteral("смех ёж")};
+        std::string group =
+            "\"><script>document.body.innerHTML=\"<h1>PWNED</h1>\"</script>.gif\r\n";
+        for (const QString& name : names) {
+            PutSmiley(folder, (name + QStringLiteral(".gif")).toStdString());
+            group += ToCp1251(name) + ".gif\r\n";
+        }
+        PutGroup(folder, "Fun", group);
+        test::StoreShowSmilesType(harness, "3");
+        TForm1& window = OpenOnFormatPage(harness);
+        window.cbFrequentlyUsed->setChecked(false);
+        QVERIFY(WaitForSmilePage(window));
+        QCOMPARE(RunScript(window.CppWebBrowser2,
+                           QStringLiteral("document.querySelectorAll('h1, script').length"))
+                     .toInt(),
+                 0);
+        QString inserted;
+        for (const QString& name : names) {
+            const QString width =
+                QStringLiteral("Array.from(document.images).find(i => i.alt == '%1').naturalWidth")
+                    .arg(name);
+            QCOMPARE(RunScript(window.CppWebBrowser2, width).toInt(), 1);
+            ClickSmiley(window, FromCp1251(PercentEncodeName(ToCp1251(name))));
+            inserted += QStringLiteral("[::") + name + QStringLiteral("::]");
+            QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), inserted, kLoadTimeoutMs);
+        }
     }
 
     void clickOnTheTemplatesPageInsertsNothing() {
