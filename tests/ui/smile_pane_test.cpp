@@ -229,10 +229,10 @@ class SmilePaneTest : public QObject {
         }
         PutGroup(folder, "Fun", group);
         test::StoreShowSmilesType(harness, "3");
-        TForm1& window = OpenOnFormatPage(harness);
-        window.cbFrequentlyUsed->setChecked(false);
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
         QVERIFY(WaitForSmilePage(window));
-        QCOMPARE(RunScript(window.CppWebBrowser2,
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
                            QStringLiteral("document.querySelectorAll('h1, script').length"))
                      .toInt(),
                  0);
@@ -241,10 +241,12 @@ class SmilePaneTest : public QObject {
             const QString width =
                 QStringLiteral("Array.from(document.images).find(i => i.alt == '%1').naturalWidth")
                     .arg(name);
-            QCOMPARE(RunScript(window.CppWebBrowser2, width).toInt(), 1);
+            QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"), width).toInt(),
+                     1);
             ClickSmiley(window, FromCp1251(PercentEncodeName(ToCp1251(name))));
             inserted += QStringLiteral("[::") + name + QStringLiteral("::]");
-            QTRY_COMPARE_WITH_TIMEOUT(window.MainText->toPlainText(), inserted, kLoadTimeoutMs);
+            QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                      inserted, kLoadTimeoutMs);
         }
     }
 
