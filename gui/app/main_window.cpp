@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,12 +14,14 @@
 
 #include "core/store/data_folders.h"
 #include "gui/about/about_page.h"
-#include "gui/app/result_memo.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
@@ -30,8 +31,6 @@ namespace tagforge {
 
 namespace {
 
-constexpr int kFontSizes = 7;
-constexpr int kDefaultFontSizeIndex = 3;
 constexpr int kSmilePaneWidth = 210;
 constexpr int kSmilePaneGap = 4;
 constexpr int kSmileButtonSize = 21;
@@ -64,7 +63,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     columns->addWidget(pageTabs, 1);
     columns->addWidget(smilePane);
     setCentralWidget(content);
-    optionControls_ = BindOptions(*this);
+    handMadePage->bindOptions(BindOptions(*this));
     connectHandMadePage();
     connectTemplatePage();
     connectColorPanels();
@@ -83,11 +82,6 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
         EnsureDataFolder(programFolder_, kProfilesFolder);
     }
 
-    for (int size = 1; size <= kFontSizes; ++size) {
-        fontSizeBox->addItem(QString::number(size));
-    }
-    fontSizeBox->setCurrentIndex(kDefaultFontSizeIndex);
-
     fillProfileList(kDefaultProfile);
     loadSettings();
     loadProfile(kDefaultProfile);
@@ -102,7 +96,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
 MainWindow::~MainWindow() = default;
 
 const std::string& MainWindow::resultText() const {
-    return resultMemo->bytes();
+    return handMadePage->resultText();
 }
 
 void MainWindow::setTitle() {
@@ -114,7 +108,7 @@ QWidget* MainWindow::createFormattingPage() {
     auto* page = ui::Named(new QWidget, "FormatPage");
     formattingTabs = ui::Named(new QTabWidget, "PageControl2");
     formattingTabs->setTabPosition(QTabWidget::South);
-    handMadePage = createHandMadePage();
+    handMadePage = new FormattingPage(services_);
     templatePage = createTemplatePage();
     formattingTabs->addTab(handMadePage, QStringLiteral("Вручную"));
     formattingTabs->addTab(templatePage, QStringLiteral("Шаблоны"));
@@ -138,7 +132,7 @@ QWidget* MainWindow::createFormattingPage() {
 void MainWindow::pageChanged() {
     QWidget* page = pageTabs->currentWidget();
     if (page == formattingPage) {
-        rebuildResult();
+        handMadePage->rebuildResult();
     } else if (page == previewPage) {
         showPreview();
     } else if (page == aboutPage) {
@@ -208,30 +202,37 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         copyButtonPressed();
     } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
         copyButtonReleased();
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == paletteList->viewport()) {
-            paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
-                                 mouse->globalPosition().toPoint());
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showPreview() {
     buildCurrentResult();
-    const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
+    const std::string text = handMadePageActive() ? handMadePage->resultText() : templateText_;
     templateText_ = text;
     previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
 }
 
+void MainWindow::connectColorPanels() {
+    for (ColorPanel* panel : {comeColorPanel, previewBackgroundPanel}) {
+        connect(panel, &ColorPanel::mouseReleased, this,
+                [this, panel](Qt::MouseButton button, QPoint globalPos) {
+                    colorPanelClicked(panel, button, globalPos);
+                });
+    }
+}
+
+void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
+    ChoosePanelColor(sender, button, globalPos, services_, this);
+    handMadePage->rememberEffectColors();
+}
+
 void MainWindow::createEditMenu() {
     editMenu = new EditMenu(services_.clipboard, this);
+    handMadePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     for (QWidget* control : std::initializer_list<QWidget*>{
-             messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
-             ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
-             killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
-             notificationNickEdit}) {
+             templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox, killReasonBox,
+             killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit, notificationNickEdit}) {
         editMenu->attach(control);
     }
     profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });

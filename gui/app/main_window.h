@@ -7,24 +7,17 @@
 #include <string_view>
 #include <vector>
 
-#include "core/format/effect_selection.h"
-#include "core/format/random_source.h"
-#include "core/format/result_assembly.h"
 #include "gui/app/platform_services.h"
-#include "gui/formatting/option_controls.h"
 #include "gui/platform/named_lock.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QAction;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QUrl;
-class QSlider;
 class QSpinBox;
 class QTabWidget;
 class QWebEngineView;
@@ -35,10 +28,10 @@ namespace tagforge {
 class AboutPage;
 class ColorPanel;
 class EditMenu;
+class FormattingPage;
 class PreviewTab;
 class ProfileBar;
 class TrayMenu;
-class ResultMemo;
 struct Profile;
 struct Settings;
 
@@ -64,23 +57,13 @@ class MainWindow : public QMainWindow {
     // The texts of resultMemo and TemplateText, byte for byte.
     const std::string& resultText() const;
     const std::string& templateText() const { return templateText_; }
-    const RememberedEffectColors& rememberedColors() const { return remembered_; }
 
-    // Formatting page (format_handlers.cpp)
-    void rebuildResult();
-    void colorEffectChanged();
-    void danceRatioChanged();
-    void reverseTextToggled();
-    void underlineToggled();
-    void italicToggled();
-    void boldToggled();
+    // Copying the result (app/result_commands.cpp)
     void copyButtonPressed();
     void copyButtonReleased();
     void copyResult();
     void putOnClipboard(const std::string& text, int threshold);
-    void clearMessage();
     void resetAll();
-    FormatterOptions formatterOptions() const;
 
     // Profiles (store/profile_apply.cpp, store/profile_commands.cpp)
     bool loadProfile(const std::string& name);
@@ -129,11 +112,9 @@ class MainWindow : public QMainWindow {
     // Font manager (menus/font_handlers.cpp)
     void openFontManager();
 
-    // Colour panels and palette (pickers/color_panel_handlers.cpp)
-    void setPanelColor(ColorPanel* panel, ColorValue color);
+    // Colour panels of the other pages; their effect colours are remembered as on the
+    // formatting page.
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
-    void paletteItemClicked();
-    void paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos);
 
     // Preview and About (preview/preview_handlers.cpp, preview/about_handlers.cpp)
     void showPreview();
@@ -184,7 +165,6 @@ class MainWindow : public QMainWindow {
   private:
     void setTitle();
     QWidget* createFormattingPage();
-    QWidget* createHandMadePage();
     QWidget* createTemplatePage();
     QWidget* createKillPage();
     QWidget* createSolitudePage();
@@ -210,21 +190,17 @@ class MainWindow : public QMainWindow {
     void pageChanged();
     bool handMadePageActive() const;
     int activeThreshold() const;
-    EffectPanels currentEffectPanels() const;
     std::filesystem::path profilesFolder() const;
     std::filesystem::path profilePath(const std::string& name) const;
 
     std::filesystem::path programFolder_;
     PlatformServices services_;
-    DefaultRandomSource random_;
-    RememberedEffectColors remembered_;
     std::string templateText_;
     NamedLock exclusivityLock_;
     // The picture the ASCII manager opens on, for the rest of the run.
     int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;
     // The controls of the option table, found once by their object names.
-    std::vector<BoundOption> optionControls_;
     TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
     bool restoreOnAnyClick_ = false;
     QObject* hintBlocker_ = nullptr;
@@ -237,7 +213,7 @@ class MainWindow : public QMainWindow {
     AboutPage* aboutPage = nullptr;
 
     QTabWidget* formattingTabs = nullptr;
-    QWidget* handMadePage = nullptr;
+    FormattingPage* handMadePage = nullptr;
     QWidget* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
@@ -247,46 +223,6 @@ class MainWindow : public QMainWindow {
     QPushButton* newSmileGroupButton = nullptr;
     QPushButton* deleteSmileGroupButton = nullptr;
     QWebEngineView* smileBrowser = nullptr;
-
-    QCheckBox* otherNickCheck = nullptr;
-    QLineEdit* otherNickEdit = nullptr;
-    QCheckBox* otherNickColorCheck = nullptr;
-    ColorPanel* otherNickColorPanel = nullptr;
-    QCheckBox* thirdFaceCheck = nullptr;
-    QLineEdit* ownTextEdit = nullptr;
-    QCheckBox* tagCheck = nullptr;
-    QComboBox* tagBox = nullptr;
-    QCheckBox* onlyForYouCheck = nullptr;
-    QComboBox* onlyForYouWordingBox = nullptr;
-    QLineEdit* addresseeEdit = nullptr;
-    QCheckBox* onlyForYouColorCheck = nullptr;
-    ColorPanel* onlyForYouColorPanel = nullptr;
-    QCheckBox* linkCheck = nullptr;
-    QComboBox* linkTextBox = nullptr;
-    QCheckBox* linkColorCheck = nullptr;
-    ColorPanel* linkColorPanel = nullptr;
-    QCheckBox* fontNameCheck = nullptr;
-    QComboBox* fontNameBox = nullptr;
-    QPushButton* fontManagerButton = nullptr;
-    QCheckBox* fontSizeCheck = nullptr;
-    QComboBox* fontSizeBox = nullptr;
-    QCheckBox* danceCaseCheck = nullptr;
-    QSlider* danceRatioSlider = nullptr;
-    QLabel* danceRatioLabel = nullptr;
-    QCheckBox* reverseTextCheck = nullptr;
-    QCheckBox* colorEffectCheck = nullptr;
-    QComboBox* colorEffectBox = nullptr;
-    QLabel* effectStrip = nullptr;
-    ColorPanel* firstEffectColorPanel = nullptr;
-    ColorPanel* secondEffectColorPanel = nullptr;
-    QCheckBox* underlineCheck = nullptr;
-    QCheckBox* italicCheck = nullptr;
-    QCheckBox* boldCheck = nullptr;
-    QPlainTextEdit* messageEdit = nullptr;
-    ResultMemo* resultMemo = nullptr;
-    QPushButton* clearButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QListWidget* paletteList = nullptr;
 
     QLineEdit* templateOwnTextEdit = nullptr;
     QTabWidget* templateTabs = nullptr;

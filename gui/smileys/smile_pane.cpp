@@ -15,6 +15,7 @@
 #include "core/store/data_folders.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/smileys/smile_web_page.h"
 
 namespace tagforge {
@@ -107,10 +108,7 @@ bool MainWindow::acceptSmileNavigation(const QUrl& address) {
     if (pageTabs->currentWidget() != formattingPage || !handMadePageActive()) {
         return false;
     }
-    QTextCursor cursor = messageEdit->textCursor();
-    cursor.insertText(FromCp1251(SmileMarker(name)));
-    messageEdit->setTextCursor(cursor);
-    messageEdit->setFocus();
+    handMadePage->insertIntoMessage(FromCp1251(SmileMarker(name)));
     if (frequentSmilesFirstCheck->isChecked() && countSmileUse(name)) {
         smileGroupChosen();
     }

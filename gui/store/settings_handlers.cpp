@@ -9,8 +9,10 @@
 #include "core/store/settings.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 
 namespace tagforge {
 
@@ -68,7 +70,7 @@ Settings MainWindow::currentSettings() const {
     settings.previewWordWrap = previewWordWrapCheck->isChecked();
     settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
     settings.autoRun = autoRunCheck->isChecked();
-    const QFont font = messageEdit->font();
+    const QFont font = handMadePage->messageFont();
     settings.fontName = ToCp1251(font.family());
     // A font given in pixels has no point size; the stored size must stay a usable number.
     settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
@@ -117,7 +119,7 @@ void MainWindow::applySettings(const Settings& settings) {
     smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
     smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
     smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
-    setPanelColor(previewBackgroundPanel, settings.previewBgColor);
+    SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
     previewWordWrapCheck->setChecked(settings.previewWordWrap);
     frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
     autoRunCheck->setChecked(settings.autoRun);
@@ -131,7 +133,7 @@ void MainWindow::applySettings(const Settings& settings) {
     if (settings.italic) {
         font.setItalic(true);
     }
-    messageEdit->setFont(font);
+    handMadePage->setMessageFont(font);
     mainTextCharset_ = settings.charset;
 
     fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
@@ -140,7 +142,7 @@ void MainWindow::applySettings(const Settings& settings) {
 void MainWindow::loadFontList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
     if (names) {
-        SetItems(fontNameBox, *names);
+        handMadePage->listFonts(*names);
     }
 }
 
@@ -167,7 +169,7 @@ bool StoreNameList(Registry& registry, std::string_view keyPath,
 }  // namespace
 
 void MainWindow::saveFontList() {
-    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(fontNameBox))) {
+    if (!StoreNameList(services_.registry, kFontNamesKey, handMadePage->offeredFonts())) {
         services_.messages.notice(this, Text(kFontNamesKey), QStringLiteral("Can't open key"));
     }
 }
@@ -192,13 +194,13 @@ void MainWindow::applyBaseSettings() {
     restoreGestureBox->setCurrentIndex(1);
     restoreGestureChanged();
     showHintsCheck->setChecked(true);
-    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
     previewWordWrapCheck->setChecked(true);
     frequentSmilesFirstCheck->setChecked(true);
     autoRunCheck->setChecked(false);
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(8);
-    messageEdit->setFont(font);
+    handMadePage->setMessageFont(font);
     mainTextCharset_ = 204;
 }
 
