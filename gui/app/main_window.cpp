@@ -8,9 +8,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include "core/store/data_folders.h"
 #include "gui/about/about_page.h"
@@ -25,17 +25,13 @@
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
-#include "gui/smileys/smile_web_page.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
 namespace {
 
-constexpr int kSmilePaneWidth = 210;
 constexpr int kSmilePaneGap = 4;
-constexpr int kSmileButtonSize = 21;
-constexpr int kSmileGroupBoxWidth = 163;
-constexpr int kSmileBrowserHeight = 395;
 
 }  // namespace
 
@@ -46,7 +42,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
 
     pageTabs = ui::Named(new QTabWidget, "PageControl1");
     pageTabs->setDocumentMode(true);
-    createSmilePane();
+    smileyPane = new SmileyPane(programFolder_, services_);
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
     settingsPage = createSettingsPage();
@@ -55,13 +51,13 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
     pageTabs->addTab(settingsPage, QStringLiteral("Настройки"));
     pageTabs->addTab(aboutPage, QStringLiteral("О проге"));
-    pageTabs->setCornerWidget(smileButton, Qt::TopRightCorner);
+    pageTabs->setCornerWidget(smileyPane->toggleButton(), Qt::TopRightCorner);
     auto* content = new QWidget;
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(kSmilePaneGap);
     columns->addWidget(pageTabs, 1);
-    columns->addWidget(smilePane);
+    columns->addWidget(smileyPane);
     setCentralWidget(content);
     handMadePage->bindOptions(BindOptions(*this));
     connectHandMadePage();
@@ -70,7 +66,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     connectSettingsPage();
     connectProfileBar();
     connectAsciiPage();
-    connectSmilePane();
+    connectSmileyPane();
     createEditMenu();
     connectFontManager();
     // Before any field is filled, so stored texts cannot bring a line break in either.
@@ -90,7 +86,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     setTitle();
     pageChanged();
     // Brings the smiley pane into the state the settings gave its button.
-    smileButtonToggled();
+    smileyPane->smileButtonToggled();
 }
 
 MainWindow::~MainWindow() = default;
@@ -148,46 +144,19 @@ std::filesystem::path MainWindow::profilesFolder() const {
     return programFolder_ / kProfilesFolder;
 }
 
-void MainWindow::createSmilePane() {
-    smileButton =
-        ui::FlatButton("SmileButton", QStringLiteral("Смайлы"), QStringLiteral("Показать смайлы"));
-    smileButton->setCheckable(true);
-
-    newSmileGroupButton = ui::FlatButton("SpeedButton10", QStringLiteral("+"),
-                                         QStringLiteral("Создать новую группу смайлов"));
-    newSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-    smileGroupBox =
-        ui::ComboBox("comboSelectSmilesGroup", {}, false, QStringLiteral("Выбирай группу смайлов"));
-    smileGroupBox->setFixedWidth(kSmileGroupBoxWidth);
-    deleteSmileGroupButton = ui::FlatButton("SpeedButton8", QStringLiteral("−"),
-                                            QStringLiteral("Удалить группу смайлов"));
-    deleteSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-
-    smileBrowser = ui::Named(new QWebEngineView, "CppWebBrowser2");
-    auto* smilePage = new SmileWebPage(
-        [this](const QUrl& address) { return acceptSmileNavigation(address); }, smileBrowser);
-    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
-    smileBrowser->setPage(smilePage);
-    smileBrowser->setContextMenuPolicy(Qt::NoContextMenu);
-    smileBrowser->setMinimumHeight(kSmileBrowserHeight);
-
-    auto* top = new QHBoxLayout;
-    top->setContentsMargins(0, 1, 0, 0);
-    top->setSpacing(1);
-    top->addWidget(newSmileGroupButton);
-    top->addWidget(smileGroupBox);
-    top->addWidget(deleteSmileGroupButton);
-    top->addStretch();
-
-    smilePane = ui::Named(new QWidget, "SmilePane");
-    auto* layout = new QVBoxLayout(smilePane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(smileBrowser, 1);
-    smilePane->setFixedWidth(kSmilePaneWidth);
-    // Hidden until the start-up brings it in line with smileButton.
-    smilePane->setVisible(false);
+void MainWindow::connectSmileyPane() {
+    smileyPane->setLayoutSource([this] {
+        return SmileLayout{smileGroupSizeCheck->isChecked(), smileGroupSizeUpDown->value(),
+                           frequentSmilesFirstCheck->isChecked()};
+    });
+    // Smileys go into the message only while the hand-made page shows it.
+    smileyPane->setMarkerSink([this](const QString& marker) {
+        if (pageTabs->currentWidget() != formattingPage || !handMadePageActive()) {
+            return false;
+        }
+        handMadePage->insertIntoMessage(marker);
+        return true;
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -20,7 +20,6 @@ class QPushButton;
 class QUrl;
 class QSpinBox;
 class QTabWidget;
-class QWebEngineView;
 class QWidget;
 
 namespace tagforge {
@@ -31,6 +30,7 @@ class EditMenu;
 class FormattingPage;
 class PreviewTab;
 class ProfileBar;
+class SmileyPane;
 class TrayMenu;
 struct Profile;
 struct Settings;
@@ -92,19 +92,6 @@ class MainWindow : public QMainWindow {
     bool loadAsciiList(const std::string& name);
     void openAsciiManager();
     std::filesystem::path asciiCataloguePath() const;
-
-    // Smiley groups and pane (smileys/smile_groups.cpp, smileys/smile_pane.cpp)
-    bool createSmileGroup();
-    void newSmileGroupClicked();
-    void smileGroupChosen();
-    void deleteSmileGroup();
-    void smileButtonToggled();
-    void showSmilePane(bool show);
-    void buildSmilePage(const std::vector<std::string>& names, const std::string& groupName);
-    // False when the pane's navigation to `address` is to be cancelled.
-    bool acceptSmileNavigation(const QUrl& address);
-    // False when the group file could not be read or written; the error has been shown.
-    bool countSmileUse(const std::string& name);
 
     // The edit menu, opened on `target` as a right click there would.
     void openEditMenu(QWidget* target, QPoint globalPos);
@@ -171,11 +158,10 @@ class MainWindow : public QMainWindow {
     QWidget* createNotificationPage();
     QWidget* createSettingsPage();
     void createTrayMenu();
-    void createSmilePane();
     void connectSettingsPage();
     void connectProfileBar();
     void connectAsciiPage();
-    void connectSmilePane();
+    void connectSmileyPane();
     void createEditMenu();
     void connectFontManager();
     // Refills a list box with the names of a data folder's files and selects the preferred one.
@@ -217,12 +203,7 @@ class MainWindow : public QMainWindow {
     QWidget* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
-    QPushButton* smileButton = nullptr;
-    QComboBox* smileGroupBox = nullptr;
-    QWidget* smilePane = nullptr;
-    QPushButton* newSmileGroupButton = nullptr;
-    QPushButton* deleteSmileGroupButton = nullptr;
-    QWebEngineView* smileBrowser = nullptr;
+    SmileyPane* smileyPane = nullptr;
 
     QLineEdit* templateOwnTextEdit = nullptr;
     QTabWidget* templateTabs = nullptr;

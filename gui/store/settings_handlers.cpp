@@ -13,12 +13,11 @@
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
 namespace {
-
-constexpr char kSmileGroupsFolder[] = "SmileGroups";
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
@@ -62,7 +61,7 @@ Settings MainWindow::currentSettings() const {
     settings.minimizeToTray = toTrayCheck->isChecked();
     settings.restoreMethod = restoreGestureBox->currentIndex();
     settings.showSmilesEntry = showSmilesBox->currentIndex();
-    settings.smilePaneShown = smileButton->isChecked();
+    settings.smilePaneShown = smileyPane->isOpen();
     settings.showHint = showHintsCheck->isChecked();
     settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
     settings.smileSeparate = smileGroupSizeUpDown->value();
@@ -77,7 +76,7 @@ Settings MainWindow::currentSettings() const {
     settings.charset = mainTextCharset_;
     settings.bold = font.bold();
     settings.italic = font.italic();
-    settings.smileGroup = ToCp1251(smileGroupBox->currentText());
+    settings.smileGroup = smileyPane->groupName();
     return settings;
 }
 
@@ -113,7 +112,7 @@ void MainWindow::applySettings(const Settings& settings) {
     restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
     restoreGestureChanged();
     showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
-    smileButton->setChecked(settings.smilePaneShown);
+    smileyPane->setOpen(settings.smilePaneShown);
     showHintsCheck->setChecked(settings.showHint);
     showHintsToggled();
     smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
@@ -136,7 +135,7 @@ void MainWindow::applySettings(const Settings& settings) {
     handMadePage->setMessageFont(font);
     mainTextCharset_ = settings.charset;
 
-    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
+    smileyPane->listGroups(settings.smileGroup);
 }
 
 void MainWindow::loadFontList() {

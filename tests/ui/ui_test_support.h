@@ -18,6 +18,7 @@
 #include "gui/app/platform_services.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
@@ -275,6 +276,11 @@ class Restart {
 // The hand-made formatting page of `window`.
 inline FormattingPage& HandMadePage(const MainWindow& window) {
     return *control<FormattingPage>(window, "HandMadePage");
+}
+
+// The smiley pane of `window`.
+inline SmileyPane& SmileyPaneOf(const MainWindow& window) {
+    return *control<SmileyPane>(window, "SmilePane");
 }
 
 inline QStringList Items(const QComboBox* combo) {
