@@ -6,38 +6,33 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
-#include "gui/app/result_memo.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
-#include "gui/smileys/smile_web_page.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
 namespace {
 
-constexpr int kFontSizes = 7;
-constexpr int kDefaultFontSizeIndex = 3;
-constexpr int kSmilePaneWidth = 210;
 constexpr int kSmilePaneGap = 4;
-constexpr int kSmileButtonSize = 21;
-constexpr int kSmileGroupBoxWidth = 163;
-constexpr int kSmileBrowserHeight = 395;
 
 }  // namespace
 
@@ -48,7 +43,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
 
     pageTabs = ui::Named(new QTabWidget, "PageControl1");
     pageTabs->setDocumentMode(true);
-    createSmilePane();
+    smileyPane = new SmileyPane(programFolder_, services_);
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
     settingsPage = createSettingsPage();
@@ -57,22 +52,22 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
     pageTabs->addTab(settingsPage, QStringLiteral("Настройки"));
     pageTabs->addTab(aboutPage, QStringLiteral("О проге"));
-    pageTabs->setCornerWidget(smileButton, Qt::TopRightCorner);
+    pageTabs->setCornerWidget(smileyPane->toggleButton(), Qt::TopRightCorner);
     auto* content = new QWidget;
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(kSmilePaneGap);
     columns->addWidget(pageTabs, 1);
-    columns->addWidget(smilePane);
+    columns->addWidget(smileyPane);
     setCentralWidget(content);
-    optionControls_ = BindOptions(*this);
+    handMadePage->bindOptions(BindOptions(*this));
     connectHandMadePage();
     connectTemplatePage();
     connectColorPanels();
     connectSettingsPage();
     connectProfileBar();
     connectAsciiPage();
-    connectSmilePane();
+    connectSmileyPane();
     createEditMenu();
     connectFontManager();
     // Before any field is filled, so stored texts cannot bring a line break in either.
@@ -85,11 +80,6 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
         installStarterSet(starterFolder);
     }
 
-    for (int size = 1; size <= kFontSizes; ++size) {
-        fontSizeBox->addItem(QString::number(size));
-    }
-    fontSizeBox->setCurrentIndex(kDefaultFontSizeIndex);
-
     fillProfileList(kDefaultProfile);
     loadSettings();
     loadProfile(kDefaultProfile);
@@ -98,7 +88,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     setTitle();
     pageChanged();
     // Brings the smiley pane into the state the settings gave its button.
-    smileButtonToggled();
+    smileyPane->smileButtonToggled();
 }
 
 MainWindow::~MainWindow() = default;
@@ -116,7 +106,7 @@ void MainWindow::installStarterSet(const std::filesystem::path& starterFolder) {
 }
 
 const std::string& MainWindow::resultText() const {
-    return resultMemo->bytes();
+    return handMadePage->resultText();
 }
 
 void MainWindow::setTitle() {
@@ -128,7 +118,7 @@ QWidget* MainWindow::createFormattingPage() {
     auto* page = ui::Named(new QWidget, "FormatPage");
     formattingTabs = ui::Named(new QTabWidget, "PageControl2");
     formattingTabs->setTabPosition(QTabWidget::South);
-    handMadePage = createHandMadePage();
+    handMadePage = new FormattingPage(services_);
     templatePage = createTemplatePage();
     formattingTabs->addTab(handMadePage, QStringLiteral("Вручную"));
     formattingTabs->addTab(templatePage, QStringLiteral("Шаблоны"));
@@ -152,7 +142,7 @@ QWidget* MainWindow::createFormattingPage() {
 void MainWindow::pageChanged() {
     QWidget* page = pageTabs->currentWidget();
     if (page == formattingPage) {
-        rebuildResult();
+        handMadePage->rebuildResult();
     } else if (page == previewPage) {
         showPreview();
     } else if (page == aboutPage) {
@@ -168,46 +158,19 @@ std::filesystem::path MainWindow::profilesFolder() const {
     return programFolder_ / kProfilesFolder;
 }
 
-void MainWindow::createSmilePane() {
-    smileButton =
-        ui::FlatButton("SmileButton", QStringLiteral("Смайлы"), QStringLiteral("Показать смайлы"));
-    smileButton->setCheckable(true);
-
-    newSmileGroupButton = ui::FlatButton("SpeedButton10", QStringLiteral("+"),
-                                         QStringLiteral("Создать новую группу смайлов"));
-    newSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-    smileGroupBox =
-        ui::ComboBox("comboSelectSmilesGroup", {}, false, QStringLiteral("Выбирай группу смайлов"));
-    smileGroupBox->setFixedWidth(kSmileGroupBoxWidth);
-    deleteSmileGroupButton = ui::FlatButton("SpeedButton8", QStringLiteral("−"),
-                                            QStringLiteral("Удалить группу смайлов"));
-    deleteSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-
-    smileBrowser = ui::Named(new QWebEngineView, "CppWebBrowser2");
-    auto* smilePage = new SmileWebPage(
-        [this](const QUrl& address) { return acceptSmileNavigation(address); }, smileBrowser);
-    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
-    smileBrowser->setPage(smilePage);
-    smileBrowser->setContextMenuPolicy(Qt::NoContextMenu);
-    smileBrowser->setMinimumHeight(kSmileBrowserHeight);
-
-    auto* top = new QHBoxLayout;
-    top->setContentsMargins(0, 1, 0, 0);
-    top->setSpacing(1);
-    top->addWidget(newSmileGroupButton);
-    top->addWidget(smileGroupBox);
-    top->addWidget(deleteSmileGroupButton);
-    top->addStretch();
-
-    smilePane = ui::Named(new QWidget, "SmilePane");
-    auto* layout = new QVBoxLayout(smilePane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(smileBrowser, 1);
-    smilePane->setFixedWidth(kSmilePaneWidth);
-    // Hidden until the start-up brings it in line with smileButton.
-    smilePane->setVisible(false);
+void MainWindow::connectSmileyPane() {
+    smileyPane->setLayoutSource([this] {
+        return SmileLayout{smileGroupSizeCheck->isChecked(), smileGroupSizeUpDown->value(),
+                           frequentSmilesFirstCheck->isChecked()};
+    });
+    // Smileys go into the message only while the hand-made page shows it.
+    smileyPane->setMarkerSink([this](const QString& marker) {
+        if (pageTabs->currentWidget() != formattingPage || !handMadePageActive()) {
+            return false;
+        }
+        handMadePage->insertIntoMessage(marker);
+        return true;
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -222,30 +185,37 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         copyButtonPressed();
     } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
         copyButtonReleased();
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == paletteList->viewport()) {
-            paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
-                                 mouse->globalPosition().toPoint());
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showPreview() {
     buildCurrentResult();
-    const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
+    const std::string text = handMadePageActive() ? handMadePage->resultText() : templateText_;
     templateText_ = text;
     previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
 }
 
+void MainWindow::connectColorPanels() {
+    for (ColorPanel* panel : {comeColorPanel, previewBackgroundPanel}) {
+        connect(panel, &ColorPanel::mouseReleased, this,
+                [this, panel](Qt::MouseButton button, QPoint globalPos) {
+                    colorPanelClicked(panel, button, globalPos);
+                });
+    }
+}
+
+void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
+    ChoosePanelColor(sender, button, globalPos, services_, this);
+    handMadePage->rememberEffectColors();
+}
+
 void MainWindow::createEditMenu() {
     editMenu = new EditMenu(services_.clipboard, this);
+    handMadePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     for (QWidget* control : std::initializer_list<QWidget*>{
-             messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
-             ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
-             killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
-             notificationNickEdit}) {
+             templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox, killReasonBox,
+             killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit, notificationNickEdit}) {
         editMenu->attach(control);
     }
     profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });

@@ -10,14 +10,15 @@
 #include "core/store/settings_batch.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
 namespace {
-
-constexpr char kSmileGroupsFolder[] = "SmileGroups";
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
@@ -61,7 +62,7 @@ Settings MainWindow::currentSettings() const {
     settings.minimizeToTray = toTrayCheck->isChecked();
     settings.restoreMethod = restoreGestureBox->currentIndex();
     settings.showSmilesEntry = showSmilesBox->currentIndex();
-    settings.smilePaneShown = smileButton->isChecked();
+    settings.smilePaneShown = smileyPane->isOpen();
     settings.showHint = showHintsCheck->isChecked();
     settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
     settings.smileSeparate = smileGroupSizeUpDown->value();
@@ -69,14 +70,14 @@ Settings MainWindow::currentSettings() const {
     settings.previewWordWrap = previewWordWrapCheck->isChecked();
     settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
     settings.autoRun = autoRunCheck->isChecked();
-    const QFont font = messageEdit->font();
+    const QFont font = handMadePage->messageFont();
     settings.fontName = ToCp1251(font.family());
     // A font given in pixels has no point size; the stored size must stay a usable number.
     settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
     settings.charset = mainTextCharset_;
     settings.bold = font.bold();
     settings.italic = font.italic();
-    settings.smileGroup = ToCp1251(smileGroupBox->currentText());
+    settings.smileGroup = smileyPane->groupName();
     return settings;
 }
 
@@ -88,7 +89,7 @@ void MainWindow::saveSettings() {
     for (std::size_t i = 0; i < values.size(); ++i) {
         batch.AddText(values[i], texts[i]);
     }
-    batch.AddNameList(kFontNamesKey, ItemsOf(fontNameBox));
+    batch.AddNameList(kFontNamesKey, handMadePage->offeredFonts());
     batch.AddNameList(kNicksKey, editMenu->nicks());
     storeBatch(batch);
 }
@@ -121,13 +122,13 @@ void MainWindow::applySettings(const Settings& settings) {
     restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
     restoreGestureChanged();
     showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
-    smileButton->setChecked(settings.smilePaneShown);
+    smileyPane->setOpen(settings.smilePaneShown);
     showHintsCheck->setChecked(settings.showHint);
     showHintsToggled();
     smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
     smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
     smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
-    setPanelColor(previewBackgroundPanel, settings.previewBgColor);
+    SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
     previewWordWrapCheck->setChecked(settings.previewWordWrap);
     frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
     autoRunCheck->setChecked(settings.autoRun);
@@ -141,16 +142,16 @@ void MainWindow::applySettings(const Settings& settings) {
     if (settings.italic) {
         font.setItalic(true);
     }
-    messageEdit->setFont(font);
+    handMadePage->setMessageFont(font);
     mainTextCharset_ = settings.charset;
 
-    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
+    smileyPane->listGroups(settings.smileGroup);
 }
 
 void MainWindow::loadFontList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
     if (names) {
-        SetItems(fontNameBox, *names);
+        handMadePage->listFonts(*names);
     }
 }
 
@@ -163,7 +164,7 @@ void MainWindow::loadNickList() {
 
 void MainWindow::saveFontList() {
     SettingsBatch batch;
-    batch.AddNameList(kFontNamesKey, ItemsOf(fontNameBox));
+    batch.AddNameList(kFontNamesKey, handMadePage->offeredFonts());
     storeBatch(batch);
 }
 
@@ -187,13 +188,13 @@ void MainWindow::applyBaseSettings() {
     restoreGestureBox->setCurrentIndex(1);
     restoreGestureChanged();
     showHintsCheck->setChecked(true);
-    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
     previewWordWrapCheck->setChecked(true);
     frequentSmilesFirstCheck->setChecked(true);
     autoRunCheck->setChecked(false);
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(8);
-    messageEdit->setFont(font);
+    handMadePage->setMessageFont(font);
     mainTextCharset_ = 204;
 }
 

@@ -13,6 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 
 namespace tagforge {
 
@@ -96,7 +97,7 @@ QWidget* MainWindow::createSettingsPage() {
         previewBackgroundPanel->fontMetrics().horizontalAdvance(previewBackgroundPanel->caption());
     previewBackgroundPanel->setFixedSize(
         std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin), kPreviewPanelHeight);
-    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
     previewWordWrapCheck =
         ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
     previewWordWrapCheck->setChecked(true);

@@ -14,6 +14,7 @@
 
 #include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/tray/tray_menu.h"
 
 namespace tagforge {
@@ -198,9 +199,9 @@ void MainWindow::smileGroupSizeEditLeft() {
 }
 
 void MainWindow::chooseInputFont() {
-    const std::optional<QFont> chosen = services_.fonts.pick(this, messageEdit->font());
+    const std::optional<QFont> chosen = services_.fonts.pick(this, handMadePage->messageFont());
     if (chosen) {
-        messageEdit->setFont(*chosen);
+        handMadePage->setMessageFont(*chosen);
     }
 }
 

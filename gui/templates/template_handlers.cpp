@@ -9,6 +9,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {
@@ -33,7 +34,7 @@ void MainWindow::connectTemplatePage() {
 
 void MainWindow::buildCurrentResult() {
     if (handMadePageActive()) {
-        rebuildResult();
+        handMadePage->rebuildResult();
         return;
     }
     QWidget* tab = templateTabs->currentWidget();

@@ -122,11 +122,11 @@ class SmilePaneTest : public QObject {
         const QByteArray plain = head + smiley("a") + smiley("b") + smiley("c") + smiley("d") +
                                  smiley("e") + smiley("f") + smiley("g") + tail;
         control<QSpinBox>(window, "UpDown1")->setValue(0);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
         control<QSpinBox>(window, "UpDown1")->setValue(3);
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
     }
 
@@ -171,7 +171,7 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
         control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray ordered = "a.gif|2\r\nb.gif|2\r\nc.gif|5\r\nd.gif\r\n";
         QCOMPARE(FileBytes(group), ordered);
@@ -276,12 +276,12 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         const QString folder = PathText(harness.programFolder());
-        QVERIFY(window.acceptSmileNavigation(
+        QVERIFY(tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/smiles.HTM"))));
         QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
-        QVERIFY(!window.acceptSmileNavigation(
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/my.smile"))));
-        QVERIFY(!window.acceptSmileNavigation(
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/смех"))));
         QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
                  QStringLiteral("[::my.smile::][::смех::]"));
@@ -394,7 +394,7 @@ class SmilePaneTest : public QObject {
         fs::create_directory(PageFile(harness.programFolder()));
         control<QComboBox>(window, "comboSelectSmilesGroup")->addItem(QStringLiteral("Other"));
         control<QComboBox>(window, "comboSelectSmilesGroup")->setCurrentIndex(1);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QVERIFY(harness.platform.messages.shown.empty());
         // The selector was not refilled from the folder, so it keeps the item added above.
         QCOMPARE(test::Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
