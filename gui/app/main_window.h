@@ -32,6 +32,7 @@ class PreviewTab;
 class ProfileBar;
 class SmileyPane;
 class TrayMenu;
+class TransientNote;
 struct Profile;
 struct Settings;
 class SettingsBatch;
@@ -209,6 +210,7 @@ class MainWindow : public QMainWindow {
     QWidget* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
+    TransientNote* confirmationNote = nullptr;
     SmileyPane* smileyPane = nullptr;
 
     QLineEdit* templateOwnTextEdit = nullptr;
