@@ -12,24 +12,24 @@ using Kind = ControlKind;
 constexpr OptionRule kPlain = OptionRule::Plain;
 constexpr OptionRule kOwn = OptionRule::OwnRules;
 
+template <class Value, class Held>
+Value ConvertedHeld(const Held& held) {
+    if constexpr (std::is_same_v<Held, Value>) {
+        return held;
+    } else if constexpr (std::is_same_v<Value, int> && std::is_same_v<Held, long>) {
+        return static_cast<int>(held);
+    } else if constexpr (std::is_same_v<Value, long> && std::is_same_v<Held, bool>) {
+        return held ? 1 : 0;
+    } else if constexpr (std::is_same_v<Value, std::string> && std::is_same_v<Held, long>) {
+        return std::to_string(held);
+    } else {
+        return Value{};
+    }
+}
+
 template <class Value>
 Value Converted(const OptionValue& value) {
-    return std::visit(
-        [](const auto& held) -> Value {
-            using Held = std::decay_t<decltype(held)>;
-            if constexpr (std::is_same_v<Held, Value>) {
-                return held;
-            } else if constexpr (std::is_same_v<Value, int> && std::is_same_v<Held, long>) {
-                return static_cast<int>(held);
-            } else if constexpr (std::is_same_v<Value, long> && std::is_same_v<Held, bool>) {
-                return held ? 1 : 0;
-            } else if constexpr (std::is_same_v<Value, std::string> && std::is_same_v<Held, long>) {
-                return std::to_string(held);
-            } else {
-                return Value{};
-            }
-        },
-        value);
+    return std::visit([](const auto& held) { return ConvertedHeld<Value>(held); }, value);
 }
 
 }  // namespace
