@@ -25,6 +25,7 @@
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
 #include "gui/smileys/smile_web_page.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -66,11 +67,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     setCentralWidget(content);
     optionControls_ = BindOptions(*this);
     connectHandMadePage();
-    connectTemplatePage();
     connectColorPanels();
     connectSettingsPage();
     connectProfileBar();
-    connectAsciiPage();
     connectSmilePane();
     createEditMenu();
     connectFontManager();
@@ -115,7 +114,12 @@ QWidget* MainWindow::createFormattingPage() {
     formattingTabs = ui::Named(new QTabWidget, "PageControl2");
     formattingTabs->setTabPosition(QTabWidget::South);
     handMadePage = createHandMadePage();
-    templatePage = createTemplatePage();
+    templatePage =
+        new TemplatePage(programFolder_, services_.clock, services_.messages, services_.dialogs);
+    connect(templatePage, &TemplatePage::lineChanged, this,
+            [this] { templateText_ = templatePage->line(); });
+    // Switching sub-pages is never refused, so rebuilding after the switch serves as well.
+    connect(formattingTabs, &QTabWidget::currentChanged, templatePage, &TemplatePage::rebuildLines);
     formattingTabs->addTab(handMadePage, QStringLiteral("Вручную"));
     formattingTabs->addTab(templatePage, QStringLiteral("Шаблоны"));
 
@@ -218,6 +222,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::buildCurrentResult() {
+    if (handMadePageActive()) {
+        rebuildResult();
+    } else {
+        templatePage->buildLine();
+    }
+}
+
 void MainWindow::showPreview() {
     buildCurrentResult();
     const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
@@ -227,13 +239,12 @@ void MainWindow::showPreview() {
 
 void MainWindow::createEditMenu() {
     editMenu = new EditMenu(services_.clipboard, this);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             messageEdit, onlyForYouWordingBox, addresseeEdit, linkTextBox, otherNickEdit,
-             ownTextEdit, templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox,
-             killReasonBox, killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit,
-             notificationNickEdit}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{messageEdit, onlyForYouWordingBox, addresseeEdit,
+                                         linkTextBox, otherNickEdit, ownTextEdit}) {
         editMenu->attach(control);
     }
+    templatePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
 }
 

@@ -37,6 +37,7 @@ class ColorPanel;
 class EditMenu;
 class PreviewTab;
 class ProfileBar;
+class TemplatePage;
 class TrayMenu;
 class ResultMemo;
 struct Profile;
@@ -93,22 +94,8 @@ class MainWindow : public QMainWindow {
     void profileChosen();
     void saveOnClose(QCloseEvent* event);
 
-    // Templates (templates/template_handlers.cpp)
+    // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
-    void rebuildTemplateLines();
-    void buildKillLine();
-    void buildSolitudeLine();
-    void buildNotificationLine();
-    void addSolitudeNick();
-    void deleteSolitudeNicks();
-    void clearSolitudeNicks();
-
-    // ASCII art template (templates/ascii_handlers.cpp)
-    void buildAsciiLine();
-    // Refills asciiPictureBox from the catalogue; false when the catalogue does not exist.
-    bool loadAsciiList(const std::string& name);
-    void openAsciiManager();
-    std::filesystem::path asciiCataloguePath() const;
 
     // Smiley groups and pane (smileys/smile_groups.cpp, smileys/smile_pane.cpp)
     bool createSmileGroup();
@@ -185,16 +172,11 @@ class MainWindow : public QMainWindow {
     void setTitle();
     QWidget* createFormattingPage();
     QWidget* createHandMadePage();
-    QWidget* createTemplatePage();
-    QWidget* createKillPage();
-    QWidget* createSolitudePage();
-    QWidget* createNotificationPage();
     QWidget* createSettingsPage();
     void createTrayMenu();
     void createSmilePane();
     void connectSettingsPage();
     void connectProfileBar();
-    void connectAsciiPage();
     void connectSmilePane();
     void createEditMenu();
     void connectFontManager();
@@ -205,7 +187,6 @@ class MainWindow : public QMainWindow {
     void clampNumberField(QLineEdit* field, QSpinBox* upDown);
     bool handleNumberFieldKeys(QObject* watched, QEvent* event);
     void connectHandMadePage();
-    void connectTemplatePage();
     void connectColorPanels();
     void pageChanged();
     bool handMadePageActive() const;
@@ -220,8 +201,6 @@ class MainWindow : public QMainWindow {
     RememberedEffectColors remembered_;
     std::string templateText_;
     NamedLock exclusivityLock_;
-    // The picture the ASCII manager opens on, for the rest of the run.
-    int asciiManagerIndex_ = 0;
     long mainTextCharset_ = 204;
     // The controls of the option table, found once by their object names.
     std::vector<BoundOption> optionControls_;
@@ -238,7 +217,7 @@ class MainWindow : public QMainWindow {
 
     QTabWidget* formattingTabs = nullptr;
     QWidget* handMadePage = nullptr;
-    QWidget* templatePage = nullptr;
+    TemplatePage* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
     QPushButton* smileButton = nullptr;
@@ -287,31 +266,6 @@ class MainWindow : public QMainWindow {
     QPushButton* clearButton = nullptr;
     QPushButton* resetButton = nullptr;
     QListWidget* paletteList = nullptr;
-
-    QLineEdit* templateOwnTextEdit = nullptr;
-    QTabWidget* templateTabs = nullptr;
-    QWidget* killPage = nullptr;
-    QWidget* solitudePage = nullptr;
-    QWidget* notificationPage = nullptr;
-    QWidget* asciiPage = nullptr;
-    QComboBox* asciiPictureBox = nullptr;
-    QPushButton* asciiManagerButton = nullptr;
-    QComboBox* killWhereBox = nullptr;
-    QComboBox* killActionBox = nullptr;
-    QComboBox* killPeriodBox = nullptr;
-    QLineEdit* killerEdit = nullptr;
-    QLineEdit* victimEdit = nullptr;
-    QComboBox* killReasonBox = nullptr;
-    QLineEdit* solitudeActionEdit = nullptr;
-    QLineEdit* solitudeNickEdit = nullptr;
-    QListWidget* solitudeNickList = nullptr;
-    QPushButton* clearSolitudeNicksButton = nullptr;
-    QPushButton* addSolitudeNickButton = nullptr;
-    QPushButton* deleteSolitudeNickButton = nullptr;
-    QComboBox* notificationKindBox = nullptr;
-    QLineEdit* notificationNickEdit = nullptr;
-    QCheckBox* comeColorCheck = nullptr;
-    ColorPanel* comeColorPanel = nullptr;
 
     QCheckBox* autoSaveCheck = nullptr;
     QCheckBox* thresholdCheck = nullptr;

@@ -7,6 +7,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/hex_color_dialog.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -50,14 +51,18 @@ std::optional<QString> AskHexColor(DialogRunner& dialogs, QWidget* parent, const
 }  // namespace
 
 void MainWindow::connectColorPanels() {
-    for (ColorPanel* panel :
-         {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel, firstEffectColorPanel,
-          secondEffectColorPanel, comeColorPanel, previewBackgroundPanel}) {
+    const auto attach = [this](ColorPanel* panel) {
         connect(panel, &ColorPanel::mouseReleased, this,
                 [this, panel](Qt::MouseButton button, QPoint globalPos) {
                     colorPanelClicked(panel, button, globalPos);
                 });
+    };
+    for (ColorPanel* panel :
+         {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel, firstEffectColorPanel,
+          secondEffectColorPanel, previewBackgroundPanel}) {
+        attach(panel);
     }
+    templatePage->attachColorPanels(attach);
     paletteList->setItemDelegate(new PaletteItemDelegate(paletteList));
     paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
                            QStringLiteral("0000FF"), QStringLiteral("000000"),

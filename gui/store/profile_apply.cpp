@@ -16,6 +16,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -26,12 +27,6 @@ constexpr long kFontSizes = 7;
 void SetWhenNotEmpty(QLineEdit* edit, const std::string& value) {
     if (!value.empty()) {
         edit->setText(FromCp1251(value));
-    }
-}
-
-void SetWhenNotEmpty(QComboBox* combo, const std::string& value) {
-    if (!value.empty()) {
-        combo->setEditText(FromCp1251(value));
     }
 }
 
@@ -105,57 +100,13 @@ void MainWindow::applyProfile(const Profile& profile) {
         colorEffectBox->setCurrentIndex(ListIndex(profile.colorEffect, colorEffectBox->count()));
     }
 
-    const bool haveAsciiCatalogue = loadAsciiList(profile.asciiName);
-    if (formattingTabs->currentWidget() == templatePage) {
-        switch (static_cast<TemplateTab>(profile.page2ActivePage)) {
-            case TemplateTab::Solitude:
-                templateTabs->setCurrentWidget(solitudePage);
-                break;
-            case TemplateTab::Notification:
-                templateTabs->setCurrentWidget(notificationPage);
-                break;
-            case TemplateTab::AsciiArt:
-                templateTabs->setCurrentWidget(haveAsciiCatalogue ? asciiPage : killPage);
-                break;
-            default:
-                templateTabs->setCurrentWidget(killPage);
-                break;
-        }
-    }
-    SetWhenNotEmpty(killWhereBox, profile.where);
-    SetWhenNotEmpty(killActionBox, profile.action);
-    SetWhenNotEmpty(killPeriodBox, profile.period);
-    SetWhenNotEmpty(killerEdit, profile.killerName);
-    SetWhenNotEmpty(victimEdit, profile.victimName);
-    SetWhenNotEmpty(killReasonBox, profile.reasonName);
-    SetWhenNotEmpty(templateOwnTextEdit, profile.page2OwnText);
-    SetWhenNotEmpty(solitudeActionEdit, profile.whatDo);
-    SetWhenNotEmpty(solitudeNickEdit, profile.nick);
-    if (!profile.nicks.empty()) {
-        solitudeNickList->clear();
-        for (const std::string& nick : profile.nicks) {
-            solitudeNickList->addItem(FromCp1251(nick));
-        }
-    }
-    SetWhenNotEmpty(notificationNickEdit, profile.personallyErrorMessage);
-    notificationKindBox->setCurrentIndex(
-        ListIndex(profile.persErrorType, notificationKindBox->count()));
-    comeColorCheck->setChecked(profile.comeColorEnabled);
-    setPanelColor(comeColorPanel, profile.comeColor);
+    templatePage->applyProfile(profile, formattingTabs->currentWidget() == templatePage);
 
     danceRatioLabel->setText(QString::number(danceRatioSlider->value()));
     colorEffectChanged();
 }
 
 namespace {
-
-std::string TextOf(const QLineEdit* edit) {
-    return ToCp1251(edit->text());
-}
-
-std::string TextOf(const QComboBox* combo) {
-    return ToCp1251(combo->currentText());
-}
 
 long PageIndex(const QTabWidget* pages, std::initializer_list<const QWidget*> order) {
     long index = 0;
@@ -187,26 +138,7 @@ Profile MainWindow::currentProfile() const {
     profile.alternationFirstColor = remembered_.alternationFirst;
     profile.alternationSecondColor = remembered_.alternationSecond;
 
-    profile.page2ActivePage =
-        PageIndex(templateTabs, {killPage, solitudePage, notificationPage, asciiPage});
-    profile.where = TextOf(killWhereBox);
-    profile.action = TextOf(killActionBox);
-    profile.period = TextOf(killPeriodBox);
-    profile.killerName = TextOf(killerEdit);
-    profile.victimName = TextOf(victimEdit);
-    profile.reasonName = TextOf(killReasonBox);
-    profile.page2OwnText = TextOf(templateOwnTextEdit);
-    profile.whatDo = TextOf(solitudeActionEdit);
-    profile.nick = TextOf(solitudeNickEdit);
-    profile.nicks.clear();
-    for (int i = 0; i < solitudeNickList->count(); ++i) {
-        profile.nicks.push_back(ToCp1251(solitudeNickList->item(i)->text()));
-    }
-    profile.personallyErrorMessage = TextOf(notificationNickEdit);
-    profile.persErrorType = notificationKindBox->currentIndex();
-    profile.comeColorEnabled = comeColorCheck->isChecked();
-    profile.comeColor = comeColorPanel->color();
-    profile.asciiName = TextOf(asciiPictureBox);
+    templatePage->fillProfile(profile);
     return profile;
 }
 
