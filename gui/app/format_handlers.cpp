@@ -13,6 +13,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -121,7 +122,7 @@ void MainWindow::copyButtonReleased() {
 }
 
 int MainWindow::activeThreshold() const {
-    return thresholdCheck->isChecked() ? thresholdUpDown->value() : 0;
+    return settingsPage->threshold();
 }
 
 void MainWindow::copyResult() {

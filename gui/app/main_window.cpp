@@ -51,7 +51,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     createSmilePane();
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
-    settingsPage = createSettingsPage();
+    settingsPage = new SettingsPage(services_.messages, services_.fonts, services_.tray);
+    settingsPage->setInputField(messageEdit);
     aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
@@ -68,7 +69,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     optionControls_ = BindOptions(*this);
     connectHandMadePage();
     connectColorPanels();
-    connectSettingsPage();
+    createTrayMenu();
     connectProfileBar();
     connectSmilePane();
     createEditMenu();
@@ -205,9 +206,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (handleNumberFieldKeys(watched, event)) {
-        return true;
-    }
     if (watched == copyButton && event->type() == QEvent::MouseButtonPress) {
         copyButtonPressed();
     } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
@@ -234,7 +232,7 @@ void MainWindow::showPreview() {
     buildCurrentResult();
     const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
     templateText_ = text;
-    previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
+    previewPage->showText(text, settingsPage->previewBackground(), settingsPage->previewWordWrap());
 }
 
 void MainWindow::createEditMenu() {

@@ -12,7 +12,7 @@
 #include "core/format/result_assembly.h"
 #include "gui/app/platform_services.h"
 #include "gui/formatting/option_controls.h"
-#include "gui/platform/named_lock.h"
+#include "gui/settings/settings_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -46,7 +46,6 @@ struct Settings;
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
 inline constexpr char kCaptionTail[] = " =)";
-inline constexpr char kExclusivityLockName[] = "OTF_MUTEX";
 inline constexpr char kProfilesFolder[] = "Profiles";
 inline constexpr char kDefaultProfile[] = "Default";
 
@@ -138,23 +137,13 @@ class MainWindow : public QMainWindow {
     void saveFontList();
     void loadNickList();
     void saveNickList();
-    void applyBaseSettings();
 
     // Window, tray and instance options (store/window_options.cpp)
-    void toTrayToggled();
-    void restoreGestureChanged();
-    void showHintsToggled();
     void minimizeToTray();
     void restoreFromTray();
     void trayGesture(TrayGesture gesture);
     void toggleHidden();
     void closeFromTray();
-    void singleInstanceToggled();
-    // False when the typed character is to be discarded.
-    bool acceptsNumberKey(const QString& typed) const;
-    void thresholdEditLeft();
-    void smileGroupSizeEditLeft();
-    void chooseInputFont();
     bool minimizesToTray() const;
 
     // The stored nicks; the edit menu works on them.
@@ -172,10 +161,8 @@ class MainWindow : public QMainWindow {
     void setTitle();
     QWidget* createFormattingPage();
     QWidget* createHandMadePage();
-    QWidget* createSettingsPage();
     void createTrayMenu();
     void createSmilePane();
-    void connectSettingsPage();
     void connectProfileBar();
     void connectSmilePane();
     void createEditMenu();
@@ -184,8 +171,6 @@ class MainWindow : public QMainWindow {
     void fillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
                            std::string_view extension);
     void fillProfileList(std::string_view preferred);
-    void clampNumberField(QLineEdit* field, QSpinBox* upDown);
-    bool handleNumberFieldKeys(QObject* watched, QEvent* event);
     void connectHandMadePage();
     void connectColorPanels();
     void pageChanged();
@@ -200,19 +185,14 @@ class MainWindow : public QMainWindow {
     DefaultRandomSource random_;
     RememberedEffectColors remembered_;
     std::string templateText_;
-    NamedLock exclusivityLock_;
-    long mainTextCharset_ = 204;
     // The controls of the option table, found once by their object names.
     std::vector<BoundOption> optionControls_;
-    TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
-    bool restoreOnAnyClick_ = false;
-    QObject* hintBlocker_ = nullptr;
 
     // Controls; each keeps its historical object name, which tests and tools look them up by.
     QTabWidget* pageTabs = nullptr;
     QWidget* formattingPage = nullptr;
     PreviewTab* previewPage = nullptr;
-    QWidget* settingsPage = nullptr;
+    SettingsPage* settingsPage = nullptr;
     AboutPage* aboutPage = nullptr;
 
     QTabWidget* formattingTabs = nullptr;
@@ -266,25 +246,6 @@ class MainWindow : public QMainWindow {
     QPushButton* clearButton = nullptr;
     QPushButton* resetButton = nullptr;
     QListWidget* paletteList = nullptr;
-
-    QCheckBox* autoSaveCheck = nullptr;
-    QCheckBox* thresholdCheck = nullptr;
-    QLineEdit* thresholdEdit = nullptr;
-    QSpinBox* thresholdUpDown = nullptr;
-    QCheckBox* toTrayCheck = nullptr;
-    QComboBox* restoreGestureBox = nullptr;
-    QComboBox* showSmilesBox = nullptr;
-    QCheckBox* showHintsCheck = nullptr;
-    QCheckBox* smileGroupSizeCheck = nullptr;
-    QLineEdit* smileGroupSizeEdit = nullptr;
-    QSpinBox* smileGroupSizeUpDown = nullptr;
-    ColorPanel* previewBackgroundPanel = nullptr;
-    QCheckBox* previewWordWrapCheck = nullptr;
-    QCheckBox* frequentSmilesFirstCheck = nullptr;
-    QCheckBox* autoRunCheck = nullptr;
-    QPushButton* inputFontButton = nullptr;
-    QPushButton* baseSettingsButton = nullptr;
-    QCheckBox* singleInstanceCheck = nullptr;
 
     EditMenu* editMenu = nullptr;
 

@@ -9,6 +9,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -47,7 +48,7 @@ void MainWindow::openFontManager() {
     setup.offeredFonts = ItemsOf(fontNameBox);
     const int shown = fontNameBox->currentIndex();
     setup.shownFont = shown >= 0 ? ToCp1251(fontNameBox->itemText(shown)) : std::string();
-    setup.hintsShown = showHintsCheck->isChecked();
+    setup.hintsShown = settingsPage->hintsShown();
     setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
     setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
         return readSettingText(name, defaultText, kFontsRoot, kFontsKey);

@@ -7,6 +7,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/hex_color_dialog.h"
+#include "gui/settings/settings_page.h"
 #include "gui/templates/template_page.h"
 
 namespace tagforge {
@@ -57,12 +58,12 @@ void MainWindow::connectColorPanels() {
                     colorPanelClicked(panel, button, globalPos);
                 });
     };
-    for (ColorPanel* panel :
-         {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel, firstEffectColorPanel,
-          secondEffectColorPanel, previewBackgroundPanel}) {
+    for (ColorPanel* panel : {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel,
+                              firstEffectColorPanel, secondEffectColorPanel}) {
         attach(panel);
     }
     templatePage->attachColorPanels(attach);
+    settingsPage->attachColorPanels(attach);
     paletteList->setItemDelegate(new PaletteItemDelegate(paletteList));
     paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
                            QStringLiteral("0000FF"), QStringLiteral("000000"),

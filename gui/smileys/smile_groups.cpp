@@ -14,6 +14,7 @@
 #include "core/store/data_folders.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/settings/settings_page.h"
 #include "gui/smileys/copy_progress.h"
 
 namespace tagforge {
@@ -136,7 +137,7 @@ void MainWindow::smileGroupChosen() {
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    OrderSmileEntries(entries, frequentSmilesFirstCheck->isChecked());
+    OrderSmileEntries(entries, settingsPage->frequentSmilesFirst());
     buildSmilePage(SmileNames(entries), group);
     try {
         WriteSmileGroup(file, entries);

@@ -15,6 +15,7 @@
 #include "core/store/data_folders.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/settings/settings_page.h"
 #include "gui/smileys/smile_web_page.h"
 
 namespace tagforge {
@@ -84,7 +85,7 @@ void MainWindow::buildSmilePage(const std::vector<std::string>& names,
         services_.messages.error(this, ErrorText(failure));
         return;
     }
-    const SmileRuns runs{smileGroupSizeCheck->isChecked(), smileGroupSizeUpDown->value()};
+    const SmileRuns runs{settingsPage->splitsSmileGroups(), settingsPage->smileGroupSize()};
     const std::filesystem::path page = SmilePagePath(programFolder_);
     try {
         WriteFileAtomically(page, SmilePageText(SmilePageLines(names, runs)));
@@ -111,7 +112,7 @@ bool MainWindow::acceptSmileNavigation(const QUrl& address) {
     cursor.insertText(FromCp1251(SmileMarker(name)));
     messageEdit->setTextCursor(cursor);
     messageEdit->setFocus();
-    if (frequentSmilesFirstCheck->isChecked() && countSmileUse(name)) {
+    if (settingsPage->frequentSmilesFirst() && countSmileUse(name)) {
         smileGroupChosen();
     }
     return false;

@@ -12,6 +12,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/profiles/profile_bar.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -57,7 +58,7 @@ bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool cl
         }
     }
     saveSettings();
-    if (closing && !autoSaveCheck->isChecked()) {
+    if (closing && !settingsPage->autoSave()) {
         return true;
     }
     try {

@@ -11,6 +11,7 @@
 #include "gui/app/text_bridge.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -20,10 +21,6 @@ constexpr char kSmileGroupsFolder[] = "SmileGroups";
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
-}
-
-int EntryOrNone(long stored, const QComboBox* combo) {
-    return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
 }
 
 }  // namespace
@@ -54,27 +51,8 @@ Settings MainWindow::currentSettings() const {
     Settings settings;
     settings.top = y();
     settings.left = x();
-    settings.autoSave = autoSaveCheck->isChecked();
-    settings.enableResultLimit = thresholdCheck->isChecked();
-    settings.resultLimit = thresholdUpDown->value();
-    settings.minimizeToTray = toTrayCheck->isChecked();
-    settings.restoreMethod = restoreGestureBox->currentIndex();
-    settings.showSmilesEntry = showSmilesBox->currentIndex();
+    settingsPage->fillSettings(settings);
     settings.smilePaneShown = smileButton->isChecked();
-    settings.showHint = showHintsCheck->isChecked();
-    settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
-    settings.smileSeparate = smileGroupSizeUpDown->value();
-    settings.previewBgColor = previewBackgroundPanel->color();
-    settings.previewWordWrap = previewWordWrapCheck->isChecked();
-    settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
-    settings.autoRun = autoRunCheck->isChecked();
-    const QFont font = messageEdit->font();
-    settings.fontName = ToCp1251(font.family());
-    // A font given in pixels has no point size; the stored size must stay a usable number.
-    settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
-    settings.charset = mainTextCharset_;
-    settings.bold = font.bold();
-    settings.italic = font.italic();
     settings.smileGroup = ToCp1251(smileGroupBox->currentText());
     return settings;
 }
@@ -103,37 +81,8 @@ void MainWindow::loadSettings() {
 
 void MainWindow::applySettings(const Settings& settings) {
     move(static_cast<int>(settings.left), static_cast<int>(settings.top));
-    autoSaveCheck->setChecked(settings.autoSave);
-    thresholdCheck->setChecked(settings.enableResultLimit);
-    thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
-    thresholdEdit->setText(QString::number(thresholdUpDown->value()));
-    toTrayCheck->setChecked(settings.minimizeToTray);
-    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
-    restoreGestureChanged();
-    showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
+    settingsPage->applySettings(settings);
     smileButton->setChecked(settings.smilePaneShown);
-    showHintsCheck->setChecked(settings.showHint);
-    showHintsToggled();
-    smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
-    smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
-    smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
-    setPanelColor(previewBackgroundPanel, settings.previewBgColor);
-    previewWordWrapCheck->setChecked(settings.previewWordWrap);
-    frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
-    autoRunCheck->setChecked(settings.autoRun);
-
-    QFont font(Text(settings.fontName));
-    font.setPointSize(settings.fontSize > 0 ? static_cast<int>(settings.fontSize) : 1);
-    // The style changes only when a flag is on; otherwise the font has none.
-    if (settings.bold) {
-        font.setBold(true);
-    }
-    if (settings.italic) {
-        font.setItalic(true);
-    }
-    messageEdit->setFont(font);
-    mainTextCharset_ = settings.charset;
-
     fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
 }
 
@@ -176,30 +125,6 @@ void MainWindow::saveNickList() {
     if (!StoreNameList(services_.registry, kNicksKey, editMenu->nicks())) {
         services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
     }
-}
-
-void MainWindow::applyBaseSettings() {
-    if (!services_.messages.confirm(this, QStringLiteral("Применить базовые настройки ?"))) {
-        return;
-    }
-    autoSaveCheck->setChecked(true);
-    thresholdUpDown->setValue(900);
-    smileGroupSizeUpDown->setValue(24);
-    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
-    toTrayCheck->setChecked(true);
-    thresholdCheck->setChecked(true);
-    smileGroupSizeCheck->setChecked(true);
-    restoreGestureBox->setCurrentIndex(1);
-    restoreGestureChanged();
-    showHintsCheck->setChecked(true);
-    setPanelColor(previewBackgroundPanel, FromColorCode("000000"));
-    previewWordWrapCheck->setChecked(true);
-    frequentSmilesFirstCheck->setChecked(true);
-    autoRunCheck->setChecked(false);
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSize(8);
-    messageEdit->setFont(font);
-    mainTextCharset_ = 204;
 }
 
 }  // namespace tagforge
