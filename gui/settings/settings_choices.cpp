@@ -63,6 +63,16 @@ bool IsEditingKey(int key) {
     }
 }
 
+// False when the typed character is to be discarded.
+bool AcceptsNumberKey(const QString& typed) {
+    if (typed.isEmpty()) {
+        return true;  // keys without a character: arrows, Delete, Home
+    }
+    const QChar ch = typed.front();
+    return typed.size() == 1 &&
+           ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
+}
+
 int EntryOrNone(long stored, const QComboBox* combo) {
     return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
 }
@@ -245,15 +255,6 @@ void SettingsPage::setInputFont(const QFont& font) {
     inputField_->setFont(font);
 }
 
-bool SettingsPage::acceptsNumberKey(const QString& typed) const {
-    if (typed.isEmpty()) {
-        return true;  // keys without a character: arrows, Delete, Home
-    }
-    const QChar ch = typed.front();
-    return typed.size() == 1 &&
-           ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
-}
-
 void SettingsPage::clampNumberField(QLineEdit* field, QSpinBox* upDown) {
     const QString text = field->text();
     if (text.isEmpty()) {
@@ -277,7 +278,7 @@ bool SettingsPage::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             // Editing keys, focus moves and dialog keys never reach a field as characters.
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (!IsEditingKey(key->key()) && !acceptsNumberKey(key->text())) {
+            if (!IsEditingKey(key->key()) && !AcceptsNumberKey(key->text())) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {

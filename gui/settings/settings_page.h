@@ -67,8 +67,6 @@ class SettingsPage final : public QWidget {
     void singleInstanceToggled();
     void chooseInputFont();
     void setInputFont(const QFont& font);
-    // False when the typed character is to be discarded.
-    bool acceptsNumberKey(const QString& typed) const;
     void clampNumberField(QLineEdit* field, QSpinBox* upDown);
 
     MessageBoxes& messages_;
