@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
 
 #include "cli/arguments.h"
 #include "core/format/cp1251.h"
@@ -98,8 +101,18 @@ void WriteOutput(std::string_view cp1251, Encoding encoding) {
 }
 
 void WriteOutputBytes(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (written != bytes.size() || std::fflush(stdout) != 0) {
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
+    }
+}
+
+void CheckOutputWritten() {
+    std::cout.flush();
+    const bool failed = std::cout.fail() || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (failed) {
+        throw std::runtime_error(std::string("cannot write the output: ") + std::strerror(errno));
+    }
 }
 
 }  // namespace tagforge::cli

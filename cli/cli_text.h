@@ -22,9 +22,15 @@ std::string ReadInputFile(const std::string& path);
 std::string ToMessageText(std::string_view raw, Encoding encoding);
 
 // Writes a Windows-1251 text to standard output in the chosen encoding, with nothing added.
+// Throws std::runtime_error when standard output does not take all of it.
 void WriteOutput(std::string_view cp1251, Encoding encoding);
 
 // Writes bytes that are already in the output encoding to standard output, as they come.
+// Throws std::runtime_error when standard output does not take all of them.
 void WriteOutputBytes(std::string_view bytes);
+
+// Flushes whatever else went to standard output (help texts); throws std::runtime_error when
+// any of it could not be written.
+void CheckOutputWritten();
 
 }  // namespace tagforge::cli

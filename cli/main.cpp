@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/cli_text.h"
 #include "cli/format_command.h"
 #include "cli/preview_command.h"
 #include "cli/template_command.h"
@@ -20,6 +21,10 @@ constexpr const char* kUsage =
     "  template    print the line of the active template tab of a profile\n"
     "  preview     write the preview page of a result or a template line\n"
     "\n"
+    "Options:\n"
+    "  --help      print this text\n"
+    "  --version   print the version\n"
+    "\n"
     "Run 'tagforge-cli COMMAND --help' for the options of a command.\n";
 
 int Run(const std::vector<std::string>& args) {
@@ -29,6 +34,10 @@ int Run(const std::vector<std::string>& args) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args[0] == "--version" || args[0] == "-V") {
+        std::cout << "tagforge-cli " TAGFORGE_VERSION "\n";
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -48,7 +57,10 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        const int code = Run(std::vector<std::string>(argv + 1, argv + argc));
+        // A result nobody received is no success: a full disk or a closed pipe fails the run.
+        tagforge::cli::CheckOutputWritten();
+        return code;
     } catch (const tagforge::cli::UsageError& error) {
         std::cerr << "tagforge-cli: " << error.what() << '\n';
         return 2;

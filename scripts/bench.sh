@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds in release mode and prints what a user waits for: the formatter building and encoding
 # long results, the whole `tagforge-cli format` process on a million letters with a per-letter
-# gradient, each against a memcpy of the same output measured in the same run, and then the
-# times of a copy and a preview in the window on long messages.
+# gradient, each against a memcpy of the same output measured in the same run, the load and save
+# times of big settings, profiles and catalogues, and then the times of a copy and a preview in
+# the window on long messages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/bench -j "$(nproc)" --target tagforge_formatter_bench tagforge-cli \
-  tagforge_window_bench
+  tagforge_store_bench tagforge_window_bench
 
 bench=./build/bench/tests/bench/tagforge_formatter_bench
 cli=./build/bench/cli/tagforge-cli
@@ -64,6 +65,10 @@ if [ -n "$memcpy_us" ] && [ -n "$build_us" ] && [ -n "$cli_ms" ]; then
       printf "whole process: %.2f ms = %.1f x memcpy\n", cli, cli * 1000 / copy
     }'
 fi
+
+echo
+echo "== Settings, profiles and the ASCII art catalogue: load and save of big data"
+./build/bench/tests/bench/tagforge_store_bench
 
 echo
 echo "== Window: copy and preview on long messages"

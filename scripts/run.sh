@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Its data folders (Profiles, ...) live beside the executable,
-# in build/release/app; a starter tag list, ASCII art catalogue and smiley group are put there
-# when missing.
+# Builds the program and starts it from its build folder, where it keeps its data (Profiles, ...)
+# beside the executable, in build/release/app. A first start puts the starter set in place and
+# opens on the About page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/release -j "$(nproc)" --target tagforge tagforge-draw-smileys
-bash scripts/install_starter.sh build/release/app build/release/starter/tagforge-draw-smileys
+cmake --build build/release -j "$(nproc)" --target tagforge
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting TagForge on a virtual display (xvfb-run)."

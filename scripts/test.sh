@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything twice (warnings as errors; the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer), runs every test and ends with one summary line.
+# UndefinedBehaviorSanitizer), runs every test, runs each fuzz target for FUZZ_SECONDS (20) and
+# ends with one summary line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -55,6 +56,19 @@ else
   echo "The sanitizer build failed."
   failed=$((failed + 1))
 fi
+
+echo "== Fuzz targets, briefly"
+# Each libFuzzer target runs a short while, so that a regression in a reader shows up here.
+fuzz_log=$(mktemp)
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-20}" 2>&1 | tee "$fuzz_log"
+fuzz_line=$(grep -E '^Fuzz: [0-9]+ passed, [0-9]+ failed' "$fuzz_log" | tail -n 1)
+if [ -z "$fuzz_line" ]; then
+  failed=$((failed + 1))
+else
+  passed=$((passed + $(sed -E 's/^Fuzz: ([0-9]+) passed.*/\1/' <<<"$fuzz_line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$fuzz_line")))
+fi
+rm -f "$fuzz_log"
 
 echo "Summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "core/preview/page_escaping.h"
 #include "core/store/atomic_file.h"
 
 namespace tagforge {
@@ -30,7 +31,7 @@ std::string SmileyMarkersToImages(std::string_view text) {
         const std::string_view name =
             nameBegin < close ? text.substr(nameBegin, close - nameBegin) : std::string_view();
         text.remove_prefix(close + kMarkerClose.size());
-        result.append("<IMAGE SRC=\"Smiles\\").append(name).append(".GIF\">");
+        result.append("<IMAGE SRC=\"Smiles\\").append(PercentEncodeName(name)).append(".GIF\">");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/format/color_code.h"
 #include "core/format/cp1251.h"
+#include "core/preview/page_escaping.h"
 #include "core/smileys/smile_group.h"
 #include "core/store/data_folders.h"
 
@@ -34,9 +35,11 @@ std::string HeaderLine(std::size_t run) {
 
 std::string SmileLine(std::string_view name) {
     const std::string base = SmileBaseName(name);
+    // A click on the link reaches the pane's navigation handler, which decodes the name.
     std::string line = "<A HREF=\"";
-    line.append(base).append("\"><IMAGE BORDER=0 SRC=\"..\\Smiles\\");
-    line.append(name).append("\" ALT=\"").append(base).append("\"></A>");
+    line.append(PercentEncodeName(base)).append("\"><IMAGE BORDER=0 SRC=\"..\\Smiles\\");
+    line.append(PercentEncodeName(name)).append("\" ALT=\"").append(EscapeHtml(base));
+    line.append("\"></A>");
     return line;
 }
 

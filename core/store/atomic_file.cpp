@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -51,15 +52,42 @@ void KeepPermissions(const fs::path& from, const fs::path& to) {
     }
 }
 
+// The file a chain of symbolic links ends at, so that a save updates what the link points to
+// instead of replacing the link. Nothing when the chain loops or cannot be read.
+std::optional<fs::path> FinalTarget(const fs::path& file) {
+    constexpr int kMaxLinks = 40;  // as the kernel's own limit
+    fs::path current = file;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error))) {
+            return current;
+        }
+        const fs::path target = fs::read_symlink(current, error);
+        if (error) {
+            return std::nullopt;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    const fs::path temp = TemporarySibling(file);
+    const std::optional<fs::path> target = FinalTarget(file);
+    std::error_code statusError;
+    const fs::file_status status =
+        target ? fs::status(*target, statusError) : fs::file_status(fs::file_type::unknown);
+    // A device, pipe, socket or folder is never swapped for a regular file.
+    if (!target || (fs::exists(status) && !fs::is_regular_file(status))) {
+        throw FileWriteError(file);
+    }
+    const fs::path temp = TemporarySibling(*target);
     bool written = WriteWholeFile(temp, bytes);
     if (written) {
-        KeepPermissions(file, temp);
+        KeepPermissions(*target, temp);
         std::error_code error;
-        fs::rename(temp, file, error);
+        fs::rename(temp, *target, error);
         written = !error;
     }
     if (!written) {

@@ -97,6 +97,29 @@ std::optional<std::vector<std::string>> DesktopRegistry::ValueNames(RegistryRoot
     return FileOf(root).ValueNames(path);
 }
 
+std::vector<bool> DesktopRegistry::Apply(const std::vector<RegistryChange>& changes) {
+    std::vector<bool> stored(changes.size(), false);
+    std::vector<RegistryChange> machineChanges;
+    std::vector<RegistryChange> userChanges;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const RegistryChange& change = changes[i];
+        if (IsRunKey(change.root, change.path)) {
+            stored[i] = ApplyOne(change);
+        } else {
+            (change.root == RegistryRoot::LocalMachine ? machineChanges : userChanges)
+                .push_back(change);
+        }
+    }
+    const bool machineStored = machineChanges.empty() || machine_.Apply(machineChanges);
+    const bool userStored = userChanges.empty() || user_.Apply(userChanges);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (!IsRunKey(changes[i].root, changes[i].path)) {
+            stored[i] = changes[i].root == RegistryRoot::LocalMachine ? machineStored : userStored;
+        }
+    }
+    return stored;
+}
+
 DesktopRegistryPaths StandardDesktopRegistryPaths(const std::filesystem::path& programFolder,
                                                   const std::filesystem::path& configHome) {
     return {

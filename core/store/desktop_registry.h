@@ -30,6 +30,8 @@ class DesktopRegistry final : public Registry {
     bool DeleteKey(RegistryRoot root, std::string_view path) override;
     std::optional<std::vector<std::string>> ValueNames(RegistryRoot root,
                                                        std::string_view path) const override;
+    // The changes to each file go in one replacement of it; the Run key's one by one.
+    std::vector<bool> Apply(const std::vector<RegistryChange>& changes) override;
 
   private:
     static bool IsRunKey(RegistryRoot root, std::string_view path);

@@ -6,7 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include <memory>
+#include <optional>
+
 #include "core/store/atomic_file.h"
+#include "core/store/ini_text.h"
 
 namespace tagforge {
 
@@ -15,8 +19,10 @@ namespace tagforge {
 // at 2047 characters, and a write touches only the one line it changes. Every write replaces the
 // file atomically, so a crash leaves the old or the new file, never half of one.
 //
-// Texts are Windows-1251 bytes. The file is read once, on construction; writes go to the file at
-// once and keep the in-memory copy in step.
+// Texts are Windows-1251 bytes. The file is read once, on construction, and looked up through an
+// index made in one pass; writes go to the file at once and keep the in-memory copy in step. A
+// line is read up to a NUL byte in it, and names and values given are taken up to theirs, as C
+// strings end there.
 class IniFile {
   public:
     static constexpr std::size_t kMaxValueLength = 2047;
@@ -44,13 +50,23 @@ class IniFile {
     // when the file cannot be replaced.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
+    // Makes all the writes, in order, with one replacement of the file: the file then holds
+    // exactly what the writes one by one would have left, or (on FileWriteError) is unchanged.
+    void WriteStrings(const std::vector<IniEntry>& writes);
+
     // The file's bytes as they are (or would be) on disk.
     const std::string& contents() const { return contents_; }
 
   private:
+    const IniIndex& Index() const;
+    std::optional<std::string_view> FindValue(std::string_view section, std::string_view key,
+                                              std::size_t maxLength = kMaxValueLength) const;
+
     std::filesystem::path path_;
     bool exists_ = false;
     std::string contents_;
+    // Made on the first lookup; offsets into contents_, so copies of the file may share it.
+    mutable std::shared_ptr<const IniIndex> index_;
 };
 
 // Reads a whole number as the program reads numbers from profiles: the entire text must be a

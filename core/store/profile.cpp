@@ -180,11 +180,15 @@ std::string WrittenValue(const Profile& profile, const ProfileKey& key) {
 }
 
 void WriteProfile(IniFile& file, const Profile& profile) {
+    std::vector<IniEntry> writes;
+    writes.reserve(Entries().size());
     for (const ProfileEntry& entry : Entries()) {
-        const std::string value = std::visit(
-            [&](auto member) { return Written(profile.*member, entry.key.kind); }, entry.field);
-        file.WriteString(entry.key.section, entry.key.name, value);
+        writes.push_back(
+            {std::string(entry.key.section), std::string(entry.key.name),
+             std::visit([&](auto member) { return Written(profile.*member, entry.key.kind); },
+                        entry.field)});
     }
+    file.WriteStrings(writes);
 }
 
 std::string EncodeLinesText(std::string_view text) {

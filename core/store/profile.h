@@ -92,8 +92,9 @@ Profile ReadProfile(const IniFile& file);
 // The value of one key as it is written into the file (quotes included where its kind has them).
 std::string WrittenValue(const Profile& profile, const ProfileKey& key);
 
-// Writes every key in table order, one private-profile write each. Throws FileWriteError at the
-// first key that cannot be written; keys written before it stay written.
+// Writes every key in table order, as private-profile writes one by one would, with one
+// replacement of the file. Throws FileWriteError and leaves the file as it was when it cannot be
+// written.
 void WriteProfile(IniFile& file, const Profile& profile);
 
 // The Lines encoding: line breaks (and list separators) become "[::]" on one line.

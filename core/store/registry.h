@@ -9,6 +9,16 @@ namespace tagforge {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// One change of a batch (Registry::Apply); `name` and `data` matter where the kind uses them.
+struct RegistryChange {
+    enum class Kind { CreateKey, WriteValue, DeleteValue, DeleteKey };
+    Kind kind;
+    RegistryRoot root;
+    std::string path;
+    std::string name;
+    std::string data;
+};
+
 // The settings store, shaped like the Windows registry: keys under two roots hold named string
 // values. Key paths are separated by backslashes (a leading or trailing one is ignored); key paths
 // and value names compare without regard to letter case; value names and data are Windows-1251
@@ -33,6 +43,14 @@ class Registry {
     // The key's value names in the order they were written; nothing when the key is missing.
     virtual std::optional<std::vector<std::string>> ValueNames(RegistryRoot root,
                                                                std::string_view path) const = 0;
+
+    // Makes the changes in order and says for each whether it was stored. A store that keeps
+    // its values in one file takes all changes to that file in one replacement of it, so a
+    // crash leaves all of them or none. This default makes them one by one.
+    virtual std::vector<bool> Apply(const std::vector<RegistryChange>& changes);
+
+    // One change through the single-change functions above.
+    bool ApplyOne(const RegistryChange& change);
 };
 
 }  // namespace tagforge

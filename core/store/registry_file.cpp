@@ -13,6 +13,12 @@
 #include "core/format/cp1251.h"
 #include "core/store/atomic_file.h"
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
 namespace tagforge {
 
 namespace {
@@ -40,14 +46,6 @@ std::string NormalizePath(std::string_view path) {
         begin = end + 1;
     }
     return normalized;
-}
-
-// True for `path` itself and for every key below it.
-bool IsWithin(std::string_view keyPath, std::string_view path) {
-    if (keyPath.size() < path.size() || !EqualsNoCaseCp1251(keyPath.substr(0, path.size()), path)) {
-        return false;
-    }
-    return keyPath.size() == path.size() || keyPath[path.size()] == kSeparator;
 }
 
 // Appends in runs: values can be large and every save writes all of them.
@@ -93,52 +91,123 @@ std::string Unescape(std::string_view text) {
     return plain;
 }
 
-// `Keys` is the key list, const or not; `path` is normalized.
-template <typename Keys>
-auto FindIn(Keys& keys, std::string_view path) -> decltype(&keys.front()) {
-    const auto found = std::find_if(keys.begin(), keys.end(), [&](const RegistryFile::Key& key) {
-        return EqualsNoCaseCp1251(key.path, path);
-    });
-    return found == keys.end() ? nullptr : &*found;
-}
+using Kind = RegistryChange::Kind;
 
-// Adds the key at the normalized `path` and its missing parents, parents first; returns the key.
-RegistryFile::Key& AddKey(std::vector<RegistryFile::Key>& keys, std::string_view path) {
-    for (std::size_t end = path.find(kSeparator); end != std::string_view::npos;
-         end = path.find(kSeparator, end + 1)) {
-        const std::string_view parent = path.substr(0, end);
-        if (FindIn(keys, parent) == nullptr) {
-            keys.push_back({std::string(parent), {}});
+// The keys read from the file's text.
+RegistryTree ParseTree(std::string_view text) {
+    RegistryTree tree;
+    // The key that value lines go to.
+    constexpr std::size_t kNoKey = std::string_view::npos;
+    std::size_t current = kNoKey;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string_view::npos) {
+            end = text.size();
         }
+        std::string_view line = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (line.front() == '[') {
+            current = kNoKey;
+            if (line.size() >= 2 && line.back() == ']') {
+                current = tree.Add(NormalizePath(Unescape(line.substr(1, line.size() - 2))));
+            }
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        // Lines outside a key or without "=" cannot be placed; they are dropped.
+        if (current == kNoKey || equals == std::string_view::npos) {
+            continue;
+        }
+        tree.Set(current, Unescape(line.substr(0, equals)), Unescape(line.substr(equals + 1)));
     }
-    if (RegistryFile::Key* key = FindIn(keys, path)) {
-        return *key;
-    }
-    keys.push_back({std::string(path), {}});
-    return keys.back();
+    return tree;
 }
 
-template <typename Key>
-auto FindValue(Key& key, std::string_view name) -> decltype(&key.values.front()) {
-    const auto found = std::find_if(
-        key.values.begin(), key.values.end(),
-        [&](const RegistryFile::Value& value) { return EqualsNoCaseCp1251(value.name, name); });
-    return found == key.values.end() ? nullptr : &*found;
+// Whether the change would leave the keys as they are.
+bool ChangesNothing(const RegistryTree& tree, const RegistryChange& change,
+                    const std::string& path) {
+    const RegistryTree::Key* key = tree.Find(path);
+    switch (change.kind) {
+        case Kind::CreateKey:
+            return path.empty() || key != nullptr;
+        case Kind::WriteValue: {
+            const RegistryTree::Value* value =
+                key == nullptr ? nullptr : tree.FindValue(*key, change.name);
+            return value != nullptr && value->data == change.data;
+        }
+        case Kind::DeleteValue:
+            return key == nullptr || tree.FindValue(*key, change.name) == nullptr;
+        case Kind::DeleteKey:
+            return !tree.AnyWithin(path);
+    }
+    return false;
 }
 
-// A later value of the same name replaces the data and keeps the first one's place.
-void SetValue(RegistryFile::Key& key, std::string name, std::string data) {
-    if (RegistryFile::Value* value = FindValue(key, name)) {
-        value->data = std::move(data);
-    } else {
-        key.values.push_back({std::move(name), std::move(data)});
+void ApplyTo(RegistryTree& tree, const RegistryChange& change, const std::string& path) {
+    switch (change.kind) {
+        case Kind::CreateKey:
+            if (!path.empty()) {
+                tree.Add(path);
+            }
+            return;
+        case Kind::WriteValue:
+            tree.Set(tree.Add(path), change.name, change.data);
+            return;
+        case Kind::DeleteValue:
+            tree.Erase(path, change.name);
+            return;
+        case Kind::DeleteKey:
+            tree.EraseKey(path);
+            return;
     }
 }
 
-std::string ReadWholeFile(const fs::path& file) {
+// Holds the file's folder locked while a save reads, merges and replaces the file, so that two
+// copies of the program saving at once take turns and neither loses what the other wrote.
+class FolderLock {
+  public:
+    explicit FolderLock(const fs::path& folder) {
+#if defined(__unix__)
+        fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            ::flock(fd_, LOCK_EX);
+        }
+#endif
+    }
+    ~FolderLock() {
+#if defined(__unix__)
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+#endif
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
+// The file's text; empty when there is no file, nothing when it is there but cannot be read.
+std::optional<std::string> ReadWholeFile(const fs::path& file) {
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) {
+        return std::string();
+    }
+    if (!fs::is_regular_file(status)) {
+        return std::nullopt;
+    }
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
-        return {};
+        return std::nullopt;
     }
     std::ostringstream text;
     text << stream.rdbuf();
@@ -172,67 +241,19 @@ std::string SerializeRegistryKeys(const std::vector<RegistryFile::Key>& keys) {
 }
 
 std::vector<RegistryFile::Key> ParseRegistryKeys(std::string_view text) {
-    std::vector<RegistryFile::Key> keys;
-    // The key that value lines go to: an index, because adding keys moves them.
-    constexpr std::size_t kNoKey = std::string_view::npos;
-    std::size_t current = kNoKey;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(begin, end - begin);
-        begin = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty()) {
-            continue;
-        }
-        if (line.front() == '[') {
-            current = kNoKey;
-            if (line.size() >= 2 && line.back() == ']') {
-                const std::string path = NormalizePath(Unescape(line.substr(1, line.size() - 2)));
-                const RegistryFile::Key& key = AddKey(keys, path);
-                current = static_cast<std::size_t>(&key - keys.data());
-            }
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        // Lines outside a key or without "=" cannot be placed; they are dropped.
-        if (current == kNoKey || equals == std::string_view::npos) {
-            continue;
-        }
-        SetValue(keys[current], Unescape(line.substr(0, equals)),
-                 Unescape(line.substr(equals + 1)));
-    }
-    return keys;
+    return ParseTree(text).keys();
 }
 
 RegistryFile::RegistryFile(std::filesystem::path file)
-    : file_(std::move(file)), keys_(ParseRegistryKeys(ReadWholeFile(file_))) {}
-
-RegistryFile::Key* RegistryFile::Find(std::string_view path) {
-    return FindIn(keys_, NormalizePath(path));
-}
+    : file_(std::move(file)), tree_(ParseTree(ReadWholeFile(file_).value_or(""))) {}
 
 const RegistryFile::Key* RegistryFile::Find(std::string_view path) const {
-    return FindIn(keys_, NormalizePath(path));
+    return tree_.Find(NormalizePath(path));
 }
 
 bool RegistryFile::KeyExists(std::string_view path) const {
     // The root is always there, as a registry root is.
     return NormalizePath(path).empty() || Find(path) != nullptr;
-}
-
-bool RegistryFile::CreateKey(std::string_view path) {
-    if (KeyExists(path)) {
-        return true;
-    }
-    std::vector<Key> before = keys_;
-    AddKey(keys_, NormalizePath(path));
-    return Commit(std::move(before));
 }
 
 std::optional<std::string> RegistryFile::ReadValue(std::string_view path,
@@ -241,49 +262,11 @@ std::optional<std::string> RegistryFile::ReadValue(std::string_view path,
     if (key == nullptr) {
         return std::nullopt;
     }
-    const Value* value = FindValue(*key, name);
+    const Value* value = tree_.FindValue(*key, name);
     if (value == nullptr) {
         return std::nullopt;
     }
     return value->data;
-}
-
-bool RegistryFile::WriteValue(std::string_view path, std::string_view name, std::string_view data) {
-    if (Key* key = Find(path)) {
-        const Value* value = FindValue(*key, name);
-        if (value != nullptr && value->data == data) {
-            return true;
-        }
-    }
-    std::vector<Key> before = keys_;
-    SetValue(AddKey(keys_, NormalizePath(path)), std::string(name), std::string(data));
-    return Commit(std::move(before));
-}
-
-bool RegistryFile::DeleteValue(std::string_view path, std::string_view name) {
-    Key* key = Find(path);
-    if (key == nullptr || FindValue(*key, name) == nullptr) {
-        return true;
-    }
-    std::vector<Key> before = keys_;
-    std::erase_if(key->values,
-                  [&](const Value& value) { return EqualsNoCaseCp1251(value.name, name); });
-    return Commit(std::move(before));
-}
-
-bool RegistryFile::DeleteKey(std::string_view path) {
-    const std::string normalized = NormalizePath(path);
-    // Deleting the root would wipe the whole store.
-    if (normalized.empty()) {
-        return false;
-    }
-    const auto within = [&](const Key& key) { return IsWithin(key.path, normalized); };
-    if (std::none_of(keys_.begin(), keys_.end(), within)) {
-        return true;
-    }
-    std::vector<Key> before = keys_;
-    std::erase_if(keys_, within);
-    return Commit(std::move(before));
 }
 
 std::optional<std::vector<std::string>> RegistryFile::ValueNames(std::string_view path) const {
@@ -302,23 +285,76 @@ std::optional<std::vector<std::string>> RegistryFile::ValueNames(std::string_vie
     return names;
 }
 
-bool RegistryFile::Commit(std::vector<Key> before) {
-    const std::string text = SerializeRegistryKeys(keys_);
+bool RegistryFile::CreateKey(std::string_view path) {
+    return Apply({{Kind::CreateKey, RegistryRoot::LocalMachine, std::string(path), {}, {}}});
+}
+
+bool RegistryFile::WriteValue(std::string_view path, std::string_view name, std::string_view data) {
+    return Apply({{Kind::WriteValue, RegistryRoot::LocalMachine, std::string(path),
+                   std::string(name), std::string(data)}});
+}
+
+bool RegistryFile::DeleteValue(std::string_view path, std::string_view name) {
+    return Apply({{Kind::DeleteValue,
+                   RegistryRoot::LocalMachine,
+                   std::string(path),
+                   std::string(name),
+                   {}}});
+}
+
+bool RegistryFile::DeleteKey(std::string_view path) {
+    // Deleting the root would wipe the whole store.
+    if (NormalizePath(path).empty()) {
+        return false;
+    }
+    return Apply({{Kind::DeleteKey, RegistryRoot::LocalMachine, std::string(path), {}, {}}});
+}
+
+bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
+    std::vector<std::string> paths;
+    paths.reserve(changes.size());
+    bool changesSomething = false;
+    for (const RegistryChange& change : changes) {
+        paths.push_back(NormalizePath(change.path));
+        if (change.kind == Kind::DeleteKey && paths.back().empty()) {
+            return false;
+        }
+        changesSomething = changesSomething || !ChangesNothing(tree_, change, paths.back());
+    }
+    if (!changesSomething) {
+        return true;
+    }
     // The user's file lives in a folder of its own that a fresh account does not have yet.
     std::error_code error;
     const fs::path folder = file_.parent_path();
     if (!folder.empty()) {
         fs::create_directories(folder, error);
     }
-    if (!error) {
-        try {
-            WriteFileAtomically(file_, text);
-            return true;
-        } catch (const FileWriteError&) {
-        }
+    if (error) {
+        return false;
     }
-    keys_ = std::move(before);
-    return false;
+    const FolderLock lock(folder);
+    // What is on disk now, with this save's changes made on it: values others wrote stay.
+    const std::optional<std::string> before = ReadWholeFile(file_);
+    if (!before) {
+        return false;
+    }
+    RegistryTree merged = ParseTree(*before);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        ApplyTo(merged, changes[i], paths[i]);
+    }
+    const std::string text = SerializeRegistryKeys(merged.keys());
+    if (text == *before) {
+        tree_ = std::move(merged);
+        return true;
+    }
+    try {
+        WriteFileAtomically(file_, text);
+    } catch (const FileWriteError&) {
+        return false;
+    }
+    tree_ = std::move(merged);
+    return true;
 }
 
 }  // namespace tagforge

@@ -6,11 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/store/registry.h"
+#include "core/store/registry_tree.h"
+
 namespace tagforge {
 
 // One root of the settings store kept in a single text file. The file is read when the object is
 // made and replaced atomically on every change, so a crash leaves the old or the new content and
 // never a broken file. A change that cannot be written is undone in memory too.
+//
+// Like a registry, a change replaces only what it names: every save reads the file again and
+// makes its changes on what is there, so values written meanwhile by another copy of the
+// program or by hand survive.
 //
 // File layout: a line "[path]" opens a key, "name=data" lines follow in writing order. Characters
 // that would break a line ("%", "=", "[", "]", CR, LF) are written as "%XX", so names and data
@@ -29,23 +36,18 @@ class RegistryFile {
     bool DeleteKey(std::string_view path);
     std::optional<std::vector<std::string>> ValueNames(std::string_view path) const;
 
-    struct Value {
-        std::string name;
-        std::string data;
-    };
-    struct Key {
-        std::string path;  // without leading or trailing backslashes
-        std::vector<Value> values;
-    };
+    // Makes all the changes (their roots are not looked at) with one replacement of the file;
+    // false, and nothing changed, when the file cannot be written.
+    bool Apply(const std::vector<RegistryChange>& changes);
+
+    using Value = RegistryTree::Value;
+    using Key = RegistryTree::Key;
 
   private:
-    Key* Find(std::string_view path);
     const Key* Find(std::string_view path) const;
-    // Writes the keys to the file; on failure restores `before` and returns false.
-    bool Commit(std::vector<Key> before);
 
     std::filesystem::path file_;
-    std::vector<Key> keys_;
+    RegistryTree tree_;
 };
 
 // The text of the file for these keys, and the keys read back from such a text.

@@ -89,9 +89,12 @@ std::string BuildAsciiManagerPage(std::string_view pictureHtml) {
 }
 
 void WriteAsciiIncludeFlags(IniFile& catalogue, const std::vector<AsciiPicture>& pictures) {
+    std::vector<IniEntry> writes;
+    writes.reserve(pictures.size());
     for (const AsciiPicture& picture : pictures) {
-        catalogue.WriteString(picture.name, kIncludeKey, picture.included ? "1" : "0");
+        writes.push_back({picture.name, kIncludeKey, picture.included ? "1" : "0"});
     }
+    catalogue.WriteStrings(writes);
 }
 
 }  // namespace tagforge

@@ -46,8 +46,8 @@ std::string BuildAsciiTemplate(std::string_view ownText, std::string_view pictur
 // The manager's page for one picture: white on black, not wrapped, CR LF after every line.
 std::string BuildAsciiManagerPage(std::string_view pictureHtml);
 
-// Writes "include" as "1" or "0" for every picture, in the given order. Throws FileWriteError at
-// the first picture whose flag cannot be written; the flags written before it stay written.
+// Writes "include" as "1" or "0" for every picture, in the given order, with one replacement of
+// the file. Throws FileWriteError and leaves the file as it was when it cannot be written.
 void WriteAsciiIncludeFlags(IniFile& catalogue, const std::vector<AsciiPicture>& pictures);
 
 }  // namespace tagforge

@@ -6,72 +6,68 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include "core/store/data_folders.h"
+#include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
-#include "gui/app/result_memo.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
-#include "gui/smileys/smile_web_page.h"
+#include "gui/smileys/smiley_pane.h"
 #include "gui/templates/template_page.h"
 
 namespace tagforge {
 
 namespace {
 
-constexpr int kFontSizes = 7;
-constexpr int kDefaultFontSizeIndex = 3;
-constexpr int kSmilePaneWidth = 210;
 constexpr int kSmilePaneGap = 4;
-constexpr int kSmileButtonSize = 21;
-constexpr int kSmileGroupBoxWidth = 163;
-constexpr int kSmileBrowserHeight = 395;
 
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices services,
-                       QWidget* parent)
+                       const std::filesystem::path& starterFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services) {
     setObjectName(QStringLiteral("Form1"));
 
     pageTabs = ui::Named(new QTabWidget, "PageControl1");
     pageTabs->setDocumentMode(true);
-    createSmilePane();
+    smileyPane = new SmileyPane(programFolder_, services_);
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
     settingsPage = new SettingsPage(services_.messages, services_.fonts, services_.tray);
-    settingsPage->setInputField(messageEdit);
+    settingsPage->setInputField(handMadePage->messageField());
     aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
     pageTabs->addTab(settingsPage, QStringLiteral("Настройки"));
     pageTabs->addTab(aboutPage, QStringLiteral("О проге"));
-    pageTabs->setCornerWidget(smileButton, Qt::TopRightCorner);
+    pageTabs->setCornerWidget(smileyPane->toggleButton(), Qt::TopRightCorner);
     auto* content = new QWidget;
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(kSmilePaneGap);
     columns->addWidget(pageTabs, 1);
-    columns->addWidget(smilePane);
+    columns->addWidget(smileyPane);
     setCentralWidget(content);
-    optionControls_ = BindOptions(*this);
+    handMadePage->bindOptions(BindOptions(*this));
     connectHandMadePage();
     connectColorPanels();
     createTrayMenu();
     connectProfileBar();
-    connectSmilePane();
+    connectSmileyPane();
     createEditMenu();
     connectFontManager();
     // Before any field is filled, so stored texts cannot bring a line break in either.
@@ -81,12 +77,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     if (!std::filesystem::is_directory(profilesFolder())) {
         pageTabs->setCurrentWidget(aboutPage);
         EnsureDataFolder(programFolder_, kProfilesFolder);
+        installStarterSet(starterFolder);
     }
-
-    for (int size = 1; size <= kFontSizes; ++size) {
-        fontSizeBox->addItem(QString::number(size));
-    }
-    fontSizeBox->setCurrentIndex(kDefaultFontSizeIndex);
 
     fillProfileList(kDefaultProfile);
     loadSettings();
@@ -96,13 +88,25 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     setTitle();
     pageChanged();
     // Brings the smiley pane into the state the settings gave its button.
-    smileButtonToggled();
+    smileyPane->smileButtonToggled();
 }
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::installStarterSet(const std::filesystem::path& starterFolder) {
+    if (starterFolder.empty()) {
+        return;
+    }
+    try {
+        InstallStarterSet(starterFolder, programFolder_);
+    } catch (const std::filesystem::filesystem_error& error) {
+        // The program works without its starter set; the user learns what is missing.
+        services_.messages.error(this, QString::fromUtf8(error.what()));
+    }
+}
+
 const std::string& MainWindow::resultText() const {
-    return resultMemo->bytes();
+    return handMadePage->resultText();
 }
 
 void MainWindow::setTitle() {
@@ -114,7 +118,7 @@ QWidget* MainWindow::createFormattingPage() {
     auto* page = ui::Named(new QWidget, "FormatPage");
     formattingTabs = ui::Named(new QTabWidget, "PageControl2");
     formattingTabs->setTabPosition(QTabWidget::South);
-    handMadePage = createHandMadePage();
+    handMadePage = new FormattingPage(services_);
     templatePage =
         new TemplatePage(programFolder_, services_.clock, services_.messages, services_.dialogs);
     connect(templatePage, &TemplatePage::lineChanged, this,
@@ -143,7 +147,7 @@ QWidget* MainWindow::createFormattingPage() {
 void MainWindow::pageChanged() {
     QWidget* page = pageTabs->currentWidget();
     if (page == formattingPage) {
-        rebuildResult();
+        handMadePage->rebuildResult();
     } else if (page == previewPage) {
         showPreview();
     } else if (page == aboutPage) {
@@ -159,46 +163,19 @@ std::filesystem::path MainWindow::profilesFolder() const {
     return programFolder_ / kProfilesFolder;
 }
 
-void MainWindow::createSmilePane() {
-    smileButton =
-        ui::FlatButton("SmileButton", QStringLiteral("Смайлы"), QStringLiteral("Показать смайлы"));
-    smileButton->setCheckable(true);
-
-    newSmileGroupButton = ui::FlatButton("SpeedButton10", QStringLiteral("+"),
-                                         QStringLiteral("Создать новую группу смайлов"));
-    newSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-    smileGroupBox =
-        ui::ComboBox("comboSelectSmilesGroup", {}, false, QStringLiteral("Выбирай группу смайлов"));
-    smileGroupBox->setFixedWidth(kSmileGroupBoxWidth);
-    deleteSmileGroupButton = ui::FlatButton("SpeedButton8", QStringLiteral("−"),
-                                            QStringLiteral("Удалить группу смайлов"));
-    deleteSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
-
-    smileBrowser = ui::Named(new QWebEngineView, "CppWebBrowser2");
-    auto* smilePage = new SmileWebPage(
-        [this](const QUrl& address) { return acceptSmileNavigation(address); }, smileBrowser);
-    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
-    smileBrowser->setPage(smilePage);
-    smileBrowser->setContextMenuPolicy(Qt::NoContextMenu);
-    smileBrowser->setMinimumHeight(kSmileBrowserHeight);
-
-    auto* top = new QHBoxLayout;
-    top->setContentsMargins(0, 1, 0, 0);
-    top->setSpacing(1);
-    top->addWidget(newSmileGroupButton);
-    top->addWidget(smileGroupBox);
-    top->addWidget(deleteSmileGroupButton);
-    top->addStretch();
-
-    smilePane = ui::Named(new QWidget, "SmilePane");
-    auto* layout = new QVBoxLayout(smilePane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(smileBrowser, 1);
-    smilePane->setFixedWidth(kSmilePaneWidth);
-    // Hidden until the start-up brings it in line with smileButton.
-    smilePane->setVisible(false);
+void MainWindow::connectSmileyPane() {
+    smileyPane->setLayoutSource([this] {
+        return SmileLayout{settingsPage->splitsSmileGroups(), settingsPage->smileGroupSize(),
+                           settingsPage->frequentSmilesFirst()};
+    });
+    // Smileys go into the message only while the hand-made page shows it.
+    smileyPane->setMarkerSink([this](const QString& marker) {
+        if (pageTabs->currentWidget() != formattingPage || !handMadePageActive()) {
+            return false;
+        }
+        handMadePage->insertIntoMessage(marker);
+        return true;
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -210,19 +187,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         copyButtonPressed();
     } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
         copyButtonReleased();
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == paletteList->viewport()) {
-            paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
-                                 mouse->globalPosition().toPoint());
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::buildCurrentResult() {
     if (handMadePageActive()) {
-        rebuildResult();
+        handMadePage->rebuildResult();
     } else {
         templatePage->buildLine();
     }
@@ -230,18 +201,30 @@ void MainWindow::buildCurrentResult() {
 
 void MainWindow::showPreview() {
     buildCurrentResult();
-    const std::string text = handMadePageActive() ? resultMemo->bytes() : templateText_;
+    const std::string text = handMadePageActive() ? handMadePage->resultText() : templateText_;
     templateText_ = text;
     previewPage->showText(text, settingsPage->previewBackground(), settingsPage->previewWordWrap());
 }
 
+void MainWindow::connectColorPanels() {
+    const auto attach = [this](ColorPanel* panel) {
+        connect(panel, &ColorPanel::mouseReleased, this,
+                [this, panel](Qt::MouseButton button, QPoint globalPos) {
+                    colorPanelClicked(panel, button, globalPos);
+                });
+    };
+    templatePage->attachColorPanels(attach);
+    settingsPage->attachColorPanels(attach);
+}
+
+void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
+    ChoosePanelColor(sender, button, globalPos, services_, this);
+    handMadePage->rememberEffectColors();
+}
+
 void MainWindow::createEditMenu() {
     editMenu = new EditMenu(services_.clipboard, this);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{messageEdit, onlyForYouWordingBox, addresseeEdit,
-                                         linkTextBox, otherNickEdit, ownTextEdit}) {
-        editMenu->attach(control);
-    }
+    handMadePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     templatePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
 }

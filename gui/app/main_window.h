@@ -7,27 +7,19 @@
 #include <string_view>
 #include <vector>
 
-#include "core/format/effect_selection.h"
-#include "core/format/random_source.h"
-#include "core/format/result_assembly.h"
 #include "gui/app/platform_services.h"
-#include "gui/formatting/option_controls.h"
 #include "gui/settings/settings_page.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QAction;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QUrl;
-class QSlider;
 class QSpinBox;
 class QTabWidget;
-class QWebEngineView;
 class QWidget;
 
 namespace tagforge {
@@ -35,13 +27,15 @@ namespace tagforge {
 class AboutPage;
 class ColorPanel;
 class EditMenu;
+class FormattingPage;
 class PreviewTab;
 class ProfileBar;
+class SmileyPane;
 class TemplatePage;
 class TrayMenu;
-class ResultMemo;
 struct Profile;
 struct Settings;
+class SettingsBatch;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
@@ -56,31 +50,23 @@ class MainWindow : public QMainWindow {
 
   public:
     // Throws DataFolderError when the Profiles folder is missing and cannot be created.
+    // A first start (no Profiles folder yet) copies the starter set of `starterFolder`, when
+    // given, into programFolder before anything is read.
     MainWindow(std::filesystem::path programFolder, PlatformServices services,
-               QWidget* parent = nullptr);
+               const std::filesystem::path& starterFolder = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const std::filesystem::path& programFolder() const { return programFolder_; }
     // The texts of resultMemo and TemplateText, byte for byte.
     const std::string& resultText() const;
     const std::string& templateText() const { return templateText_; }
-    const RememberedEffectColors& rememberedColors() const { return remembered_; }
 
-    // Formatting page (format_handlers.cpp)
-    void rebuildResult();
-    void colorEffectChanged();
-    void danceRatioChanged();
-    void reverseTextToggled();
-    void underlineToggled();
-    void italicToggled();
-    void boldToggled();
+    // Copying the result (app/result_commands.cpp)
     void copyButtonPressed();
     void copyButtonReleased();
     void copyResult();
     void putOnClipboard(const std::string& text, int threshold);
-    void clearMessage();
     void resetAll();
-    FormatterOptions formatterOptions() const;
 
     // Profiles (store/profile_apply.cpp, store/profile_commands.cpp)
     bool loadProfile(const std::string& name);
@@ -96,30 +82,15 @@ class MainWindow : public QMainWindow {
     // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
 
-    // Smiley groups and pane (smileys/smile_groups.cpp, smileys/smile_pane.cpp)
-    bool createSmileGroup();
-    void newSmileGroupClicked();
-    void smileGroupChosen();
-    void deleteSmileGroup();
-    void smileButtonToggled();
-    void showSmilePane(bool show);
-    void buildSmilePage(const std::vector<std::string>& names, const std::string& groupName);
-    // False when the pane's navigation to `address` is to be cancelled.
-    bool acceptSmileNavigation(const QUrl& address);
-    // False when the group file could not be read or written; the error has been shown.
-    bool countSmileUse(const std::string& name);
-
     // The edit menu, opened on `target` as a right click there would.
     void openEditMenu(QWidget* target, QPoint globalPos);
 
     // Font manager (menus/font_handlers.cpp)
     void openFontManager();
 
-    // Colour panels and palette (pickers/color_panel_handlers.cpp)
-    void setPanelColor(ColorPanel* panel, ColorValue color);
+    // Colour panels of the other pages; their effect colours are remembered as on the
+    // formatting page.
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
-    void paletteItemClicked();
-    void paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos);
 
     // Preview and About (preview/preview_handlers.cpp, preview/about_handlers.cpp)
     void showPreview();
@@ -130,6 +101,8 @@ class MainWindow : public QMainWindow {
     void writeSettingText(std::string_view name, std::string_view text, RegistryRoot root,
                           std::string_view keyPath);
     void saveSettings();
+    // One replace of the store for all the batch's values; a key that failed is reported.
+    void storeBatch(const SettingsBatch& batch);
     void loadSettings();
     Settings currentSettings() const;
     void applySettings(const Settings& settings);
@@ -159,12 +132,11 @@ class MainWindow : public QMainWindow {
 
   private:
     void setTitle();
+    void installStarterSet(const std::filesystem::path& starterFolder);
     QWidget* createFormattingPage();
-    QWidget* createHandMadePage();
     void createTrayMenu();
-    void createSmilePane();
     void connectProfileBar();
-    void connectSmilePane();
+    void connectSmileyPane();
     void createEditMenu();
     void connectFontManager();
     // Refills a list box with the names of a data folder's files and selects the preferred one.
@@ -176,17 +148,12 @@ class MainWindow : public QMainWindow {
     void pageChanged();
     bool handMadePageActive() const;
     int activeThreshold() const;
-    EffectPanels currentEffectPanels() const;
     std::filesystem::path profilesFolder() const;
     std::filesystem::path profilePath(const std::string& name) const;
 
     std::filesystem::path programFolder_;
     PlatformServices services_;
-    DefaultRandomSource random_;
-    RememberedEffectColors remembered_;
     std::string templateText_;
-    // The controls of the option table, found once by their object names.
-    std::vector<BoundOption> optionControls_;
 
     // Controls; each keeps its historical object name, which tests and tools look them up by.
     QTabWidget* pageTabs = nullptr;
@@ -196,56 +163,11 @@ class MainWindow : public QMainWindow {
     AboutPage* aboutPage = nullptr;
 
     QTabWidget* formattingTabs = nullptr;
-    QWidget* handMadePage = nullptr;
+    FormattingPage* handMadePage = nullptr;
     TemplatePage* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
-    QPushButton* smileButton = nullptr;
-    QComboBox* smileGroupBox = nullptr;
-    QWidget* smilePane = nullptr;
-    QPushButton* newSmileGroupButton = nullptr;
-    QPushButton* deleteSmileGroupButton = nullptr;
-    QWebEngineView* smileBrowser = nullptr;
-
-    QCheckBox* otherNickCheck = nullptr;
-    QLineEdit* otherNickEdit = nullptr;
-    QCheckBox* otherNickColorCheck = nullptr;
-    ColorPanel* otherNickColorPanel = nullptr;
-    QCheckBox* thirdFaceCheck = nullptr;
-    QLineEdit* ownTextEdit = nullptr;
-    QCheckBox* tagCheck = nullptr;
-    QComboBox* tagBox = nullptr;
-    QCheckBox* onlyForYouCheck = nullptr;
-    QComboBox* onlyForYouWordingBox = nullptr;
-    QLineEdit* addresseeEdit = nullptr;
-    QCheckBox* onlyForYouColorCheck = nullptr;
-    ColorPanel* onlyForYouColorPanel = nullptr;
-    QCheckBox* linkCheck = nullptr;
-    QComboBox* linkTextBox = nullptr;
-    QCheckBox* linkColorCheck = nullptr;
-    ColorPanel* linkColorPanel = nullptr;
-    QCheckBox* fontNameCheck = nullptr;
-    QComboBox* fontNameBox = nullptr;
-    QPushButton* fontManagerButton = nullptr;
-    QCheckBox* fontSizeCheck = nullptr;
-    QComboBox* fontSizeBox = nullptr;
-    QCheckBox* danceCaseCheck = nullptr;
-    QSlider* danceRatioSlider = nullptr;
-    QLabel* danceRatioLabel = nullptr;
-    QCheckBox* reverseTextCheck = nullptr;
-    QCheckBox* colorEffectCheck = nullptr;
-    QComboBox* colorEffectBox = nullptr;
-    QLabel* effectStrip = nullptr;
-    ColorPanel* firstEffectColorPanel = nullptr;
-    ColorPanel* secondEffectColorPanel = nullptr;
-    QCheckBox* underlineCheck = nullptr;
-    QCheckBox* italicCheck = nullptr;
-    QCheckBox* boldCheck = nullptr;
-    QPlainTextEdit* messageEdit = nullptr;
-    ResultMemo* resultMemo = nullptr;
-    QPushButton* clearButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QListWidget* paletteList = nullptr;
+    SmileyPane* smileyPane = nullptr;
 
     EditMenu* editMenu = nullptr;
 

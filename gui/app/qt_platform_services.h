@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "gui/app/platform_services.h"
 #include "core/store/desktop_registry.h"
+#include "gui/app/platform_services.h"
 
 class QSystemTrayIcon;
 

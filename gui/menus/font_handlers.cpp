@@ -7,6 +7,7 @@
 
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"
 #include "gui/settings/settings_page.h"
@@ -35,19 +36,18 @@ QIcon LetterPicture(const QColor& ink) {
 }  // namespace
 
 void MainWindow::connectFontManager() {
-    fontManagerButton->setIcon(
+    handMadePage->setFontManagerIcon(
         QIcon::fromTheme(QStringLiteral("preferences-desktop-font"),
                          LetterPicture(palette().color(QPalette::ButtonText))));
-    connect(fontManagerButton, &QPushButton::clicked, this, &MainWindow::openFontManager);
+    connect(handMadePage, &FormattingPage::fontManagerClicked, this, &MainWindow::openFontManager);
 }
 
 void MainWindow::openFontManager() {
     constexpr std::string_view kFontsKey = "\\Software\\Orbel Soft\\TagForge\\Fonts";
     constexpr RegistryRoot kFontsRoot = RegistryRoot::LocalMachine;
     FontManagerSetup setup;
-    setup.offeredFonts = ItemsOf(fontNameBox);
-    const int shown = fontNameBox->currentIndex();
-    setup.shownFont = shown >= 0 ? ToCp1251(fontNameBox->itemText(shown)) : std::string();
+    setup.offeredFonts = handMadePage->offeredFonts();
+    setup.shownFont = handMadePage->shownFont();
     setup.hintsShown = settingsPage->hintsShown();
     setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
     setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
@@ -57,14 +57,7 @@ void MainWindow::openFontManager() {
         writeSettingText(name, text, kFontsRoot, kFontsKey);
     };
     setup.offerFonts = [this](const std::vector<std::string>& names, int current) {
-        SetItems(fontNameBox, names);
-        const bool haveFonts = !names.empty();
-        fontNameBox->setEnabled(haveFonts);
-        fontNameCheck->setEnabled(haveFonts);
-        if (!haveFonts) {
-            fontNameCheck->setChecked(false);
-        }
-        fontNameBox->setCurrentIndex(current);
+        handMadePage->offerFonts(names, current);
     };
     FontManagerDialog form(std::move(setup), services_.fontCatalog, this);
     services_.dialogs.exec(form);

@@ -11,6 +11,7 @@
 #include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/settings/settings_page.h"
 
 namespace tagforge {
@@ -75,10 +76,6 @@ bool AcceptsNumberKey(const QString& typed) {
 
 int EntryOrNone(long stored, const QComboBox* combo) {
     return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
-}
-
-void SetPanelColor(ColorPanel* panel, ColorValue color) {
-    panel->setColors(color, ContrastTextColor(color));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/settings/settings_page.h"
 
 namespace tagforge {
@@ -98,8 +99,7 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, TrayIcon& 
         previewBackgroundPanel->fontMetrics().horizontalAdvance(previewBackgroundPanel->caption());
     previewBackgroundPanel->setFixedSize(
         std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin), kPreviewPanelHeight);
-    previewBackgroundPanel->setColors(FromColorCode("000000"),
-                                      ContrastTextColor(FromColorCode("000000")));
+    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
     previewWordWrapCheck =
         ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
     previewWordWrapCheck->setChecked(true);

@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,10 +11,9 @@
 #include "core/smileys/smile_images.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
-#include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
-#include "gui/settings/settings_page.h"
 #include "gui/smileys/copy_progress.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
@@ -77,8 +75,8 @@ SmileEntries TakeImages(QWidget* window, const std::filesystem::path& programFol
 
 }  // namespace
 
-bool MainWindow::createSmileGroup() {
-    const std::optional<std::string> name = AskGroupName(services_, this, smileGroupBox);
+bool SmileyPane::createSmileGroup() {
+    const std::optional<std::string> name = AskGroupName(services_, window(), smileGroupBox);
     if (!name) {
         return false;
     }
@@ -87,12 +85,12 @@ bool MainWindow::createSmileGroup() {
         // The pane made it when shown, but it may have gone since; copies into nothing are lost.
         EnsureDataFolder(programFolder_, kSmilesFolder);
     } catch (const DataFolderError& failure) {
-        services_.messages.error(this, ErrorText(failure));
+        services_.messages.error(window(), ErrorText(failure));
         return false;
     }
     const QString smilesFolder = QString::fromStdString((programFolder_ / kSmilesFolder).string());
     const std::optional<QStringList> chosen = services_.files.openFiles(
-        this, smilesFolder, QStringLiteral("GIF Image"), QStringLiteral("*.gif"));
+        window(), smilesFolder, QStringLiteral("GIF Image"), QStringLiteral("*.gif"));
     if (!chosen) {
         smileButton->setChecked(false);
         return false;
@@ -101,29 +99,30 @@ bool MainWindow::createSmileGroup() {
     qsizetype count = chosen->size();
     if (count > static_cast<qsizetype>(kMaxSmilesPerGroup)) {
         services_.messages.information(
-            this, QStringLiteral("Выбрано слишком большое количество смайлов.\nБудут подключены "
-                                 "только первые ") +
-                      QString::number(kMaxSmilesPerGroup) +
-                      QStringLiteral(" смайлов.\nДля подключения остальных следует создать "
-                                     "новую группу смайлов."));
+            window(),
+            QStringLiteral("Выбрано слишком большое количество смайлов.\nБудут подключены "
+                           "только первые ") +
+                QString::number(kMaxSmilesPerGroup) +
+                QStringLiteral(" смайлов.\nДля подключения остальных следует создать "
+                               "новую группу смайлов."));
         count = static_cast<qsizetype>(kMaxSmilesPerGroup);
     }
-    const SmileEntries entries = TakeImages(this, programFolder_, *chosen, count);
+    const SmileEntries entries = TakeImages(window(), programFolder_, *chosen, count);
     try {
         WriteSmileGroup(SmileGroupPath(programFolder_, *name), entries);
     } catch (const FileWriteError& failure) {
-        services_.messages.error(this, ErrorText(failure));
+        services_.messages.error(window(), ErrorText(failure));
         return false;
     }
     buildSmilePage(entries, *name);
     return true;
 }
 
-void MainWindow::newSmileGroupClicked() {
+void SmileyPane::newSmileGroupClicked() {
     createSmileGroup();
 }
 
-void MainWindow::smileGroupChosen() {
+void SmileyPane::smileGroupChosen() {
     const QString selected = smileGroupBox->currentText();
     if (selected.isEmpty()) {
         return;
@@ -134,28 +133,28 @@ void MainWindow::smileGroupChosen() {
     try {
         entries = ReadSmileGroup(file);
     } catch (const SmileGroupReadError& failure) {
-        services_.messages.error(this, ErrorText(failure));
+        services_.messages.error(window(), ErrorText(failure));
         return;
     }
-    OrderSmileEntries(entries, settingsPage->frequentSmilesFirst());
+    OrderSmileEntries(entries, layout_().frequentFirst);
     buildSmilePage(SmileNames(entries), group);
     try {
         WriteSmileGroup(file, entries);
     } catch (const FileWriteError& failure) {
-        services_.messages.error(this, ErrorText(failure));
+        services_.messages.error(window(), ErrorText(failure));
     }
 }
 
-void MainWindow::deleteSmileGroup() {
+void SmileyPane::deleteSmileGroup() {
     const QString selected = smileGroupBox->currentText();
     if (!services_.messages.confirm(
-            this, QStringLiteral("Удалить группу '") + selected + QStringLiteral("' ?"))) {
+            window(), QStringLiteral("Удалить группу '") + selected + QStringLiteral("' ?"))) {
         return;
     }
     // The images stay: other groups may show them.
     std::error_code ignored;
     std::filesystem::remove(SmileGroupPath(programFolder_, ToCp1251(selected)), ignored);
-    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, "", kSmileGroupExtension);
+    listGroups("");
     if (smileGroupBox->count() > 0) {
         smileGroupChosen();
         return;

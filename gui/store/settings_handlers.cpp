@@ -7,17 +7,18 @@
 #include <QSpinBox>
 
 #include "core/store/settings.h"
+#include "core/store/settings_batch.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/settings/settings_page.h"
+#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
 namespace {
-
-constexpr char kSmileGroupsFolder[] = "SmileGroups";
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
@@ -52,8 +53,8 @@ Settings MainWindow::currentSettings() const {
     settings.top = y();
     settings.left = x();
     settingsPage->fillSettings(settings);
-    settings.smilePaneShown = smileButton->isChecked();
-    settings.smileGroup = ToCp1251(smileGroupBox->currentText());
+    settings.smilePaneShown = smileyPane->isOpen();
+    settings.smileGroup = smileyPane->groupName();
     return settings;
 }
 
@@ -61,11 +62,20 @@ void MainWindow::saveSettings() {
     const std::vector<std::string> texts =
         EncodeSettings(currentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
     const std::vector<SettingValue>& values = SettingValues();
+    SettingsBatch batch;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        writeSettingText(values[i].name, texts[i], values[i].root, values[i].keyPath);
+        batch.AddText(values[i], texts[i]);
     }
-    saveFontList();
-    saveNickList();
+    batch.AddNameList(kFontNamesKey, handMadePage->offeredFonts());
+    batch.AddNameList(kNicksKey, editMenu->nicks());
+    storeBatch(batch);
+}
+
+void MainWindow::storeBatch(const SettingsBatch& batch) {
+    for (const std::string_view keyPath :
+         batch.FailedKeys(services_.registry.Apply(batch.changes()))) {
+        services_.messages.notice(this, Text(keyPath), QStringLiteral("Can't open key"));
+    }
 }
 
 void MainWindow::loadSettings() {
@@ -82,14 +92,14 @@ void MainWindow::loadSettings() {
 void MainWindow::applySettings(const Settings& settings) {
     move(static_cast<int>(settings.left), static_cast<int>(settings.top));
     settingsPage->applySettings(settings);
-    smileButton->setChecked(settings.smilePaneShown);
-    fillFromDataFiles(smileGroupBox, kSmileGroupsFolder, settings.smileGroup, ".sgr");
+    smileyPane->setOpen(settings.smilePaneShown);
+    smileyPane->listGroups(settings.smileGroup);
 }
 
 void MainWindow::loadFontList() {
     const auto names = services_.registry.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
     if (names) {
-        SetItems(fontNameBox, *names);
+        handMadePage->listFonts(*names);
     }
 }
 
@@ -100,31 +110,16 @@ void MainWindow::loadNickList() {
     }
 }
 
-namespace {
-
-// Replaces a stored name list whole: the key is made anew with one empty value per name.
-bool StoreNameList(Registry& registry, std::string_view keyPath,
-                   const std::vector<std::string>& names) {
-    constexpr RegistryRoot root = RegistryRoot::LocalMachine;
-    bool stored = registry.DeleteKey(root, keyPath) && registry.CreateKey(root, keyPath);
-    for (const std::string& name : names) {
-        stored = stored && registry.WriteValue(root, keyPath, name, "");
-    }
-    return stored;
-}
-
-}  // namespace
-
 void MainWindow::saveFontList() {
-    if (!StoreNameList(services_.registry, kFontNamesKey, ItemsOf(fontNameBox))) {
-        services_.messages.notice(this, Text(kFontNamesKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kFontNamesKey, handMadePage->offeredFonts());
+    storeBatch(batch);
 }
 
 void MainWindow::saveNickList() {
-    if (!StoreNameList(services_.registry, kNicksKey, editMenu->nicks())) {
-        services_.messages.notice(this, Text(kNicksKey), QStringLiteral("Can't open key"));
-    }
+    SettingsBatch batch;
+    batch.AddNameList(kNicksKey, editMenu->nicks());
+    storeBatch(batch);
 }
 
 }  // namespace tagforge

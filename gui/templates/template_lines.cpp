@@ -15,6 +15,7 @@
 #include "gui/app/platform_services.h"
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/templates/ascii_manager.h"
 #include "gui/templates/template_page.h"
 
@@ -197,7 +198,7 @@ void TemplatePage::applyProfile(const Profile& profile, bool showTab) {
     notificationKindBox->setCurrentIndex(
         ListIndex(profile.persErrorType, notificationKindBox->count()));
     comeColorCheck->setChecked(profile.comeColorEnabled);
-    comeColorPanel->setColors(profile.comeColor, ContrastTextColor(profile.comeColor));
+    SetPanelColor(comeColorPanel, profile.comeColor);
 }
 
 void TemplatePage::fillProfile(Profile& profile) const {

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "temp_folder.h"
+
+#if defined(__unix__)
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
 
 namespace tagforge {
 namespace {
@@ -50,6 +56,62 @@ TEST_F(AtomicFile, FullDiskLeavesTheOldFileAndNoTemporary) {
     EXPECT_TRUE(failed);
     EXPECT_EQ(OnDisk(file), "old");
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"keep.txt"}));
+}
+
+TEST_F(AtomicFile, WritesThroughLinksIntoTheFileTheyPointTo) {
+    fs::create_directory(folder() / "real");
+    const fs::path data = Put("real/Default.tfp", "old");
+    struct Case {
+        const char* link;
+        fs::path pointsTo;
+    };
+    const Case cases[] = {
+        {"absolute.tfp", data},
+        {"relative.tfp", fs::path("real") / "Default.tfp"},
+        {"chain.tfp", folder() / "absolute.tfp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        const fs::path link = folder() / c.link;
+        fs::create_symlink(c.pointsTo, link);
+        WriteFileAtomically(link, std::string("new through ") + c.link);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(OnDisk(data), std::string("new through ") + c.link);
+    }
+    // A link to a file not made yet makes it where the link points.
+    fs::create_symlink("real/later.tfp", folder() / "dangling.tfp");
+    WriteFileAtomically(folder() / "dangling.tfp", "made");
+    EXPECT_EQ(OnDisk(folder() / "real" / "later.tfp"), "made");
+    std::vector<std::string> realEntries;
+    for (const auto& entry : fs::directory_iterator(folder() / "real")) {
+        realEntries.push_back(entry.path().filename().string());
+    }
+    std::sort(realEntries.begin(), realEntries.end());
+    EXPECT_EQ(realEntries, (std::vector<std::string>{"Default.tfp", "later.tfp"}));
+}
+
+TEST_F(AtomicFile, RefusesToReplaceWhatIsNotARegularFile) {
+    const fs::path fifo = folder() / "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(folder() / "dir");
+    fs::create_symlink(fifo, folder() / "link-to-pipe");
+    fs::create_symlink("loop-b", folder() / "loop-a");
+    fs::create_symlink("loop-a", folder() / "loop-b");
+    for (const char* name : {"pipe", "dir", "link-to-pipe", "loop-a"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(WriteFileAtomically(folder() / name, "data"), FileWriteError);
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_directory(folder() / "dir"));
+    EXPECT_TRUE(fs::is_symlink(folder() / "link-to-pipe"));
+    EXPECT_EQ(FolderEntries(),
+              (std::vector<std::string>{"dir", "link-to-pipe", "loop-a", "loop-b", "pipe"}));
+    // A device of its own, so that a faulty save could only ever replace that one.
+    const fs::path device = folder() / "device";
+    if (mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0) {
+        EXPECT_THROW(WriteFileAtomically(device, "data"), FileWriteError);
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
 }
 #endif
 

@@ -22,6 +22,7 @@
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
+#include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 
 using tagforge::test::control;
@@ -163,7 +164,8 @@ int main(int argc, char** argv) {
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
             control<QPushButton>(window, "SmileButton")->setChecked(true);
-            window.smileButtonToggled();
+            tagforge::test::control<tagforge::SmileyPane>(window, "SmilePane")
+                ->smileButtonToggled();
             Wait(kPageLoadMs);
             allSaved &= Save(window, output, QStringLiteral("smiley-pane"));
 

@@ -325,8 +325,8 @@ void FormatPageTest::resetRestoresTheDefaults() {
     control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Вася"));
     control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
     control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
-    window.setPanelColor(control<tagforge::ColorPanel>(window, "ImOkColor"),
-                         tagforge::MakeColor(1, 2, 3));
+    tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "ImOkColor"),
+                            tagforge::MakeColor(1, 2, 3));
 
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
 

@@ -174,8 +174,8 @@ class PreviewPageTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenOnFormatPage(harness);
         control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
-                             MakeColor(red, green, blue));
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+                                MakeColor(red, green, blue));
         ShowPreview(window);
         const QList<QByteArray> lines = PageLines(ReadPreview(harness));
         QCOMPARE(lines.size(), 9);

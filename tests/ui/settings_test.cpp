@@ -137,8 +137,8 @@ void ChangeEverySetting(MainWindow& window) {
     control<QCheckBox>(window, "cbShowHint")->setChecked(false);
     control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
     control<QSpinBox>(window, "UpDown1")->setValue(77);
-    window.setPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
-                         MakeColor(0x12, 0x34, 0x56));
+    tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image2"),
+                            MakeColor(0x12, 0x34, 0x56));
     control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
     control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
     control<QCheckBox>(window, "cbAutoRun")->setChecked(true);

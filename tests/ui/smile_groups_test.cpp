@@ -149,7 +149,7 @@ class SmileGroupsTest : public QObject {
         }
         harness.platform.files.answer = files;
         ProgressWatch watch;
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
         // Painted before the copying ends, and again as the bar moves on.
         QVERIFY2(watch.paintedBars.size() >= 2,
                  qPrintable(QString::number(watch.paintedBars.size())));
@@ -168,7 +168,7 @@ class SmileGroupsTest : public QObject {
             QStringList{PutSource(harness, "B.GIF", "other b"),
                         PathText(harness.programFolder() / "Smiles" / "a.gif")};
         ProgressWatch watch;
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
         QCOMPARE(watch.shows, 0);
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")),
                  QByteArray("B.GIF\r\na.gif\r\n"));
@@ -199,7 +199,7 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("Many"));
         harness.platform.files.answer = files;
         ProgressWatch watch;
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
 
         const auto& shown = harness.platform.messages.shown;
         if (chosen > 500) {
@@ -223,7 +223,7 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("  Fun  "));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         QVERIFY(!fs::exists(harness.programFolder() / "Smiles"));
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
         // The images folder is made when it is missing, so the copy is not lost.
         QCOMPARE(FileBytes(harness.programFolder() / "Smiles" / "a.gif"), QByteArray("a"));
         QVERIFY(fs::exists(GroupFile(harness.programFolder(), "Fun")));
@@ -237,7 +237,7 @@ class SmileGroupsTest : public QObject {
         auto& input = harness.platform.input;
         input.answers = {QStringLiteral("a/b"), QStringLiteral("   "), QStringLiteral("Good")};
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
 
         QCOMPARE(input.asked.size(), std::size_t{3});
         for (const auto& query : input.asked) {
@@ -262,7 +262,7 @@ class SmileGroupsTest : public QObject {
         MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("FUN"));
         harness.platform.messages.answer = false;
-        QVERIFY(!window.createSmileGroup());
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -276,7 +276,7 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("fun"));
         harness.platform.messages.answer = true;
         harness.platform.files.answer = QStringList{PutSource(harness, "new.gif", "n")};
-        QVERIFY(window.createSmileGroup());
+        QVERIFY(tagforge::test::SmileyPaneOf(window).createSmileGroup());
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), QByteArray("new.gif\r\n"));
         QCOMPARE(Items(control<QComboBox>(window, "comboSelectSmilesGroup")),
                  QStringList({QStringLiteral("Fun")}));
@@ -303,7 +303,7 @@ class SmileGroupsTest : public QObject {
         PutFile(harness.programFolder() / "SmileGroups", "in the way");
         MainWindow& window = OpenOnFormatPage(harness);
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
-        QVERIFY(!window.createSmileGroup());
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));
@@ -320,7 +320,7 @@ class SmileGroupsTest : public QObject {
         harness.platform.input.answers.push_back(QStringLiteral("Fun"));
         harness.platform.files.answer = QStringList{PutSource(harness, "a.gif", "a")};
         ProgressWatch watch;
-        QVERIFY(!window.createSmileGroup());
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).createSmileGroup());
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{2});
         QCOMPARE(shown[0].kind, QStringLiteral("confirm"));
@@ -351,7 +351,7 @@ class SmileGroupsTest : public QObject {
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
         QCOMPARE(control<QComboBox>(window, "comboSelectSmilesGroup")->currentText(),
                  QStringLiteral("Fun"));
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QCOMPARE(FileBytes(GroupFile(harness.programFolder(), "Fun")), ordered);
         QByteArray links;
         for (const QByteArray& line : FileBytes(PageFile(harness.programFolder())).split('\n')) {
@@ -366,11 +366,11 @@ class SmileGroupsTest : public QObject {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
         MainWindow& window = OpenOnFormatPage(harness);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         const QByteArray page = FileBytes(PageFile(harness.programFolder()));
         QVERIFY(page.contains("a.gif"));
         fs::remove(GroupFile(harness.programFolder(), "Fun"));
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         const auto& shown = harness.platform.messages.shown;
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].kind, QStringLiteral("error"));

@@ -10,6 +10,8 @@
 #include <QWebEngineView>
 #include <filesystem>
 
+#include "core/preview/page_escaping.h"
+#include "gui/app/text_bridge.h"
 #include "smile_test_support.h"
 
 using tagforge::test::control;
@@ -120,11 +122,11 @@ class SmilePaneTest : public QObject {
         const QByteArray plain = head + smiley("a") + smiley("b") + smiley("c") + smiley("d") +
                                  smiley("e") + smiley("f") + smiley("g") + tail;
         control<QSpinBox>(window, "UpDown1")->setValue(0);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
         control<QSpinBox>(window, "UpDown1")->setValue(3);
         control<QCheckBox>(window, "cbNumOfSmiles")->setChecked(false);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QCOMPARE(FileBytes(PageFile(harness.programFolder())), plain);
     }
 
@@ -169,7 +171,7 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "b.gif|2\r\na.gif|2\r\nc.gif|5\r\nd.gif\r\n");
         control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         const fs::path group = GroupFile(harness.programFolder(), "Fun");
         const QByteArray ordered = "a.gif|2\r\nb.gif|2\r\nc.gif|5\r\nd.gif\r\n";
         QCOMPARE(FileBytes(group), ordered);
@@ -212,6 +214,42 @@ class SmilePaneTest : public QObject {
                  QByteArray("\xF1\xEC\xE5\xF5.gif|1\r\n"));
     }
 
+    // Names that need escaping show their own picture, a hostile one runs nothing, and a click
+    // on each inserts its marker.
+    void awkwardNamesShowTheirPictureAndInsertThemselves() {
+        WindowHarness harness;
+        const fs::path folder = harness.programFolder();
+        const QStringList names = {QStringLiteral("a b"), QStringLiteral("50%"),
+                                   QStringLiteral("hash#1"), QStringLiteral("смех ёж")};
+        std::string group =
+            "\"><script>document.body.innerHTML=\"<h1>PWNED</h1>\"</script>.gif\r\n";
+        for (const QString& name : names) {
+            PutSmiley(folder, (name + QStringLiteral(".gif")).toStdString());
+            group += ToCp1251(name) + ".gif\r\n";
+        }
+        PutGroup(folder, "Fun", group);
+        test::StoreShowSmilesType(harness, "3");
+        MainWindow& window = OpenOnFormatPage(harness);
+        control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
+        QVERIFY(WaitForSmilePage(window));
+        QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"),
+                           QStringLiteral("document.querySelectorAll('h1, script').length"))
+                     .toInt(),
+                 0);
+        QString inserted;
+        for (const QString& name : names) {
+            const QString width =
+                QStringLiteral("Array.from(document.images).find(i => i.alt == '%1').naturalWidth")
+                    .arg(name);
+            QCOMPARE(RunScript(control<QWebEngineView>(window, "CppWebBrowser2"), width).toInt(),
+                     1);
+            ClickSmiley(window, FromCp1251(PercentEncodeName(ToCp1251(name))));
+            inserted += QStringLiteral("[::") + name + QStringLiteral("::]");
+            QTRY_COMPARE_WITH_TIMEOUT(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+                                      inserted, kLoadTimeoutMs);
+        }
+    }
+
     void clickOnTheTemplatesPageInsertsNothing() {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "a.gif\r\nd.gif\r\n");
@@ -238,12 +276,12 @@ class SmilePaneTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "a.gif\r\n");
         const QString folder = PathText(harness.programFolder());
-        QVERIFY(window.acceptSmileNavigation(
+        QVERIFY(tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/smiles.HTM"))));
         QVERIFY(control<QPlainTextEdit>(window, "MainText")->toPlainText().isEmpty());
-        QVERIFY(!window.acceptSmileNavigation(
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/my.smile"))));
-        QVERIFY(!window.acceptSmileNavigation(
+        QVERIFY(!tagforge::test::SmileyPaneOf(window).acceptSmileNavigation(
             QUrl::fromLocalFile(folder + QStringLiteral("/SmileGroups/смех"))));
         QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
                  QStringLiteral("[::my.smile::][::смех::]"));
@@ -356,7 +394,7 @@ class SmilePaneTest : public QObject {
         fs::create_directory(PageFile(harness.programFolder()));
         control<QComboBox>(window, "comboSelectSmilesGroup")->addItem(QStringLiteral("Other"));
         control<QComboBox>(window, "comboSelectSmilesGroup")->setCurrentIndex(1);
-        window.smileGroupChosen();
+        tagforge::test::SmileyPaneOf(window).smileGroupChosen();
         QVERIFY(harness.platform.messages.shown.empty());
         // The selector was not refilled from the folder, so it keeps the item added above.
         QCOMPARE(test::Items(control<QComboBox>(window, "comboSelectSmilesGroup")),

@@ -65,6 +65,8 @@ class StartupTest : public QObject {
   private slots:
     void realProgramKeepsItsDataBesideItself();
     void firstStartCreatesProfilesAndOpensOnAbout();
+    void firstStartPutsTheStarterSetInPlace();
+    void installedProgramKeepsItsDataInTheXdgFolders();
     void laterStartOpensOnTheFormattingPage();
     void profilesFolderThatCannotBeCreatedEndsTheStart();
     void exclusiveCopyRefusesLaterStarts();
@@ -100,6 +102,53 @@ void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
     QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentWidget(),
              control<QWidget>(window, "AboutPage"));
     QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
+}
+
+void StartupTest::firstStartPutsTheStarterSetInPlace() {
+    QTemporaryDir starter;
+    const std::filesystem::path starterFolder = starter.path().toStdString();
+    std::filesystem::create_directories(starterFolder / "Profiles");
+    std::ofstream(starterFolder / "Profiles" / "tags.asc", std::ios::binary) << "/me\r\n[Tag]\r\n";
+    for (const bool firstStart : {true, false}) {
+        WindowHarness harness;
+        if (!firstStart) {
+            std::filesystem::create_directory(harness.programFolder() / "Profiles");
+        }
+        auto& window = harness.open(starterFolder);
+        QCOMPARE(std::filesystem::exists(harness.programFolder() / "Profiles" / "tags.asc"),
+                 firstStart);
+        QCOMPARE(tagforge::test::Items(control<QComboBox>(window, "ComboBox1")),
+                 firstStart ? QStringList({"/me", "[Tag]"}) : QStringList());
+    }
+}
+
+void StartupTest::installedProgramKeepsItsDataInTheXdgFolders() {
+    // Installed: the executable's folder has a sibling share/tagforge, as /usr/bin has.
+    QTemporaryDir root;
+    const std::filesystem::path prefix = std::filesystem::path(root.path().toStdString()) / "usr";
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "share" / "tagforge" / "Profiles");
+    std::ofstream(prefix / "share" / "tagforge" / "Profiles" / "tags.asc") << "/me\r\n";
+    const QString program = QString::fromStdString((prefix / "bin" / "tagforge").string());
+    QVERIFY(QFile::copy(QStringLiteral(TAGFORGE_PATH), program));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+    const QString data = root.filePath(QStringLiteral("data/TagForge/"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data + QStringLiteral("Profiles/tags.asc")),
+                             kProcessTimeoutMs);
+    // The desktop ends a session with SIGTERM: the window closes and saves as usual.
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QVERIFY(QFile::exists(data + QStringLiteral("Profiles/Default.tfp")));
+    QVERIFY(QFile::exists(root.filePath(QStringLiteral("config/TagForge/TagForge.registry"))));
+    QCOMPARE(QDir(QString::fromStdString((prefix / "bin").string()))
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{QStringLiteral("tagforge")});
 }
 
 void StartupTest::laterStartOpensOnTheFormattingPage() {

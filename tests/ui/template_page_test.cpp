@@ -398,8 +398,8 @@ class TemplatePageTest : public QObject {
         ShowTemplates(window, control<QWidget>(window, "InOutPage"));
         control<QLineEdit>(window, "PersonallyErrorMessage")->setText(QStringLiteral("Гость"));
         control<QComboBox>(window, "comboPersError")->setCurrentIndex(1);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "ComeColor"),
-                             MakeColor(255, 0, 0));
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "ComeColor"),
+                                MakeColor(255, 0, 0));
         // The colour counts only while its box is checked.
         control<QCheckBox>(window, "cbComeColor")->setChecked(false);
         QCOMPARE(CopyWithButton(harness),

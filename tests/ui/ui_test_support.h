@@ -16,6 +16,9 @@
 #include "core/store/desktop_registry.h"
 #include "gui/app/main_window.h"
 #include "gui/app/platform_services.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/pickers/panel_color_choice.h"
+#include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 
 // Test doubles of the desktop services and a window in a temporary program folder.
@@ -235,8 +238,8 @@ class WindowHarness {
     }
 
     // Builds the window; call after putting files into the folder.
-    MainWindow& open() {
-        window_ = std::make_unique<MainWindow>(programFolder(), platform.services());
+    MainWindow& open(const std::filesystem::path& starterFolder = {}) {
+        window_ = std::make_unique<MainWindow>(programFolder(), platform.services(), starterFolder);
         return *window_;
     }
 
@@ -269,6 +272,16 @@ class Restart {
     std::filesystem::path folder_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// The hand-made formatting page of `window`.
+inline FormattingPage& HandMadePage(const MainWindow& window) {
+    return *control<FormattingPage>(window, "HandMadePage");
+}
+
+// The smiley pane of `window`.
+inline SmileyPane& SmileyPaneOf(const MainWindow& window) {
+    return *control<SmileyPane>(window, "SmilePane");
+}
 
 inline QStringList Items(const QComboBox* combo) {
     QStringList items;

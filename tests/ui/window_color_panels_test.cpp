@@ -303,16 +303,20 @@ class WindowColorPanelsTest : public QObject {
         QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->currentText(),
                  QStringLiteral("Сплошной"));
         const ColorValue color = MakeColor(0x10, 0x20, 0x30);
-        QVERIFY(window.rememberedColors().solid != color);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), color);
-        QVERIFY(window.rememberedColors().solid != color);
+        QVERIFY(tagforge::test::HandMadePage(window).rememberedColors().solid != color);
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), color);
+        QVERIFY(tagforge::test::HandMadePage(window).rememberedColors().solid != color);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
-        QCOMPARE(window.rememberedColors().solid, color);
+        QCOMPARE(tagforge::test::HandMadePage(window).rememberedColors().solid, color);
         // The other effects keep theirs.
-        QCOMPARE(CodeOf(window.rememberedColors().gradientBegin), QStringLiteral("00FF00"));
-        QCOMPARE(CodeOf(window.rememberedColors().gradientEnd), QStringLiteral("0000FF"));
-        QCOMPARE(CodeOf(window.rememberedColors().alternationFirst), QStringLiteral("FF00FF"));
-        QCOMPARE(CodeOf(window.rememberedColors().alternationSecond), QStringLiteral("00FF00"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().gradientBegin),
+                 QStringLiteral("00FF00"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().gradientEnd),
+                 QStringLiteral("0000FF"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().alternationFirst),
+                 QStringLiteral("FF00FF"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().alternationSecond),
+                 QStringLiteral("00FF00"));
     }
 
     void clickRemembersTheGradientColours() {
@@ -321,13 +325,15 @@ class WindowColorPanelsTest : public QObject {
         SelectEffect(window, kGradient);
         const ColorValue begin = MakeColor(0x11, 0x22, 0x33);
         const ColorValue end = MakeColor(0x44, 0x55, 0x66);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), begin);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), end);
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), begin);
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image7"), end);
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "ComeColor"), Qt::MiddleButton);
-        QCOMPARE(window.rememberedColors().gradientBegin, begin);
-        QCOMPARE(window.rememberedColors().gradientEnd, end);
-        QCOMPARE(CodeOf(window.rememberedColors().solid), QStringLiteral("FF0000"));
-        QCOMPARE(CodeOf(window.rememberedColors().alternationFirst), QStringLiteral("FF00FF"));
+        QCOMPARE(tagforge::test::HandMadePage(window).rememberedColors().gradientBegin, begin);
+        QCOMPARE(tagforge::test::HandMadePage(window).rememberedColors().gradientEnd, end);
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().solid),
+                 QStringLiteral("FF0000"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().alternationFirst),
+                 QStringLiteral("FF00FF"));
     }
 
     void clickRemembersTheAlternationColours() {
@@ -336,14 +342,16 @@ class WindowColorPanelsTest : public QObject {
         SelectEffect(window, kAlternation);
         const ColorValue first = MakeColor(0x77, 0x88, 0x99);
         const ColorValue second = MakeColor(0xAA, 0xBB, 0xCC);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image6"), first);
-        window.setPanelColor(control<tagforge::ColorPanel>(window, "Image7"), second);
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image6"), first);
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, "Image7"), second);
         // A left click whose colour dialog is cancelled counts as well.
         QTest::mouseClick(control<tagforge::ColorPanel>(window, "OtherNameColor"), Qt::LeftButton);
-        QCOMPARE(window.rememberedColors().alternationFirst, first);
-        QCOMPARE(window.rememberedColors().alternationSecond, second);
-        QCOMPARE(CodeOf(window.rememberedColors().gradientBegin), QStringLiteral("00FF00"));
-        QCOMPARE(CodeOf(window.rememberedColors().solid), QStringLiteral("FF0000"));
+        QCOMPARE(tagforge::test::HandMadePage(window).rememberedColors().alternationFirst, first);
+        QCOMPARE(tagforge::test::HandMadePage(window).rememberedColors().alternationSecond, second);
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().gradientBegin),
+                 QStringLiteral("00FF00"));
+        QCOMPARE(CodeOf(tagforge::test::HandMadePage(window).rememberedColors().solid),
+                 QStringLiteral("FF0000"));
     }
 
     void clickUnderTheSpectrumHidesThePanels() {
@@ -510,7 +518,8 @@ class WindowColorPanelsTest : public QObject {
         WindowHarness harness;
         MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
+        tagforge::test::HandMadePage(window).paletteMouseReleased(
+            Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), -1);
         QVERIFY(control<QListWidget>(window, "ListBox2")->selectedItems().isEmpty());
@@ -524,7 +533,8 @@ class WindowColorPanelsTest : public QObject {
         MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("abcdef"), &preset);
-        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        tagforge::test::HandMadePage(window).paletteMouseReleased(
+            Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 1);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 2);
         QCOMPARE(preset, QStringLiteral("0000FF"));
@@ -538,7 +548,8 @@ class WindowColorPanelsTest : public QObject {
 
         // Cancelled: the item keeps its code.
         harness.platform.dialogs.script = nullptr;
-        window.paletteMouseReleased(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
+        tagforge::test::HandMadePage(window).paletteMouseReleased(
+            Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 2);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 5);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(5)->text(),
@@ -549,8 +560,10 @@ class WindowColorPanelsTest : public QObject {
         WindowHarness harness;
         MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        window.paletteMouseReleased(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
-        window.paletteMouseReleased(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        tagforge::test::HandMadePage(window).paletteMouseReleased(
+            Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        tagforge::test::HandMadePage(window).paletteMouseReleased(
+            Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(2)->text(),
                  QStringLiteral("0000FF"));
@@ -568,14 +581,14 @@ class WindowColorPanelsTest : public QObject {
                  QStringLiteral("12AB0F"));
 
         colors.answer = MakeColor(0xFE, 0x01, 0x80);
-        window.paletteItemClicked();
+        tagforge::test::HandMadePage(window).paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{2});
         QVERIFY(!colors.presets[1].has_value());
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));
 
         colors.answer = std::nullopt;
-        window.paletteItemClicked();
+        tagforge::test::HandMadePage(window).paletteItemClicked();
         QCOMPARE(colors.presets.size(), std::size_t{3});
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));

@@ -1,7 +1,8 @@
+#include "gui/formatting/formatting_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,6 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "gui/app/main_window.h"
 #include "gui/app/result_memo.h"
 #include "gui/app/widget_factory.h"
 #include "gui/menus/font_name_delegate.h"
@@ -28,6 +28,8 @@ constexpr int kDanceRatioMax = 100;
 constexpr int kDefaultDanceRatio = 50;
 constexpr int kFontListVisibleItems = 5;
 constexpr int kSmallButtonSide = 22;
+constexpr int kFontSizes = 7;
+constexpr int kDefaultFontSizeIndex = 3;
 
 ColorPanel* MakePanel(const char* name, const QString& hint, int width) {
     auto* panel = ui::Named(new ColorPanel, name, hint);
@@ -46,9 +48,19 @@ QStringList EffectNames() {
 
 }  // namespace
 
-QWidget* MainWindow::createHandMadePage() {
-    auto* page = ui::Named(new QWidget, "HandMadePage");
+FormattingPage::FormattingPage(PlatformServices services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("HandMadePage"));
+    createControls();
+    layOut();
+    connectControls();
+    for (int size = 1; size <= kFontSizes; ++size) {
+        fontSizeBox->addItem(QString::number(size));
+    }
+    fontSizeBox->setCurrentIndex(kDefaultFontSizeIndex);
+}
 
+void FormattingPage::createControls() {
     otherNickCheck = ui::CheckBox("cbOtherName", QStringLiteral("От чужого ника"));
     otherNickEdit = ui::LineEdit("OtherNameNick", QStringLiteral("Чужой ник"));
     otherNickColorCheck = ui::CheckBox("cbOtherNameColor", QString());
@@ -129,7 +141,9 @@ QWidget* MainWindow::createHandMadePage() {
 
     paletteList = ui::Named(new QListWidget, "ListBox2");
     paletteList->hide();
+}
 
+void FormattingPage::layOut() {
     auto* options = new QGridLayout;
     int row = 0;
     options->addWidget(otherNickCheck, row, 0);
@@ -191,13 +205,12 @@ QWidget* MainWindow::createHandMadePage() {
     buttons->addWidget(clearButton);
     buttons->addWidget(resetButton);
 
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(options);
     layout->addWidget(messageEdit, 1);
     layout->addLayout(buttons);
     layout->addWidget(resultMemo);
     layout->addWidget(paletteList);
-    return page;
 }
 
 }  // namespace tagforge

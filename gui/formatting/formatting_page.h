@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/format/effect_selection.h"
+#include "core/format/random_source.h"
+#include "core/format/result_assembly.h"
+#include "gui/app/platform_services.h"
+#include "gui/formatting/option_controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QIcon;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+
+namespace tagforge {
+
+class ColorPanel;
+class ResultMemo;
+struct Profile;
+
+// The hand-made formatting page: the options, the message and its formatted result, the colour
+// effect with its panels, and the palette. Texts cross its interface as Windows-1251 bytes.
+class FormattingPage final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FormattingPage(PlatformServices services, QWidget* parent = nullptr);
+
+    // The option table spans pages, so the window binds it once every page exists.
+    void bindOptions(std::vector<BoundOption> options);
+    FormatterOptions formatterOptions() const;
+    void rebuildResult();
+    const std::string& resultText() const;
+    const RememberedEffectColors& rememberedColors() const { return remembered_; }
+
+    // `tags` is the tag list, none when there is no list file.
+    void applyProfile(const Profile& profile, const std::optional<std::vector<std::string>>& tags);
+    void storeProfile(Profile& profile) const;
+
+    // Brings the effect panels in line with the chosen effect.
+    void colorEffectChanged();
+    // Picks a colour for `sender` as its click asks, then remembers the effect's colours.
+    void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
+    // Keeps the colours of the effect panels for the chosen effect.
+    void rememberEffectColors();
+    void paletteItemClicked();
+    void paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos);
+
+    std::vector<std::string> offeredFonts() const;
+    std::string shownFont() const;
+    // Replaces the font list; with no fonts the option is switched off.
+    void offerFonts(const std::vector<std::string>& names, int current);
+    void listFonts(const std::vector<std::string>& names);
+    void setFontManagerIcon(const QIcon& icon);
+    QFont messageFont() const;
+    void setMessageFont(const QFont& font);
+    // The field the message is typed in; the settings page sets its font.
+    QWidget* messageField() const;
+    // Types `text` into the message at its cursor and gives the message the focus.
+    void insertIntoMessage(const QString& text);
+
+    // Hands the editable fields to `attach`, which gives them the window's edit menu.
+    void attachEditMenu(const std::function<void(QWidget*)>& attach);
+
+  signals:
+    void fontManagerClicked();
+    void resetClicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createControls();
+    void layOut();
+    void connectControls();
+    void danceRatioChanged();
+    void reverseTextToggled();
+    void underlineToggled();
+    void italicToggled();
+    void boldToggled();
+    void clearMessage();
+    EffectPanels currentEffectPanels() const;
+
+    PlatformServices services_;
+    DefaultRandomSource random_;
+    RememberedEffectColors remembered_;
+    std::vector<BoundOption> optionControls_;
+
+    QCheckBox* otherNickCheck = nullptr;
+    QLineEdit* otherNickEdit = nullptr;
+    QCheckBox* otherNickColorCheck = nullptr;
+    ColorPanel* otherNickColorPanel = nullptr;
+    QCheckBox* thirdFaceCheck = nullptr;
+    QLineEdit* ownTextEdit = nullptr;
+    QCheckBox* tagCheck = nullptr;
+    QComboBox* tagBox = nullptr;
+    QCheckBox* onlyForYouCheck = nullptr;
+    QComboBox* onlyForYouWordingBox = nullptr;
+    QLineEdit* addresseeEdit = nullptr;
+    QCheckBox* onlyForYouColorCheck = nullptr;
+    ColorPanel* onlyForYouColorPanel = nullptr;
+    QCheckBox* linkCheck = nullptr;
+    QComboBox* linkTextBox = nullptr;
+    QCheckBox* linkColorCheck = nullptr;
+    ColorPanel* linkColorPanel = nullptr;
+    QCheckBox* fontNameCheck = nullptr;
+    QComboBox* fontNameBox = nullptr;
+    QPushButton* fontManagerButton = nullptr;
+    QCheckBox* fontSizeCheck = nullptr;
+    QComboBox* fontSizeBox = nullptr;
+    QCheckBox* danceCaseCheck = nullptr;
+    QSlider* danceRatioSlider = nullptr;
+    QLabel* danceRatioLabel = nullptr;
+    QCheckBox* reverseTextCheck = nullptr;
+    QCheckBox* colorEffectCheck = nullptr;
+    QComboBox* colorEffectBox = nullptr;
+    QLabel* effectStrip = nullptr;
+    ColorPanel* firstEffectColorPanel = nullptr;
+    ColorPanel* secondEffectColorPanel = nullptr;
+    QCheckBox* underlineCheck = nullptr;
+    QCheckBox* italicCheck = nullptr;
+    QCheckBox* boldCheck = nullptr;
+    QPlainTextEdit* messageEdit = nullptr;
+    ResultMemo* resultMemo = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* resetButton = nullptr;
+    QListWidget* paletteList = nullptr;
+};
+
+}  // namespace tagforge

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian package tagforge_<version>_amd64.deb into build/package/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DTAGFORGE_BUILD_TESTS=OFF -DTAGFORGE_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/package -j "$(nproc)"
+(cd build/package && cpack -G DEB >/dev/null)
+ls build/package/tagforge_*.deb
