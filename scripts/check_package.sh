@@ -40,6 +40,8 @@ rm -rf "$home/.local/share/TagForge" "$home/.config/TagForge"
 ls -A /usr/bin >"$out/bin-before"
 
 # The program runs until it is asked to end; SIGTERM closes it as the desktop does at logout.
+shots=$(mktemp -d)
+chown "$user" "$shots"
 runuser -u "$user" -- env HOME="$home" XDG_DATA_HOME= XDG_CONFIG_HOME= \
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     /usr/bin/tagforge & app=$!
@@ -48,7 +50,9 @@ runuser -u "$user" -- env HOME="$home" XDG_DATA_HOME= XDG_CONFIG_HOME= \
     done
     sleep 2
     import -window root "$0/first-start.png"
-    kill -TERM $app; wait $app' "$out" >"$out/run.log" 2>&1 || true
+    kill -TERM $app; wait $app' "$shots" >"$out/run.log" 2>&1 || true
+cp "$shots/first-start.png" "$out/" 2>/dev/null || true
+rm -rf "$shots"
 
 data=$home/.local/share/TagForge
 check "profiles under XDG_DATA_HOME" test -d "$data/Profiles"

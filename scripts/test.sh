@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything twice (warnings as errors; the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer), runs every test, runs each fuzz target for FUZZ_SECONDS (20) and
-# ends with one summary line.
+# UndefinedBehaviorSanitizer), runs every test, runs each fuzz target for FUZZ_SECONDS (20), checks
+# the Debian package when run as root and ends with one summary line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -69,6 +69,23 @@ else
   failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$fuzz_line")))
 fi
 rm -f "$fuzz_log"
+
+# The installed program: needs root for apt-get and a second user, as CI has.
+echo "== The Debian package: build, install, start as an ordinary user, remove"
+if [ "$(id -u)" -eq 0 ]; then
+  package_log=$(mktemp)
+  bash scripts/check_package.sh 2>&1 | tee "$package_log"
+  package_line=$(grep -E '^package check: [0-9]+ passed, [0-9]+ failed' "$package_log" | tail -n 1)
+  if [ -z "$package_line" ]; then
+    failed=$((failed + 1))
+  else
+    passed=$((passed + $(sed -E 's/^package check: ([0-9]+) passed.*/\1/' <<<"$package_line")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$package_line")))
+  fi
+  rm -f "$package_log"
+else
+  echo "(skipped: installing the package needs root)"
+fi
 
 echo "Summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -30,10 +30,10 @@ DataLocation LocateData(const fs::path& executableFolder, const EnvironmentLooku
     if (!fs::is_directory(shared, error)) {
         return {false, executableFolder, executableFolder, executableFolder / "starter"};
     }
-    return {true,
-            BaseFolder(environment, "XDG_DATA_HOME", fs::path(".local") / "share") /
-                kApplicationFolder,
-            BaseFolder(environment, "XDG_CONFIG_HOME", ".config") / kApplicationFolder, shared};
+    return {
+        true,
+        BaseFolder(environment, "XDG_DATA_HOME", fs::path(".local") / "share") / kApplicationFolder,
+        BaseFolder(environment, "XDG_CONFIG_HOME", ".config") / kApplicationFolder, shared};
 }
 
 std::optional<std::string> ProcessEnvironment(std::string_view name) {

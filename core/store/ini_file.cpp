@@ -115,8 +115,7 @@ const IniIndex& IniFile::Index() const {
     return *index_;
 }
 
-std::optional<std::string_view> IniFile::FindValue(std::string_view section,
-                                                   std::string_view key,
+std::optional<std::string_view> IniFile::FindValue(std::string_view section, std::string_view key,
                                                    std::size_t maxLength) const {
     const IniIndex::Key* found = Index().FindKey(UpToNul(section), UpToNul(key));
     if (found == nullptr) {

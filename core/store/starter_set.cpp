@@ -46,10 +46,9 @@ bool HasSmileGroup(const fs::path& dataFolder) {
     if (error) {
         return false;
     }
-    return std::any_of(fs::begin(entries), fs::end(entries),
-                       [](const fs::directory_entry& entry) {
-                           return HasGroupExtension(entry.path());
-                       });
+    return std::any_of(fs::begin(entries), fs::end(entries), [](const fs::directory_entry& entry) {
+        return HasGroupExtension(entry.path());
+    });
 }
 
 }  // namespace

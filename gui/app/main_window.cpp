@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "gui/about/about_page.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/app/text_bridge.h"
+#include "gui/app/transient_note.h"
 #include "gui/app/widget_factory.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/formatting/option_controls.h"
@@ -132,10 +134,16 @@ QWidget* MainWindow::createFormattingPage() {
         ui::FlatButton("SpeedButton3", QStringLiteral("Копировать результат"),
                        QStringLiteral("Копировать результат форматирования в буфер обмена"));
     profileBar = new ProfileBar;
+    confirmationNote = new TransientNote;
+    // Ctrl+Enter copies from anywhere in the window, the message above all.
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                &MainWindow::copyResult);
+    }
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(copyButton);
-    bottom->addStretch();
+    bottom->addWidget(confirmationNote, 1);
     bottom->addWidget(profileBar);
 
     auto* layout = new QVBoxLayout(page);

@@ -33,6 +33,7 @@ class ProfileBar;
 class SmileyPane;
 class TemplatePage;
 class TrayMenu;
+class TransientNote;
 struct Profile;
 struct Settings;
 class SettingsBatch;
@@ -167,6 +168,7 @@ class MainWindow : public QMainWindow {
     TemplatePage* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
+    TransientNote* confirmationNote = nullptr;
     SmileyPane* smileyPane = nullptr;
 
     EditMenu* editMenu = nullptr;

@@ -2,12 +2,34 @@
 
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/app/transient_note.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
 namespace {
+
+// "символ", "символа" or "символов", as Russian counts them.
+QString CharactersWord(std::size_t count) {
+    const std::size_t lastTwo = count % 100;
+    const std::size_t last = count % 10;
+    if (last == 1 && lastTwo != 11) {
+        return QStringLiteral("символ");
+    }
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        return QStringLiteral("символа");
+    }
+    return QStringLiteral("символов");
+}
+
+QString CopyConfirmation(std::size_t length, int threshold) {
+    QString text = QStringLiteral("Скопировано: %1 %2").arg(length).arg(CharactersWord(length));
+    if (threshold != 0) {
+        text += QStringLiteral(" (порог %1)").arg(threshold);
+    }
+    return text;
+}
 
 void SetCaptionColor(QPushButton* button, Qt::GlobalColor color) {
     QPalette palette = button->palette();
@@ -49,6 +71,7 @@ void MainWindow::copyResult() {
 
 void MainWindow::putOnClipboard(const std::string& text, int threshold) {
     services_.clipboard.setText(FromCp1251(text));
+    confirmationNote->show(CopyConfirmation(text.size(), threshold));
     if (threshold != 0 && text.size() > static_cast<std::size_t>(threshold)) {
         services_.messages.warning(
             this, QStringLiteral("Результирующее сообщение превышает пороговую длину"));

@@ -8,6 +8,9 @@ namespace tagforge {
 
 SmileWebPage::SmileWebPage(std::function<bool(const QUrl&)> beforeNavigation, QObject* parent)
     : QWebEnginePage(parent), beforeNavigation_(std::move(beforeNavigation)) {
+    // Smiley names come from files anyone may hand the user; a click works through the
+    // navigation handler, so nothing on the page needs to run.
+    settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
 }
 

@@ -10,6 +10,7 @@
 #include "core/store/profile.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/app/transient_note.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/profiles/profile_bar.h"
 #include "gui/settings/settings_page.h"
@@ -82,11 +83,16 @@ void MainWindow::saveProfileClicked() {
     if (checked.name.empty()) {
         return;
     }
+    bool saved = false;
     try {
-        saveProfile(checked.name, true, false);
+        saved = saveProfile(checked.name, true, false);
     } catch (const FileWriteError& failure) {
         services_.messages.error(this, ErrorText(failure));
         return;
+    }
+    if (saved) {
+        confirmationNote->show(
+            QStringLiteral("Профиль «%1» сохранён").arg(FromCp1251(checked.name)));
     }
     if (profileBar->listedSpelling(checked.name).empty()) {
         profileBar->addName(checked.name);

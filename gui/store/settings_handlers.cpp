@@ -1,15 +1,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 
 #include "core/store/settings.h"
 #include "core/store/settings_batch.h"
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
+#include "gui/app/window_placement.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
@@ -90,7 +93,15 @@ void MainWindow::loadSettings() {
 }
 
 void MainWindow::applySettings(const Settings& settings) {
-    move(static_cast<int>(settings.left), static_cast<int>(settings.top));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(screen->availableGeometry());
+    }
+    const QRect placed = PlaceOnScreens(settings.left, settings.top, size(), screens);
+    move(placed.topLeft());
+    if (placed.size() != size()) {
+        resize(placed.size());
+    }
     settingsPage->applySettings(settings);
     smileyPane->setOpen(settings.smilePaneShown);
     smileyPane->listGroups(settings.smileGroup);

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -71,22 +71,30 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
     };
     const fs::path bin = root / "usr/bin";
     const std::vector<Case> cases{
-        {root / "portable", "/x/data", "/x/config",
+        {root / "portable",
+         "/x/data",
+         "/x/config",
          {false, root / "portable", root / "portable", root / "portable/starter"}},
-        {bin, "/x/data", "/x/config",
+        {bin,
+         "/x/data",
+         "/x/config",
          {true, "/x/data/TagForge", "/x/config/TagForge", bin / "../share/tagforge"}},
-        {bin, std::nullopt, "relative/is/ignored",
+        {bin,
+         std::nullopt,
+         "relative/is/ignored",
          {true, "/home/u/.local/share/TagForge", "/home/u/.config/TagForge",
           bin / "../share/tagforge"}},
     };
     for (const Case& c : cases) {
-        const DataLocation found =
-            LocateData(c.executableFolder, [&c](std::string_view name) {
-                if (name == "XDG_DATA_HOME") return c.dataHome;
-                if (name == "XDG_CONFIG_HOME") return c.configHome;
-                if (name == "HOME") return std::optional<std::string>("/home/u");
-                return std::optional<std::string>();
-            });
+        const DataLocation found = LocateData(c.executableFolder, [&c](std::string_view name) {
+            if (name == "XDG_DATA_HOME")
+                return c.dataHome;
+            if (name == "XDG_CONFIG_HOME")
+                return c.configHome;
+            if (name == "HOME")
+                return std::optional<std::string>("/home/u");
+            return std::optional<std::string>();
+        });
         EXPECT_EQ(found.installed, c.expected.installed) << c.executableFolder;
         EXPECT_EQ(found.dataFolder.lexically_normal(), c.expected.dataFolder.lexically_normal());
         EXPECT_EQ(found.configFolder.lexically_normal(),

@@ -4,12 +4,14 @@
 //   tagforge-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -63,6 +65,27 @@ bool Save(tagforge::MainWindow& window, const QDir& output, const QString& name)
     const QString path = output.filePath(name + QStringLiteral(".png"));
     const bool saved = shot.save(path);
     std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << std::endl;
+    return saved;
+}
+
+// Qt's own dialogs, to show that they speak Russian with the program.
+bool SaveStandardDialogs(QWidget& window, const QDir& output) {
+    QColorDialog colors(&window);
+    colors.setOption(QColorDialog::DontUseNativeDialog);
+    QMessageBox question(QMessageBox::Question, QString::fromLatin1(tagforge::kApplicationTitle),
+                         QStringLiteral("Применить базовые настройки ?"),
+                         QMessageBox::Yes | QMessageBox::No, &window);
+    bool saved = true;
+    for (const auto& [dialog, name] :
+         {std::pair<QDialog*, QString>{&colors, QStringLiteral("dialog-colour")},
+          std::pair<QDialog*, QString>{&question, QStringLiteral("dialog-question")}}) {
+        dialog->show();
+        Wait(kSettleMs);
+        const QString path = output.filePath(name + QStringLiteral(".png"));
+        saved &= dialog->screen()->grabWindow(dialog->winId()).save(path);
+        std::cout << "saved " << path.toStdString() << std::endl;
+        dialog->hide();
+    }
     return saved;
 }
 
@@ -136,6 +159,9 @@ int main(int argc, char** argv) {
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
             allSaved &= Save(window, output, QStringLiteral("format-hand-made"));
+            control<QPushButton>(window, "SpeedButton3")->click();
+            allSaved &= Save(window, output, QStringLiteral("copy-confirmation"));
+            allSaved &= SaveStandardDialogs(window, output);
             ShowPreview(window);
             allSaved &= Save(window, output, QStringLiteral("preview"));
             control<QTabWidget>(window, "PageControl1")

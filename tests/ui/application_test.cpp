@@ -10,8 +10,7 @@ class ApplicationTest : public QObject {
   private slots:
     void qtDialogsSpeakRussian() {
         tagforge::InstallRussianTranslations(*QCoreApplication::instance());
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Отмена"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),
                  QStringLiteral("Выбор цвета"));
     }
@@ -27,9 +26,8 @@ class ApplicationTest : public QObject {
                                  << QStringLiteral("tagforge " TAGFORGE_VERSION "\n") << QString();
         QTest::newRow("help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: tagforge")
                               << QString();
-        QTest::newRow("help after a Qt option")
-            << QStringList{"-style", "fusion", "-h"} << 0 << QStringLiteral("Usage: tagforge")
-            << QString();
+        QTest::newRow("help after a Qt option") << QStringList{"-style", "fusion", "-h"} << 0
+                                                << QStringLiteral("Usage: tagforge") << QString();
         QTest::newRow("unknown option")
             << QStringList{"--frobnicate"} << 2 << QString()
             << QStringLiteral("tagforge: unknown option: --frobnicate (run 'tagforge --help')\n");

@@ -1,10 +1,12 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QWebEngineView>
@@ -12,6 +14,7 @@
 
 #include "core/preview/page_escaping.h"
 #include "gui/app/text_bridge.h"
+#include "gui/smileys/smile_web_page.h"
 #include "smile_test_support.h"
 
 using tagforge::test::control;
@@ -69,6 +72,22 @@ class SmilePaneTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void scriptsOnThePanePageNeverRun() {
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("Smiles.htm"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><script>document.title = 'ran';</script></body></html>");
+        file.close();
+        QWebEngineView view;
+        auto* pane = new tagforge::SmileWebPage([](const QUrl&) { return true; }, &view);
+        view.setPage(pane);
+        QSignalSpy loaded(pane, &QWebEnginePage::loadFinished);
+        pane->showPageFile(page);
+        QVERIFY(loaded.wait(kLoadTimeoutMs));
+        QCOMPARE(RunScript(&view, QStringLiteral("document.title")).toString(), QString());
+    }
+
     void paneShowsTheSelectedGroup() {
         WindowHarness harness;
         MainWindow& window = OpenWithGroup(harness, "b.gif\r\na.gif\r\n");
