@@ -29,6 +29,7 @@
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
 #include "gui/smileys/smiley_pane.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -48,7 +49,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     smileyPane = new SmileyPane(programFolder_, services_);
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
-    settingsPage = createSettingsPage();
+    settingsPage = new SettingsPage(services_.messages, services_.fonts, services_.tray);
+    settingsPage->setInputField(handMadePage->messageField());
     aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
@@ -64,11 +66,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     setCentralWidget(content);
     handMadePage->bindOptions(BindOptions(*this));
     connectHandMadePage();
-    connectTemplatePage();
     connectColorPanels();
-    connectSettingsPage();
+    createTrayMenu();
     connectProfileBar();
-    connectAsciiPage();
     connectSmileyPane();
     createEditMenu();
     connectFontManager();
@@ -121,7 +121,12 @@ QWidget* MainWindow::createFormattingPage() {
     formattingTabs = ui::Named(new QTabWidget, "PageControl2");
     formattingTabs->setTabPosition(QTabWidget::South);
     handMadePage = new FormattingPage(services_);
-    templatePage = createTemplatePage();
+    templatePage =
+        new TemplatePage(programFolder_, services_.clock, services_.messages, services_.dialogs);
+    connect(templatePage, &TemplatePage::lineChanged, this,
+            [this] { templateText_ = templatePage->line(); });
+    // Switching sub-pages is never refused, so rebuilding after the switch serves as well.
+    connect(formattingTabs, &QTabWidget::currentChanged, templatePage, &TemplatePage::rebuildLines);
     formattingTabs->addTab(handMadePage, QStringLiteral("Вручную"));
     formattingTabs->addTab(templatePage, QStringLiteral("Шаблоны"));
 
@@ -168,8 +173,8 @@ std::filesystem::path MainWindow::profilesFolder() const {
 
 void MainWindow::connectSmileyPane() {
     smileyPane->setLayoutSource([this] {
-        return SmileLayout{smileGroupSizeCheck->isChecked(), smileGroupSizeUpDown->value(),
-                           frequentSmilesFirstCheck->isChecked()};
+        return SmileLayout{settingsPage->splitsSmileGroups(), settingsPage->smileGroupSize(),
+                           settingsPage->frequentSmilesFirst()};
     });
     // Smileys go into the message only while the hand-made page shows it.
     smileyPane->setMarkerSink([this](const QString& marker) {
@@ -186,9 +191,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (handleNumberFieldKeys(watched, event)) {
-        return true;
-    }
     if (watched == copyButton && event->type() == QEvent::MouseButtonPress) {
         copyButtonPressed();
     } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
@@ -197,20 +199,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::buildCurrentResult() {
+    if (handMadePageActive()) {
+        handMadePage->rebuildResult();
+    } else {
+        templatePage->buildLine();
+    }
+}
+
 void MainWindow::showPreview() {
     buildCurrentResult();
     const std::string text = handMadePageActive() ? handMadePage->resultText() : templateText_;
     templateText_ = text;
-    previewPage->showText(text, previewBackgroundPanel->color(), previewWordWrapCheck->isChecked());
+    previewPage->showText(text, settingsPage->previewBackground(), settingsPage->previewWordWrap());
 }
 
 void MainWindow::connectColorPanels() {
-    for (ColorPanel* panel : {comeColorPanel, previewBackgroundPanel}) {
+    const auto attach = [this](ColorPanel* panel) {
         connect(panel, &ColorPanel::mouseReleased, this,
                 [this, panel](Qt::MouseButton button, QPoint globalPos) {
                     colorPanelClicked(panel, button, globalPos);
                 });
-    }
+    };
+    templatePage->attachColorPanels(attach);
+    settingsPage->attachColorPanels(attach);
 }
 
 void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
@@ -221,11 +233,7 @@ void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, Q
 void MainWindow::createEditMenu() {
     editMenu = new EditMenu(services_.clipboard, this);
     handMadePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox, killReasonBox,
-             killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit, notificationNickEdit}) {
-        editMenu->attach(control);
-    }
+    templatePage->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
     profileBar->attachEditMenu([this](QWidget* control) { editMenu->attach(control); });
 }
 

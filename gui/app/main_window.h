@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gui/app/platform_services.h"
-#include "gui/platform/named_lock.h"
+#include "gui/settings/settings_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +31,7 @@ class FormattingPage;
 class PreviewTab;
 class ProfileBar;
 class SmileyPane;
+class TemplatePage;
 class TrayMenu;
 class TransientNote;
 struct Profile;
@@ -40,7 +41,6 @@ class SettingsBatch;
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
 inline constexpr char kCaptionTail[] = " =)";
-inline constexpr char kExclusivityLockName[] = "OTF_MUTEX";
 inline constexpr char kProfilesFolder[] = "Profiles";
 inline constexpr char kDefaultProfile[] = "Default";
 
@@ -80,22 +80,8 @@ class MainWindow : public QMainWindow {
     void profileChosen();
     void saveOnClose(QCloseEvent* event);
 
-    // Templates (templates/template_handlers.cpp)
+    // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
-    void rebuildTemplateLines();
-    void buildKillLine();
-    void buildSolitudeLine();
-    void buildNotificationLine();
-    void addSolitudeNick();
-    void deleteSolitudeNicks();
-    void clearSolitudeNicks();
-
-    // ASCII art template (templates/ascii_handlers.cpp)
-    void buildAsciiLine();
-    // Refills asciiPictureBox from the catalogue; false when the catalogue does not exist.
-    bool loadAsciiList(const std::string& name);
-    void openAsciiManager();
-    std::filesystem::path asciiCataloguePath() const;
 
     // The edit menu, opened on `target` as a right click there would.
     void openEditMenu(QWidget* target, QPoint globalPos);
@@ -125,23 +111,13 @@ class MainWindow : public QMainWindow {
     void saveFontList();
     void loadNickList();
     void saveNickList();
-    void applyBaseSettings();
 
     // Window, tray and instance options (store/window_options.cpp)
-    void toTrayToggled();
-    void restoreGestureChanged();
-    void showHintsToggled();
     void minimizeToTray();
     void restoreFromTray();
     void trayGesture(TrayGesture gesture);
     void toggleHidden();
     void closeFromTray();
-    void singleInstanceToggled();
-    // False when the typed character is to be discarded.
-    bool acceptsNumberKey(const QString& typed) const;
-    void thresholdEditLeft();
-    void smileGroupSizeEditLeft();
-    void chooseInputFont();
     bool minimizesToTray() const;
 
     // The stored nicks; the edit menu works on them.
@@ -159,15 +135,8 @@ class MainWindow : public QMainWindow {
     void setTitle();
     void installStarterSet(const std::filesystem::path& starterFolder);
     QWidget* createFormattingPage();
-    QWidget* createTemplatePage();
-    QWidget* createKillPage();
-    QWidget* createSolitudePage();
-    QWidget* createNotificationPage();
-    QWidget* createSettingsPage();
     void createTrayMenu();
-    void connectSettingsPage();
     void connectProfileBar();
-    void connectAsciiPage();
     void connectSmileyPane();
     void createEditMenu();
     void connectFontManager();
@@ -175,10 +144,7 @@ class MainWindow : public QMainWindow {
     void fillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
                            std::string_view extension);
     void fillProfileList(std::string_view preferred);
-    void clampNumberField(QLineEdit* field, QSpinBox* upDown);
-    bool handleNumberFieldKeys(QObject* watched, QEvent* event);
     void connectHandMadePage();
-    void connectTemplatePage();
     void connectColorPanels();
     void pageChanged();
     bool handMadePageActive() const;
@@ -189,73 +155,21 @@ class MainWindow : public QMainWindow {
     std::filesystem::path programFolder_;
     PlatformServices services_;
     std::string templateText_;
-    NamedLock exclusivityLock_;
-    // The picture the ASCII manager opens on, for the rest of the run.
-    int asciiManagerIndex_ = 0;
-    long mainTextCharset_ = 204;
-    // The controls of the option table, found once by their object names.
-    TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
-    bool restoreOnAnyClick_ = false;
-    QObject* hintBlocker_ = nullptr;
 
     // Controls; each keeps its historical object name, which tests and tools look them up by.
     QTabWidget* pageTabs = nullptr;
     QWidget* formattingPage = nullptr;
     PreviewTab* previewPage = nullptr;
-    QWidget* settingsPage = nullptr;
+    SettingsPage* settingsPage = nullptr;
     AboutPage* aboutPage = nullptr;
 
     QTabWidget* formattingTabs = nullptr;
     FormattingPage* handMadePage = nullptr;
-    QWidget* templatePage = nullptr;
+    TemplatePage* templatePage = nullptr;
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
     TransientNote* confirmationNote = nullptr;
     SmileyPane* smileyPane = nullptr;
-
-    QLineEdit* templateOwnTextEdit = nullptr;
-    QTabWidget* templateTabs = nullptr;
-    QWidget* killPage = nullptr;
-    QWidget* solitudePage = nullptr;
-    QWidget* notificationPage = nullptr;
-    QWidget* asciiPage = nullptr;
-    QComboBox* asciiPictureBox = nullptr;
-    QPushButton* asciiManagerButton = nullptr;
-    QComboBox* killWhereBox = nullptr;
-    QComboBox* killActionBox = nullptr;
-    QComboBox* killPeriodBox = nullptr;
-    QLineEdit* killerEdit = nullptr;
-    QLineEdit* victimEdit = nullptr;
-    QComboBox* killReasonBox = nullptr;
-    QLineEdit* solitudeActionEdit = nullptr;
-    QLineEdit* solitudeNickEdit = nullptr;
-    QListWidget* solitudeNickList = nullptr;
-    QPushButton* clearSolitudeNicksButton = nullptr;
-    QPushButton* addSolitudeNickButton = nullptr;
-    QPushButton* deleteSolitudeNickButton = nullptr;
-    QComboBox* notificationKindBox = nullptr;
-    QLineEdit* notificationNickEdit = nullptr;
-    QCheckBox* comeColorCheck = nullptr;
-    ColorPanel* comeColorPanel = nullptr;
-
-    QCheckBox* autoSaveCheck = nullptr;
-    QCheckBox* thresholdCheck = nullptr;
-    QLineEdit* thresholdEdit = nullptr;
-    QSpinBox* thresholdUpDown = nullptr;
-    QCheckBox* toTrayCheck = nullptr;
-    QComboBox* restoreGestureBox = nullptr;
-    QComboBox* showSmilesBox = nullptr;
-    QCheckBox* showHintsCheck = nullptr;
-    QCheckBox* smileGroupSizeCheck = nullptr;
-    QLineEdit* smileGroupSizeEdit = nullptr;
-    QSpinBox* smileGroupSizeUpDown = nullptr;
-    ColorPanel* previewBackgroundPanel = nullptr;
-    QCheckBox* previewWordWrapCheck = nullptr;
-    QCheckBox* frequentSmilesFirstCheck = nullptr;
-    QCheckBox* autoRunCheck = nullptr;
-    QPushButton* inputFontButton = nullptr;
-    QPushButton* baseSettingsButton = nullptr;
-    QCheckBox* singleInstanceCheck = nullptr;
 
     EditMenu* editMenu = nullptr;
 

@@ -1,11 +1,10 @@
-#include <QCheckBox>
 #include <QPushButton>
-#include <QSpinBox>
 
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/transient_note.h"
 #include "gui/formatting/formatting_page.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -56,7 +55,7 @@ void MainWindow::copyButtonReleased() {
 }
 
 int MainWindow::activeThreshold() const {
-    return thresholdCheck->isChecked() ? thresholdUpDown->value() : 0;
+    return settingsPage->threshold();
 }
 
 void MainWindow::copyResult() {

@@ -65,6 +65,8 @@ class FormattingPage final : public QWidget {
     void setFontManagerIcon(const QIcon& icon);
     QFont messageFont() const;
     void setMessageFont(const QFont& font);
+    // The field the message is typed in; the settings page sets its font.
+    QWidget* messageField() const;
     // Types `text` into the message at its cursor and gives the message the focus.
     void insertIntoMessage(const QString& text);
 

@@ -141,6 +141,10 @@ void FormattingPage::setMessageFont(const QFont& font) {
     messageEdit->setFont(font);
 }
 
+QWidget* FormattingPage::messageField() const {
+    return messageEdit;
+}
+
 void FormattingPage::insertIntoMessage(const QString& text) {
     QTextCursor cursor = messageEdit->textCursor();
     cursor.insertText(text);

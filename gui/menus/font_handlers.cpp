@@ -10,6 +10,7 @@
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -47,7 +48,7 @@ void MainWindow::openFontManager() {
     FontManagerSetup setup;
     setup.offeredFonts = handMadePage->offeredFonts();
     setup.shownFont = handMadePage->shownFont();
-    setup.hintsShown = showHintsCheck->isChecked();
+    setup.hintsShown = settingsPage->hintsShown();
     setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
     setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
         return readSettingText(name, defaultText, kFontsRoot, kFontsKey);

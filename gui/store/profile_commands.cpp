@@ -13,6 +13,7 @@
 #include "gui/app/transient_note.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/profiles/profile_bar.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -58,7 +59,7 @@ bool MainWindow::saveProfile(const std::string& name, bool askOverwrite, bool cl
         }
     }
     saveSettings();
-    if (closing && !autoSaveCheck->isChecked()) {
+    if (closing && !settingsPage->autoSave()) {
         return true;
     }
     try {

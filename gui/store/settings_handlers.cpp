@@ -16,7 +16,7 @@
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
-#include "gui/pickers/panel_color_choice.h"
+#include "gui/settings/settings_page.h"
 #include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
@@ -25,10 +25,6 @@ namespace {
 
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
-}
-
-int EntryOrNone(long stored, const QComboBox* combo) {
-    return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
 }
 
 }  // namespace
@@ -59,27 +55,8 @@ Settings MainWindow::currentSettings() const {
     Settings settings;
     settings.top = y();
     settings.left = x();
-    settings.autoSave = autoSaveCheck->isChecked();
-    settings.enableResultLimit = thresholdCheck->isChecked();
-    settings.resultLimit = thresholdUpDown->value();
-    settings.minimizeToTray = toTrayCheck->isChecked();
-    settings.restoreMethod = restoreGestureBox->currentIndex();
-    settings.showSmilesEntry = showSmilesBox->currentIndex();
+    settingsPage->fillSettings(settings);
     settings.smilePaneShown = smileyPane->isOpen();
-    settings.showHint = showHintsCheck->isChecked();
-    settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
-    settings.smileSeparate = smileGroupSizeUpDown->value();
-    settings.previewBgColor = previewBackgroundPanel->color();
-    settings.previewWordWrap = previewWordWrapCheck->isChecked();
-    settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
-    settings.autoRun = autoRunCheck->isChecked();
-    const QFont font = handMadePage->messageFont();
-    settings.fontName = ToCp1251(font.family());
-    // A font given in pixels has no point size; the stored size must stay a usable number.
-    settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
-    settings.charset = mainTextCharset_;
-    settings.bold = font.bold();
-    settings.italic = font.italic();
     settings.smileGroup = smileyPane->groupName();
     return settings;
 }
@@ -125,37 +102,8 @@ void MainWindow::applySettings(const Settings& settings) {
     if (placed.size() != size()) {
         resize(placed.size());
     }
-    autoSaveCheck->setChecked(settings.autoSave);
-    thresholdCheck->setChecked(settings.enableResultLimit);
-    thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
-    thresholdEdit->setText(QString::number(thresholdUpDown->value()));
-    toTrayCheck->setChecked(settings.minimizeToTray);
-    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
-    restoreGestureChanged();
-    showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
+    settingsPage->applySettings(settings);
     smileyPane->setOpen(settings.smilePaneShown);
-    showHintsCheck->setChecked(settings.showHint);
-    showHintsToggled();
-    smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
-    smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
-    smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
-    SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
-    previewWordWrapCheck->setChecked(settings.previewWordWrap);
-    frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
-    autoRunCheck->setChecked(settings.autoRun);
-
-    QFont font(Text(settings.fontName));
-    font.setPointSize(settings.fontSize > 0 ? static_cast<int>(settings.fontSize) : 1);
-    // The style changes only when a flag is on; otherwise the font has none.
-    if (settings.bold) {
-        font.setBold(true);
-    }
-    if (settings.italic) {
-        font.setItalic(true);
-    }
-    handMadePage->setMessageFont(font);
-    mainTextCharset_ = settings.charset;
-
     smileyPane->listGroups(settings.smileGroup);
 }
 
@@ -183,30 +131,6 @@ void MainWindow::saveNickList() {
     SettingsBatch batch;
     batch.AddNameList(kNicksKey, editMenu->nicks());
     storeBatch(batch);
-}
-
-void MainWindow::applyBaseSettings() {
-    if (!services_.messages.confirm(this, QStringLiteral("Применить базовые настройки ?"))) {
-        return;
-    }
-    autoSaveCheck->setChecked(true);
-    thresholdUpDown->setValue(900);
-    smileGroupSizeUpDown->setValue(24);
-    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
-    toTrayCheck->setChecked(true);
-    thresholdCheck->setChecked(true);
-    smileGroupSizeCheck->setChecked(true);
-    restoreGestureBox->setCurrentIndex(1);
-    restoreGestureChanged();
-    showHintsCheck->setChecked(true);
-    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
-    previewWordWrapCheck->setChecked(true);
-    frequentSmilesFirstCheck->setChecked(true);
-    autoRunCheck->setChecked(false);
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSize(8);
-    handMadePage->setMessageFont(font);
-    mainTextCharset_ = 204;
 }
 
 }  // namespace tagforge

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -10,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "core/templates/template_lines.h"
-#include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -54,8 +55,14 @@ QWidget* AsciiPicturePage(QComboBox*& pictures, QPushButton*& manager) {
 
 }  // namespace
 
-QWidget* MainWindow::createTemplatePage() {
-    auto* page = Page("TemplatePage");
+TemplatePage::TemplatePage(std::filesystem::path programFolder, Clock& clock,
+                           MessageBoxes& messages, DialogRunner& dialogs, QWidget* parent)
+    : QWidget(parent),
+      programFolder_(std::move(programFolder)),
+      clock_(clock),
+      messages_(messages),
+      dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TemplatePage"));
     templateOwnTextEdit = ui::LineEdit("Edit5");
     templateTabs = ui::Named(new QTabWidget, "PageControl3");
     killPage = createKillPage();
@@ -72,13 +79,20 @@ QWidget* MainWindow::createTemplatePage() {
     auto* ownText = new QHBoxLayout;
     ownText->addWidget(ui::Caption(QStringLiteral("Свой текст:"), templateOwnTextEdit));
     ownText->addWidget(templateOwnTextEdit, 1);
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(ownText);
     layout->addWidget(templateTabs, 1);
-    return page;
+
+    connect(addSolitudeNickButton, &QPushButton::clicked, this, &TemplatePage::addSolitudeNick);
+    connect(deleteSolitudeNickButton, &QPushButton::clicked, this,
+            &TemplatePage::deleteSolitudeNicks);
+    connect(clearSolitudeNicksButton, &QPushButton::clicked, this,
+            &TemplatePage::clearSolitudeNicks);
+    // The picture is read when the line is built, never on picking it.
+    connect(asciiManagerButton, &QPushButton::clicked, this, &TemplatePage::openAsciiManager);
 }
 
-QWidget* MainWindow::createKillPage() {
+QWidget* TemplatePage::createKillPage() {
     auto* page = Page("KillPage");
     killWhereBox = ui::ComboBox("cbKillWhere", Items(KillWherePresets()), true);
     killActionBox = ui::ComboBox("cbKillAction", Items(KillActionPresets()), true);
@@ -97,7 +111,7 @@ QWidget* MainWindow::createKillPage() {
     return page;
 }
 
-QWidget* MainWindow::createSolitudePage() {
+QWidget* TemplatePage::createSolitudePage() {
     auto* page = Page("SolitudePage");
     solitudeActionEdit = ui::LineEdit("SolitudeWhatDo");
     solitudeNickEdit = ui::LineEdit("SolitudeNick");
@@ -129,7 +143,7 @@ QWidget* MainWindow::createSolitudePage() {
     return page;
 }
 
-QWidget* MainWindow::createNotificationPage() {
+QWidget* TemplatePage::createNotificationPage() {
     auto* page = Page("InOutPage");
     notificationKindBox = ui::ComboBox(
         "comboPersError",
@@ -149,6 +163,18 @@ QWidget* MainWindow::createNotificationPage() {
     layout->addRow(ui::Caption(QStringLiteral("Тип:"), notificationKindBox), notificationKindBox);
     layout->addRow(ui::Caption(QStringLiteral("Ник:"), notificationNickEdit), nick);
     return page;
+}
+
+void TemplatePage::attachEditMenu(const std::function<void(QWidget*)>& attach) const {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             templateOwnTextEdit, killWhereBox, killActionBox, killPeriodBox, killReasonBox,
+             killerEdit, victimEdit, solitudeActionEdit, solitudeNickEdit, notificationNickEdit}) {
+        attach(control);
+    }
+}
+
+void TemplatePage::attachColorPanels(const std::function<void(ColorPanel*)>& attach) const {
+    attach(comeColorPanel);
 }
 
 }  // namespace tagforge

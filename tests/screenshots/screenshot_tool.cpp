@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "TemplatePage"));
             dialogs.nextName = QStringLiteral("ascii-manager");
-            window.openAsciiManager();
+            control<QPushButton>(window, "SpeedButton11")->click();
             allSaved &= dialogs.saved;
             dialogs.nextName = QStringLiteral("font-manager");
             dialogs.saved = false;

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/app/main_window.h"
 #include "gui/app/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
@@ -71,8 +71,10 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-QWidget* MainWindow::createSettingsPage() {
-    auto* page = ui::Named(new QWidget, "SettingsPage");
+SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, TrayIcon& tray,
+                           QWidget* parent)
+    : QWidget(parent), messages_(messages), fonts_(fonts), tray_(tray) {
+    setObjectName(QStringLiteral("SettingsPage"));
 
     autoSaveCheck =
         ui::CheckBox("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
@@ -127,7 +129,7 @@ QWidget* MainWindow::createSettingsPage() {
     auto* smiles = Row({smileGroupSizeCheck, smileGroupSizeEdit, smileGroupSizeUpDown});
     smiles->insertSpacing(1, 6);
 
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(autoSaveCheck);
     layout->addLayout(threshold);
     layout->addWidget(toTrayCheck);
@@ -142,22 +144,22 @@ QWidget* MainWindow::createSettingsPage() {
     layout->addWidget(singleInstanceCheck);
     layout->addStretch();
     layout->addLayout(Row({baseSettingsButton}));
-    return page;
-}
 
-void MainWindow::connectSettingsPage() {
     // Setting these boxes from code runs their handlers just as a click does.
-    connect(toTrayCheck, &QCheckBox::toggled, this, &MainWindow::toTrayToggled);
-    connect(showHintsCheck, &QCheckBox::toggled, this, &MainWindow::showHintsToggled);
-    connect(singleInstanceCheck, &QCheckBox::toggled, this, &MainWindow::singleInstanceToggled);
+    connect(toTrayCheck, &QCheckBox::toggled, this, &SettingsPage::toTrayToggled);
+    connect(showHintsCheck, &QCheckBox::toggled, this, &SettingsPage::showHintsToggled);
+    connect(singleInstanceCheck, &QCheckBox::toggled, this, &SettingsPage::singleInstanceToggled);
     connect(restoreGestureBox, &QComboBox::currentIndexChanged, this,
-            &MainWindow::restoreGestureChanged);
-    connect(inputFontButton, &QPushButton::clicked, this, &MainWindow::chooseInputFont);
-    connect(baseSettingsButton, &QPushButton::clicked, this, &MainWindow::applyBaseSettings);
+            &SettingsPage::restoreGestureChanged);
+    connect(inputFontButton, &QPushButton::clicked, this, &SettingsPage::chooseInputFont);
+    connect(baseSettingsButton, &QPushButton::clicked, this, &SettingsPage::applyBaseSettings);
     for (QLineEdit* field : {thresholdEdit, smileGroupSizeEdit}) {
         field->installEventFilter(this);
     }
-    createTrayMenu();
+}
+
+void SettingsPage::attachColorPanels(const std::function<void(ColorPanel*)>& attach) const {
+    attach(previewBackgroundPanel);
 }
 
 }  // namespace tagforge

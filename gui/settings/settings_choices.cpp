@@ -1,0 +1,292 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <algorithm>
+#include <optional>
+
+#include "core/store/settings.h"
+#include "gui/app/text_bridge.h"
+#include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
+#include "gui/settings/settings_page.h"
+
+namespace tagforge {
+
+namespace {
+
+constexpr int kBaseThreshold = 900;
+constexpr int kBaseSmileGroupSize = 24;
+constexpr int kBaseFontSize = 8;
+constexpr long kBaseCharset = 204;
+
+// Swallows the tool tips of one window while hints are off; the application hands it every event.
+class HintBlocker final : public QObject {
+  public:
+    explicit HintBlocker(QWidget* window) : QObject(window), window_(window) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        return widget != nullptr && widget->window() == window_;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+// Keys that edit or move rather than type. Some carry a control character as their text (on X11
+// Delete brings 0x7F), which the character filter must not judge.
+bool IsEditingKey(int key) {
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// False when the typed character is to be discarded.
+bool AcceptsNumberKey(const QString& typed) {
+    if (typed.isEmpty()) {
+        return true;  // keys without a character: arrows, Delete, Home
+    }
+    const QChar ch = typed.front();
+    return typed.size() == 1 &&
+           ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
+}
+
+int EntryOrNone(long stored, const QComboBox* combo) {
+    return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
+}
+
+}  // namespace
+
+void SettingsPage::setInputField(QWidget* field) {
+    inputField_ = field;
+}
+
+void SettingsPage::fillSettings(Settings& settings) const {
+    settings.autoSave = autoSaveCheck->isChecked();
+    settings.enableResultLimit = thresholdCheck->isChecked();
+    settings.resultLimit = thresholdUpDown->value();
+    settings.minimizeToTray = toTrayCheck->isChecked();
+    settings.restoreMethod = restoreGestureBox->currentIndex();
+    settings.showSmilesEntry = showSmilesBox->currentIndex();
+    settings.showHint = showHintsCheck->isChecked();
+    settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
+    settings.smileSeparate = smileGroupSizeUpDown->value();
+    settings.previewBgColor = previewBackgroundPanel->color();
+    settings.previewWordWrap = previewWordWrapCheck->isChecked();
+    settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
+    settings.autoRun = autoRunCheck->isChecked();
+    const QFont font = inputField_->font();
+    settings.fontName = ToCp1251(font.family());
+    // A font given in pixels has no point size; the stored size must stay a usable number.
+    settings.fontSize = font.pointSize() > 0 ? font.pointSize() : Settings{}.fontSize;
+    settings.charset = mainTextCharset_;
+    settings.bold = font.bold();
+    settings.italic = font.italic();
+}
+
+void SettingsPage::applySettings(const Settings& settings) {
+    autoSaveCheck->setChecked(settings.autoSave);
+    thresholdCheck->setChecked(settings.enableResultLimit);
+    thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
+    thresholdEdit->setText(QString::number(thresholdUpDown->value()));
+    toTrayCheck->setChecked(settings.minimizeToTray);
+    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
+    restoreGestureChanged();
+    showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
+    showHintsCheck->setChecked(settings.showHint);
+    showHintsToggled();
+    smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
+    smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
+    smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
+    SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
+    previewWordWrapCheck->setChecked(settings.previewWordWrap);
+    frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
+    autoRunCheck->setChecked(settings.autoRun);
+
+    QFont font(FromCp1251(settings.fontName));
+    font.setPointSize(settings.fontSize > 0 ? static_cast<int>(settings.fontSize) : 1);
+    // The style changes only when a flag is on; otherwise the font has none.
+    if (settings.bold) {
+        font.setBold(true);
+    }
+    if (settings.italic) {
+        font.setItalic(true);
+    }
+    setInputFont(font);
+    mainTextCharset_ = settings.charset;
+}
+
+void SettingsPage::applyBaseSettings() {
+    if (!messages_.confirm(window(), QStringLiteral("Применить базовые настройки ?"))) {
+        return;
+    }
+    autoSaveCheck->setChecked(true);
+    thresholdUpDown->setValue(kBaseThreshold);
+    smileGroupSizeUpDown->setValue(kBaseSmileGroupSize);
+    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
+    toTrayCheck->setChecked(true);
+    thresholdCheck->setChecked(true);
+    smileGroupSizeCheck->setChecked(true);
+    restoreGestureBox->setCurrentIndex(1);
+    restoreGestureChanged();
+    showHintsCheck->setChecked(true);
+    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    previewWordWrapCheck->setChecked(true);
+    frequentSmilesFirstCheck->setChecked(true);
+    autoRunCheck->setChecked(false);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(kBaseFontSize);
+    setInputFont(font);
+    mainTextCharset_ = kBaseCharset;
+}
+
+bool SettingsPage::autoSave() const {
+    return autoSaveCheck->isChecked();
+}
+
+int SettingsPage::threshold() const {
+    return thresholdCheck->isChecked() ? thresholdUpDown->value() : 0;
+}
+
+bool SettingsPage::minimizesToTray() const {
+    return toTrayCheck->isChecked() && tray_.available();
+}
+
+bool SettingsPage::restoresOn(TrayGesture gesture) const {
+    return restoreOnAnyClick_ || gesture == restoreGesture_;
+}
+
+bool SettingsPage::hintsShown() const {
+    return showHintsCheck->isChecked();
+}
+
+bool SettingsPage::splitsSmileGroups() const {
+    return smileGroupSizeCheck->isChecked();
+}
+
+int SettingsPage::smileGroupSize() const {
+    return smileGroupSizeUpDown->value();
+}
+
+bool SettingsPage::frequentSmilesFirst() const {
+    return frequentSmilesFirstCheck->isChecked();
+}
+
+ColorValue SettingsPage::previewBackground() const {
+    return previewBackgroundPanel->color();
+}
+
+bool SettingsPage::previewWordWrap() const {
+    return previewWordWrapCheck->isChecked();
+}
+
+void SettingsPage::toTrayToggled() {
+    tray_.setVisible(toTrayCheck->isChecked());
+}
+
+void SettingsPage::restoreGestureChanged() {
+    restoreOnAnyClick_ = false;
+    switch (restoreGestureBox->currentIndex()) {
+        case 0:
+            restoreGesture_ = TrayGesture::LeftClick;
+            break;
+        case 1:
+            restoreGesture_ = TrayGesture::DoubleClick;
+            break;
+        default:
+            restoreOnAnyClick_ = true;
+            break;
+    }
+}
+
+void SettingsPage::showHintsToggled() {
+    if (hintBlocker_ == nullptr) {
+        hintBlocker_ = new HintBlocker(window());
+    }
+    if (showHintsCheck->isChecked()) {
+        qApp->removeEventFilter(hintBlocker_);
+    } else {
+        qApp->installEventFilter(hintBlocker_);
+    }
+}
+
+void SettingsPage::singleInstanceToggled() {
+    if (singleInstanceCheck->isChecked()) {
+        exclusivityLock_.Create(kExclusivityLockName);
+    } else if (!exclusivityLock_.Release()) {
+        messages_.information(window(), QStringLiteral("Не освободить мутекс"));
+    }
+}
+
+void SettingsPage::chooseInputFont() {
+    const std::optional<QFont> chosen = fonts_.pick(window(), inputField_->font());
+    if (chosen) {
+        setInputFont(*chosen);
+    }
+}
+
+void SettingsPage::setInputFont(const QFont& font) {
+    inputField_->setFont(font);
+}
+
+void SettingsPage::clampNumberField(QLineEdit* field, QSpinBox* upDown) {
+    const QString text = field->text();
+    if (text.isEmpty()) {
+        upDown->setValue(upDown->minimum());
+    } else {
+        bool isNumber = false;
+        const int number = text.toInt(&isNumber);
+        if (!isNumber) {
+            // Only pasting gets here; the field keeps the text so the user can mend it.
+            messages_.error(window(),
+                            QStringLiteral("'%1' is not a valid integer value").arg(text));
+            return;
+        }
+        upDown->setValue(std::min(number, upDown->maximum()));
+    }
+    field->setText(QString::number(upDown->value()));
+}
+
+bool SettingsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == thresholdEdit || watched == smileGroupSizeEdit) {
+        if (event->type() == QEvent::KeyPress) {
+            // Editing keys, focus moves and dialog keys never reach a field as characters.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!IsEditingKey(key->key()) && !AcceptsNumberKey(key->text())) {
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            if (watched == thresholdEdit) {
+                clampNumberField(thresholdEdit, thresholdUpDown);
+            } else {
+                clampNumberField(smileGroupSizeEdit, smileGroupSizeUpDown);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tagforge

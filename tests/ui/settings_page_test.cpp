@@ -1,0 +1,130 @@
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "core/store/settings.h"
+#include "gui/settings/settings_page.h"
+#include "ui_test_support.h"
+
+Q_DECLARE_METATYPE(tagforge::Settings)
+
+namespace tagforge {
+
+namespace {
+
+// A page on its own, its input font set on a plain field as the window sets it on the message.
+struct PageHarness {
+    test::FakePlatform platform;
+    QPlainTextEdit input;
+    SettingsPage page{platform.messages, platform.fonts, platform.tray};
+
+    PageHarness() { page.setInputField(&input); }
+};
+
+}  // namespace
+
+class SettingsPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void settingsComeBackAsApplied_data() {
+        QTest::addColumn<Settings>("settings");
+        Settings chosen;
+        chosen.autoSave = false;
+        chosen.enableResultLimit = false;
+        chosen.resultLimit = 1234;
+        chosen.minimizeToTray = false;
+        chosen.restoreMethod = 0;
+        chosen.showSmilesEntry = kShowSmilesNever;
+        chosen.showHint = false;
+        chosen.enableSmileSeparate = true;
+        chosen.smileSeparate = 7;
+        chosen.previewBgColor = FromColorCode("00FF00");
+        chosen.previewWordWrap = false;
+        chosen.smileFrequentlyUsed = false;
+        chosen.autoRun = true;
+        chosen.fontName = "Tahoma";
+        chosen.fontSize = 11;
+        chosen.charset = 0;
+        chosen.bold = true;
+        chosen.italic = true;
+        QTest::newRow("defaults") << Settings{};
+        QTest::newRow("every choice changed") << chosen;
+    }
+    void settingsComeBackAsApplied() {
+        QFETCH(Settings, settings);
+        PageHarness harness;
+        harness.page.applySettings(settings);
+        Settings read;
+        harness.page.fillSettings(read);
+        QVERIFY(read == settings);
+    }
+
+    void thresholdCountsOnlyWhenTicked() {
+        PageHarness harness;
+        Settings settings;
+        settings.resultLimit = 500;
+        for (const bool ticked : {true, false}) {
+            settings.enableResultLimit = ticked;
+            harness.page.applySettings(settings);
+            QCOMPARE(harness.page.threshold(), ticked ? 500 : 0);
+        }
+    }
+
+    void restoreGestureFollowsTheStoredMethod_data() {
+        QTest::addColumn<long>("method");
+        QTest::addColumn<bool>("byClick");
+        QTest::addColumn<bool>("byDoubleClick");
+        QTest::addColumn<bool>("byMiddleClick");
+        QTest::newRow("click") << 0L << true << false << false;
+        QTest::newRow("double click") << 1L << false << true << false;
+        QTest::newRow("not listed: any click") << 5L << true << true << true;
+    }
+    void restoreGestureFollowsTheStoredMethod() {
+        QFETCH(long, method);
+        QFETCH(bool, byClick);
+        QFETCH(bool, byDoubleClick);
+        QFETCH(bool, byMiddleClick);
+        PageHarness harness;
+        Settings settings;
+        settings.restoreMethod = method;
+        harness.page.applySettings(settings);
+        QCOMPARE(harness.page.restoresOn(TrayGesture::LeftClick), byClick);
+        QCOMPARE(harness.page.restoresOn(TrayGesture::DoubleClick), byDoubleClick);
+        QCOMPARE(harness.page.restoresOn(TrayGesture::MiddleClick), byMiddleClick);
+    }
+
+    void minimizingToTrayNeedsATray() {
+        PageHarness harness;
+        Settings settings;
+        settings.minimizeToTray = true;
+        harness.page.applySettings(settings);
+        QVERIFY(harness.page.minimizesToTray());
+        harness.platform.tray.availableTray = false;
+        QVERIFY(!harness.page.minimizesToTray());
+    }
+
+    void baseSettingsOnlyWhenConfirmed() {
+        PageHarness harness;
+        Settings settings;
+        settings.resultLimit = 42;
+        settings.fontName = "Tahoma";
+        harness.page.applySettings(settings);
+        harness.platform.messages.answer = false;
+        harness.page.applyBaseSettings();
+        QCOMPARE(harness.page.threshold(), 42);
+        QCOMPARE(harness.input.font().family(), QStringLiteral("Tahoma"));
+
+        harness.platform.messages.answer = true;
+        harness.page.applyBaseSettings();
+        QCOMPARE(harness.page.threshold(), 900);
+        QCOMPARE(harness.page.smileGroupSize(), 24);
+        QCOMPARE(harness.input.font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(harness.input.font().pointSize(), 8);
+        QCOMPARE(harness.platform.messages.shown.size(), std::size_t{2});
+    }
+};
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::SettingsPageTest)
+#include "settings_page_test.moc"
