@@ -13,6 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/termination.h"
 #include "gui/platform/named_lock.h"
+#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 

@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/store/data_folders.h"
@@ -28,6 +29,7 @@
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
+#include "gui/settings/settings_page.h"
 #include "gui/smileys/smiley_pane.h"
 #include "gui/templates/template_page.h"
 
@@ -65,26 +67,27 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     columns->addWidget(smileyPane);
     setCentralWidget(content);
     handMadePage->bindOptions(BindOptions(*this));
-    connectHandMadePage();
+    connectCopyButton();
     connectColorPanels();
-    createTrayMenu();
-    connectProfileBar();
+    tray_ = new TrayController(this, services_.tray, settingsPage,
+                               QString::fromLatin1(kApplicationTitle));
     connectSmileyPane();
     createEditMenu();
     connectFontManager();
+    createControllers();
     // Before any field is filled, so stored texts cannot bring a line break in either.
     KeepFieldsOnOneLine(this);
 
     // A missing profiles folder means a first start, which opens on the About page.
-    if (!std::filesystem::is_directory(profilesFolder())) {
+    if (!std::filesystem::is_directory(profiles_->profilesFolder())) {
         pageTabs->setCurrentWidget(aboutPage);
         EnsureDataFolder(programFolder_, kProfilesFolder);
         installStarterSet(starterFolder);
     }
 
-    fillProfileList(kDefaultProfile);
-    loadSettings();
-    loadProfile(kDefaultProfile);
+    profiles_->fillProfileList(kDefaultProfile);
+    settings_->loadSettings();
+    profiles_->loadProfile(kDefaultProfile);
 
     connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
     setTitle();
@@ -167,10 +170,6 @@ bool MainWindow::handMadePageActive() const {
     return formattingTabs->currentWidget() == handMadePage;
 }
 
-std::filesystem::path MainWindow::profilesFolder() const {
-    return programFolder_ / kProfilesFolder;
-}
-
 void MainWindow::connectSmileyPane() {
     smileyPane->setLayoutSource([this] {
         return SmileLayout{settingsPage->splitsSmileGroups(), settingsPage->smileGroupSize(),
@@ -186,8 +185,36 @@ void MainWindow::connectSmileyPane() {
     });
 }
 
+void MainWindow::createControllers() {
+    settings_ = std::make_unique<SettingsController>(
+        services_.registry, services_.messages,
+        SettingsController::Controls{this, settingsPage, smileyPane, handMadePage, editMenu});
+    profiles_ = new ProfileController(
+        programFolder_, services_.messages, *settings_,
+        ProfileController::Controls{this, profileBar, formattingTabs, handMadePage, templatePage,
+                                    settingsPage, confirmationNote},
+        this);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    saveOnClose(event);
+    if (!profiles_->saveOnClose()) {
+        event->ignore();
+        return;
+    }
+    settings_->setNicks({});
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_->minimizesToTray()) {
+        // Hiding inside the state change confuses some window managers; do it right after.
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized()) {
+                tray_->minimizeToTray();
+            }
+        });
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -239,14 +266,6 @@ void MainWindow::createEditMenu() {
 
 void MainWindow::openEditMenu(QWidget* target, QPoint globalPos) {
     editMenu->openOn(target, globalPos);
-}
-
-const std::vector<std::string>& MainWindow::nicks() const {
-    return editMenu->nicks();
-}
-
-void MainWindow::setNicks(std::vector<std::string> nicks) {
-    editMenu->setNicks(std::move(nicks));
 }
 
 QWidget* MainWindow::editMenuTarget() const {

@@ -3,12 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "gui/app/platform_services.h"
-#include "gui/settings/settings_page.h"
+#include "gui/profiles/profile_controller.h"
+#include "gui/store/settings_controller.h"
+#include "gui/tray/tray_controller.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,20 +33,15 @@ class PreviewTab;
 class ProfileBar;
 class SmileyPane;
 class TemplatePage;
-class TrayMenu;
 class TransientNote;
-struct Profile;
-struct Settings;
-class SettingsBatch;
 
 inline constexpr char kApplicationTitle[] = "Orbel TagForge";
 inline constexpr char kVersionText[] = "Beta 6.1";
 inline constexpr char kCaptionTail[] = " =)";
-inline constexpr char kProfilesFolder[] = "Profiles";
-inline constexpr char kDefaultProfile[] = "Default";
 
-// The main window. Options live only in its controls, which it keeps to itself; tests and tools
-// find them by object name. Its handlers are spread over one file per page or subsystem.
+// The main window: builds the pages, keeps the start-up order, switches pages, copies the result
+// and routes between the pages; settings, profiles and the tray have controllers of their own.
+// Options live only in the controls, which tests and tools find by object name.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -67,64 +63,28 @@ class MainWindow : public QMainWindow {
     void copyButtonReleased();
     void copyResult();
     void putOnClipboard(const std::string& text, int threshold);
-    void resetAll();
-
-    // Profiles (store/profile_apply.cpp, store/profile_commands.cpp)
-    bool loadProfile(const std::string& name);
-    void applyProfile(const Profile& profile);
-    Profile currentProfile() const;
-    // Throws FileWriteError when the profile file cannot be written.
-    bool saveProfile(const std::string& name, bool askOverwrite, bool closing);
-    void saveProfileClicked();
-    void deleteProfileClicked();
-    void profileChosen();
-    void saveOnClose(QCloseEvent* event);
 
     // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
 
     // The edit menu, opened on `target` as a right click there would.
     void openEditMenu(QWidget* target, QPoint globalPos);
+    // The control the edit menu was last opened on, or null.
+    QWidget* editMenuTarget() const;
 
-    // Font manager (menus/font_handlers.cpp)
+    // Font manager (app/font_handlers.cpp)
     void openFontManager();
 
     // Colour panels of the other pages; their effect colours are remembered as on the
     // formatting page.
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
 
-    // Preview and About (preview/preview_handlers.cpp, preview/about_handlers.cpp)
     void showPreview();
 
-    // Settings store (store/settings_handlers.cpp)
-    std::string readSettingText(std::string_view name, std::string_view defaultText,
-                                RegistryRoot root, std::string_view keyPath);
-    void writeSettingText(std::string_view name, std::string_view text, RegistryRoot root,
-                          std::string_view keyPath);
-    void saveSettings();
-    // One replace of the store for all the batch's values; a key that failed is reported.
-    void storeBatch(const SettingsBatch& batch);
-    void loadSettings();
-    Settings currentSettings() const;
-    void applySettings(const Settings& settings);
-    void loadFontList();
-    void saveFontList();
-    void loadNickList();
-    void saveNickList();
-
-    // Window, tray and instance options (store/window_options.cpp)
-    void minimizeToTray();
-    void restoreFromTray();
-    void trayGesture(TrayGesture gesture);
-    void toggleHidden();
-    void closeFromTray();
-    bool minimizesToTray() const;
-
-    // The stored nicks; the edit menu works on them.
-    const std::vector<std::string>& nicks() const;
-    void setNicks(std::vector<std::string> nicks);
-    // The control the edit menu was last opened on, or null.
-    QWidget* editMenuTarget() const;
+    // The subsystems the window coordinates.
+    SettingsController& settings() { return *settings_; }
+    ProfileController& profiles() { return *profiles_; }
+    TrayController& tray() { return *tray_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,22 +95,15 @@ class MainWindow : public QMainWindow {
     void setTitle();
     void installStarterSet(const std::filesystem::path& starterFolder);
     QWidget* createFormattingPage();
-    void createTrayMenu();
-    void connectProfileBar();
+    void connectCopyButton();
     void connectSmileyPane();
     void createEditMenu();
     void connectFontManager();
-    // Refills a list box with the names of a data folder's files and selects the preferred one.
-    void fillFromDataFiles(QComboBox* box, std::string_view folder, std::string_view preferred,
-                           std::string_view extension);
-    void fillProfileList(std::string_view preferred);
-    void connectHandMadePage();
     void connectColorPanels();
+    void createControllers();
     void pageChanged();
     bool handMadePageActive() const;
     int activeThreshold() const;
-    std::filesystem::path profilesFolder() const;
-    std::filesystem::path profilePath(const std::string& name) const;
 
     std::filesystem::path programFolder_;
     PlatformServices services_;
@@ -173,7 +126,9 @@ class MainWindow : public QMainWindow {
 
     EditMenu* editMenu = nullptr;
 
-    TrayMenu* trayMenu = nullptr;
+    std::unique_ptr<SettingsController> settings_;
+    ProfileController* profiles_ = nullptr;
+    TrayController* tray_ = nullptr;
 };
 
 }  // namespace tagforge

@@ -39,11 +39,10 @@ void SetCaptionColor(QPushButton* button, Qt::GlobalColor color) {
 
 }  // namespace
 
-void MainWindow::connectHandMadePage() {
+void MainWindow::connectCopyButton() {
     // Any mouse button turns the caption red, not only the one that clicks.
     copyButton->installEventFilter(this);
     connect(copyButton, &QPushButton::clicked, this, &MainWindow::copyResult);
-    connect(handMadePage, &FormattingPage::resetClicked, this, &MainWindow::resetAll);
 }
 
 void MainWindow::copyButtonPressed() {
@@ -76,12 +75,6 @@ void MainWindow::putOnClipboard(const std::string& text, int threshold) {
         services_.messages.warning(
             this, QStringLiteral("Результирующее сообщение превышает пороговую длину"));
     }
-}
-
-void MainWindow::resetAll() {
-    // No profile is ever saved under this name, so every option takes its default.
-    loadProfile("0");
-    handMadePage->rebuildResult();
 }
 
 }  // namespace tagforge

@@ -373,7 +373,7 @@ class AsciiArtTest : public QObject {
         WindowHarness harness;
         MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
-        QVERIFY(window.saveProfile("Art", false, false));
+        QVERIFY(window.profiles().saveProfile("Art", false, false));
         control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Только"));
         const fs::path catalogue = CataloguePath(harness.programFolder());
         const fs::path away = catalogue.parent_path() / "ascii.bak";
@@ -381,7 +381,7 @@ class AsciiArtTest : public QObject {
 
         // A profile that opens the hand-made sub-page leaves the template tabs alone, but the
         // ASCII tab cannot stay the active one.
-        QVERIFY(window.loadProfile("No such profile"));
+        QVERIFY(window.profiles().loadProfile("No such profile"));
         QVERIFY(!AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "HandMadePage"));
@@ -389,12 +389,12 @@ class AsciiArtTest : public QObject {
                  control<QWidget>(window, "KillPage"));
 
         fs::rename(away, catalogue);
-        QVERIFY(window.loadProfile("Art"));
+        QVERIFY(window.profiles().loadProfile("Art"));
         QVERIFY(AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
                  control<QWidget>(window, "AsciiPage"));
         fs::rename(catalogue, away);
-        QVERIFY(window.loadProfile("Art"));
+        QVERIFY(window.profiles().loadProfile("Art"));
         QVERIFY(!AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "TemplatePage"));
@@ -433,7 +433,7 @@ class AsciiArtTest : public QObject {
         MainWindow& window = OpenWithCatalogue(harness, kZooCatalogue);
         ShowAsciiTab(window);
         SelectPicture(window, QStringLiteral("Owl"));
-        QVERIFY(window.saveProfile("Art", false, false));
+        QVERIFY(window.profiles().saveProfile("Art", false, false));
         const std::string saved =
             ReadBytes(harness.programFolder() / "Profiles" / "Art.tfp").value_or("");
         QVERIFY(saved.find("[Page2]\r\nActivePage=3\r\n") != std::string::npos);
@@ -442,7 +442,7 @@ class AsciiArtTest : public QObject {
         SelectPicture(window, QStringLiteral("Dog"));
         control<QTabWidget>(window, "PageControl3")
             ->setCurrentWidget(control<QWidget>(window, "SolitudePage"));
-        QVERIFY(window.loadProfile("Art"));
+        QVERIFY(window.profiles().loadProfile("Art"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Owl"));
         QCOMPARE(control<QTabWidget>(window, "PageControl3")->currentWidget(),
                  control<QWidget>(window, "AsciiPage"));
@@ -451,11 +451,11 @@ class AsciiArtTest : public QObject {
         WriteBytes(harness.programFolder() / "Profiles" / "Low.tfp",
                    "[Form]\r\nActivePage=1\r\n[Page2]\r\nActivePage=3\r\nASCIIName=\"owl\"\r\n");
         SelectPicture(window, QStringLiteral("Dog"));
-        QVERIFY(window.loadProfile("Low"));
+        QVERIFY(window.profiles().loadProfile("Low"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Owl"));
         WriteBytes(harness.programFolder() / "Profiles" / "Gone.tfp",
                    "[Page2]\r\nActivePage=3\r\nASCIIName=\"Bat\"\r\n");
-        QVERIFY(window.loadProfile("Gone"));
+        QVERIFY(window.profiles().loadProfile("Gone"));
         QCOMPARE(control<QComboBox>(window, "comboASCIIart")->currentText(), QStringLiteral("Dog"));
         // The hand-made sub-page is open, so the template tab is left alone.
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),

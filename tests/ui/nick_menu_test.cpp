@@ -204,7 +204,7 @@ void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
 
     // No selection: only what needs none.
     harness.platform.clipboard.setText(QStringLiteral("x"));
-    window.setNicks({"Bob"});
+    window.settings().setNicks({"Bob"});
     SetSelected(control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("ab"), 1, 0);
     OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
     QVERIFY(!control<QAction>(window, "N1")->isEnabled());
@@ -253,9 +253,9 @@ void NickMenuTest::savedNicksAreTrimmedUniqueAndSorted() {
     WindowHarness harness;
     auto& window = harness.open();
     SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("  Bob  "));
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Bob")}));
+    QCOMPARE(Texts(window.settings().nicks()), QStringList({QStringLiteral("Bob")}));
     SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("bob"));
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Bob")}));
+    QCOMPARE(Texts(window.settings().nicks()), QStringList({QStringLiteral("Bob")}));
 
     SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("Zed"));
     SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("adam"));
@@ -266,8 +266,9 @@ void NickMenuTest::savedNicksAreTrimmedUniqueAndSorted() {
     QCOMPARE(Captions(control<QMenu>(window, "N2")), shown);
     QCOMPARE(Captions(control<QMenu>(window, "N4")), shown);
     control<QMenu>(window, "PopupNickMenu")->close();
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("adam"), QStringLiteral("Bob"),
-                                                 QStringLiteral("R&D"), QStringLiteral("Zed")}));
+    QCOMPARE(Texts(window.settings().nicks()),
+             QStringList({QStringLiteral("adam"), QStringLiteral("Bob"), QStringLiteral("R&D"),
+                          QStringLiteral("Zed")}));
 
     // The nick goes in as saved, not as its caption shows it.
     SetSelected(control<QLineEdit>(window, "OnlyForYouName"), QString(), 0, 0);
@@ -326,7 +327,7 @@ void NickMenuTest::cutCopyAndPasteGoThroughTheClipboard() {
 void NickMenuTest::insertedNickReplacesTheSelectedPartOfAComboBoxText() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.setNicks({ToCp1251(QStringLiteral("Маша")), "Bob"});
+    window.settings().setNicks({ToCp1251(QStringLiteral("Маша")), "Bob"});
     SetSelected(control<QComboBox>(window, "ComboOnlyForYou"), QStringLiteral("только для вас, "),
                 7, 3);
     OpenMenu(window, control<QComboBox>(window, "ComboOnlyForYou"));
@@ -340,10 +341,11 @@ void NickMenuTest::insertedNickReplacesTheSelectedPartOfAComboBoxText() {
 void NickMenuTest::deletedNickLeavesBothSubmenus() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.setNicks({"adam", "Bob", "Zed"});
+    window.settings().setNicks({"adam", "Bob", "Zed"});
     OpenMenu(window, control<QLineEdit>(window, "VictimName"));
     ChooseNick(window, control<QMenu>(window, "N4"), QStringLiteral("Bob"));
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
+    QCOMPARE(Texts(window.settings().nicks()),
+             QStringList({QStringLiteral("adam"), QStringLiteral("Zed")}));
     QVERIFY(harness.platform.messages.shown.empty());
 
     OpenMenu(window, control<QLineEdit>(window, "VictimName"));
@@ -363,7 +365,7 @@ void NickMenuTest::deletedNickLeavesBothSubmenus() {
 void NickMenuTest::everyTextFieldOffersTheMenu() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.setNicks({"Zed"});
+    window.settings().setNicks({"Zed"});
     for (const char* name : kMenuFields) {
         auto* field = window.findChild<QWidget*>(QString::fromLatin1(name));
         QVERIFY2(field != nullptr, name);
@@ -379,7 +381,7 @@ void NickMenuTest::everyTextFieldOffersTheMenu() {
 void NickMenuTest::controlsOfOtherClassesAreLeftAlone() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.setNicks({"Zed"});
+    window.settings().setNicks({"Zed"});
     harness.platform.clipboard.setText(QStringLiteral("pasted"));
     OwnLineEdit derived;
     derived.setText(QStringLiteral("abc"));
@@ -400,13 +402,13 @@ void NickMenuTest::controlsOfOtherClassesAreLeftAlone() {
         ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("Zed"));
         QCOMPARE(TextOf(target), before);
     }
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Zed")}));
+    QCOMPARE(Texts(window.settings().nicks()), QStringList({QStringLiteral("Zed")}));
 }
 
 void NickMenuTest::fontManagerTestFieldOffersTheMenu() {
     WindowHarness harness;
     auto& window = harness.open();
-    window.setNicks({"Zed"});
+    window.settings().setNicks({"Zed"});
     QString typed;
     harness.platform.dialogs.script = [&](QDialog& dialog) {
         auto* memo = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
@@ -441,7 +443,8 @@ void NickMenuTest::nicksSurviveARestart() {
     }
     Restart restart(harness.programFolder());
     auto& window = restart.open();
-    QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
+    QCOMPARE(Texts(window.settings().nicks()),
+             QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
     OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
     QCOMPARE(Captions(control<QMenu>(window, "N2")),
              QStringList({QStringLiteral("Zed"), QStringLiteral("Петя")}));
@@ -453,7 +456,7 @@ void NickMenuTest::closingStoresExactlyTheNicks() {
     QVERIFY(harness.platform.registry->WriteValue(kMachine, kNicksKey, "old", "data"));
     {
         auto& window = harness.open();
-        window.setNicks({});
+        window.settings().setNicks({});
         SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("b"));
         SaveNick(window, control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("a"));
         QVERIFY(window.close());
@@ -499,7 +502,7 @@ void NickMenuTest::lineBreaksNeverEnterASingleLineField() {
                     static_cast<int>(text.size()));
         OpenMenu(window, control<QPlainTextEdit>(window, "MainText"));
         Choose(window, control<QAction>(window, "N1"));
-        QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("line1 line2")}));
+        QCOMPARE(Texts(window.settings().nicks()), QStringList({QStringLiteral("line1 line2")}));
         OpenMenu(window, control<QLineEdit>(window, "OtherNameNick"));
         ChooseNick(window, control<QMenu>(window, "N2"), QStringLiteral("line1 line2"));
     }

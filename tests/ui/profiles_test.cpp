@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/store/desktop_registry.h"
+#include "core/store/profile.h"
 #include "core/store/settings.h"
 #include "gui/app/text_bridge.h"
 #include "ui_test_files.h"
@@ -139,6 +140,7 @@ class ProfilesTest : public QObject {
     void emptyStoredNamesKeepTheFieldTexts();
     void templateTabFollowsTheStoredPage();
     void resetGivesDefaultsButKeepsNames();
+    void resetLoadsAProfileSavedUnderItsName();
     void startupLoadsDefaultOrShowsTheFirstProfile();
     void typedNameLoadsNothingWhenTheEditEnds_data();
     void typedNameLoadsNothingWhenTheEditEnds();
@@ -619,6 +621,24 @@ void ProfilesTest::resetGivesDefaultsButKeepsNames() {
     QCOMPARE(control<QLineEdit>(window, "OtherNameOwnText")->text(), QStringLiteral("всем"));
     QCOMPARE(control<QLineEdit>(window, "OnlyForYouName")->text(), QStringLiteral("Вася"));
     QCOMPARE(Nicks(control<QListWidget>(window, "ListBox1")), QStringList({"x", "y"}));
+}
+
+// Reset is a load of the profile "0"; only its absence gives the defaults.
+void ProfilesTest::resetLoadsAProfileSavedUnderItsName() {
+    WindowHarness harness;
+    auto& window = harness.open();
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("сохранено"));
+    control<QCheckBox>(window, "cbReverseText")->setChecked(true);
+    QVERIFY(window.profiles().saveProfile(kResetProfile, false, false));
+    control<QPlainTextEdit>(window, "MainText")->clear();
+    control<QCheckBox>(window, "cbReverseText")->setChecked(false);
+
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton12"), Qt::LeftButton);
+
+    QCOMPARE(control<QPlainTextEdit>(window, "MainText")->toPlainText(),
+             QStringLiteral("сохранено"));
+    QVERIFY(control<QCheckBox>(window, "cbReverseText")->isChecked());
+    QCOMPARE(window.profiles().currentProfile().text, ToCp1251(QStringLiteral("сохранено")));
 }
 
 void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {

@@ -558,13 +558,13 @@ void SettingsTest::baseSettingsAskFirstAndStoreNothing() {
     auto& messages = harness.platform.messages;
     messages.shown.clear();
 
-    const Settings changed = window.currentSettings();
+    const Settings changed = window.settings().currentSettings();
     messages.answer = false;
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].kind, QStringLiteral("confirm"));
     QCOMPARE(messages.shown[0].text, QStringLiteral("Применить базовые настройки ?"));
-    QVERIFY(window.currentSettings() == changed);
+    QVERIFY(window.settings().currentSettings() == changed);
 
     messages.answer = true;
     QTest::mouseClick(control<QPushButton>(window, "SpeedButton9"), Qt::LeftButton);
@@ -594,7 +594,7 @@ void SettingsTest::fontAndNickListsComeFromTheirKeys() {
     QCOMPARE(Items(control<QComboBox>(window, "comboboxFontName")),
              QStringList({QStringLiteral("Verdana"), QStringLiteral("Arial"),
                           QStringLiteral("Times New Roman")}));
-    QCOMPARE(Texts(window.nicks()), Texts({"zed", petya, "a/b"}));
+    QCOMPARE(Texts(window.settings().nicks()), Texts({"zed", petya, "a/b"}));
 
     // The font list is written back on closing and read again at the next start.
     QVERIFY(window.close());
@@ -612,15 +612,15 @@ void SettingsTest::nickListSurvivesARestartExactly() {
         "a/b", "x=y", "[q]", "50%41", "back\\slash", " spaced ", ToCp1251(QStringLiteral("Вася"))};
     {
         auto& window = harness.open();
-        QCOMPARE(Texts(window.nicks()), QStringList({QStringLiteral("gone")}));
-        window.setNicks(nicks);
+        QCOMPARE(Texts(window.settings().nicks()), QStringList({QStringLiteral("gone")}));
+        window.settings().setNicks(nicks);
         QVERIFY(window.close());
     }
     Restart restart(harness.programFolder());
     // The stored list is replaced whole, so the nick removed before closing is gone.
-    const auto& window = restart.open();
-    QCOMPARE(Texts(window.nicks()), Texts(nicks));
-    QVERIFY(window.nicks() == nicks);
+    auto& window = restart.open();
+    QCOMPARE(Texts(window.settings().nicks()), Texts(nicks));
+    QVERIFY(window.settings().nicks() == nicks);
 }
 
 }  // namespace tagforge

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
                     control<QSpinBox>(window, "UpDown2")->setValue(round % 10000);
                     control<QPlainTextEdit>(window, "MainText")
                         ->setPlainText(QString(round % 500, QLatin1Char('x')));
-                    window.saveProfile("Default", false, true);
+                    window.profiles().saveProfile("Default", false, true);
                     std::cout << "saved" << std::endl;
                 }
             }

@@ -375,7 +375,7 @@ void WindowOptionsTest::withoutATrayMinimisingIsOrdinaryAndTheOptionIsKept() {
     {
         auto& window = harness.open();
         QVERIFY(control<QCheckBox>(window, "cbToTray")->isChecked());
-        QVERIFY(!window.minimizesToTray());
+        QVERIFY(!window.tray().minimizesToTray());
         QVERIFY(!harness.platform.tray.isVisible());
         ShowOnSettingsPage(window);
         Minimize(window);

@@ -51,10 +51,10 @@ void MainWindow::openFontManager() {
     setup.hintsShown = settingsPage->hintsShown();
     setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
     setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
-        return readSettingText(name, defaultText, kFontsRoot, kFontsKey);
+        return settings_->readSettingText(name, defaultText, kFontsRoot, kFontsKey);
     };
     setup.writeSetting = [this](std::string_view name, std::string_view text) {
-        writeSettingText(name, text, kFontsRoot, kFontsKey);
+        settings_->writeSettingText(name, text, kFontsRoot, kFontsKey);
     };
     setup.offerFonts = [this](const std::vector<std::string>& names, int current) {
         handMadePage->offerFonts(names, current);

@@ -1,0 +1,129 @@
+#include "gui/store/settings_controller.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "core/store/settings.h"
+#include "core/store/settings_batch.h"
+#include "gui/app/text_bridge.h"
+#include "gui/app/window_placement.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/menus/edit_menu.h"
+#include "gui/settings/settings_page.h"
+#include "gui/smileys/smiley_pane.h"
+
+namespace tagforge {
+
+namespace {
+
+QString Text(std::string_view bytes) {
+    return FromCp1251(std::string(bytes));
+}
+
+}  // namespace
+
+SettingsController::SettingsController(Registry& registry, MessageBoxes& messages,
+                                       Controls controls)
+    : registry_(registry), messages_(messages), controls_(controls) {}
+
+std::string SettingsController::readSettingText(std::string_view name, std::string_view defaultText,
+                                                RegistryRoot root, std::string_view keyPath) {
+    if (!registry_.KeyExists(root, keyPath) && !registry_.CreateKey(root, keyPath)) {
+        messages_.notice(controls_.window, Text(name), QStringLiteral("Key not exist"));
+        return {};
+    }
+    return registry_.ReadValue(root, keyPath, name).value_or(std::string(defaultText));
+}
+
+void SettingsController::writeSettingText(std::string_view name, std::string_view text,
+                                          RegistryRoot root, std::string_view keyPath) {
+    // An empty text is never stored, so the value reads back as its default.
+    const bool stored = registry_.CreateKey(root, keyPath) &&
+                        (text.empty() ? registry_.DeleteValue(root, keyPath, name)
+                                      : registry_.WriteValue(root, keyPath, name, text));
+    if (!stored) {
+        messages_.notice(controls_.window, Text(keyPath), QStringLiteral("Can't open key"));
+    }
+}
+
+Settings SettingsController::currentSettings() const {
+    Settings settings;
+    settings.top = controls_.window->y();
+    settings.left = controls_.window->x();
+    controls_.settingsPage->fillSettings(settings);
+    settings.smilePaneShown = controls_.smileyPane->isOpen();
+    settings.smileGroup = controls_.smileyPane->groupName();
+    return settings;
+}
+
+void SettingsController::saveSettings() {
+    const std::vector<std::string> texts =
+        EncodeSettings(currentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
+    const std::vector<SettingValue>& values = SettingValues();
+    SettingsBatch batch;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        batch.AddText(values[i], texts[i]);
+    }
+    batch.AddNameList(kFontNamesKey, controls_.formattingPage->offeredFonts());
+    batch.AddNameList(kNicksKey, controls_.editMenu->nicks());
+    storeBatch(batch);
+}
+
+void SettingsController::storeBatch(const SettingsBatch& batch) {
+    for (const std::string_view keyPath : batch.FailedKeys(registry_.Apply(batch.changes()))) {
+        messages_.notice(controls_.window, Text(keyPath), QStringLiteral("Can't open key"));
+    }
+}
+
+void SettingsController::loadSettings() {
+    loadFontList();
+    controls_.editMenu->setNicks({});
+    loadNickList();
+    std::vector<std::string> texts;
+    for (const SettingValue& value : SettingValues()) {
+        texts.push_back(readSettingText(value.name, value.defaultText, value.root, value.keyPath));
+    }
+    applySettings(DecodeSettings(texts));
+}
+
+void SettingsController::applySettings(const Settings& settings) {
+    QWidget* window = controls_.window;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(screen->availableGeometry());
+    }
+    const QRect placed = PlaceOnScreens(settings.left, settings.top, window->size(), screens);
+    window->move(placed.topLeft());
+    if (placed.size() != window->size()) {
+        window->resize(placed.size());
+    }
+    controls_.settingsPage->applySettings(settings);
+    controls_.smileyPane->setOpen(settings.smilePaneShown);
+    controls_.smileyPane->listGroups(settings.smileGroup);
+}
+
+void SettingsController::loadFontList() {
+    const auto names = registry_.ValueNames(RegistryRoot::LocalMachine, kFontNamesKey);
+    if (names) {
+        controls_.formattingPage->listFonts(*names);
+    }
+}
+
+void SettingsController::loadNickList() {
+    const auto names = registry_.ValueNames(RegistryRoot::LocalMachine, kNicksKey);
+    if (names) {
+        controls_.editMenu->setNicks(*names);
+    }
+}
+
+const std::vector<std::string>& SettingsController::nicks() const {
+    return controls_.editMenu->nicks();
+}
+
+void SettingsController::setNicks(std::vector<std::string> nicks) {
+    controls_.editMenu->setNicks(std::move(nicks));
+}
+
+}  // namespace tagforge

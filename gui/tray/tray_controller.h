@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+#include "gui/app/platform_services.h"
+
+class QWidget;
+
+namespace tagforge {
+
+class SettingsPage;
+class TrayMenu;
+
+// Hides the window in the tray and brings it back, as the tray menu, the icon and the window
+// options ask.
+class TrayController final : public QObject {
+    Q_OBJECT
+
+  public:
+    // Puts the icon with its menu in the tray; `hint` is the icon's tooltip.
+    TrayController(QWidget* window, TrayIcon& tray, const SettingsPage* settingsPage,
+                   const QString& hint);
+
+    bool minimizesToTray() const;
+    void minimizeToTray();
+    void restoreFromTray();
+    void trayGesture(TrayGesture gesture);
+    void toggleHidden();
+    void closeFromTray();
+
+  private:
+    QWidget* window_;
+    const SettingsPage* settingsPage_;
+    TrayMenu* trayMenu_;
+};
+
+}  // namespace tagforge
