@@ -1,5 +1,6 @@
 #include "core/format/gradient_stops.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tagforge {
@@ -8,15 +9,8 @@ namespace {
 constexpr std::size_t kCodeLength = 6;
 
 bool IsColorCode(std::string_view code) {
-    if (code.size() != kCodeLength) {
-        return false;
-    }
-    for (const char c : code) {
-        if (HexDigitValue(c) < 0) {
-            return false;
-        }
-    }
-    return true;
+    return code.size() == kCodeLength &&
+           std::ranges::all_of(code, [](char c) { return HexDigitValue(c) >= 0; });
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(GradientStops, TwoStopsGiveTheTwoColourGradientByteForByte) {
         const std::string stops =
             Profile("stops" + std::to_string(index) + ".tfp",
                     {"[Page1]", "ColorEffectEnabled=1", "ColorEffect=6", "Bold=1",
-                     "GradientStops=\"" + begin + " " + end + "\""});
+                     "GradientStops=\"" + (begin + ' ').append(end) + "\""});
         ++index;
         for (const Case& c : cases) {
             const std::string expected = Format(gradient, c.text, c.more);

@@ -67,6 +67,7 @@ TEST(Gradient, InexactDeltaEndsOneBelowTheEndColour) {
 std::string ThroughStops(const std::string& text, const std::vector<const char*>& stops,
                          int groupSize = 1) {
     std::vector<ColorValue> values;
+    values.reserve(stops.size());
     for (const char* stop : stops) {
         values.push_back(FromColorCode(stop));
     }
