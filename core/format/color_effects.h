@@ -41,8 +41,9 @@ void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color)
 // Through stops, stop j of N falls on group StopGroup(j, N, G) of the G groups; between two
 // stops each channel moves as the two-colour gradient moves it, so two stops give that
 // gradient's result. The first group has the first stop's colour, the last group the colour the
-// last segment reaches; stops that share a group with a later stop do not show. Fewer than two
-// stops stand for `first` and `second`.
+// last segment reaches, and any other group that several stops fall on the last of them, so with
+// more stops than groups some stops do not show. Fewer than two stops stand for `first` and
+// `second`.
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
                              RandomSource& random, std::span<const ColorValue> stops = {});
