@@ -13,8 +13,8 @@ constexpr long kFontSizes = 7;
 
 // An index beyond the list's entries selects nothing.
 int EffectIndex(long stored) {
-    return stored >= kEffectSolid && stored <= kEffectAlternation ? static_cast<int>(stored)
-                                                                  : kEffectNone;
+    return stored >= kEffectSolid && stored <= kEffectGradientStops ? static_cast<int>(stored)
+                                                                    : kEffectNone;
 }
 
 void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, RandomSource& random,
@@ -54,6 +54,7 @@ FormatterOptions OptionsFromProfile(const Profile& profile,
 
     options.danceRatioPercent = static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L));
     options.colorEffect = EffectIndex(profile.colorEffect);
+    options.gradientStops = GradientStopsOf(profile);
 
     ApplyEffectPanels(profile, options, random, randomSolidSeed);
     return options;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
+#include "core/format/gradient_stops.h"
 #include "core/format/letter_units.h"
 
 namespace tagforge {
@@ -90,11 +92,50 @@ class LetterWalker {
     std::size_t nextMarker_ = 0;
 };
 
+using Channels = std::array<int, 3>;
+
+Channels ChannelsOf(ColorValue color) {
+    const ColorValue resolved = ResolveColor(color);
+    return {RedOf(resolved), GreenOf(resolved), BlueOf(resolved)};
+}
+
+// The part of a gradient between two stops that fall on different groups: from group
+// `fromGroup` (with the colour `start`) to group `toGroup`, each channel moving by `delta` a
+// group.
+struct GradientSegment {
+    std::size_t fromGroup;
+    std::size_t toGroup;
+    Channels start;
+    std::array<float, 3> delta;
+};
+
+// Stops that fall on the same group as the next stop start no segment, so nothing divides by
+// zero; the segments left cover the groups from the first to the last without a gap.
+std::vector<GradientSegment> GradientSegments(std::span<const ColorValue> stops,
+                                              std::size_t groups) {
+    std::vector<GradientSegment> segments;
+    for (std::size_t j = 0; j + 1 < stops.size(); ++j) {
+        const std::size_t from = StopGroup(j, stops.size(), groups);
+        const std::size_t to = StopGroup(j + 1, stops.size(), groups);
+        if (to == from) {
+            continue;
+        }
+        GradientSegment segment{from, to, ChannelsOf(stops[j]), {}};
+        const Channels end = ChannelsOf(stops[j + 1]);
+        for (std::size_t c = 0; c < 3; ++c) {
+            segment.delta[c] = static_cast<float>(static_cast<double>(end[c] - segment.start[c]) /
+                                                  static_cast<double>(to - from));
+        }
+        segments.push_back(segment);
+    }
+    return segments;
+}
+
 // Works out the colour of each group in turn, as the chosen effect wants it.
 class GroupColors {
   public:
     GroupColors(EffectMode mode, std::size_t letters, int groupSize, ColorValue first,
-                ColorValue second, RandomSource& random)
+                ColorValue second, std::span<const ColorValue> stops, RandomSource& random)
         : mode_(mode),
           groupSize_(groupSize),
           firstCode_(CodeOf(first)),
@@ -104,17 +145,16 @@ class GroupColors {
             segmentLength_ = static_cast<float>(static_cast<double>(letters) / 6.0);
             step_ = static_cast<float>(static_cast<double>(groupSize) * 255.0 /
                                        static_cast<double>(segmentLength_));
-        } else if (mode == EffectMode::Gradient) {
-            const ColorValue from = ResolveColor(first);
-            const ColorValue to = ResolveColor(second);
-            start_ = {RedOf(from), GreenOf(from), BlueOf(from)};
-            const std::array<int, 3> end = {RedOf(to), GreenOf(to), BlueOf(to)};
+        } else if (mode == EffectMode::Gradient || mode == EffectMode::GradientStops) {
+            // The two-colour gradient is the gradient through its two colours.
+            const std::array<ColorValue, 2> ends = {first, second};
+            if (mode == EffectMode::Gradient || stops.size() < kMinGradientStops) {
+                stops = ends;
+            }
             const std::size_t size = static_cast<std::size_t>(groupSize);
             const std::size_t groups = letters / size + (letters % size != 0 ? 1 : 0);
-            for (std::size_t c = 0; c < 3; ++c) {
-                delta_[c] = static_cast<float>(static_cast<double>(end[c] - start_[c]) /
-                                               static_cast<double>(groups - 1));
-            }
+            firstStop_ = ChannelsOf(stops.front());
+            segments_ = GradientSegments(stops, groups);
         }
     }
 
@@ -129,13 +169,9 @@ class GroupColors {
                 k_ += groupSize_;
                 break;
             }
-            case EffectMode::Gradient: {
-                std::array<int, 3> channel{};
-                for (std::size_t c = 0; c < 3; ++c) {
-                    channel[c] = static_cast<int>(static_cast<double>(start_[c]) +
-                                                  static_cast<double>(k_ - 1) *
-                                                      static_cast<double>(delta_[c]));
-                }
+            case EffectMode::Gradient:
+            case EffectMode::GradientStops: {
+                const Channels channel = GradientChannels(static_cast<std::size_t>(k_ - 1));
                 // Neighbouring letters of a long gradient mostly share their colour.
                 if (channel != lastChannel_) {
                     current_ = CodeOf(channel[0], channel[1], channel[2]);
@@ -162,6 +198,25 @@ class GroupColors {
     }
 
   private:
+    // Group `group` (from 0) takes its colour from the segment it lies in, counted in steps from
+    // the segment's first group; the last group is where the last segment ends.
+    Channels GradientChannels(std::size_t group) {
+        if (group == 0 || segments_.empty()) {
+            return firstStop_;
+        }
+        while (group >= segments_[segment_].toGroup && segment_ + 1 < segments_.size()) {
+            ++segment_;
+        }
+        const GradientSegment& segment = segments_[segment_];
+        const auto steps = static_cast<double>(group - segment.fromGroup);
+        Channels channel{};
+        for (std::size_t c = 0; c < 3; ++c) {
+            channel[c] = static_cast<int>(static_cast<double>(segment.start[c]) +
+                                          steps * static_cast<double>(segment.delta[c]));
+        }
+        return channel;
+    }
+
     EffectMode mode_;
     long groupSize_;
     PackedColorCode firstCode_;
@@ -173,9 +228,10 @@ class GroupColors {
     RunningColor running_;
     float segmentLength_ = 0.0F;
     float step_ = 0.0F;
-    std::array<int, 3> start_{};
-    std::array<float, 3> delta_{};
-    std::array<int, 3> lastChannel_ = {-1, -1, -1};
+    Channels firstStop_{};
+    std::vector<GradientSegment> segments_;
+    std::size_t segment_ = 0;
+    Channels lastChannel_ = {-1, -1, -1};
 };
 
 }  // namespace
@@ -224,26 +280,27 @@ std::string SpectrumStep(RunningColor& color, int segment, int step, float segme
 
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
-                             RandomSource& random) {
+                             RandomSource& random, std::span<const ColorValue> stops) {
     const std::size_t letters = CountLetters(text, markers);
     std::string result;
     result.reserve(text.size() + ColorTagCount(letters, groupSize) * kColorTagLength);
     ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::Keep);
-    WriteColorEffect(out, text, markers, letters, groupSize, mode, first, second, random);
+    WriteColorEffect(out, text, markers, letters, groupSize, mode, first, second, random, stops);
     out.Finish();
     return result;
 }
 
 void WriteColorEffect(ResultWriter& out, std::string_view text,
                       const std::vector<MarkerRecord>& markers, std::size_t letters, int groupSize,
-                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random) {
+                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random,
+                      std::span<const ColorValue> stops) {
     groupSize = std::max(groupSize, 1);
     if (ColorTagCount(letters, groupSize) == 0) {
         out.Put(text);
         return;
     }
 
-    GroupColors colors(mode, letters, groupSize, first, second, random);
+    GroupColors colors(mode, letters, groupSize, first, second, stops, random);
     LetterWalker walker(text, markers);
     while (!walker.AtEnd()) {
         const PackedColorCode code = colors.Next();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,14 @@
 
 namespace tagforge {
 
-enum class EffectMode { Spectrum = 1, Gradient = 2, RandomPerLetter = 3, Alternation = 4 };
+// Gradient runs from the first colour to the second; GradientStops runs through `stops`.
+enum class EffectMode {
+    Spectrum = 1,
+    Gradient = 2,
+    RandomPerLetter = 3,
+    Alternation = 4,
+    GradientStops = 5,
+};
 
 // The colour carried from one group of letters to the next by the spectrum and random modes.
 struct RunningColor {
@@ -29,13 +37,21 @@ void WriteSolidColor(ResultWriter& out, std::string_view text, ColorValue color)
 // join the group of the letter after them and are never split; a character reference (with the
 // references of the same character) is one letter. Texts with fewer than two groups come back
 // unchanged. `markers` are those ParseMarkers finds in `text`.
+//
+// Through stops, stop j of N falls on group StopGroup(j, N, G) of the G groups; between two
+// stops each channel moves as the two-colour gradient moves it, so two stops give that
+// gradient's result. The first group has the first stop's colour, the last group the colour the
+// last segment reaches, and any other group that several stops fall on the last of them, so with
+// more stops than groups some stops do not show. Fewer than two stops stand for `first` and
+// `second`.
 std::string ApplyColorEffect(std::string_view text, const std::vector<MarkerRecord>& markers,
                              int groupSize, EffectMode mode, ColorValue first, ColorValue second,
-                             RandomSource& random);
+                             RandomSource& random, std::span<const ColorValue> stops = {});
 // The same, written to `out`; `letters` is CountLetters(text, markers).
 void WriteColorEffect(ResultWriter& out, std::string_view text,
                       const std::vector<MarkerRecord>& markers, std::size_t letters, int groupSize,
-                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random);
+                      EffectMode mode, ColorValue first, ColorValue second, RandomSource& random,
+                      std::span<const ColorValue> stops = {});
 
 // What one colour tag pair adds: "<font color=RRGGBB>" and "</font>".
 inline constexpr std::size_t kColorTagLength = 26;

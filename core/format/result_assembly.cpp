@@ -55,6 +55,8 @@ Coloring ColoringOf(const FormatterOptions& options) {
             return {Coloring::Kind::Effect, EffectMode::RandomPerLetter};
         case kEffectAlternation:
             return {Coloring::Kind::Effect, EffectMode::Alternation};
+        case kEffectGradientStops:
+            return {Coloring::Kind::Effect, EffectMode::GradientStops};
         default:
             return {Coloring::Kind::Solid};
     }
@@ -112,7 +114,7 @@ void WriteColoredMessage(ResultWriter& out, const TransformedMessage& message,
         case Coloring::Kind::Effect:
             WriteColorEffect(out, message.text, message.markers, message.letters, attempt,
                              coloring.mode, options.firstEffectColor, options.secondEffectColor,
-                             random);
+                             random, options.gradientStops);
             break;
     }
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/format/color_code.h"
 #include "core/format/random_source.h"
@@ -20,6 +21,7 @@ enum EffectIndex : int {
     kEffectRandomSolid = 3,
     kEffectRandomPerLetter = 4,
     kEffectAlternation = 5,
+    kEffectGradientStops = 6,
 };
 
 // What the formatter reads from the window's controls (their names in brackets). Texts are
@@ -35,6 +37,8 @@ struct FormatterOptions {
     int colorEffect = kEffectNone;          // comboboxColorMark
     ColorValue firstEffectColor = kWhite;   // Image6
     ColorValue secondEffectColor = kWhite;  // Image7
+    // The gradient through stops, 2 to 8 colours in order; fewer stand for the two panels.
+    std::vector<ColorValue> gradientStops;
 
     bool underline = false;  // cbEffect4
     bool italic = false;     // cbEffect5

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "core/format/gradient_stops.h"
+
 namespace tagforge {
 
 namespace {
@@ -118,6 +120,11 @@ void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
             }
         },
         option.formatterField);
+}
+
+std::vector<ColorValue> GradientStopsOf(const Profile& profile) {
+    return EffectiveGradientStops(profile.gradientStops, profile.gradientBeginColor,
+                                  profile.gradientEndColor);
 }
 
 FormatterOptions PlainFormatterOptions(const Profile& profile) {

@@ -65,6 +65,10 @@ void SetProfileValue(Profile& profile, const HandMadeOption& option, const Optio
 void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
                        const OptionValue& value);
 
+// The stops of the profile's gradient through stops; a list that is not 2 to 8 colour codes gives
+// the two gradient colours.
+std::vector<ColorValue> GradientStopsOf(const Profile& profile);
+
 // The formatter options that follow from a profile through its plain options alone.
 FormatterOptions PlainFormatterOptions(const Profile& profile);
 

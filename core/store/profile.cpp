@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "core/format/gradient_stops.h"
 #include "core/format/single_line.h"
 #include "core/store/ini_file.h"
 
@@ -59,6 +60,7 @@ const std::vector<ProfileEntry>& Entries() {
         {{"Page1", "JumpFontValue", Kind::Integer}, &Profile::jumpFontValue},
         {{"Page1", "ColorEffectEnabled", Kind::Flag}, &Profile::colorEffectEnabled},
         {{"Page1", "ColorEffect", Kind::Integer}, &Profile::colorEffect},
+        {{"Page1", "GradientStops", Kind::Text}, &Profile::gradientStops},
         {{"Page1", "UnderLine", Kind::Flag}, &Profile::underLine},
         {{"Page1", "Italic", Kind::Flag}, &Profile::italic},
         {{"Page1", "Bold", Kind::Flag}, &Profile::bold},
@@ -165,6 +167,12 @@ const std::vector<ProfileKey>& ProfileKeys() {
 Profile ReadProfile(const IniFile& file) {
     Profile profile;
     for (const ProfileEntry& entry : Entries()) {
+        // The gradient colours come earlier in the table, so a file from before the stop list
+        // finds them read here.
+        if (entry.field == Field{&Profile::gradientStops}) {
+            profile.gradientStops =
+                GradientStopsText({profile.gradientBeginColor, profile.gradientEndColor});
+        }
         std::visit([&](auto member) { ReadInto(profile.*member, file, entry.key); }, entry.field);
     }
     return profile;

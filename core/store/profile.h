@@ -49,6 +49,9 @@ struct Profile {
     long jumpFontValue = 50;
     bool colorEffectEnabled = false;
     long colorEffect = 0;
+    // The gradient through stops as "RRGGBB RRGGBB ...", kept as read; a file without it has the
+    // two gradient colours as its stops.
+    std::string gradientStops = "00FF00 0000FF";
     bool underLine = false;
     bool italic = false;
     bool bold = false;

@@ -64,6 +64,94 @@ TEST(Gradient, InexactDeltaEndsOneBelowTheEndColour) {
     EXPECT_EQ(codes.back(), "FE0000");
 }
 
+std::string ThroughStops(const std::string& text, const std::vector<const char*>& stops,
+                         int groupSize = 1) {
+    std::vector<ColorValue> values;
+    values.reserve(stops.size());
+    for (const char* stop : stops) {
+        values.push_back(FromColorCode(stop));
+    }
+    ScriptedRandom random({});
+    return ApplyColorEffect(text, ParseMarkers(text), groupSize, EffectMode::GradientStops, kBlack,
+                            kWhite, random, values);
+}
+
+TEST(GradientStops, TwoStopsAreTheTwoColourGradientByteForByte) {
+    const std::vector<std::string> texts = {
+        "ab",
+        "abc",
+        "abcdefgh",
+        "a[::x::]b\r\ncd[::y::]",
+        "x\r\n\r\ny z",
+        std::string(300, 'q'),
+        "&#128512;b&amp;c",
+        std::string(1000, 'w') + "!",
+    };
+    const std::vector<std::pair<const char*, const char*>> pairs = {
+        {"FF0000", "0000FF"}, {"000000", "FF0000"}, {"FFFFFF", "000000"}, {"12AB34", "FE01C3"}};
+    for (const std::string& text : texts) {
+        for (const auto& [first, second] : pairs) {
+            for (const int groupSize : {1, 2, 3, 7}) {
+                EXPECT_EQ(ThroughStops(text, {first, second}, groupSize),
+                          Effect(text, EffectMode::Gradient, groupSize, first, second))
+                    << text << ' ' << first << ' ' << second << ' ' << groupSize;
+            }
+        }
+    }
+}
+
+TEST(GradientStops, SpreadOverTheGroups) {
+    struct Case {
+        std::string text;
+        std::vector<const char*> stops;
+        int groupSize;
+        std::vector<std::string> codes;
+    };
+    const Case cases[] = {
+        {"abcde",
+         {"FF0000", "00FF00", "0000FF"},
+         1,
+         {"FF0000", "7F7F00", "00FF00", "007F7F", "0000FF"}},
+        // Groups of two letters: eight groups, the middle stop on the fifth.
+        {"abcdefghijklmnop",
+         {"000000", "FFFFFF", "FF0000"},
+         2,
+         {"000000", "3F3F3F", "7F7F7F", "BFBFBF", "FFFFFF", "FFAAAA", "FF5555", "FF0000"}},
+        // Seven steps of 255 / 7 kept as a float: a stop in the middle shows as it is, the
+        // last group ends one below, as the two-colour gradient does.
+        {"abcdefghijklmno",
+         {"FF0000", "000000", "FF0000"},
+         1,
+         {"FF0000", "DA0000", "B60000", "910000", "6D0000", "480000", "240000", "000000", "240000",
+          "480000", "6D0000", "910000", "B60000", "DA0000", "FE0000"}},
+        {"abcdefgh",
+         {"000000", "FF0000"},
+         1,
+         {"000000", "240000", "480000", "6D0000", "910000", "B60000", "DA0000", "FE0000"}},
+        // More stops than groups: the first group has the first stop, a group with several
+        // stops the last of them, the last group where the last segment ends.
+        {"abc",
+         {"111111", "222222", "333333", "444444", "555555", "666666", "777777", "888888"},
+         1,
+         {"111111", "666666", "777777"}},
+        {"ab", {"111111", "222222", "333333", "444444"}, 1, {"111111", "333333"}},
+        // A marker and a line break join the group after them, as in every effect.
+        {"a[::x::]b\r\nc", {"FF0000", "00FF00", "0000FF"}, 1, {"FF0000", "00FF00", "0000FF"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TagCodes(ThroughStops(c.text, c.stops, c.groupSize)), c.codes) << c.text;
+    }
+}
+
+TEST(GradientStops, FewerThanTwoStopsStandForTheTwoColours) {
+    ScriptedRandom random({});
+    const std::vector<ColorValue> one = {FromColorCode("00FF00")};
+    EXPECT_EQ(ApplyColorEffect("abc", {}, 1, EffectMode::GradientStops, FromColorCode("FF0000"),
+                               FromColorCode("0000FF"), random, one),
+              Effect("abc", EffectMode::Gradient));
+    EXPECT_EQ(ThroughStops("a", {"FF0000", "00FF00"}), "a");
+}
+
 TEST(Gradient, GroupSizeCountsGroupsWithARemainder) {
     // Five letters in groups of two: three groups, the last holding one letter.
     EXPECT_EQ(Effect("abcde", EffectMode::Gradient, 2),

@@ -108,7 +108,8 @@ TEST_P(FormatterProperties, TagsOnlyWrapTheTextAndNeverSplitAnything) {
 
 INSTANTIATE_TEST_SUITE_P(AllEffects, FormatterProperties,
                          ::testing::Values(EffectMode::Spectrum, EffectMode::Gradient,
-                                           EffectMode::RandomPerLetter, EffectMode::Alternation));
+                                           EffectMode::RandomPerLetter, EffectMode::Alternation,
+                                           EffectMode::GradientStops));
 
 TEST(LetterTransformProperties, ReversingTwiceGivesTheTextBack) {
     // Line feeds are dropped by the reversal. A joiner that joins nothing clings to whatever

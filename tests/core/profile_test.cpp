@@ -73,6 +73,7 @@ Profile EveryFieldChanged() {
     p.jumpFontValue = 75;
     p.colorEffectEnabled = true;
     p.colorEffect = 3;
+    p.gradientStops = "FF0000 00ff00 0000FF";
     p.underLine = true;
     p.italic = true;
     p.bold = true;
@@ -135,7 +136,7 @@ TEST(LinesEncoding, ListKeepsEmptyItemsExceptAfterTheLastMarker) {
 
 TEST(ProfileTable, ListsEveryKeyOnceInWritingOrder) {
     const auto& keys = ProfileKeys();
-    ASSERT_EQ(keys.size(), 52u);  // 1 in Form, 35 in Page1, 16 in Page2
+    ASSERT_EQ(keys.size(), 53u);  // 1 in Form, 36 in Page1, 16 in Page2
     std::set<std::pair<std::string_view, std::string_view>> seen;
     for (const ProfileKey& key : keys) {
         EXPECT_TRUE(seen.emplace(key.section, key.name).second) << key.section << "." << key.name;
@@ -143,9 +144,11 @@ TEST(ProfileTable, ListsEveryKeyOnceInWritingOrder) {
     EXPECT_EQ(keys.front().section, "Form");
     EXPECT_EQ(keys.front().name, "ActivePage");
     EXPECT_EQ(keys[1].name, "OtherNameEnabled");
-    EXPECT_EQ(keys[35].name, "Bold");
-    EXPECT_EQ(keys[36].section, "Page2");
-    EXPECT_EQ(keys[36].name, "ActivePage");
+    EXPECT_EQ(keys[32].name, "ColorEffect");
+    EXPECT_EQ(keys[33].name, "GradientStops");
+    EXPECT_EQ(keys[36].name, "Bold");
+    EXPECT_EQ(keys[37].section, "Page2");
+    EXPECT_EQ(keys[37].name, "ActivePage");
     EXPECT_EQ(keys.back().name, "ASCIIName");
     // Sections come in one run each, so a new file holds each header once.
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end(),
@@ -244,6 +247,26 @@ TEST_F(ProfileRead, IntegerAcceptsHexadecimalAndFallsBackOnGarbage) {
     EXPECT_EQ(read.colorEffect, 0);
 }
 
+TEST_F(ProfileRead, StopListIsKeptAsWrittenAndMissingGivesTheGradientColours) {
+    struct Case {
+        const char* page1;
+        const char* stops;
+    };
+    const Case cases[] = {
+        {"GradientBeginColor=\"123456\"\r\nGradientEndColor=\"abcdef\"\r\n", "123456 ABCDEF"},
+        {"", "00FF00 0000FF"},
+        {"GradientStops=\"FF0000 00ff00 0000FF\"\r\nGradientBeginColor=\"123456\"\r\n",
+         "FF0000 00ff00 0000FF"},
+        // An invalid list stays as it is; the effect falls back when it uses the list.
+        {"GradientStops=\"FF0000  00FF00\"\r\n", "FF0000  00FF00"},
+        {"GradientStops=\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        const fs::path file = Put("p.ini", std::string("[Page1]\r\n") + c.page1);
+        EXPECT_EQ(ReadProfile(IniFile(file)).gradientStops, c.stops) << c.page1;
+    }
+}
+
 TEST_F(ProfileRead, MalformedColourReadsWhite) {
     const fs::path file = Put("p.ini",
                               "[Page1]\r\nSolidColor=\"12345\"\r\nOkColor=zzzzzz\r\n"
@@ -290,8 +313,8 @@ TEST_F(ProfileWrite, DefaultProfileFileBeginsWithFormThenPage1) {
     const std::string ending = "\r\nComeColor=3399FF\r\nASCIIName=\"\"\r\n";
     EXPECT_EQ(disk.substr(disk.size() - ending.size()), ending);
     // Three headers and one line per key, all ended by CR LF.
-    EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 55);
-    EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 55);
+    EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 56);
+    EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 56);
 }
 
 TEST_F(ProfileWrite, EveryFieldSurvivesARoundTrip) {
@@ -331,8 +354,8 @@ TEST_F(ProfileWrite, LineBreaksInsideValuesBecomeSpaces) {
         WriteProfile(ini, profile);
         const std::string disk = OnDisk(ini.path());
         EXPECT_NE(disk.find(c.line), std::string::npos) << c.what;
-        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 55) << c.what;
-        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 55) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\n'), 56) << c.what;
+        EXPECT_EQ(std::count(disk.begin(), disk.end(), '\r'), 56) << c.what;
         fs::remove(ini.path());
     }
 }
@@ -374,6 +397,31 @@ TEST_F(ProfileWrite, RewritingReplacesValuesInPlace) {
     WriteProfile(reusedIni, Profile{});
     WriteProfile(reusedIni, EveryFieldChanged());
     EXPECT_EQ(OnDisk(reused), OnDisk(fresh));
+}
+
+TEST_F(ProfileWrite, AFileFromBeforeTheStopListOnlyGainsItsKey) {
+    Profile profile = EveryFieldChanged();
+    profile.gradientStops = "A0B0C0 ABCDEF";
+    IniFile written(folder() / "new.ini");
+    WriteProfile(written, profile);
+    const std::string line = "GradientStops=\"A0B0C0 ABCDEF\"\r\n";
+    const std::string now = OnDisk(written.path());
+    ASSERT_NE(now.find("\r\nColorEffect=3\r\n" + line + "UnderLine=1\r\n"), std::string::npos);
+    // The same file as written before the key was there.
+    std::string old = now;
+    old.erase(old.find(line), line.size());
+
+    const fs::path file = Put("old.ini", old);
+    IniFile ini(file);
+    const Profile read = ReadProfile(ini);
+    EXPECT_EQ(read, profile);
+    WriteProfile(ini, read);
+    // A key new to a section goes to its end, as private-profile writes put it.
+    std::string expected = old;
+    expected.insert(expected.find("[Page2]"), line);
+    EXPECT_EQ(OnDisk(file), expected);
+    WriteProfile(ini, read);
+    EXPECT_EQ(OnDisk(file), expected);
 }
 
 TEST_F(ProfileWrite, KeysAndSectionsAddedByHandSurvive) {

@@ -194,6 +194,23 @@ TEST(Threshold, RebuildsWithBiggerGroupsUntilTheResultFits) {
     EXPECT_EQ(TagCount(result), 20u);  // groups of two letters: the second attempt
 }
 
+TEST(Threshold, GradientThroughStopsIsRebuiltLikeTheGradient) {
+    for (const int threshold : {0, 400, 700, 2000}) {
+        FormatterOptions gradient = LongGradient(60);
+        gradient.threshold = threshold;
+        gradient.reverseText = true;
+        FormatterOptions stops = gradient;
+        stops.colorEffect = kEffectGradientStops;
+        stops.gradientStops = {FromColorCode("FF0000"), FromColorCode("0000FF")};
+        DefaultRandomSource random;
+        EXPECT_EQ(BuildResultText(stops, random), BuildResultText(gradient, random)) << threshold;
+        stops.gradientStops.insert(stops.gradientStops.begin() + 1, FromColorCode("00FF00"));
+        const std::string through = BuildResultText(stops, random);
+        EXPECT_EQ(through.size(), BuildResultText(gradient, random).size()) << threshold;
+        EXPECT_NE(through.find("<font color=00FF00>"), std::string::npos) << threshold;
+    }
+}
+
 TEST(Threshold, OffOrZeroMeansOneBuild) {
     FormatterOptions options = LongGradient(40);
     options.threshold = 10;

@@ -149,6 +149,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     options.colorEffect = data.ConsumeIntegralInRange<int>(-1, 6);
     options.firstEffectColor = data.ConsumeIntegralInRange<tagforge::ColorValue>(0, 0xFFFFFF);
     options.secondEffectColor = data.ConsumeIntegralInRange<tagforge::ColorValue>(0, 0xFFFFFF);
+    if (options.colorEffect == tagforge::kEffectGradientStops) {
+        // Any count: fewer than two stand for the panels, more than a profile holds still work.
+        const int stops = data.ConsumeIntegralInRange<int>(0, 12);
+        for (int stop = 0; stop < stops; ++stop) {
+            options.gradientStops.push_back(
+                data.ConsumeIntegralInRange<tagforge::ColorValue>(0, 0xFFFFFF));
+        }
+    }
     options.thresholdEnabled = data.ConsumeBool();
     options.threshold = data.ConsumeIntegralInRange<int>(0, 9999);
     const bool decorated = data.ConsumeBool();
