@@ -34,7 +34,9 @@ void WriteSmileyMarkersAsImages(std::string_view text, const ByteSink& sink) {
             nameBegin < close ? text.substr(nameBegin, close - nameBegin) : std::string_view();
         text.remove_prefix(close + kMarkerClose.size());
         sink("<IMAGE SRC=\"Smiles\\");
-        sink(PercentEncodeName(name));
+        if (const std::string encoded = PercentEncodeName(name); !encoded.empty()) {
+            sink(encoded);
+        }
         sink(".GIF\">");
     }
 }

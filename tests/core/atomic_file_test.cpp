@@ -46,7 +46,7 @@ TEST_F(AtomicFile, WritesPiecesInOrderEitherWay) {
                 sink("three");
             },
             oldFile);
-        EXPECT_EQ(OnDisk(file), std::string("one t\0o three", 14));
+        EXPECT_EQ(OnDisk(file), std::string("one t\0o three", 13));
         EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"page.htm"}));
     }
 }
