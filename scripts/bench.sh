@@ -2,15 +2,16 @@
 # Builds in release mode and prints what a user waits for: the formatter building and encoding
 # long results, the whole `tagforge-cli format` process on a million letters with a per-letter
 # gradient, each against a memcpy of the same output measured in the same run, the load and save
-# times of big settings, profiles and catalogues, and then the times of a copy and a preview in
-# the window on long messages.
+# times of big settings, profiles and catalogues, the times of a copy and a preview in the window
+# on long messages (the preview until its page has loaded), and the memory the real program holds
+# after its start and after its first preview, summed over its processes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/bench -j "$(nproc)" --target tagforge_formatter_bench tagforge-cli \
-  tagforge_store_bench tagforge_window_bench
+  tagforge_store_bench tagforge_window_bench tagforge
 
 bench=./build/bench/tests/bench/tagforge_formatter_bench
 cli=./build/bench/cli/tagforge-cli
@@ -71,6 +72,11 @@ echo "== Settings, profiles and the ASCII art catalogue: load and save of big da
 ./build/bench/tests/bench/tagforge_store_bench
 
 echo
-echo "== Window: copy and preview on long messages"
+echo "== Window: copy, and preview until the page has loaded, on long messages"
+echo "(load average $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors)"
 QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ./build/bench/tests/bench/tagforge_window_bench
+
+echo
+echo "== The program's memory, summed over its processes"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/bench_memory.sh build/bench/app

@@ -15,35 +15,46 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 }  // namespace
 
-std::string SmileyMarkersToImages(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
+void WriteSmileyMarkersAsImages(std::string_view text, const ByteSink& sink) {
     while (true) {
         const std::size_t open = text.find(kMarkerOpen);
-        const std::size_t close = text.find(kMarkerClose);
+        const std::size_t close = open == std::string_view::npos ? open : text.find(kMarkerClose);
         if (open == std::string_view::npos || close == std::string_view::npos || open >= close) {
-            result.append(text);
-            return result;
+            if (!text.empty()) {
+                sink(text);
+            }
+            return;
         }
-        result.append(text.substr(0, open));
+        if (open > 0) {
+            sink(text.substr(0, open));
+        }
         // Markers may overlap, as in "[:::]"; the name between them is then empty.
         const std::size_t nameBegin = open + kMarkerOpen.size();
         const std::string_view name =
             nameBegin < close ? text.substr(nameBegin, close - nameBegin) : std::string_view();
         text.remove_prefix(close + kMarkerClose.size());
-        result.append("<IMAGE SRC=\"Smiles\\").append(PercentEncodeName(name)).append(".GIF\">");
+        sink("<IMAGE SRC=\"Smiles\\");
+        if (const std::string encoded = PercentEncodeName(name); !encoded.empty()) {
+            sink(encoded);
+        }
+        sink(".GIF\">");
     }
 }
 
-std::string BuildPreviewPage(std::string_view text, ColorValue background, bool wordWrap) {
-    const std::string body = SmileyMarkersToImages(text);
-    std::string page;
-    page.reserve(body.size() + 256);
-    const auto line = [&page](std::initializer_list<std::string_view> parts) {
+std::string SmileyMarkersToImages(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    WriteSmileyMarkersAsImages(text, [&result](std::string_view piece) { result.append(piece); });
+    return result;
+}
+
+void WritePreviewPageTo(std::string_view text, ColorValue background, bool wordWrap,
+                        const ByteSink& sink) {
+    const auto line = [&sink](std::initializer_list<std::string_view> parts) {
         for (const std::string_view part : parts) {
-            page.append(part);
+            sink(part);
         }
-        page.append(kLineBreak);
+        sink(kLineBreak);
     };
     line({"<HTML>"});
     line(
@@ -55,10 +66,18 @@ std::string BuildPreviewPage(std::string_view text, ColorValue background, bool 
         line({"<NOBR>"});
     }
     line({"<FONT COLOR=", ToColorCode(ContrastTextColor(background)), ">"});
-    line({body});
+    WriteSmileyMarkersAsImages(text, sink);
+    sink(kLineBreak);
     line({"</FONT>"});
     line({"</BODY>"});
     line({"</HTML>"});
+}
+
+std::string BuildPreviewPage(std::string_view text, ColorValue background, bool wordWrap) {
+    std::string page;
+    page.reserve(text.size() + 256);
+    WritePreviewPageTo(text, background, wordWrap,
+                       [&page](std::string_view piece) { page.append(piece); });
     return page;
 }
 
@@ -68,6 +87,14 @@ std::filesystem::path PreviewPagePath(const std::filesystem::path& programFolder
 
 void WritePreviewPage(const std::filesystem::path& programFolder, std::string_view pageBytes) {
     WriteFileAtomically(PreviewPagePath(programFolder), pageBytes);
+}
+
+void WritePreviewPage(const std::filesystem::path& programFolder, std::string_view text,
+                      ColorValue background, bool wordWrap) {
+    WriteFileAtomically(
+        PreviewPagePath(programFolder),
+        [&](const ByteSink& sink) { WritePreviewPageTo(text, background, wordWrap, sink); },
+        OldFile::RemovedFirst);
 }
 
 }  // namespace tagforge

@@ -34,12 +34,14 @@ fs::path TemporarySibling(const fs::path& target) {
     return temp;
 }
 
-bool WriteWholeFile(const fs::path& file, std::string_view bytes) {
+bool WriteWholeFile(const fs::path& file, const std::function<void(const ByteSink&)>& content) {
     std::ofstream stream(file, std::ios::binary | std::ios::trunc);
     if (!stream) {
         return false;
     }
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    content([&stream](std::string_view bytes) {
+        stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    });
     stream.close();
     return !stream.fail();
 }
@@ -74,6 +76,11 @@ std::optional<fs::path> FinalTarget(const fs::path& file) {
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+    WriteFileAtomically(file, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+void WriteFileAtomically(const std::filesystem::path& file,
+                         const std::function<void(const ByteSink&)>& content, OldFile oldFile) {
     const std::optional<fs::path> target = FinalTarget(file);
     std::error_code statusError;
     const fs::file_status status =
@@ -83,10 +90,13 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         throw FileWriteError(file);
     }
     const fs::path temp = TemporarySibling(*target);
-    bool written = WriteWholeFile(temp, bytes);
+    bool written = WriteWholeFile(temp, content);
     if (written) {
         KeepPermissions(*target, temp);
         std::error_code error;
+        if (oldFile == OldFile::RemovedFirst) {
+            fs::remove(*target, error);
+        }
         fs::rename(temp, *target, error);
         written = !error;
     }

@@ -26,7 +26,8 @@ PreviewTab::PreviewTab(std::filesystem::path programFolder, MessageBoxes& messag
 
 void PreviewTab::showText(const std::string& text, ColorValue background, bool wordWrap) {
     try {
-        WritePreviewPage(programFolder_, BuildPreviewPage(text, background, wordWrap));
+        // Straight into the file: a long message's page is not held in memory once more.
+        WritePreviewPage(programFolder_, text, background, wordWrap);
     } catch (const FileWriteError& error) {
         messages_.error(window(), QString::fromStdString(error.what()));
         return;

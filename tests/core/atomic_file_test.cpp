@@ -32,7 +32,38 @@ TEST_F(AtomicFile, CreatesAndReplacesWholeFiles) {
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"a.bin"}));
 }
 
+// Bytes handed over in pieces make the same file, whichever way the old one gives way.
+TEST_F(AtomicFile, WritesPiecesInOrderEitherWay) {
+    const fs::path file = folder() / "page.htm";
+    for (const OldFile oldFile : {OldFile::RenamedOver, OldFile::RemovedFirst}) {
+        WriteFileAtomically(file, "an old file that is longer");
+        WriteFileAtomically(
+            file,
+            [](const ByteSink& sink) {
+                sink("one ");
+                sink("");
+                sink(std::string_view("t\0o ", 4));
+                sink("three");
+            },
+            oldFile);
+        EXPECT_EQ(OnDisk(file), std::string("one t\0o three", 13));
+        EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"page.htm"}));
+    }
+}
+
 #if defined(__unix__)
+TEST_F(AtomicFile, OldFileRemovedFirstStaysWhenTheNewOneCannotBeWritten) {
+    const fs::path file = Put("page.htm", "old");
+    {
+        const test::FileSizeCap cap(2);
+        EXPECT_THROW(WriteFileAtomically(
+                         file, [](const ByteSink& sink) { sink("longer"); }, OldFile::RemovedFirst),
+                     FileWriteError);
+    }
+    EXPECT_EQ(OnDisk(file), "old");
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"page.htm"}));
+}
+
 TEST_F(AtomicFile, KeepsThePermissionsOfTheFileItReplaces) {
     const fs::path file = Put("script.sh", "old");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec);

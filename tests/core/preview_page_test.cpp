@@ -101,7 +101,52 @@ TEST_F(PreviewFile, WrittenBesideTheProgram) {
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"preview.htm"}));
 }
 
+// The page written straight into its file has the bytes of the page built in memory, whatever
+// the text holds, and replaces the page before it.
+TEST_F(PreviewFile, WrittenStraightFromTheTextAsBuiltInMemory) {
+    const struct {
+        std::string text;
+        ColorValue background;
+        bool wordWrap;
+    } cases[] = {
+        {"", kWhite, true},
+        {"plain", kBlack, false},
+        {"a [::smile::] b\r\n[:::][::x y::]", kWhite, true},
+        {test::W("<font color=FF0000>ж</font><br>[::улыбка::] ::] [::"), kBlack, false},
+        {std::string("nul\0in the middle", 18), kWhite, false},
+    };
+    for (const auto& c : cases) {
+        WritePreviewPage(folder(), c.text, c.background, c.wordWrap);
+        EXPECT_EQ(OnDisk(PreviewPagePath(folder())),
+                  BuildPreviewPage(c.text, c.background, c.wordWrap))
+            << c.text;
+    }
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"preview.htm"}));
+}
+
+TEST(SmileyMarkers, PiecesJoinToTheConvertedText) {
+    for (const std::string_view text : {"", "x", "[::a::]", "a [::b::] c [::d", "[:::]::]"}) {
+        std::string joined;
+        WriteSmileyMarkersAsImages(text, [&joined](std::string_view piece) {
+            EXPECT_FALSE(piece.empty());
+            joined.append(piece);
+        });
+        EXPECT_EQ(joined, SmileyMarkersToImages(text)) << text;
+    }
+}
+
 #if defined(__unix__)
+TEST_F(PreviewFile, FullDiskKeepsTheOldPageWrittenFromText) {
+    WritePreviewPage(folder(), "old page");
+    {
+        const test::FileSizeCap cap(4);
+        EXPECT_THROW(WritePreviewPage(folder(), "a new and longer text", kWhite, true),
+                     FileWriteError);
+    }
+    EXPECT_EQ(OnDisk(folder() / "preview.htm"), "old page");
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"preview.htm"}));
+}
+
 TEST_F(PreviewFile, FullDiskKeepsTheOldPage) {
     WritePreviewPage(folder(), "old page");
     bool failed = false;
