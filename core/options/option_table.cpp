@@ -87,7 +87,25 @@ const HandMadeOption* FindHandMadeOption(std::string_view controlName) {
     return nullptr;
 }
 
-OptionValue ProfileValue(const Profile& profile, const HandMadeOption& option) {
+const std::vector<TemplateOption>& TemplateOptions() {
+    static const std::vector<TemplateOption> options = {
+        {"cbKillWhere", Kind::Text, &P::where},
+        {"cbKillAction", Kind::Text, &P::action},
+        {"cbKillTime", Kind::Text, &P::period},
+        {"KillName", Kind::Text, &P::killerName},
+        {"VictimName", Kind::Text, &P::victimName},
+        {"cbKillReason", Kind::Text, &P::reasonName},
+        {"Edit5", Kind::Text, &P::page2OwnText},
+        {"SolitudeWhatDo", Kind::Text, &P::whatDo},
+        {"SolitudeNick", Kind::Text, &P::nick},
+        {"PersonallyErrorMessage", Kind::Text, &P::personallyErrorMessage},
+        {"cbComeColor", Kind::Check, &P::comeColorEnabled},
+        {"ComeColor", Kind::ColourPanel, &P::comeColor},
+    };
+    return options;
+}
+
+OptionValue ProfileValue(const Profile& profile, const ProfileField& profileField) {
     return std::visit(
         [&](auto field) -> OptionValue {
             if constexpr (std::is_same_v<decltype(field), std::monostate>) {
@@ -96,10 +114,10 @@ OptionValue ProfileValue(const Profile& profile, const HandMadeOption& option) {
                 return profile.*field;
             }
         },
-        option.profileField);
+        profileField);
 }
 
-void SetProfileValue(Profile& profile, const HandMadeOption& option, const OptionValue& value) {
+void SetProfileValue(Profile& profile, const ProfileField& profileField, const OptionValue& value) {
     std::visit(
         [&](auto field) {
             if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
@@ -107,7 +125,7 @@ void SetProfileValue(Profile& profile, const HandMadeOption& option, const Optio
                 profile.*field = Converted<Value>(value);
             }
         },
-        option.profileField);
+        profileField);
 }
 
 void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
@@ -131,7 +149,7 @@ FormatterOptions PlainFormatterOptions(const Profile& profile) {
     FormatterOptions options;
     for (const HandMadeOption& option : HandMadeOptions()) {
         if (option.rule == OptionRule::Plain) {
-            SetFormatterValue(options, option, ProfileValue(profile, option));
+            SetFormatterValue(options, option, ProfileValue(profile, option.profileField));
         }
     }
     return options;

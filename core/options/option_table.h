@@ -55,12 +55,25 @@ const std::vector<HandMadeOption>& HandMadeOptions();
 // The option shown by the control named `controlName`; nullptr for other names.
 const HandMadeOption* FindHandMadeOption(std::string_view controlName);
 
+// One field of the template page: the control that shows it (by its object name) and the
+// profile field that keeps it. A stored text replaces the control's text only when it is not
+// empty, so an empty key keeps the presets the boxes start with.
+struct TemplateOption {
+    std::string_view controlName;
+    ControlKind control;
+    ProfileField profileField;
+};
+
+// The template page's fields in the order the profile file keeps them, except the nick list and
+// the notification kind, whose rules the page applies itself.
+const std::vector<TemplateOption>& TemplateOptions();
+
 // A value on its way between a profile, a control and the formatter.
 using OptionValue = std::variant<bool, long, std::string, ColorValue>;
 
-// The option's value in the profile; an option the profile does not keep gives false.
-OptionValue ProfileValue(const Profile& profile, const HandMadeOption& option);
-void SetProfileValue(Profile& profile, const HandMadeOption& option, const OptionValue& value);
+// The field's value in the profile; a field the profile does not keep gives false.
+OptionValue ProfileValue(const Profile& profile, const ProfileField& field);
+void SetProfileValue(Profile& profile, const ProfileField& field, const OptionValue& value);
 // Sets the formatter field; a number becomes the field's int, a text its string.
 void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
                        const OptionValue& value);

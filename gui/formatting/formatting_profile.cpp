@@ -42,7 +42,7 @@ void FormattingPage::applyProfile(const Profile& profile,
                                   const std::optional<std::vector<std::string>>& tags) {
     for (const auto& [option, control] : optionControls_) {
         if (option->rule == OptionRule::Plain) {
-            SetControlValue(control, option->control, ProfileValue(profile, *option));
+            SetControlValue(control, option->control, ProfileValue(profile, option->profileField));
         }
     }
 
@@ -92,7 +92,7 @@ void FormattingPage::applyProfile(const Profile& profile,
 
 void FormattingPage::storeProfile(Profile& profile) const {
     for (const auto& [option, control] : optionControls_) {
-        SetProfileValue(profile, *option, ControlValue(control, option->control));
+        SetProfileValue(profile, option->profileField, ControlValue(control, option->control));
     }
     // A hand-edited size outside 1 to 7 selects none; the file still gets a valid size.
     bool isNumber = false;

@@ -81,18 +81,18 @@ void SetControlValue(QWidget* control, ControlKind kind, const OptionValue& valu
     }
 }
 
-std::vector<BoundOption> BindOptions(const QWidget& root) {
-    std::vector<BoundOption> bound;
-    for (const HandMadeOption& option : HandMadeOptions()) {
-        const QString name = QString::fromLatin1(option.controlName.data(),
-                                                 static_cast<qsizetype>(option.controlName.size()));
-        auto* control = root.findChild<QWidget*>(name);
-        if (control == nullptr) {
-            qFatal("No control named %s for its option", qPrintable(name));
-        }
-        bound.emplace_back(&option, control);
+QWidget* OptionControl(const QWidget& root, std::string_view name) {
+    const QString objectName =
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    auto* control = root.findChild<QWidget*>(objectName);
+    if (control == nullptr) {
+        qFatal("No control named %s for its option", qPrintable(objectName));
     }
-    return bound;
+    return control;
+}
+
+std::vector<BoundOption> BindOptions(const QWidget& root) {
+    return BindControls(root, HandMadeOptions());
 }
 
 }  // namespace tagforge

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,7 +14,21 @@ namespace tagforge {
 OptionValue ControlValue(const QWidget* control, ControlKind kind);
 void SetControlValue(QWidget* control, ControlKind kind, const OptionValue& value);
 
-// Every option of the table with its control below `root`, found by object name.
+// The control named `name` below `root`; a missing control is a programming error and stops.
+QWidget* OptionControl(const QWidget& root, std::string_view name);
+
+// Every option of `table` with its control below `root`, found by object name.
+template <class Option>
+std::vector<std::pair<const Option*, QWidget*>> BindControls(const QWidget& root,
+                                                             const std::vector<Option>& table) {
+    std::vector<std::pair<const Option*, QWidget*>> bound;
+    bound.reserve(table.size());
+    for (const Option& option : table) {
+        bound.emplace_back(&option, OptionControl(root, option.controlName));
+    }
+    return bound;
+}
+
 using BoundOption = std::pair<const HandMadeOption*, QWidget*>;
 std::vector<BoundOption> BindOptions(const QWidget& root);
 

@@ -14,6 +14,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/app/platform_services.h"
 #include "gui/app/text_bridge.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
 #include "gui/templates/ascii_manager.h"
@@ -34,18 +35,6 @@ std::string TextOf(const QLineEdit* edit) {
 
 std::string TextOf(const QComboBox* combo) {
     return ToCp1251(combo->currentText());
-}
-
-void SetWhenNotEmpty(QLineEdit* edit, const std::string& value) {
-    if (!value.empty()) {
-        edit->setText(FromCp1251(value));
-    }
-}
-
-void SetWhenNotEmpty(QComboBox* combo, const std::string& value) {
-    if (!value.empty()) {
-        combo->setEditText(FromCp1251(value));
-    }
 }
 
 // Indexes outside the list select nothing.
@@ -179,26 +168,21 @@ void TemplatePage::applyProfile(const Profile& profile, bool showTab) {
                 break;
         }
     }
-    SetWhenNotEmpty(killWhereBox, profile.where);
-    SetWhenNotEmpty(killActionBox, profile.action);
-    SetWhenNotEmpty(killPeriodBox, profile.period);
-    SetWhenNotEmpty(killerEdit, profile.killerName);
-    SetWhenNotEmpty(victimEdit, profile.victimName);
-    SetWhenNotEmpty(killReasonBox, profile.reasonName);
-    SetWhenNotEmpty(templateOwnTextEdit, profile.page2OwnText);
-    SetWhenNotEmpty(solitudeActionEdit, profile.whatDo);
-    SetWhenNotEmpty(solitudeNickEdit, profile.nick);
+    for (const auto& [option, control] : boundOptions_) {
+        const OptionValue value = ProfileValue(profile, option->profileField);
+        const auto* text = std::get_if<std::string>(&value);
+        if (text == nullptr || !text->empty()) {
+            SetControlValue(control, option->control, value);
+        }
+    }
     if (!profile.nicks.empty()) {
         solitudeNickList->clear();
         for (const std::string& nick : profile.nicks) {
             solitudeNickList->addItem(FromCp1251(nick));
         }
     }
-    SetWhenNotEmpty(notificationNickEdit, profile.personallyErrorMessage);
     notificationKindBox->setCurrentIndex(
         ListIndex(profile.persErrorType, notificationKindBox->count()));
-    comeColorCheck->setChecked(profile.comeColorEnabled);
-    SetPanelColor(comeColorPanel, profile.comeColor);
 }
 
 void TemplatePage::fillProfile(Profile& profile) const {
@@ -212,23 +196,14 @@ void TemplatePage::fillProfile(Profile& profile) const {
         }
         ++index;
     }
-    profile.where = TextOf(killWhereBox);
-    profile.action = TextOf(killActionBox);
-    profile.period = TextOf(killPeriodBox);
-    profile.killerName = TextOf(killerEdit);
-    profile.victimName = TextOf(victimEdit);
-    profile.reasonName = TextOf(killReasonBox);
-    profile.page2OwnText = TextOf(templateOwnTextEdit);
-    profile.whatDo = TextOf(solitudeActionEdit);
-    profile.nick = TextOf(solitudeNickEdit);
+    for (const auto& [option, control] : boundOptions_) {
+        SetProfileValue(profile, option->profileField, ControlValue(control, option->control));
+    }
     profile.nicks.clear();
     for (int i = 0; i < solitudeNickList->count(); ++i) {
         profile.nicks.push_back(ToCp1251(solitudeNickList->item(i)->text()));
     }
-    profile.personallyErrorMessage = TextOf(notificationNickEdit);
     profile.persErrorType = notificationKindBox->currentIndex();
-    profile.comeColorEnabled = comeColorCheck->isChecked();
-    profile.comeColor = comeColorPanel->color();
     profile.asciiName = TextOf(asciiPictureBox);
 }
 

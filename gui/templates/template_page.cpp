@@ -13,6 +13,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/option_controls.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/templates/template_page.h"
 
@@ -90,6 +91,7 @@ TemplatePage::TemplatePage(std::filesystem::path programFolder, Clock& clock,
             &TemplatePage::clearSolitudeNicks);
     // The picture is read when the line is built, never on picking it.
     connect(asciiManagerButton, &QPushButton::clicked, this, &TemplatePage::openAsciiManager);
+    boundOptions_ = BindControls(*this, TemplateOptions());
 }
 
 QWidget* TemplatePage::createKillPage() {

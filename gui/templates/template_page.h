@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -20,6 +21,7 @@ class ColorPanel;
 class DialogRunner;
 class MessageBoxes;
 struct Profile;
+struct TemplateOption;
 
 // The template page of the formatting tabs: the kill line, the solitude line, the notification
 // and the ASCII art picture, each on its own tab under one shared own-text field. It builds the
@@ -101,6 +103,9 @@ class TemplatePage final : public QWidget {
     QLineEdit* notificationNickEdit = nullptr;
     QCheckBox* comeColorCheck = nullptr;
     ColorPanel* comeColorPanel = nullptr;
+
+    // The fields a profile keeps, with their controls.
+    std::vector<std::pair<const TemplateOption*, QWidget*>> boundOptions_;
 };
 
 }  // namespace tagforge

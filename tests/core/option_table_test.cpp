@@ -17,6 +17,32 @@ TEST(OptionTable, EveryControlNameOnceAndFoundByName) {
     EXPECT_EQ(FindHandMadeOption("NoSuchControl"), nullptr);
 }
 
+TEST(OptionTable, TemplateFieldsEachHaveOneControl) {
+    // Setting every template option from a value unlike its default changes each field the
+    // template page keeps through the table, so no field is missed or bound twice.
+    std::set<std::string_view> names;
+    Profile profile;
+    for (const TemplateOption& option : TemplateOptions()) {
+        EXPECT_TRUE(names.insert(option.controlName).second) << option.controlName;
+        EXPECT_EQ(FindHandMadeOption(option.controlName), nullptr) << option.controlName;
+        const OptionValue value = option.control == ControlKind::Check ? OptionValue(true)
+                                  : option.control == ControlKind::ColourPanel
+                                      ? OptionValue(ColorValue{0x123456})
+                                      : OptionValue(std::string(option.controlName));
+        SetProfileValue(profile, option.profileField, value);
+    }
+    const Profile defaults;
+    for (auto field : {&Profile::where, &Profile::action, &Profile::period, &Profile::killerName,
+                       &Profile::victimName, &Profile::reasonName, &Profile::page2OwnText,
+                       &Profile::whatDo, &Profile::nick, &Profile::personallyErrorMessage}) {
+        EXPECT_NE(profile.*field, defaults.*field);
+    }
+    EXPECT_EQ(profile.where, "cbKillWhere");
+    EXPECT_EQ(profile.page2OwnText, "Edit5");
+    EXPECT_TRUE(profile.comeColorEnabled);
+    EXPECT_EQ(profile.comeColor, 0x123456U);
+}
+
 TEST(OptionTable, EveryFormatterOptionHasOneControl) {
     // Each formatter field is set from exactly one control: setting all of them from values
     // unlike the defaults changes every field of the options.
@@ -71,8 +97,8 @@ TEST(OptionTable, ProfileValuesMoveBothWays) {
     };
     for (const Case& c : cases) {
         const HandMadeOption& option = *FindHandMadeOption(c.control);
-        SetProfileValue(profile, option, c.value);
-        EXPECT_EQ(ProfileValue(profile, option), c.value) << c.control;
+        SetProfileValue(profile, option.profileField, c.value);
+        EXPECT_EQ(ProfileValue(profile, option.profileField), c.value) << c.control;
     }
     EXPECT_TRUE(profile.okEnabled);
     EXPECT_EQ(profile.okType, "Yes!");
@@ -81,7 +107,8 @@ TEST(OptionTable, ProfileValuesMoveBothWays) {
     EXPECT_EQ(profile.colorEffect, 5);
     EXPECT_EQ(profile.text, "a\r\nb");
     // The threshold lives in the settings store, not in the profile.
-    EXPECT_EQ(ProfileValue(profile, *FindHandMadeOption("UpDown2")), OptionValue(false));
+    EXPECT_EQ(ProfileValue(profile, FindHandMadeOption("UpDown2")->profileField),
+              OptionValue(false));
 }
 
 TEST(OptionTable, PlainOptionsFollowTheProfileAndOwnRulesAreLeftAlone) {
