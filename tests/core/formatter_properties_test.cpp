@@ -11,38 +11,15 @@
 #include "core/format/color_effects.h"
 #include "core/format/letter_transforms.h"
 #include "core/format/markers.h"
+#include "message_pieces.h"
 #include "test_text.h"
 
 namespace tagforge {
 namespace {
 
-// Pieces that chat messages are made of, the troublesome ones included.
 const std::vector<std::string>& Pieces() {
-    static const std::vector<std::string> pieces = {
-        "a",
-        "Z",
-        " ",
-        "\xD0",
-        "\xFF",
-        "\r\n",
-        "\r",
-        "\n",
-        "[::x::]",
-        "[::smile::]",
-        "[::]",
-        "::]",
-        "[::",
-        "&#128512;",
-        "&amp;",
-        "&#x1F44D;",
-        "&#128077;&#127997;",
-        "&#8205;",
-        "&",
-        "#",
-        ";",
-        "&#10084;&#65039;",
-        "&#128104;&#8205;&#128105;",
-    };
+    static const std::vector<std::string> pieces(test::kMessagePieces.begin(),
+                                                 test::kMessagePieces.end());
     return pieces;
 }
 

@@ -16,6 +16,7 @@
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
 #include "fuzz_support.h"
+#include "tests/core/message_pieces.h"
 
 namespace {
 
@@ -25,35 +26,13 @@ std::string Text(FuzzedDataProvider& data, std::size_t most) {
     return data.ConsumeRandomLengthString(most);
 }
 
-// Pieces chat messages are made of, so that references, emoji and markers turn up often.
 std::string Message(FuzzedDataProvider& data) {
-    static constexpr const char* kPieces[] = {"a",
-                                              "Z",
-                                              " ",
-                                              "\xD0",
-                                              "\xFF",
-                                              "\r\n",
-                                              "\r",
-                                              "\n",
-                                              "[::x::]",
-                                              "[::",
-                                              "::]",
-                                              "&#128512;",
-                                              "&amp;",
-                                              "&#x1F44D;",
-                                              "&#128077;&#127997;",
-                                              "&#8205;",
-                                              "&",
-                                              "#",
-                                              ";",
-                                              "&#10084;&#65039;",
-                                              "&#128104;&#8205;&#128105;",
-                                              "&#127475;&#127479;",
-                                              "e&#769;"};
     std::string message;
     const std::size_t count = data.ConsumeIntegralInRange<std::size_t>(0, 60);
     for (std::size_t i = 0; i < count && data.remaining_bytes() > 0; ++i) {
-        message += data.ConsumeBool() ? std::string(data.PickValueInArray(kPieces)) : Text(data, 3);
+        message += data.ConsumeBool()
+                       ? std::string(data.PickValueInArray(tagforge::test::kMessagePieces))
+                       : Text(data, 3);
     }
     // Tags in the result are then the formatter's own.
     for (char& c : message) {
