@@ -51,6 +51,9 @@ LengthMeter::LengthMeter(std::function<Reading()> measure, QWidget* parent)
     : QLabel(parent), measure_(std::move(measure)), pause_(new QTimer(this)) {
     setObjectName(QStringLiteral("lResultLength"));
     setToolTip(QStringLiteral("Длина результата, который будет скопирован"));
+    // Room for the longest reading up front, so the window keeps its width as the text changes.
+    setMinimumWidth(fontMetrics().horizontalAdvance(LengthMeterText({99999, 9999, 20})));
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     pause_->setSingleShot(true);
     pause_->setInterval(kPauseMs);
     connect(pause_, &QTimer::timeout, this, [this] { display(measure_()); });
