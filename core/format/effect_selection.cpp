@@ -17,6 +17,7 @@ EffectPanels SelectEffectPanels(int effect, const RememberedEffectColors& rememb
     panels.firstVisible = false;
     panels.secondVisible = false;
     panels.strip = EffectPanels::Strip::None;
+    panels.stopRowVisible = false;
     const auto showOne = [&panels](ColorValue color) {
         panels.firstVisible = true;
         panels.firstWidth = kFullWidth;
@@ -48,6 +49,9 @@ EffectPanels SelectEffectPanels(int effect, const RememberedEffectColors& rememb
             break;
         case kEffectAlternation:
             showTwo(remembered.alternationFirst, remembered.alternationSecond);
+            break;
+        case kEffectGradientStops:
+            panels.stopRowVisible = true;
             break;
         default:
             break;

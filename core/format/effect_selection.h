@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/format/color_code.h"
 #include "core/format/random_source.h"
@@ -14,9 +15,11 @@ struct RememberedEffectColors {
     ColorValue gradientEnd = FromColorCode("0000FF");
     ColorValue alternationFirst = FromColorCode("FF00FF");
     ColorValue alternationSecond = FromColorCode("00FF00");
+    std::vector<ColorValue> gradientStops = {FromColorCode("00FF00"), FromColorCode("0000FF")};
 };
 
-// What the effect area shows: the two colour panels (Image6, Image7) or a picture strip (Image1).
+// What the effect area shows: the two colour panels (Image6, Image7), a picture strip (Image1) or
+// the row of gradient stops.
 struct EffectPanels {
     enum class Strip { None, Spectrum, Random };
 
@@ -26,6 +29,7 @@ struct EffectPanels {
     ColorValue first = FromColorCode("FF0000");
     ColorValue second = FromColorCode("0000FF");
     Strip strip = Strip::None;
+    bool stopRowVisible = false;
 };
 
 // Shows the panels of the chosen effect (index as in the effect list, -1 for none) with their

@@ -292,6 +292,9 @@ class ResultBuild {
         assert(out.SourceLength() - start == Length());
     }
 
+    // Only the effects hand the attempt on as their group size.
+    int LettersPerColor() const { return coloring_.kind == Coloring::Kind::Effect ? attempt_ : 1; }
+
   private:
     const FormatterOptions& options_;
     RandomSource& random_;
@@ -304,12 +307,17 @@ class ResultBuild {
 }  // namespace
 
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
+    return BuildResultTextWithGroups(options, random).text;
+}
+
+BuiltResultText BuildResultTextWithGroups(const FormatterOptions& options, RandomSource& random) {
     ResultBuild build(options, random);
-    std::string result;
-    result.reserve(build.SizeBound(TextEncoding::Windows1251));
-    ResultWriter out(AppendTo(result), TextEncoding::Windows1251, LineBreaks::ToBr);
+    BuiltResultText result;
+    result.text.reserve(build.SizeBound(TextEncoding::Windows1251));
+    ResultWriter out(AppendTo(result.text), TextEncoding::Windows1251, LineBreaks::ToBr);
     build.Write(out);
     out.Finish();
+    result.lettersPerColor = build.LettersPerColor();
     return result;
 }
 

@@ -81,6 +81,15 @@ inline constexpr int kMaxBuildAttempts = 20;
 // kMaxBuildAttempts times.
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random);
 
+// The same text with the number of letters that share one colour tag in the kept attempt: 1 for
+// the first attempt and for colourings that do not group letters, more when the threshold loop
+// had to coarsen an effect.
+struct BuiltResultText {
+    std::string text;
+    int lettersPerColor = 1;
+};
+BuiltResultText BuildResultTextWithGroups(const FormatterOptions& options, RandomSource& random);
+
 // A result in one buffer, allocated once at a size bound worked out up front and never
 // zero-filled.
 class ResultBytes {

@@ -136,6 +136,10 @@ QWidget* MainWindow::createFormattingPage() {
     copyButton =
         ui::FlatButton("SpeedButton3", QStringLiteral("Копировать результат"),
                        QStringLiteral("Копировать результат форматирования в буфер обмена"));
+    lengthMeter = new LengthMeter([this] {
+        buildCurrentResult();
+        return copiedReading();
+    });
     profileBar = new ProfileBar;
     confirmationNote = new TransientNote;
     // Ctrl+Enter copies from anywhere in the window, the message above all.
@@ -146,6 +150,7 @@ QWidget* MainWindow::createFormattingPage() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(copyButton);
+    bottom->addWidget(lengthMeter);
     bottom->addWidget(confirmationNote, 1);
     bottom->addWidget(profileBar);
 

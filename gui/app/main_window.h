@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/app/platform_services.h"
+#include "gui/formatting/length_meter.h"
 #include "gui/profiles/profile_controller.h"
 #include "gui/store/settings_controller.h"
 #include "gui/tray/tray_controller.h"
@@ -66,6 +67,8 @@ class MainWindow : public QMainWindow {
 
     // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
+    // The length the copy button would copy now: that of the last line built.
+    LengthMeter::Reading copiedReading() const;
 
     // The edit menu, opened on `target` as a right click there would.
     void openEditMenu(QWidget* target, QPoint globalPos);
@@ -122,6 +125,7 @@ class MainWindow : public QMainWindow {
     QPushButton* copyButton = nullptr;
     ProfileBar* profileBar = nullptr;
     TransientNote* confirmationNote = nullptr;
+    LengthMeter* lengthMeter = nullptr;
     SmileyPane* smileyPane = nullptr;
 
     EditMenu* editMenu = nullptr;

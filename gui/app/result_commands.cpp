@@ -1,10 +1,12 @@
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "gui/app/main_window.h"
 #include "gui/app/text_bridge.h"
 #include "gui/app/transient_note.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/settings/settings_page.h"
+#include "gui/templates/template_page.h"
 
 namespace tagforge {
 
@@ -43,6 +45,13 @@ void MainWindow::connectCopyButton() {
     // Any mouse button turns the caption red, not only the one that clicks.
     copyButton->installEventFilter(this);
     connect(copyButton, &QPushButton::clicked, this, &MainWindow::copyResult);
+    // The meter follows every input that changes what the button copies, the threshold included.
+    for (QWidget* inputs :
+         std::initializer_list<QWidget*>{handMadePage, templatePage, settingsPage}) {
+        lengthMeter->watch(inputs);
+    }
+    connect(formattingTabs, &QTabWidget::currentChanged, lengthMeter,
+            &LengthMeter::scheduleMeasure);
 }
 
 void MainWindow::copyButtonPressed() {
@@ -66,6 +75,15 @@ void MainWindow::copyResult() {
     } else {
         putOnClipboard(templateText_, threshold);
     }
+    lengthMeter->display(copiedReading());
+}
+
+LengthMeter::Reading MainWindow::copiedReading() const {
+    if (handMadePageActive()) {
+        return {handMadePage->resultText().size(), activeThreshold(),
+                handMadePage->lettersPerColor()};
+    }
+    return {templateText_.size(), activeThreshold(), 1};
 }
 
 void MainWindow::putOnClipboard(const std::string& text, int threshold) {

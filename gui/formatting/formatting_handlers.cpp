@@ -14,6 +14,7 @@
 #include "gui/app/result_memo.h"
 #include "gui/app/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
+#include "gui/formatting/gradient_stop_row.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
 #include "gui/pickers/panel_color_choice.h"
@@ -72,6 +73,10 @@ void FormattingPage::connectControls() {
                     colorPanelClicked(panel, button, globalPos);
                 });
     }
+    connect(gradientStopRow, &GradientStopRow::panelClicked, this,
+            &FormattingPage::colorPanelClicked);
+    connect(gradientStopRow, &GradientStopRow::countChanged, this,
+            &FormattingPage::rememberEffectColors);
     paletteList->setItemDelegate(new PaletteItemDelegate(paletteList));
     paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
                            QStringLiteral("0000FF"), QStringLiteral("000000"),
@@ -102,11 +107,14 @@ FormatterOptions FormattingPage::formatterOptions() const {
     }
     // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
     options.tagEnabled = options.tagEnabled && tagCheck->isEnabled();
+    options.gradientStops = gradientStopRow->stops();
     return options;
 }
 
 void FormattingPage::rebuildResult() {
-    resultMemo->setBytes(BuildResultText(formatterOptions(), random_));
+    BuiltResultText built = BuildResultTextWithGroups(formatterOptions(), random_);
+    lettersPerColor_ = built.lettersPerColor;
+    resultMemo->setBytes(std::move(built.text));
 }
 
 const std::string& FormattingPage::resultText() const {
@@ -138,6 +146,10 @@ void FormattingPage::colorEffectChanged() {
     SetPanelColor(secondEffectColorPanel, panels.second);
     firstEffectColorPanel->setVisible(panels.firstVisible);
     secondEffectColorPanel->setVisible(panels.secondVisible);
+    if (panels.stopRowVisible) {
+        gradientStopRow->setStops(remembered_.gradientStops);
+    }
+    gradientStopRow->setVisible(panels.stopRowVisible);
 }
 
 void FormattingPage::danceRatioChanged() {
@@ -191,6 +203,9 @@ void FormattingPage::rememberEffectColors() {
         case kEffectAlternation:
             remembered_.alternationFirst = firstEffectColorPanel->color();
             remembered_.alternationSecond = secondEffectColorPanel->color();
+            break;
+        case kEffectGradientStops:
+            remembered_.gradientStops = gradientStopRow->stops();
             break;
         default:
             break;

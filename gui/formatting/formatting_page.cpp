@@ -14,6 +14,7 @@
 
 #include "gui/app/result_memo.h"
 #include "gui/app/widget_factory.h"
+#include "gui/formatting/gradient_stop_row.h"
 #include "gui/menus/font_name_delegate.h"
 #include "gui/pickers/color_panel.h"
 
@@ -43,7 +44,8 @@ QStringList EffectNames() {
             QStringLiteral("Спектр"),
             QStringLiteral("Сплошной cлучайно"),
             QStringLiteral("Случайно по букве"),
-            QStringLiteral("Чередование")};
+            QStringLiteral("Чередование"),
+            QStringLiteral("Градиент по цветам")};
 }
 
 }  // namespace
@@ -127,6 +129,8 @@ void FormattingPage::createControls() {
     firstEffectColorPanel->hide();
     secondEffectColorPanel = MakePanel("Image7", QString(), kEffectPanelWidth / 2);
     secondEffectColorPanel->hide();
+    gradientStopRow = ui::Named(new GradientStopRow, "GradientStops");
+    gradientStopRow->hide();
 
     underlineCheck = ui::CheckBox("cbEffect4", QStringLiteral("Подчёркивание"));
     italicCheck = ui::CheckBox("cbEffect5", QStringLiteral("Курсив"));
@@ -186,6 +190,7 @@ void FormattingPage::layOut() {
     effectPictures->addWidget(effectStrip);
     effectPictures->addWidget(firstEffectColorPanel);
     effectPictures->addWidget(secondEffectColorPanel);
+    effectPictures->addWidget(gradientStopRow);
     effectPictures->addStretch();
     options->addWidget(colorEffectCheck, row, 0);
     options->addWidget(colorEffectBox, row, 1);

@@ -26,6 +26,7 @@ class QSlider;
 namespace tagforge {
 
 class ColorPanel;
+class GradientStopRow;
 class ResultMemo;
 struct Profile;
 
@@ -42,6 +43,9 @@ class FormattingPage final : public QWidget {
     FormatterOptions formatterOptions() const;
     void rebuildResult();
     const std::string& resultText() const;
+    // How many letters share a colour tag in the last result; more than 1 when the length
+    // threshold made the build coarser.
+    int lettersPerColor() const { return lettersPerColor_; }
     const RememberedEffectColors& rememberedColors() const { return remembered_; }
 
     // `tags` is the tag list, none when there is no list file.
@@ -96,6 +100,7 @@ class FormattingPage final : public QWidget {
     DefaultRandomSource random_;
     RememberedEffectColors remembered_;
     std::vector<BoundOption> optionControls_;
+    int lettersPerColor_ = 1;
 
     QCheckBox* otherNickCheck = nullptr;
     QLineEdit* otherNickEdit = nullptr;
@@ -128,6 +133,7 @@ class FormattingPage final : public QWidget {
     QLabel* effectStrip = nullptr;
     ColorPanel* firstEffectColorPanel = nullptr;
     ColorPanel* secondEffectColorPanel = nullptr;
+    GradientStopRow* gradientStopRow = nullptr;
     QCheckBox* underlineCheck = nullptr;
     QCheckBox* italicCheck = nullptr;
     QCheckBox* boldCheck = nullptr;

@@ -8,11 +8,13 @@
 #include <QSlider>
 #include <QTextCursor>
 
+#include "core/format/gradient_stops.h"
 #include "core/options/option_table.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
 #include "gui/app/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
+#include "gui/formatting/gradient_stop_row.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {
@@ -70,9 +72,13 @@ void FormattingPage::applyProfile(const Profile& profile,
         tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
-    remembered_ = RememberedEffectColors{profile.solidColor, profile.gradientBeginColor,
-                                         profile.gradientEndColor, profile.alternationFirstColor,
-                                         profile.alternationSecondColor};
+    remembered_ = RememberedEffectColors{profile.solidColor,
+                                         profile.gradientBeginColor,
+                                         profile.gradientEndColor,
+                                         profile.alternationFirstColor,
+                                         profile.alternationSecondColor,
+                                         GradientStopsOf(profile)};
+    gradientStopRow->setStops(remembered_.gradientStops);
     messageEdit->setPlainText(FromCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
@@ -103,6 +109,7 @@ void FormattingPage::storeProfile(Profile& profile) const {
     profile.gradientEndColor = remembered_.gradientEnd;
     profile.alternationFirstColor = remembered_.alternationFirst;
     profile.alternationSecondColor = remembered_.alternationSecond;
+    profile.gradientStops = GradientStopsText(remembered_.gradientStops);
 }
 
 std::vector<std::string> FormattingPage::offeredFonts() const {

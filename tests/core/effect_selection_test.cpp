@@ -54,6 +54,18 @@ TEST(SelectEffectPanels, StripsAndNoneHideThePanelsButKeepTheirColours) {
     EXPECT_FALSE(none.firstVisible || none.secondVisible);
 }
 
+TEST(SelectEffectPanels, OnlyTheGradientThroughStopsShowsTheStopRow) {
+    ScriptedRandom random({0});
+    for (int effect = kEffectNone; effect <= kEffectGradientStops; ++effect) {
+        const EffectPanels panels = SelectEffectPanels(effect, {}, {}, random, 0);
+        EXPECT_EQ(panels.stopRowVisible, effect == kEffectGradientStops) << effect;
+        if (effect == kEffectGradientStops) {
+            EXPECT_FALSE(panels.firstVisible || panels.secondVisible);
+            EXPECT_EQ(panels.strip, EffectPanels::Strip::None);
+        }
+    }
+}
+
 TEST(SelectEffectPanels, RandomSolidReseedsAndDrawsAColourValue) {
     ScriptedRandom random({16777216u + 255u});
     const EffectPanels panels = SelectEffectPanels(kEffectRandomSolid, {}, {}, random, 1234);

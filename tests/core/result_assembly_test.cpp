@@ -211,6 +211,28 @@ TEST(Threshold, GradientThroughStopsIsRebuiltLikeTheGradient) {
     }
 }
 
+TEST(Threshold, ReportsTheLettersPerColourOfTheKeptAttempt) {
+    struct Case {
+        int effect;
+        int threshold;
+        int letters;
+    };
+    // 40 letters: 560 leaves room for 20 tags of two letters; 5 is never met, so the twentieth
+    // attempt stays. Colours that do not group letters count one whatever the attempt.
+    for (const Case c : {Case{kEffectGradient, 0, 1}, Case{kEffectGradient, 2000, 1},
+                         Case{kEffectGradient, 40 + 20 * 26, 2}, Case{kEffectSpectrum, 5, 20},
+                         Case{kEffectGradientStops, 40 + 20 * 26, 2}, Case{kEffectSolid, 5, 1}}) {
+        FormatterOptions options = LongGradient(40);
+        options.colorEffect = c.effect;
+        options.threshold = c.threshold;
+        options.gradientStops = {FromColorCode("FF0000"), FromColorCode("00FF00")};
+        DefaultRandomSource random;
+        const BuiltResultText built = BuildResultTextWithGroups(options, random);
+        EXPECT_EQ(built.lettersPerColor, c.letters) << c.effect << ' ' << c.threshold;
+        EXPECT_EQ(built.text, BuildResultText(options, random)) << c.effect << ' ' << c.threshold;
+    }
+}
+
 TEST(Threshold, OffOrZeroMeansOneBuild) {
     FormatterOptions options = LongGradient(40);
     options.threshold = 10;

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWebEngineView>
@@ -24,6 +25,9 @@
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
+#include "gui/formatting/formatting_page.h"
+#include "gui/pickers/color_panel.h"
+#include "gui/pickers/panel_color_choice.h"
 #include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 
@@ -65,6 +69,41 @@ bool Save(tagforge::MainWindow& window, const QDir& output, const QString& name)
     const QString path = output.filePath(name + QStringLiteral(".png"));
     const bool saved = shot.save(path);
     std::cout << (saved ? "saved " : "could not save ") << path.toStdString() << std::endl;
+    return saved;
+}
+
+// The gradient through four stops, and the length meter once the threshold has made the colours
+// coarser; the sample comes back afterwards.
+bool SaveGradientStops(tagforge::MainWindow& window, const QDir& output) {
+    auto* message = control<QPlainTextEdit>(window, "MainText");
+    auto* effect = control<QComboBox>(window, "comboboxColorMark");
+    auto* thresholdCheck = control<QCheckBox>(window, "cbThreshold");
+    auto* threshold = control<QSpinBox>(window, "UpDown2");
+    const QString sample = message->toPlainText();
+    const int sampleEffect = effect->currentIndex();
+    const bool sampleThresholdOn = thresholdCheck->isChecked();
+    const int sampleThreshold = threshold->value();
+
+    message->setPlainText(sample.repeated(4));
+    effect->setCurrentIndex(6);
+    for (int added = 0; added < 2; ++added) {
+        control<QPushButton>(window, "bAddGradientStop")->click();
+    }
+    for (const auto& [name, code] :
+         {std::pair{"GradientStop1", "FF0000"}, std::pair{"GradientStop2", "FFCC00"},
+          std::pair{"GradientStop3", "00CC66"}, std::pair{"GradientStop4", "3366FF"}}) {
+        tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, name),
+                                tagforge::FromColorCode(code));
+    }
+    control<tagforge::FormattingPage>(window, "HandMadePage")->rememberEffectColors();
+    thresholdCheck->setChecked(true);
+    threshold->setValue(2500);
+    const bool saved = Save(window, output, QStringLiteral("format-gradient-stops-meter"));
+
+    message->setPlainText(sample);
+    effect->setCurrentIndex(sampleEffect);
+    thresholdCheck->setChecked(sampleThresholdOn);
+    threshold->setValue(sampleThreshold);
     return saved;
 }
 
@@ -159,6 +198,7 @@ int main(int argc, char** argv) {
             control<QTabWidget>(window, "PageControl2")
                 ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
             allSaved &= Save(window, output, QStringLiteral("format-hand-made"));
+            allSaved &= SaveGradientStops(window, output);
             control<QPushButton>(window, "SpeedButton3")->click();
             allSaved &= Save(window, output, QStringLiteral("copy-confirmation"));
             allSaved &= SaveStandardDialogs(window, output);

@@ -123,7 +123,9 @@ void FormatPageTest::startsWithControlsNamedAndInTheirInitialStates() {
                              "cbMultiLoad"}) {
         QVERIFY2(window.findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
     }
-    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->count(), 6);
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->count(), 7);
+    QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->itemText(6),
+             QStringLiteral("Градиент по цветам"));
     QCOMPARE(control<QComboBox>(window, "comboboxColorMark")->itemText(3),
              QStringLiteral("Сплошной cлучайно"));
     QCOMPARE(control<QComboBox>(window, "ComboBox2")->count(), 5);

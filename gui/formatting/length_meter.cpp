@@ -1,0 +1,94 @@
+#include "gui/formatting/length_meter.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "gui/pickers/color_panel.h"
+
+namespace tagforge {
+
+namespace {
+
+constexpr int kPauseMs = 100;
+
+// "буквы" after 2, 3, 4 (not 12 to 14), "букв" otherwise; one letter per colour is not shown.
+QString LettersWord(int count) {
+    const int last = count % 10;
+    const int lastTwo = count % 100;
+    return last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? QStringLiteral("буквы")
+                                                                    : QStringLiteral("букв");
+}
+
+template <class Control, class Signal>
+void WatchAll(QWidget* root, Signal signal, LengthMeter* meter) {
+    for (Control* control : root->findChildren<Control*>()) {
+        QObject::connect(control, signal, meter, &LengthMeter::scheduleMeasure);
+    }
+}
+
+}  // namespace
+
+QString LengthMeterText(const LengthMeter::Reading& reading) {
+    QString text = QStringLiteral("Длина: %1").arg(reading.length);
+    if (reading.threshold != 0) {
+        text += QStringLiteral(" из %1").arg(reading.threshold);
+    }
+    if (reading.lettersPerColor > 1) {
+        text += QStringLiteral(", по %1 %2 на цвет")
+                    .arg(reading.lettersPerColor)
+                    .arg(LettersWord(reading.lettersPerColor));
+    }
+    return text;
+}
+
+LengthMeter::LengthMeter(std::function<Reading()> measure, QWidget* parent)
+    : QLabel(parent), measure_(std::move(measure)), pause_(new QTimer(this)) {
+    setObjectName(QStringLiteral("lResultLength"));
+    setToolTip(QStringLiteral("Длина результата, который будет скопирован"));
+    // Room for the longest reading up front, so the window keeps its width as the text changes.
+    setMinimumWidth(fontMetrics().horizontalAdvance(LengthMeterText({99999, 9999, 20})));
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    pause_->setSingleShot(true);
+    pause_->setInterval(kPauseMs);
+    connect(pause_, &QTimer::timeout, this, [this] { display(measure_()); });
+}
+
+void LengthMeter::scheduleMeasure() {
+    pause_->start();
+}
+
+void LengthMeter::watch(QWidget* root) {
+    WatchAll<QLineEdit>(root, &QLineEdit::textChanged, this);
+    WatchAll<QPlainTextEdit>(root, &QPlainTextEdit::textChanged, this);
+    WatchAll<QComboBox>(root, &QComboBox::currentIndexChanged, this);
+    WatchAll<QComboBox>(root, &QComboBox::editTextChanged, this);
+    WatchAll<QAbstractButton>(root, &QAbstractButton::toggled, this);
+    WatchAll<QAbstractButton>(root, &QAbstractButton::clicked, this);
+    WatchAll<QSlider>(root, &QSlider::valueChanged, this);
+    WatchAll<QSpinBox>(root, &QSpinBox::valueChanged, this);
+    WatchAll<ColorPanel>(root, &ColorPanel::mouseReleased, this);
+    for (QListWidget* list : root->findChildren<QListWidget*>()) {
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this,
+                &LengthMeter::scheduleMeasure);
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this,
+                &LengthMeter::scheduleMeasure);
+    }
+}
+
+void LengthMeter::display(const Reading& reading) {
+    pause_->stop();
+    setText(LengthMeterText(reading));
+    const bool over =
+        reading.threshold != 0 && reading.length > static_cast<std::size_t>(reading.threshold);
+    QPalette colors = palette();
+    colors.setColor(QPalette::WindowText, over ? QColor(Qt::red) : QColor(Qt::darkGray));
+    setPalette(colors);
+}
+
+}  // namespace tagforge
