@@ -14,7 +14,8 @@ class MessageBoxes;
 class PreviewWebPage;
 
 // The preview page: the message as the chat would show it, from the page file written beside
-// the program.
+// the program. The browser view, and with it the browser engine's processes, comes with the
+// first showing: a session that never previews never starts the engine.
 class PreviewTab final : public QWidget {
     Q_OBJECT
 
@@ -27,10 +28,12 @@ class PreviewTab final : public QWidget {
     void showText(const std::string& text, ColorValue background, bool wordWrap);
 
   private:
+    void createBrowser();
+
     std::filesystem::path programFolder_;
     MessageBoxes& messages_;
-    QWebEngineView* browser;
-    PreviewWebPage* webPage;
+    QWebEngineView* browser = nullptr;
+    PreviewWebPage* webPage = nullptr;
 };
 
 }  // namespace tagforge

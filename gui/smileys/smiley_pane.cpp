@@ -68,13 +68,11 @@ void SmileyPane::createControls() {
                                             QStringLiteral("Удалить группу смайлов"));
     deleteSmileGroupButton->setFixedSize(kSmileButtonSize, kSmileButtonSize);
 
-    smileBrowser = ui::Named(new QWebEngineView, "CppWebBrowser2");
-    auto* smilePage = new SmileWebPage(
-        [this](const QUrl& address) { return acceptSmileNavigation(address); }, smileBrowser);
-    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
-    smileBrowser->setPage(smilePage);
-    smileBrowser->setContextMenuPolicy(Qt::NoContextMenu);
-    smileBrowser->setMinimumHeight(kSmileBrowserHeight);
+    // The browser view comes when the pane is first shown; until then this holds its place.
+    browserHolder = new QWidget;
+    browserHolder->setMinimumHeight(kSmileBrowserHeight);
+    auto* holderLayout = new QVBoxLayout(browserHolder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 1, 0, 0);
@@ -88,10 +86,20 @@ void SmileyPane::createControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addLayout(top);
-    layout->addWidget(smileBrowser, 1);
+    layout->addWidget(browserHolder, 1);
     setFixedWidth(kSmilePaneWidth);
     // Hidden until the start-up brings it in line with smileButton.
     setVisible(false);
+}
+
+void SmileyPane::createBrowser() {
+    smileBrowser = ui::Named(new QWebEngineView, "CppWebBrowser2");
+    auto* smilePage = new SmileWebPage(
+        [this](const QUrl& address) { return acceptSmileNavigation(address); }, smileBrowser);
+    smilePage->setUrlRequestInterceptor(new SmileImageInterceptor(programFolder_, smilePage));
+    smileBrowser->setPage(smilePage);
+    smileBrowser->setContextMenuPolicy(Qt::NoContextMenu);
+    browserHolder->layout()->addWidget(smileBrowser);
 }
 
 QWidget* SmileyPane::toggleButton() const {
@@ -156,6 +164,9 @@ void SmileyPane::showSmilePane(bool show) {
         }
     }
     if (show) {
+        if (smileBrowser == nullptr) {
+            createBrowser();
+        }
         smileGroupChosen();
     }
 }
@@ -178,6 +189,10 @@ void SmileyPane::buildSmilePage(const std::vector<std::string>& names,
         return;
     }
     listGroups(groupName);
+    // A pane never shown has no view yet; its first showing builds the page anew.
+    if (smileBrowser == nullptr) {
+        return;
+    }
     if (auto* pane = qobject_cast<SmileWebPage*>(smileBrowser->page())) {
         pane->showPageFile(QString::fromStdString(page.string()));
     }

@@ -59,6 +59,7 @@ class SmileyPane final : public QWidget {
 
   private:
     void createControls();
+    void createBrowser();
     void newSmileGroupClicked();
 
     std::filesystem::path programFolder_;
@@ -70,6 +71,7 @@ class SmileyPane final : public QWidget {
     QComboBox* smileGroupBox = nullptr;
     QPushButton* newSmileGroupButton = nullptr;
     QPushButton* deleteSmileGroupButton = nullptr;
+    QWidget* browserHolder = nullptr;
     QWebEngineView* smileBrowser = nullptr;
 };
 

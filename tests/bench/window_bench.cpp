@@ -80,7 +80,7 @@ class PreviewTimer {
         : pages_(control<QTabWidget>(window, "PageControl1")),
           formatting_(control<QWidget>(window, "FormatPage")),
           preview_(control<QWidget>(window, "PreviewPage")),
-          browser_(control<QWebEngineView>(window, "CppWebBrowser1")) {}
+          window_(window) {}
 
     // Leaves the preview, so that the next run starts from the formatting page as a user would.
     void leave() { pages_->setCurrentWidget(formatting_); }
@@ -90,17 +90,18 @@ class PreviewTimer {
         PreviewTime time;
         QEventLoop loop;
         QElapsedTimer timer;
-        const auto finished =
-            QObject::connect(browser_, &QWebEngineView::loadFinished, &loop, [&](bool ok) {
-                time.total = Milliseconds(timer.nsecsElapsed());
-                time.loaded = ok;
-                loop.quit();
-            });
         QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
         timer.start();
-        // The page is written and handed to the view before the tab change returns.
+        // The page is written and handed to the view before the tab change returns; the view
+        // itself comes with the first showing, so it is looked up only now.
         pages_->setCurrentWidget(preview_);
         time.ours = Milliseconds(timer.nsecsElapsed());
+        const auto finished = QObject::connect(control<QWebEngineView>(window_, "CppWebBrowser1"),
+                                               &QWebEngineView::loadFinished, &loop, [&](bool ok) {
+                                                   time.total = Milliseconds(timer.nsecsElapsed());
+                                                   time.loaded = ok;
+                                                   loop.quit();
+                                               });
         loop.exec();
         QObject::disconnect(finished);
         return time;
@@ -110,7 +111,7 @@ class PreviewTimer {
     QTabWidget* pages_;
     QWidget* formatting_;
     QWidget* preview_;
-    QWebEngineView* browser_;
+    tagforge::MainWindow& window_;
 };
 
 // Lets the window system show the window and the event loop settle.

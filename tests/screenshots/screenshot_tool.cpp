@@ -154,11 +154,12 @@ class PhotographingDialogs final : public tagforge::DialogRunner {
 
 void ShowPreview(tagforge::MainWindow& window) {
     QEventLoop loop;
-    QObject::connect(control<QWebEngineView>(window, "CppWebBrowser1"),
-                     &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kPreviewLoadMs, &loop, &QEventLoop::quit);
     control<QTabWidget>(window, "PageControl1")
         ->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
+    // The view comes with the first showing; its page loads once the event loop runs.
+    QObject::connect(control<QWebEngineView>(window, "CppWebBrowser1"),
+                     &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

@@ -254,10 +254,11 @@ class PreviewPageTest : public QObject {
     void unwritablePageShowsAnErrorAndKeepsTheView() {
         WindowHarness harness;
         MainWindow& window = OpenOnFormatPage(harness);
-        QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
-                          &QWebEngineView::loadFinished);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("first"));
         ShowPreview(window);
+        // The view comes with the first showing; the page loads once the event loop runs.
+        QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
+                          &QWebEngineView::loadFinished);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
         const QUrl before = control<QWebEngineView>(window, "CppWebBrowser1")->url();
         QCOMPARE(before, QUrl::fromLocalFile(PreviewPath(harness)));
@@ -306,9 +307,9 @@ class PreviewPageTest : public QObject {
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет, мир"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ShowPreview(window);
         QSignalSpy loaded(control<QWebEngineView>(window, "CppWebBrowser1"),
                           &QWebEngineView::loadFinished);
-        ShowPreview(window);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, kLoadTimeoutMs);
         QCOMPARE(loaded.at(0).at(0).toBool(), true);
         QCOMPARE(control<QWebEngineView>(window, "CppWebBrowser1")->url(),

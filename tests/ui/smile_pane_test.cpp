@@ -306,6 +306,35 @@ class SmilePaneTest : public QObject {
                  QStringLiteral("[::my.smile::][::смех::]"));
     }
 
+    // The browser engine starts only for what shows a page: each view comes with the first
+    // showing of its page or pane, once, and serves every later showing.
+    void browserViewsComeWithTheirFirstShowing() {
+        WindowHarness harness;
+        PutSmiley(harness.programFolder(), "a.gif");
+        PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
+        MainWindow& window = OpenOnFormatPage(harness);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto views = [&] { return window.findChildren<QWebEngineView*>(); };
+        QVERIFY(views().isEmpty());
+        auto* pages = control<QTabWidget>(window, "PageControl1");
+        const QUrl preview = QUrl::fromLocalFile(PathText(harness.programFolder() / "preview.htm"));
+        for (int round = 0; round < 2; ++round) {
+            pages->setCurrentWidget(control<QWidget>(window, "PreviewPage"));
+            QCOMPARE(views().size(), 1);
+            QCOMPARE(views().at(0)->objectName(), QStringLiteral("CppWebBrowser1"));
+            QTRY_COMPARE_WITH_TIMEOUT(views().at(0)->url(), preview, kLoadTimeoutMs);
+            pages->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+        }
+        for (int round = 0; round < 2; ++round) {
+            QTest::mouseClick(control<QPushButton>(window, "SmileButton"), Qt::LeftButton);
+            QCOMPARE(views().size(), 2);
+            QVERIFY(WaitForSmilePage(window));
+            QTest::mouseClick(control<QPushButton>(window, "SmileButton"), Qt::LeftButton);
+            QVERIFY(control<QWidget>(window, "SmilePane")->isHidden());
+        }
+    }
+
     void windowGrowsByThePaneAndShrinksBack() {
         WindowHarness harness;
         PutGroup(harness.programFolder(), "Fun", "a.gif\r\n");
