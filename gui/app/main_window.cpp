@@ -148,10 +148,15 @@ QWidget* MainWindow::createFormattingPage() {
                 &MainWindow::copyResult);
     }
 
+    // The copy's confirmation takes the meter's place for its few seconds, so the row keeps its
+    // width.
+    connect(confirmationNote, &TransientNote::shownChanged, lengthMeter,
+            [meter = lengthMeter](bool noteShown) { meter->setVisible(!noteShown); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(copyButton);
     bottom->addWidget(lengthMeter);
     bottom->addWidget(confirmationNote, 1);
+    bottom->addStretch();
     bottom->addWidget(profileBar);
 
     auto* layout = new QVBoxLayout(page);

@@ -5,8 +5,9 @@
 
 namespace tagforge {
 
-// A quiet line of text that confirms what just happened ("Скопировано: 590 символов") and clears
-// itself after a few seconds, instead of a box the user has to close.
+// A quiet line of text that confirms what just happened ("Скопировано: 590 символов") and hides
+// itself after a few seconds, instead of a box the user has to close. It takes the room it is
+// given and never widens the window.
 class TransientNote final : public QLabel {
     Q_OBJECT
 
@@ -15,7 +16,12 @@ class TransientNote final : public QLabel {
 
     void show(const QString& text);
 
+  signals:
+    void shownChanged(bool shown);
+
   private:
+    void finish();
+
     QTimer clearTimer_;
 };
 

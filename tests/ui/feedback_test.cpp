@@ -45,10 +45,16 @@ class FeedbackTest : public QObject {
         auto* messageEdit = control<QPlainTextEdit>(window, "MainText");
         messageEdit->setFocus();
         tagforge::test::TypeText(messageEdit, message);
+        const int width = window.width();
         QTest::keyClick(messageEdit, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(messageEdit->toPlainText(), message);
         QCOMPARE(harness.platform.clipboard.text(), message);
         QCOMPARE(control<QLabel>(window, "TransientNote")->text(), note);
+        // The note stands in the meter's place and leaves the window as wide as it was.
+        QVERIFY(control<QLabel>(window, "TransientNote")->isVisible());
+        QVERIFY(!control<QLabel>(window, "lResultLength")->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(window.width(), width);
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
