@@ -39,22 +39,10 @@ void Pick(MainWindow& window, const QString& name) {
     emit profiles->activated(index);
 }
 
-// Shows `window` on its hand-made formatting page, so visibility is real.
-void ShowHandMadePage(MainWindow& window) {
-    control<QTabWidget>(window, "PageControl1")
-        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
-    control<QTabWidget>(window, "PageControl2")
-        ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        qWarning("the window was not exposed");
-    }
-}
-
 MainWindow& OpenShown(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
     MainWindow& window = harness.open();
-    ShowHandMadePage(window);
+    test::ShowHandMadePage(window);
     return window;
 }
 
@@ -204,7 +192,7 @@ class GradientStopsWindowTest : public QObject {
 
         test::Restart restart(harness.programFolder());
         MainWindow& again = restart.open();
-        ShowHandMadePage(again);
+        test::ShowHandMadePage(again);
         Pick(again, QStringLiteral("Rainbow"));
         QCOMPARE(control<QComboBox>(again, "comboboxColorMark")->currentIndex(), kStopsEffect);
         QCOMPARE(ShownStops(again), QStringList({"00FF00", "0000FF", "ABCDEF", "123456"}));

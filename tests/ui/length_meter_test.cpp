@@ -24,22 +24,10 @@ constexpr int kGradient = 1;
 constexpr int kSpectrum = 2;
 constexpr int kStops = 6;
 
-// Shows `window` on its hand-made formatting page, so visibility is real.
-void ShowHandMadePage(MainWindow& window) {
-    control<QTabWidget>(window, "PageControl1")
-        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
-    control<QTabWidget>(window, "PageControl2")
-        ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        qWarning("the window was not exposed");
-    }
-}
-
 MainWindow& OpenShown(WindowHarness& harness) {
     std::filesystem::create_directories(harness.programFolder() / "Profiles");
     MainWindow& window = harness.open();
-    ShowHandMadePage(window);
+    test::ShowHandMadePage(window);
     return window;
 }
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -276,6 +277,18 @@ class Restart {
 // The hand-made formatting page of `window`.
 inline FormattingPage& HandMadePage(const MainWindow& window) {
     return *control<FormattingPage>(window, "HandMadePage");
+}
+
+// Shows `window` on its hand-made formatting page, so visibility and sizes are real.
+inline void ShowHandMadePage(MainWindow& window) {
+    control<QTabWidget>(window, "PageControl1")
+        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
+    control<QTabWidget>(window, "PageControl2")
+        ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qWarning("the window was not exposed");
+    }
 }
 
 // The smiley pane of `window`.

@@ -60,14 +60,7 @@ void SelectEffect(MainWindow& window, int index) {
 // Opens the window on the formatting page and shows it, so visibility and sizes are real.
 MainWindow& OpenShown(WindowHarness& harness) {
     MainWindow& window = harness.open();
-    control<QTabWidget>(window, "PageControl1")
-        ->setCurrentWidget(control<QWidget>(window, "FormatPage"));
-    control<QTabWidget>(window, "PageControl2")
-        ->setCurrentWidget(control<QWidget>(window, "HandMadePage"));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        qWarning("the window was not exposed");
-    }
+    test::ShowHandMadePage(window);
     return window;
 }
 
