@@ -5,22 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "../core/test_text.h"
 #include "cli_test_fixture.h"
 
 namespace tagforge {
 namespace {
 
 using test::CliResult;
-
-std::vector<std::string> TagCodes(const std::string& text) {
-    static const std::regex kTag("<font color=([0-9A-F]{6})>");
-    std::vector<std::string> codes;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), kTag);
-         it != std::sregex_iterator(); ++it) {
-        codes.push_back((*it)[1]);
-    }
-    return codes;
-}
+using test::TagCodes;
 
 class GradientStops : public test::CliTest {
   protected:

@@ -10,16 +10,7 @@ namespace tagforge {
 namespace {
 
 using test::ScriptedRandom;
-
-std::vector<std::string> TagCodes(const std::string& text) {
-    static const std::regex kTag("<font color=([0-9A-F]{6})>");
-    std::vector<std::string> codes;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), kTag);
-         it != std::sregex_iterator(); ++it) {
-        codes.push_back((*it)[1]);
-    }
-    return codes;
-}
+using test::TagCodes;
 
 std::string Effect(const std::string& text, EffectMode mode, int groupSize = 1,
                    const char* first = "FF0000", const char* second = "0000FF") {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,17 @@ inline std::string W(std::string_view utf8) {
 
 inline std::string U(std::string_view cp1251) {
     return Cp1251ToUtf8(cp1251);
+}
+
+// The colour codes of a result's colour tags, in order.
+inline std::vector<std::string> TagCodes(const std::string& text) {
+    static const std::regex kTag("<font color=([0-9A-F]{6})>");
+    std::vector<std::string> codes;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), kTag);
+         it != std::sregex_iterator(); ++it) {
+        codes.push_back((*it)[1]);
+    }
+    return codes;
 }
 
 // The CR LF-terminated lines of a page. Text after the last CR LF comes back as one more line
