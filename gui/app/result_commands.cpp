@@ -12,21 +12,11 @@ namespace tagforge {
 
 namespace {
 
-// "символ", "символа" or "символов", as Russian counts them.
-QString CharactersWord(std::size_t count) {
-    const std::size_t lastTwo = count % 100;
-    const std::size_t last = count % 10;
-    if (last == 1 && lastTwo != 11) {
-        return QStringLiteral("символ");
-    }
-    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        return QStringLiteral("символа");
-    }
-    return QStringLiteral("символов");
-}
-
 QString CopyConfirmation(std::size_t length, int threshold) {
-    QString text = QStringLiteral("Скопировано: %1 %2").arg(length).arg(CharactersWord(length));
+    QString text = QStringLiteral("Скопировано: %1 %2")
+                       .arg(length)
+                       .arg(CountWord(length, QStringLiteral("символ"), QStringLiteral("символа"),
+                                      QStringLiteral("символов")));
     if (threshold != 0) {
         text += QStringLiteral(" (порог %1)").arg(threshold);
     }

@@ -77,4 +77,16 @@ ColorValue FromQColor(const QColor& color) {
     return MakeColor(color.red(), color.green(), color.blue());
 }
 
+QString CountWord(std::size_t count, const QString& one, const QString& few, const QString& many) {
+    const std::size_t lastTwo = count % 100;
+    const std::size_t last = count % 10;
+    if (last == 1 && lastTwo != 11) {
+        return one;
+    }
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        return few;
+    }
+    return many;
+}
+
 }  // namespace tagforge

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -31,6 +32,10 @@ std::vector<std::string> ItemsOf(const QComboBox* box);
 void SetItems(QComboBox* box, const std::vector<std::string>& items);
 // The position of the entry equal to `name` without regard to case; -1 when there is none.
 int FindIgnoringCase(const QComboBox* box, std::string_view name);
+
+// The form of a noun Russian puts after `count`: `one` after 1, 21, 31…, `few` after 2–4, 22–24…,
+// `many` otherwise (11–14 included).
+QString CountWord(std::size_t count, const QString& one, const QString& few, const QString& many);
 
 // The message of a failure, for an error box.
 QString ErrorText(const std::exception& error);

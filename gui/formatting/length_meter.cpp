@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {
@@ -16,14 +17,6 @@ namespace tagforge {
 namespace {
 
 constexpr int kPauseMs = 100;
-
-// "буквы" after 2, 3, 4 (not 12 to 14), "букв" otherwise; one letter per colour is not shown.
-QString LettersWord(int count) {
-    const int last = count % 10;
-    const int lastTwo = count % 100;
-    return last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? QStringLiteral("буквы")
-                                                                    : QStringLiteral("букв");
-}
 
 template <class Control, class Signal>
 void WatchAll(QWidget* root, Signal signal, LengthMeter* meter) {
@@ -42,7 +35,9 @@ QString LengthMeterText(const LengthMeter::Reading& reading) {
     if (reading.lettersPerColor > 1) {
         text += QStringLiteral(", по %1 %2 на цвет")
                     .arg(reading.lettersPerColor)
-                    .arg(LettersWord(reading.lettersPerColor));
+                    .arg(CountWord(static_cast<std::size_t>(reading.lettersPerColor),
+                                   QStringLiteral("буква"), QStringLiteral("буквы"),
+                                   QStringLiteral("букв")));
     }
     return text;
 }
