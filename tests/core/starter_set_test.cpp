@@ -74,16 +74,16 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
         {root / "portable",
          "/x/data",
          "/x/config",
-         {false, root / "portable", root / "portable", root / "portable/starter"}},
+         {false, root / "portable", root / "portable", root / "portable/starter", "/x/config"}},
         {bin,
          "/x/data",
          "/x/config",
-         {true, "/x/data/TagForge", "/x/config/TagForge", bin / "../share/tagforge"}},
+         {true, "/x/data/TagForge", "/x/config/TagForge", bin / "../share/tagforge", "/x/config"}},
         {bin,
          std::nullopt,
          "relative/is/ignored",
          {true, "/home/u/.local/share/TagForge", "/home/u/.config/TagForge",
-          bin / "../share/tagforge"}},
+          bin / "../share/tagforge", "/home/u/.config"}},
     };
     for (const Case& c : cases) {
         const DataLocation found = LocateData(c.executableFolder, [&c](std::string_view name) {
@@ -101,6 +101,7 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
                   c.expected.configFolder.lexically_normal());
         EXPECT_EQ(found.starterFolder.lexically_normal(),
                   c.expected.starterFolder.lexically_normal());
+        EXPECT_EQ(found.configHome, c.expected.configHome);
     }
     fs::remove_all(root);
 }
