@@ -13,6 +13,7 @@
 #include "core/store/profile.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "core/store/starter_set.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -65,6 +66,7 @@ class StartupTest : public QObject {
   private slots:
     void realProgramKeepsItsDataBesideItself();
     void firstStartCreatesProfilesAndOpensOnAbout();
+    void firstStartPutsTheStarterSetInPlace_data();
     void firstStartPutsTheStarterSetInPlace();
     void installedProgramKeepsItsDataInTheXdgFolders();
     void installedProgramWithoutAHomeSaysSoOnce();
@@ -107,22 +109,38 @@ void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
     QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
 }
 
+void StartupTest::firstStartPutsTheStarterSetInPlace_data() {
+    QTest::addColumn<bool>("profilesFolder");
+    QTest::addColumn<bool>("setComplete");
+    QTest::addColumn<bool>("tagsAdded");
+    QTest::newRow("first start") << false << false << true;
+    // A first start cut short (a full disk) left the set unfinished: a later start finishes it.
+    QTest::newRow("later start, set unfinished") << true << false << true;
+    // Once complete, a starter file the user deleted stays deleted.
+    QTest::newRow("later start, set complete") << true << true << false;
+}
+
 void StartupTest::firstStartPutsTheStarterSetInPlace() {
+    QFETCH(bool, profilesFolder);
+    QFETCH(bool, setComplete);
+    QFETCH(bool, tagsAdded);
     QTemporaryDir starter;
     const std::filesystem::path starterFolder = starter.path().toStdString();
     std::filesystem::create_directories(starterFolder / "Profiles");
     std::ofstream(starterFolder / "Profiles" / "tags.asc", std::ios::binary) << "/me\r\n[Tag]\r\n";
-    for (const bool firstStart : {true, false}) {
-        WindowHarness harness;
-        if (!firstStart) {
-            std::filesystem::create_directory(harness.programFolder() / "Profiles");
-        }
-        auto& window = harness.open(starterFolder);
-        QCOMPARE(std::filesystem::exists(harness.programFolder() / "Profiles" / "tags.asc"),
-                 firstStart);
-        QCOMPARE(tagforge::test::Items(control<QComboBox>(window, "ComboBox1")),
-                 firstStart ? QStringList({"/me", "[Tag]"}) : QStringList());
+    WindowHarness harness;
+    if (profilesFolder) {
+        std::filesystem::create_directory(harness.programFolder() / "Profiles");
     }
+    if (setComplete) {
+        std::ofstream(harness.programFolder() / tagforge::kStarterSetMarker);
+    }
+    auto& window = harness.open(starterFolder);
+    QCOMPARE(std::filesystem::exists(harness.programFolder() / "Profiles" / "tags.asc"), tagsAdded);
+    QCOMPARE(tagforge::test::Items(control<QComboBox>(window, "ComboBox1")),
+             tagsAdded ? QStringList({"/me", "[Tag]"}) : QStringList());
+    QVERIFY(std::filesystem::exists(harness.programFolder() / tagforge::kStarterSetMarker));
+    QVERIFY(harness.platform.messages.shown.empty());
 }
 
 void StartupTest::installedProgramKeepsItsDataInTheXdgFolders() {
