@@ -6,6 +6,7 @@
 #include "cli/ascii_catalogue.h"
 #include "cli/cli_text.h"
 #include "cli/formatted_text.h"
+#include "cli/output_file.h"
 #include "cli/template_text.h"
 #include "core/format/color_code.h"
 #include "core/preview/preview_page.h"
@@ -18,7 +19,9 @@ const char* const kPreviewHelp =
     "Writes the preview page the main window shows for a result: an HTML page in\n"
     "Windows-1251 with smiley markers turned into pictures from the Smiles folder.\n"
     "\n"
-    "  --output FILE         the page to write (required); it is replaced as a whole\n"
+    "  --output FILE         the page to write (required); a file is replaced as a whole,\n"
+    "                        standard output (/dev/stdout), a device or a pipe is written\n"
+    "                        in place\n"
     "  --profile FILE        load the options from this profile file (.tfp), as the format\n"
     "                        and template commands do\n"
     "  --text TEXT           the message to format (default: the profile's Text)\n"
@@ -36,8 +39,8 @@ const char* const kPreviewHelp =
     "                        page itself is always Windows-1251\n"
     "  --help                show this text\n"
     "\n"
-    "Nothing is printed. When the page cannot be written, the old file stays as it was and\n"
-    "the exit status is 2, as for other files named on the command line.\n";
+    "Nothing else is printed. When the page cannot be written, an old file stays as it was\n"
+    "and the exit status is 2, as for other files named on the command line.\n";
 
 namespace {
 
@@ -92,7 +95,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
     const std::string text = useTemplate ? TemplateLineFromProfile(loaded.profile, time, catalogue)
                                          : FormattedText(loaded, {message, seed, std::nullopt});
     try {
-        WriteFileAtomically(*output, BuildPreviewPage(text, background, wordWrap));
+        WriteOutputFile(*output, BuildPreviewPage(text, background, wordWrap));
     } catch (const FileWriteError& error) {
         throw UsageError(error.what());
     }

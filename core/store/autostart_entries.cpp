@@ -317,7 +317,7 @@ std::filesystem::path AutostartEntries::EntryPath(std::string_view name) const {
 }
 
 std::optional<std::string> AutostartEntries::ReadValue(std::string_view name) const {
-    if (!IsUsableName(name)) {
+    if (!IsUsableName(name) || folder_.empty()) {
         return std::nullopt;
     }
     const std::optional<std::string> text = ReadWholeFile(EntryPath(name));
@@ -328,7 +328,7 @@ std::optional<std::string> AutostartEntries::ReadValue(std::string_view name) co
 }
 
 bool AutostartEntries::WriteValue(std::string_view name, std::string_view command) {
-    if (!IsUsableName(name)) {
+    if (!IsUsableName(name) || folder_.empty()) {
         return false;
     }
     std::error_code error;
@@ -350,7 +350,7 @@ bool AutostartEntries::WriteValue(std::string_view name, std::string_view comman
 }
 
 bool AutostartEntries::DeleteValue(std::string_view name) {
-    if (!IsUsableName(name)) {
+    if (!IsUsableName(name) || folder_.empty()) {
         return true;
     }
     const fs::path entry = EntryPath(name);
@@ -366,6 +366,9 @@ bool AutostartEntries::DeleteValue(std::string_view name) {
 }
 
 std::optional<std::vector<std::string>> AutostartEntries::ValueNames() const {
+    if (folder_.empty()) {
+        return std::nullopt;
+    }
     const auto entries = ListEntries(folder_);
     if (!entries) {
         return std::nullopt;

@@ -11,6 +11,8 @@ namespace tagforge {
 // The per-user "start with the system" key on a freedesktop desktop: each value is a desktop
 // entry "<name>.desktop" in the XDG autostart folder whose Exec line is the value's data (a
 // command line such as "\"/opt/tagforge/tagforge\""). Deleting the value deletes the entry.
+// An empty folder stands for an autostart folder that cannot be located (no home folder): it
+// holds no entries and takes none.
 class AutostartEntries {
   public:
     explicit AutostartEntries(std::filesystem::path folder);

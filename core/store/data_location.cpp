@@ -5,35 +5,60 @@
 
 namespace tagforge {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-constexpr char kApplicationFolder[] = "TagForge";
+namespace {
 
-// An XDG base folder: the variable when it holds an absolute path (relative ones are invalid
-// and ignored), else the fallback below the home folder.
-fs::path BaseFolder(const EnvironmentLookup& environment, std::string_view variable,
-                    const fs::path& homeFallback) {
+constexpr char kApplicationFolder[] = "TagForge";
+constexpr char kDataHome[] = "XDG_DATA_HOME";
+constexpr char kConfigHome[] = "XDG_CONFIG_HOME";
+
+std::optional<fs::path> AbsoluteVariable(const EnvironmentLookup& environment,
+                                         std::string_view variable) {
     if (const auto value = environment(variable); value && fs::path(*value).is_absolute()) {
-        return *value;
+        return fs::path(*value);
     }
-    const auto home = environment("HOME");
-    return fs::path(home && !home->empty() ? *home : "/") / homeFallback;
+    return std::nullopt;
+}
+
+// The installed program's folder below one base folder; without one nothing could be kept.
+fs::path ApplicationFolder(const EnvironmentLookup& environment, std::string_view variable,
+                           const fs::path& homeFallback) {
+    const auto base = XdgBaseFolder(environment, variable, homeFallback);
+    if (!base) {
+        throw DataLocationError("Cannot find the home folder: neither HOME nor " +
+                                std::string(variable) + " is set to an absolute path.");
+    }
+    return *base / kApplicationFolder;
 }
 
 }  // namespace
+
+std::optional<fs::path> XdgBaseFolder(const EnvironmentLookup& environment,
+                                      std::string_view variable, const fs::path& homeFallback) {
+    if (auto value = AbsoluteVariable(environment, variable)) {
+        return value;
+    }
+    if (const auto home = AbsoluteVariable(environment, "HOME")) {
+        return *home / homeFallback;
+    }
+    return std::nullopt;
+}
+
+std::optional<fs::path> ConfigHome(const EnvironmentLookup& environment) {
+    return XdgBaseFolder(environment, kConfigHome, ".config");
+}
 
 DataLocation LocateData(const fs::path& executableFolder, const EnvironmentLookup& environment) {
     const fs::path shared = executableFolder.parent_path() / "share" / "tagforge";
     std::error_code error;
     if (!fs::is_directory(shared, error)) {
-        return {false, executableFolder, executableFolder, executableFolder / "starter"};
+        return {false, executableFolder, executableFolder, executableFolder / "starter",
+                ConfigHome(environment)};
     }
-    return {
-        true,
-        BaseFolder(environment, "XDG_DATA_HOME", fs::path(".local") / "share") / kApplicationFolder,
-        BaseFolder(environment, "XDG_CONFIG_HOME", ".config") / kApplicationFolder, shared};
+    return {true, ApplicationFolder(environment, kDataHome, fs::path(".local") / "share"),
+            ApplicationFolder(environment, kConfigHome, ".config"), shared,
+            ConfigHome(environment)};
 }
 
 std::optional<std::string> ProcessEnvironment(std::string_view name) {

@@ -3,10 +3,30 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tagforge {
+
+// Looks up an environment variable; nullopt when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view)>;
+
+// An XDG base folder: `variable` when it holds an absolute path (a relative one is invalid and
+// ignored), else `homeFallback` below HOME when HOME is an absolute path; nothing when neither
+// is there, rather than a folder below "/" or the current folder.
+std::optional<std::filesystem::path> XdgBaseFolder(const EnvironmentLookup& environment,
+                                                   std::string_view variable,
+                                                   const std::filesystem::path& homeFallback);
+
+// $XDG_CONFIG_HOME, else ~/.config: home of the autostart folder and of the per-user settings.
+std::optional<std::filesystem::path> ConfigHome(const EnvironmentLookup& environment);
+
+// Raised when the installed program cannot tell where the user's folders are.
+class DataLocationError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 // Where the program keeps what it writes and where its starter set comes from.
 //
@@ -20,11 +40,13 @@ struct DataLocation {
     std::filesystem::path dataFolder;    // Profiles, Smiles, SmileGroups, generated pages
     std::filesystem::path configFolder;  // TagForge.registry
     std::filesystem::path starterFolder;
+    // ConfigHome: the autostart entry's home, in both layouts. Nothing when the environment
+    // names none, so the entry can be neither read nor written.
+    std::optional<std::filesystem::path> configHome;
 };
 
-// Looks up an environment variable; nullopt when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view)>;
-
+// Throws DataLocationError for an installed program whose base folders are unknown (no
+// absolute XDG variable and no absolute HOME); the message says which variables to set.
 DataLocation LocateData(const std::filesystem::path& executableFolder,
                         const EnvironmentLookup& environment);
 

@@ -120,12 +120,17 @@ std::vector<bool> DesktopRegistry::Apply(const std::vector<RegistryChange>& chan
     return stored;
 }
 
-DesktopRegistryPaths StandardDesktopRegistryPaths(const std::filesystem::path& programFolder,
-                                                  const std::filesystem::path& configHome) {
+DesktopRegistryPaths StandardDesktopRegistryPaths(
+    const std::filesystem::path& programFolder,
+    const std::optional<std::filesystem::path>& configHome) {
+    const std::filesystem::path machineFile = programFolder / "TagForge.registry";
+    if (!configHome) {
+        return {.machineFile = machineFile, .userFile = {}, .autostartFolder = {}};
+    }
     return {
-        .machineFile = programFolder / "TagForge.registry",
-        .userFile = configHome / "OrbelTagForge" / "user.registry",
-        .autostartFolder = configHome / "autostart",
+        .machineFile = machineFile,
+        .userFile = *configHome / "OrbelTagForge" / "user.registry",
+        .autostartFolder = *configHome / "autostart",
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "core/store/autostart_entries.h"
 #include "core/store/registry.h"
@@ -44,8 +45,11 @@ class DesktopRegistry final : public Registry {
 };
 
 // The standard places: the machine file "TagForge.registry" in the program folder; the user file
-// and the autostart folder under the configuration home ($XDG_CONFIG_HOME, else ~/.config).
-DesktopRegistryPaths StandardDesktopRegistryPaths(const std::filesystem::path& programFolder,
-                                                  const std::filesystem::path& configHome);
+// and the autostart folder under the configuration home ($XDG_CONFIG_HOME, else ~/.config, see
+// ConfigHome). Without a configuration home both stay empty: nothing is read there and every
+// write to them fails, so the store reports it as for any other value it cannot keep.
+DesktopRegistryPaths StandardDesktopRegistryPaths(
+    const std::filesystem::path& programFolder,
+    const std::optional<std::filesystem::path>& configHome);
 
 }  // namespace tagforge

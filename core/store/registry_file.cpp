@@ -324,6 +324,10 @@ bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
     if (!changesSomething) {
         return true;
     }
+    // A store whose place is unknown (no home folder) reads as empty and keeps nothing.
+    if (file_.empty()) {
+        return false;
+    }
     // The user's file lives in a folder of its own that a fresh account does not have yet.
     std::error_code error;
     const fs::path folder = file_.parent_path();

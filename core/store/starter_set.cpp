@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
+
+#include "core/store/atomic_file.h"
 
 namespace tagforge {
 
@@ -12,6 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kGroupFolder[] = "SmileGroups";
+constexpr char kMarkerText[] =
+    "The starter set is in place. Delete this file to have the starter files that are missing "
+    "put back on the next start.\n";
 
 std::string Lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -51,21 +59,40 @@ bool HasSmileGroup(const fs::path& dataFolder) {
     });
 }
 
+// The starter files relative to their folder, in a fixed order so a retry goes the same way.
+std::vector<fs::path> StarterFiles(const fs::path& starterFolder) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(starterFolder)) {
+        if (entry.is_regular_file()) {
+            files.push_back(entry.path().lexically_relative(starterFolder));
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string ReadStarterFile(const fs::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    if (!stream.is_open() || stream.bad()) {
+        throw fs::filesystem_error("cannot read the starter file", file,
+                                   std::make_error_code(std::errc::io_error));
+    }
+    return bytes;
+}
+
 }  // namespace
 
 int InstallStarterSet(const fs::path& starterFolder, const fs::path& dataFolder) {
     std::error_code error;
-    if (!fs::is_directory(starterFolder, error)) {
+    if (!fs::is_directory(starterFolder, error) ||
+        fs::exists(fs::symlink_status(dataFolder / kStarterSetMarker, error))) {
         return 0;
     }
     // Decided before copying, so the starter group is judged against the user's own groups.
     const bool addGroup = !HasSmileGroup(dataFolder);
     int copied = 0;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(starterFolder)) {
-        if (!entry.is_regular_file()) {
-            continue;
-        }
-        const fs::path relative = entry.path().lexically_relative(starterFolder);
+    for (const fs::path& relative : StarterFiles(starterFolder)) {
         if (!addGroup && relative.begin()->string() == kGroupFolder &&
             HasGroupExtension(relative)) {
             continue;
@@ -75,9 +102,10 @@ int InstallStarterSet(const fs::path& starterFolder, const fs::path& dataFolder)
             continue;
         }
         fs::create_directories(target.parent_path());
-        fs::copy_file(entry.path(), target);
+        WriteFileAtomically(target, ReadStarterFile(starterFolder / relative));
         ++copied;
     }
+    WriteFileAtomically(dataFolder / kStarterSetMarker, kMarkerText);
     return copied;
 }
 

@@ -15,19 +15,28 @@ constexpr char kUsage[] =
     "  --help      print this text\n"
     "  --version   print the version\n"
     "\n"
-    "Qt's own options (-platform, -style, -display, ...) are passed on to Qt.\n"
+    "Qt's own options (-platform NAME, -style NAME or -style=NAME, -display HOST:SCREEN, ...)\n"
+    "are passed on to Qt.\n"
     "For scripts, tagforge-cli builds the same results without a window.\n";
 
-// Qt's standard options that take a value, and those that stand alone.
+// Qt's standard options that take a value as the next argument, those that also take it as
+// "-option=value", and those that stand alone.
 constexpr std::array<std::string_view, 14> kQtOptionsWithValue{
     "-platform",     "-platformpluginpath", "-platformtheme", "-plugin",     "-qwindowgeometry",
     "-qwindowtitle", "-qwindowicon",        "-style",         "-stylesheet", "-session",
     "-display",      "-geometry",           "-name",          "-title"};
+constexpr std::array<std::string_view, 3> kQtOptionsWithJoinedValue{"-style", "-stylesheet",
+                                                                    "-qmljsdebugger"};
 constexpr std::array<std::string_view, 5> kQtFlags{"-reverse", "-widgetcount", "-nograb", "-dograb",
                                                    "-sync"};
 
 bool Contains(const auto& list, std::string_view option) {
     return std::find(list.begin(), list.end(), option) != list.end();
+}
+
+CommandLineAnswer Refusal(std::string_view problem, const std::string& arg) {
+    return CommandLineAnswer{
+        2, "", "tagforge: " + std::string(problem) + ": " + arg + " (run 'tagforge --help')\n"};
 }
 
 }  // namespace
@@ -44,11 +53,19 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
         // Qt also accepts its options with two dashes.
         const std::string_view option =
             arg.starts_with("--") ? std::string_view(arg).substr(1) : std::string_view(arg);
-        if (Contains(kQtOptionsWithValue, option) && i + 1 < args.size()) {
+        if (const std::size_t equals = option.find('=');
+            equals != std::string_view::npos &&
+            Contains(kQtOptionsWithJoinedValue, option.substr(0, equals))) {
+            if (equals + 1 == option.size()) {
+                return Refusal("option requires a value", arg);
+            }
+        } else if (Contains(kQtOptionsWithValue, option)) {
+            if (i + 1 == args.size()) {
+                return Refusal("option requires a value", arg);
+            }
             ++i;
         } else if (!Contains(kQtFlags, option)) {
-            return CommandLineAnswer{
-                2, "", "tagforge: unknown option: " + arg + " (run 'tagforge --help')\n"};
+            return Refusal("unknown option", arg);
         }
     }
     return std::nullopt;

@@ -11,6 +11,14 @@
 
 namespace {
 
+// A start that cannot go on says why once, on standard error and in a box for a user who
+// started it from the desktop's menu.
+void ReportStartFailure(const QString& message, int& argc, char** argv) {
+    std::cerr << "tagforge: " << message.toStdString() << '\n';
+    QApplication application(argc, argv);
+    tagforge::QtMessageBoxes().error(nullptr, message);
+}
+
 // The installed program's per-user folders are made on its first start; when they cannot be,
 // nothing could be kept, so the user is told once and the program ends.
 bool MakeDataFolders(const tagforge::DataLocation& location, int& argc, char** argv) {
@@ -18,10 +26,9 @@ bool MakeDataFolders(const tagforge::DataLocation& location, int& argc, char** a
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (!std::filesystem::is_directory(folder, error)) {
-            QApplication application(argc, argv);
-            tagforge::QtMessageBoxes().error(nullptr,
-                                             QStringLiteral("Cannot create %1 directory.")
-                                                 .arg(QString::fromStdString(folder.string())));
+            ReportStartFailure(QStringLiteral("Cannot create %1 directory.")
+                                   .arg(QString::fromStdString(folder.string())),
+                               argc, argv);
             return false;
         }
     }
@@ -37,12 +44,17 @@ int main(int argc, char** argv) {
         std::cerr << answer->err;
         return answer->exitCode;
     }
-    const tagforge::DataLocation location =
-        tagforge::LocateData(tagforge::ExecutableFolder(), tagforge::ProcessEnvironment);
+    tagforge::DataLocation location;
+    try {
+        location = tagforge::LocateData(tagforge::ExecutableFolder(), tagforge::ProcessEnvironment);
+    } catch (const tagforge::DataLocationError& error) {
+        ReportStartFailure(QString::fromStdString(error.what()), argc, argv);
+        return 1;
+    }
     if (location.installed && !MakeDataFolders(location, argc, argv)) {
         return 1;
     }
-    tagforge::QtPlatform platform(location.configFolder);
+    tagforge::QtPlatform platform(location.configFolder, location.configHome);
     return tagforge::RunApplication(
         argc, argv, location.dataFolder, [&platform] { return platform.services(); }, {},
         location.starterFolder);

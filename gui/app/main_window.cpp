@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
@@ -82,8 +83,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     if (!std::filesystem::is_directory(profiles_->profilesFolder())) {
         pageTabs->setCurrentWidget(aboutPage);
         EnsureDataFolder(programFolder_, kProfilesFolder);
-        installStarterSet(starterFolder);
     }
+    // Every start, so that a first start cut short (a full disk) is finished by a later one.
+    installStarterSet(starterFolder);
 
     profiles_->fillProfileList(kDefaultProfile);
     settings_->loadSettings();
@@ -106,6 +108,8 @@ void MainWindow::installStarterSet(const std::filesystem::path& starterFolder) {
         InstallStarterSet(starterFolder, programFolder_);
     } catch (const std::filesystem::filesystem_error& error) {
         // The program works without its starter set; the user learns what is missing.
+        services_.messages.error(this, QString::fromUtf8(error.what()));
+    } catch (const FileWriteError& error) {
         services_.messages.error(this, QString::fromUtf8(error.what()));
     }
 }

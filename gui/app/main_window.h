@@ -48,8 +48,9 @@ class MainWindow : public QMainWindow {
 
   public:
     // Throws DataFolderError when the Profiles folder is missing and cannot be created.
-    // A first start (no Profiles folder yet) copies the starter set of `starterFolder`, when
-    // given, into programFolder before anything is read.
+    // The starter set of `starterFolder`, when given, is put into programFolder before anything
+    // is read: on a first start (no Profiles folder yet), and on any later start that finds it
+    // unfinished.
     MainWindow(std::filesystem::path programFolder, PlatformServices services,
                const std::filesystem::path& starterFolder = {}, QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -128,16 +128,9 @@ bool QtTrayIcon::isVisible() const {
     return icon_ && icon_->isVisible();
 }
 
-std::filesystem::path ConfigHome() {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!xdg.isEmpty()) {
-        return xdg.toStdString();
-    }
-    return std::filesystem::path(qEnvironmentVariable("HOME").toStdString()) / ".config";
-}
-
-QtPlatform::QtPlatform(const std::filesystem::path& programFolder)
-    : registry_(StandardDesktopRegistryPaths(programFolder, ConfigHome())) {}
+QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
+                       const std::optional<std::filesystem::path>& configHome)
+    : registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
 
 std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
     const QColor initial = preset ? ToQColor(*preset) : last_;

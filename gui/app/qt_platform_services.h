@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "core/store/desktop_registry.h"
 #include "gui/app/platform_services.h"
@@ -90,10 +91,12 @@ class QtFontCatalog final : public FontCatalog {
     QStringList families() const override;
 };
 
-// The desktop's own services, for the real program in `programFolder`.
+// The desktop's own services, for the real program whose settings store lives in
+// `programFolder`; the autostart entry lives below `configHome` (see ConfigHome), when known.
 class QtPlatform {
   public:
-    explicit QtPlatform(const std::filesystem::path& programFolder);
+    QtPlatform(const std::filesystem::path& programFolder,
+               const std::optional<std::filesystem::path>& configHome);
 
     PlatformServices services() {
         return PlatformServices{clipboard_, messages_, colors_,   dialogs_, urls_,  clock_,
@@ -114,8 +117,5 @@ class QtPlatform {
     QtTextInput input_;
     QtFontCatalog fontCatalog_;
 };
-
-// $XDG_CONFIG_HOME, else ~/.config.
-std::filesystem::path ConfigHome();
 
 }  // namespace tagforge

@@ -1,5 +1,6 @@
 // Runs the real tagforge-cli binary's preview command and reads the pages it writes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -156,6 +157,69 @@ TEST_F(PreviewCommand, ReplacesAnOldPage) {
     }
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::string>{"preview.htm", "stderr", "stdin", "stdout"}));
+}
+
+// A page written to standard output, a device or a pipe goes there in place; only a regular
+// file is replaced by a new one.
+TEST_F(PreviewCommand, OutputThatIsNoRegularFileIsWrittenInPlace) {
+    const std::vector<std::string> reference = Preview({"--text", "x"});
+    const std::string page = ReadAll(page_);
+    ASSERT_EQ(reference.size(), 8U);
+    struct Case {
+        const char* what;
+        const char* script;  // sh; "$CLI" is tagforge-cli, run in the test's folder
+        int exitCode;
+        std::string err;
+        std::string pageAfter;  // the content of preview.htm afterwards
+        bool sameFile;          // preview.htm is the file it was before
+    };
+    const std::vector<Case> cases{
+        {"a regular file", "\"$CLI\" preview --text x --output preview.htm 2>err", 0, "", page,
+         false},
+        {"standard output into a file",
+         "{ echo before; \"$CLI\" preview --text x --output /dev/stdout 2>err; s=$?; "
+         "echo after; exit $s; } >preview.htm",
+         0, "", "before\n" + page + "after\n", true},
+        {"standard output appended to a file",
+         "\"$CLI\" preview --text x --output /dev/fd/1 2>err >>preview.htm", 0, "", "old\n" + page,
+         true},
+        {"standard output into a pipe",
+         "{ \"$CLI\" preview --text x --output /dev/stdout 2>err; echo $? >status; } | cat "
+         ">preview.htm; exit $(cat status)",
+         0, "", page, true},
+        {"a named pipe",
+         "rm -f preview.htm; mkfifo fifo; timeout 10 cat fifo >preview.htm & "
+         "\"$CLI\" preview --text x --output fifo 2>err; s=$?; wait; exit $s",
+         0, "", page, false},
+        {"/dev/null", "\"$CLI\" preview --text x --output /dev/null 2>err", 0, "", "old\n", true},
+        {"/dev/full", "\"$CLI\" preview --text x --output /dev/full 2>err", 2,
+         "tagforge-cli: Unable to write to /dev/full\n", "old\n", true},
+        {"standard output into /dev/full",
+         "\"$CLI\" preview --text x --output /dev/stdout 2>err >/dev/full", 2,
+         "tagforge-cli: Unable to write to /dev/stdout\n", "old\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* leftover : {"err", "fifo", "status"}) {
+            fs::remove(dir_ / leftover);
+        }
+        WriteAll(page_, "old\n");
+        struct stat oldFile {};
+        ASSERT_EQ(::stat(page_.c_str(), &oldFile), 0);
+        const std::string command = "CLI=" + test::ShellQuote(TAGFORGE_CLI_PATH) + "; cd " +
+                                    test::ShellQuote(dir_.string()) + " && " + c.script;
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
+        EXPECT_EQ(ReadAll(dir_ / "err"), c.err);
+        EXPECT_EQ(ReadAll(page_), c.pageAfter);
+        struct stat newFile {};
+        ASSERT_EQ(::stat(page_.c_str(), &newFile), 0);
+        if (c.sameFile) {
+            EXPECT_EQ(newFile.st_ino, oldFile.st_ino);
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(PreviewCommand, UnwritablePageFailsWithTheMessage) {

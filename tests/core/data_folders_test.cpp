@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/store/data_location.h"
 
 #include "temp_folder.h"
 #include "test_text.h"
@@ -56,6 +61,122 @@ TEST_F(EnsureFolder, MessageHasOneSeparatorBeforeTheName) {
             ADD_FAILURE() << "no error for " << given;
         } catch (const DataFolderError& error) {
             EXPECT_EQ(std::string(error.what()), expected) << given;
+        }
+    }
+}
+
+// The environment of one case: a variable missing from the map is not set.
+EnvironmentLookup Environment(const std::map<std::string, std::string>& variables) {
+    return [variables](std::string_view name) -> std::optional<std::string> {
+        const auto found = variables.find(std::string(name));
+        return found == variables.end() ? std::nullopt : std::optional(found->second);
+    };
+}
+
+class InstalledLayout : public test::TempFolderTest {
+  protected:
+    void SetUp() override {
+        test::TempFolderTest::SetUp();
+        fs::create_directories(bin());
+        fs::create_directories(folder() / "usr/share/tagforge");
+    }
+    fs::path bin() const { return folder() / "usr/bin"; }
+};
+
+TEST_F(InstalledLayout, FoldersFollowTheXdgRuleOrTheStartEndsWithOneLine) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> environment;
+        const char* dataFolder;  // nullptr: the start ends with `error`
+        const char* configFolder;
+        const char* error;
+    };
+    const std::vector<Case> cases{
+        {"home only",
+         {{"HOME", "/home/u"}},
+         "/home/u/.local/share/TagForge",
+         "/home/u/.config/TagForge",
+         nullptr},
+        {"absolute variables win",
+         {{"HOME", "/home/u"}, {"XDG_DATA_HOME", "/x/data"}, {"XDG_CONFIG_HOME", "/x/cfg"}},
+         "/x/data/TagForge",
+         "/x/cfg/TagForge",
+         nullptr},
+        {"relative variables are ignored",
+         {{"HOME", "/home/u"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./cfg"}},
+         "/home/u/.local/share/TagForge",
+         "/home/u/.config/TagForge",
+         nullptr},
+        {"no home needed with both variables",
+         {{"XDG_DATA_HOME", "/x/data"}, {"XDG_CONFIG_HOME", "/x/cfg"}},
+         "/x/data/TagForge",
+         "/x/cfg/TagForge",
+         nullptr},
+        {"home unset",
+         {},
+         nullptr,
+         nullptr,
+         "Cannot find the home folder: neither HOME nor XDG_DATA_HOME is set to an absolute "
+         "path."},
+        {"home empty",
+         {{"HOME", ""}, {"XDG_DATA_HOME", ""}},
+         nullptr,
+         nullptr,
+         "Cannot find the home folder: neither HOME nor XDG_DATA_HOME is set to an absolute "
+         "path."},
+        {"home relative",
+         {{"HOME", "home/u"}, {"XDG_CONFIG_HOME", "/x/cfg"}},
+         nullptr,
+         nullptr,
+         "Cannot find the home folder: neither HOME nor XDG_DATA_HOME is set to an absolute "
+         "path."},
+        {"only the data variable",
+         {{"XDG_DATA_HOME", "/x/data"}},
+         nullptr,
+         nullptr,
+         "Cannot find the home folder: neither HOME nor XDG_CONFIG_HOME is set to an absolute "
+         "path."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            const DataLocation found = LocateData(bin(), Environment(c.environment));
+            ASSERT_NE(c.dataFolder, nullptr) << "no error, data in " << found.dataFolder;
+            EXPECT_TRUE(found.installed);
+            EXPECT_EQ(found.dataFolder, fs::path(c.dataFolder));
+            EXPECT_EQ(found.configFolder, fs::path(c.configFolder));
+        } catch (const std::runtime_error& error) {
+            ASSERT_NE(c.error, nullptr) << error.what();
+            EXPECT_EQ(std::string(error.what()), c.error);
+        }
+    }
+}
+
+TEST_F(InstalledLayout, TheAutostartFolderFollowsTheSameRuleInBothLayouts) {
+    fs::create_directories(folder() / "portable");
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> environment;
+        std::optional<fs::path> configHome;
+    };
+    const std::vector<Case> cases{
+        {"home", {{"HOME", "/home/u"}}, fs::path("/home/u/.config")},
+        {"absolute variable",
+         {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/x/cfg"}},
+         fs::path("/x/cfg")},
+        {"relative variable",
+         {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "cfg"}},
+         fs::path("/home/u/.config")},
+        {"no home", {{"XDG_CONFIG_HOME", "cfg"}}, std::nullopt},
+        {"relative home", {{"HOME", "."}}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ConfigHome(Environment(c.environment)), c.configHome);
+        EXPECT_EQ(LocateData(folder() / "portable", Environment(c.environment)).configHome,
+                  c.configHome);
+        if (c.configHome) {
+            EXPECT_EQ(LocateData(bin(), Environment(c.environment)).configHome, c.configHome);
         }
     }
 }

@@ -142,6 +142,28 @@ TEST_F(DesktopRegistryRouting, UnwritablePlacesFailTheWrite) {
     EXPECT_TRUE(registry.WriteValue(kMachine, kSettingsKey, "Top", "1"));
 }
 
+// Without a home folder there is no autostart folder: nothing is read there and a write fails,
+// so the settings report it; nothing lands in the current folder instead.
+TEST_F(DesktopRegistryRouting, WithoutAConfigHomeTheUserRootKeepsNothing) {
+    const fs::path work = folder() / "work";
+    fs::create_directories(work);
+    const fs::path before = fs::current_path();
+    fs::current_path(work);
+    {
+        DesktopRegistry registry(StandardDesktopRegistryPaths(folder() / "program", std::nullopt));
+        EXPECT_TRUE(registry.KeyExists(kUser, kRunKey));
+        EXPECT_FALSE(registry.WriteValue(kUser, kRunKey, "OrbelTagForge", kCommand));
+        EXPECT_EQ(registry.ReadValue(kUser, kRunKey, "OrbelTagForge"), std::nullopt);
+        EXPECT_EQ(registry.ValueNames(kUser, kRunKey), Names{});
+        EXPECT_TRUE(registry.DeleteValue(kUser, kRunKey, "OrbelTagForge"));
+        EXPECT_FALSE(registry.WriteValue(kUser, kNicksKey, "1", "nick"));
+        EXPECT_TRUE(registry.WriteValue(kMachine, kSettingsKey, "Top", "1"));
+    }
+    fs::current_path(before);
+    EXPECT_TRUE(fs::is_empty(work));
+    EXPECT_TRUE(fs::exists(folder() / "program" / "TagForge.registry"));
+}
+
 // Settings written through the store the way the program saves them: an empty text deletes.
 TEST_F(DesktopRegistryRouting, SettingsSurviveAFreshStore) {
     Settings settings;

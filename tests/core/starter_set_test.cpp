@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace tagforge {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The file that says the set is complete.
+constexpr char kMarker[] = "starter-set.done";
 
 class StarterSet : public test::TempFolderTest {
   protected:
@@ -26,6 +30,18 @@ class StarterSet : public test::TempFolderTest {
     }
     fs::path starter() const { return folder() / "starter"; }
     fs::path data() const { return folder() / "data"; }
+
+    // What the data folder holds apart from the marker: relative path to content.
+    std::map<std::string, std::string> DataFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(data())) {
+            const std::string relative = entry.path().lexically_relative(data()).string();
+            if (entry.is_regular_file() && relative != kMarker) {
+                files[relative] = OnDisk(entry.path());
+            }
+        }
+        return files;
+    }
 };
 
 TEST_F(StarterSet, FillsAnEmptyDataFolder) {
@@ -58,6 +74,110 @@ TEST_F(StarterSet, AMissingStarterFolderCopiesNothing) {
     EXPECT_TRUE(fs::is_empty(data()));
 }
 
+TEST_F(StarterSet, AFinishedSetIsNotedAndAnUnfinishedOneIsFinished) {
+    const std::string tags = "starter starter/Profiles/tags.asc";
+    const std::string ascii = "starter starter/Profiles/ascii.asc";
+    const std::string smile = "starter starter/Smiles/smile.gif";
+    const std::string group = "starter starter/SmileGroups/Main.sgr";
+    struct Case {
+        const char* what;
+        bool markedComplete;
+        std::map<std::string, std::string> before;
+        int copied;
+        std::map<std::string, std::string> after;
+    };
+    const std::vector<Case> cases{
+        {"first start",
+         false,
+         {},
+         4,
+         {{"Profiles/tags.asc", tags},
+          {"Profiles/ascii.asc", ascii},
+          {"Smiles/smile.gif", smile},
+          {"SmileGroups/Main.sgr", group}}},
+        {"unfinished: the rest is added",
+         false,
+         {{"Profiles/ascii.asc", ascii}, {"Profiles/tags.asc", tags}},
+         2,
+         {{"Profiles/tags.asc", tags},
+          {"Profiles/ascii.asc", ascii},
+          {"Smiles/smile.gif", smile},
+          {"SmileGroups/Main.sgr", group}}},
+        {"unfinished: the user's files stay",
+         false,
+         {{"Profiles/Tags.ASC", "mine"}, {"Smiles/smile.gif", "my smile"}},
+         2,
+         {{"Profiles/Tags.ASC", "mine"},
+          {"Profiles/ascii.asc", ascii},
+          {"Smiles/smile.gif", "my smile"},
+          {"SmileGroups/Main.sgr", group}}},
+        {"complete: deleted files stay deleted",
+         true,
+         {{"Profiles/tags.asc", tags}},
+         0,
+         {{"Profiles/tags.asc", tags}}},
+        {"complete: an emptied folder stays empty", true, {}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(data());
+        fs::create_directories(data());
+        if (c.markedComplete) {
+            Put("data/" + std::string(kMarker), "");
+        }
+        for (const auto& [name, content] : c.before) {
+            fs::create_directories((data() / name).parent_path());
+            Put("data/" + name, content);
+        }
+        EXPECT_EQ(InstallStarterSet(starter(), data()), c.copied);
+        EXPECT_EQ(DataFiles(), c.after);
+        EXPECT_TRUE(fs::exists(data() / kMarker));
+    }
+}
+
+TEST_F(StarterSet, FilesDeletedAfterTheSetIsCompleteStayDeleted) {
+    ASSERT_EQ(InstallStarterSet(starter(), data()), 4);
+    fs::remove(data() / "Smiles/smile.gif");
+    fs::remove(data() / "Profiles/tags.asc");
+    EXPECT_EQ(InstallStarterSet(starter(), data()), 0);
+    EXPECT_FALSE(fs::exists(data() / "Smiles/smile.gif"));
+    EXPECT_FALSE(fs::exists(data() / "Profiles/tags.asc"));
+    // Deleting the note asks for the missing files again.
+    fs::remove(data() / kMarker);
+    EXPECT_EQ(InstallStarterSet(starter(), data()), 2);
+    EXPECT_TRUE(fs::exists(data() / "Smiles/smile.gif"));
+}
+
+#if defined(__unix__)
+// A disk that fills up in the middle of the set: what was copied is whole, the file that did not
+// fit is not there at all, and the next start finishes the set.
+TEST_F(StarterSet, AFullDiskLeavesNoPartOfAFileAndTheNextStartFinishes) {
+    const std::string big(64 * 1024, 'G');
+    Put("starter/Smiles/big.gif", big);
+    Put("starter/Smiles/z.gif", "last");
+    {
+        const test::FileSizeCap full(4096);
+        EXPECT_ANY_THROW(InstallStarterSet(starter(), data()));
+    }
+    const std::map<std::string, std::string> partial = DataFiles();
+    for (const auto& [name, content] : partial) {
+        EXPECT_EQ(content, OnDisk(starter() / name)) << name;
+    }
+    EXPECT_EQ(partial.count("Smiles/big.gif"), 0U);
+    EXPECT_FALSE(fs::exists(data() / kMarker));
+    for (const auto& entry : fs::recursive_directory_iterator(data())) {
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+
+    Put("data/Profiles/tags.asc", "edited by the user in between");
+    EXPECT_GT(InstallStarterSet(starter(), data()), 0);
+    EXPECT_EQ(OnDisk(data() / "Smiles/big.gif"), big);
+    EXPECT_EQ(OnDisk(data() / "Smiles/z.gif"), "last");
+    EXPECT_EQ(OnDisk(data() / "Profiles/tags.asc"), "edited by the user in between");
+    EXPECT_TRUE(fs::exists(data() / kMarker));
+}
+#endif
+
 TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
     const fs::path root = fs::temp_directory_path() / "tagforge-location-test";
     fs::remove_all(root);
@@ -74,16 +194,16 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
         {root / "portable",
          "/x/data",
          "/x/config",
-         {false, root / "portable", root / "portable", root / "portable/starter"}},
+         {false, root / "portable", root / "portable", root / "portable/starter", "/x/config"}},
         {bin,
          "/x/data",
          "/x/config",
-         {true, "/x/data/TagForge", "/x/config/TagForge", bin / "../share/tagforge"}},
+         {true, "/x/data/TagForge", "/x/config/TagForge", bin / "../share/tagforge", "/x/config"}},
         {bin,
          std::nullopt,
          "relative/is/ignored",
          {true, "/home/u/.local/share/TagForge", "/home/u/.config/TagForge",
-          bin / "../share/tagforge"}},
+          bin / "../share/tagforge", "/home/u/.config"}},
     };
     for (const Case& c : cases) {
         const DataLocation found = LocateData(c.executableFolder, [&c](std::string_view name) {
@@ -101,6 +221,7 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
                   c.expected.configFolder.lexically_normal());
         EXPECT_EQ(found.starterFolder.lexically_normal(),
                   c.expected.starterFolder.lexically_normal());
+        EXPECT_EQ(found.configHome, c.expected.configHome);
     }
     fs::remove_all(root);
 }

@@ -22,6 +22,7 @@
 #include <iostream>
 #include <utility>
 
+#include "core/store/data_location.h"
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_platform_services.h"
@@ -175,7 +176,7 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << argv[2] << "\n";
         return 1;
     }
-    tagforge::QtPlatform platform(argv[1]);
+    tagforge::QtPlatform platform(argv[1], tagforge::ConfigHome(tagforge::ProcessEnvironment));
     PhotographingDialogs dialogs(output);
     bool allSaved = true;
     const int code = tagforge::RunApplication(

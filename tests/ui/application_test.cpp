@@ -34,6 +34,25 @@ class ApplicationTest : public QObject {
         QTest::newRow("stray argument")
             << QStringList{"file.txt"} << 2 << QString()
             << QStringLiteral("tagforge: unknown option: file.txt (run 'tagforge --help')\n");
+        // Qt takes these with the value after "=" as well.
+        for (const char* option :
+             {"-style=fusion", "--style=fusion", "-stylesheet=x.qss", "-qmljsdebugger=port:1234"}) {
+            QTest::newRow(option) << QStringList{option, "-h"} << 0
+                                  << QStringLiteral("Usage: tagforge") << QString();
+        }
+        QTest::newRow("-platform=xcb, which Qt does not take")
+            << QStringList{"-platform=xcb", "-h"} << 2 << QString()
+            << QStringLiteral("tagforge: unknown option: -platform=xcb (run 'tagforge --help')\n");
+        for (const char* option : {"-platform", "--display", "-style", "-style=", "-stylesheet="}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 without a value").arg(option)))
+                << QStringList{option} << 2 << QString()
+                << QStringLiteral("tagforge: option requires a value: %1 (run 'tagforge --help')\n")
+                       .arg(option);
+        }
+        QTest::newRow("value after the last option")
+            << QStringList{"-reverse", "-platform"} << 2 << QString()
+            << QStringLiteral(
+                   "tagforge: option requires a value: -platform (run 'tagforge --help')\n");
     }
     void answersWithoutADisplay() {
         QFETCH(QStringList, args);

@@ -13,6 +13,7 @@
 #include "core/store/profile.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "core/store/starter_set.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -65,8 +66,12 @@ class StartupTest : public QObject {
   private slots:
     void realProgramKeepsItsDataBesideItself();
     void firstStartCreatesProfilesAndOpensOnAbout();
+    void firstStartPutsTheStarterSetInPlace_data();
     void firstStartPutsTheStarterSetInPlace();
     void installedProgramKeepsItsDataInTheXdgFolders();
+    void installedProgramWithoutAHomeSaysSoOnce();
+    void autostartEntryFollowsTheXdgRule_data();
+    void autostartEntryFollowsTheXdgRule();
     void laterStartOpensOnTheFormattingPage();
     void profilesFolderThatCannotBeCreatedEndsTheStart();
     void exclusiveCopyRefusesLaterStarts();
@@ -104,22 +109,38 @@ void StartupTest::firstStartCreatesProfilesAndOpensOnAbout() {
     QCOMPARE(control<QPlainTextEdit>(window, "Memo1")->document()->blockCount(), 16);
 }
 
+void StartupTest::firstStartPutsTheStarterSetInPlace_data() {
+    QTest::addColumn<bool>("profilesFolder");
+    QTest::addColumn<bool>("setComplete");
+    QTest::addColumn<bool>("tagsAdded");
+    QTest::newRow("first start") << false << false << true;
+    // A first start cut short (a full disk) left the set unfinished: a later start finishes it.
+    QTest::newRow("later start, set unfinished") << true << false << true;
+    // Once complete, a starter file the user deleted stays deleted.
+    QTest::newRow("later start, set complete") << true << true << false;
+}
+
 void StartupTest::firstStartPutsTheStarterSetInPlace() {
+    QFETCH(bool, profilesFolder);
+    QFETCH(bool, setComplete);
+    QFETCH(bool, tagsAdded);
     QTemporaryDir starter;
     const std::filesystem::path starterFolder = starter.path().toStdString();
     std::filesystem::create_directories(starterFolder / "Profiles");
     std::ofstream(starterFolder / "Profiles" / "tags.asc", std::ios::binary) << "/me\r\n[Tag]\r\n";
-    for (const bool firstStart : {true, false}) {
-        WindowHarness harness;
-        if (!firstStart) {
-            std::filesystem::create_directory(harness.programFolder() / "Profiles");
-        }
-        auto& window = harness.open(starterFolder);
-        QCOMPARE(std::filesystem::exists(harness.programFolder() / "Profiles" / "tags.asc"),
-                 firstStart);
-        QCOMPARE(tagforge::test::Items(control<QComboBox>(window, "ComboBox1")),
-                 firstStart ? QStringList({"/me", "[Tag]"}) : QStringList());
+    WindowHarness harness;
+    if (profilesFolder) {
+        std::filesystem::create_directory(harness.programFolder() / "Profiles");
     }
+    if (setComplete) {
+        std::ofstream(harness.programFolder() / tagforge::kStarterSetMarker);
+    }
+    auto& window = harness.open(starterFolder);
+    QCOMPARE(std::filesystem::exists(harness.programFolder() / "Profiles" / "tags.asc"), tagsAdded);
+    QCOMPARE(tagforge::test::Items(control<QComboBox>(window, "ComboBox1")),
+             tagsAdded ? QStringList({"/me", "[Tag]"}) : QStringList());
+    QVERIFY(std::filesystem::exists(harness.programFolder() / tagforge::kStarterSetMarker));
+    QVERIFY(harness.platform.messages.shown.empty());
 }
 
 void StartupTest::installedProgramKeepsItsDataInTheXdgFolders() {
@@ -149,6 +170,133 @@ void StartupTest::installedProgramKeepsItsDataInTheXdgFolders() {
     QCOMPARE(QDir(QString::fromStdString((prefix / "bin").string()))
                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{QStringLiteral("tagforge")});
+}
+
+namespace {
+
+// A copy of the program laid out as installed below `root`: root/usr/bin/tagforge.
+QString InstallCopy(const std::filesystem::path& root) {
+    const std::filesystem::path prefix = root / "usr";
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "share" / "tagforge");
+    const QString program = QString::fromStdString((prefix / "bin" / "tagforge").string());
+    return QFile::copy(QStringLiteral(TAGFORGE_PATH), program) ? program : QString();
+}
+
+}  // namespace
+
+void StartupTest::installedProgramWithoutAHomeSaysSoOnce() {
+    QTemporaryDir root;
+    const std::filesystem::path rootPath = root.path().toStdString();
+    const QString program = InstallCopy(rootPath);
+    QVERIFY(!program.isEmpty());
+    std::filesystem::create_directories(rootPath / "work");
+    QProcess process;
+    process.setWorkingDirectory(root.filePath(QStringLiteral("work")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("HOME"));
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+    QString error;
+    while (!error.contains(QLatin1Char('\n')) && process.waitForReadyRead(kProcessTimeoutMs)) {
+        error += QString::fromUtf8(process.readAllStandardError());
+    }
+    // The same text waits in a box for a user who started it from the menu; it is not clicked here.
+    process.kill();
+    process.waitForFinished(kProcessTimeoutMs);
+    error += QString::fromUtf8(process.readAllStandardError());
+    // Qt may add notes of its own after the line; the program says it once.
+    QCOMPARE(error.section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("tagforge: Cannot find the home folder: neither HOME nor "
+                            "XDG_DATA_HOME is set to an absolute path."));
+    QCOMPARE(error.count(QStringLiteral("tagforge:")), 1);
+    QVERIFY(std::filesystem::is_empty(rootPath / "work"));
+    QVERIFY(!std::filesystem::exists(rootPath / "config"));
+}
+
+void StartupTest::autostartEntryFollowsTheXdgRule_data() {
+    // "-" leaves the variable unset, "@x" is the folder x below the test's folder, anything else
+    // is given as it stands.
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("configHome");
+    QTest::addColumn<QString>("entryFolder");  // where the entry belongs; empty: nowhere
+    QTest::newRow("home") << "@home"
+                          << "-"
+                          << "home/.config/autostart";
+    QTest::newRow("absolute variable") << "@home"
+                                       << "@xdg"
+                                       << "xdg/autostart";
+    QTest::newRow("relative variable ignored") << "@home"
+                                               << "rel"
+                                               << "home/.config/autostart";
+    QTest::newRow("no home") << "-"
+                             << "-"
+                             << "";
+    QTest::newRow("no home, relative variable") << "-"
+                                                << "rel"
+                                                << "";
+}
+
+// The portable program, started in a working folder that holds stray autostart entries where a
+// relative path would lead: it reads and writes its entry only where the XDG rule puts it.
+void StartupTest::autostartEntryFollowsTheXdgRule() {
+    QFETCH(QString, home);
+    QFETCH(QString, configHome);
+    QFETCH(QString, entryFolder);
+    QTemporaryDir root;
+    const std::filesystem::path rootPath = root.path().toStdString();
+    const std::filesystem::path programFolder = rootPath / "program";
+    const std::filesystem::path work = rootPath / "work";
+    std::filesystem::create_directories(programFolder);
+    const QString program = QString::fromStdString((programFolder / "tagforge").string());
+    QVERIFY(QFile::copy(QStringLiteral(TAGFORGE_PATH), program));
+    const std::string stray = "[Desktop Entry]\nType=Application\nExec=/stray\n";
+    std::vector<std::filesystem::path> entries;
+    for (const char* folder : {"work/rel/autostart", "work/.config/autostart",
+                               "home/.config/autostart", "xdg/autostart"}) {
+        std::filesystem::create_directories(rootPath / folder);
+        entries.push_back(rootPath / folder / "OrbelTagForge.desktop");
+        std::ofstream(entries.back(), std::ios::binary) << stray;
+    }
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(work.string()));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const auto set = [&environment, &root](const QString& name, const QString& value) {
+        if (value == QStringLiteral("-")) {
+            environment.remove(name);
+        } else if (value.startsWith(QLatin1Char('@'))) {
+            environment.insert(name, root.filePath(value.mid(1)));
+        } else {
+            environment.insert(name, value);
+        }
+    };
+    set(QStringLiteral("HOME"), home);
+    set(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(programFolder / "Profiles"),
+                             kProcessTimeoutMs);
+    // Closing saves the settings: an entry the program read as its own is written again.
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QVERIFY(std::filesystem::exists(programFolder / "TagForge.registry"));
+    for (const std::filesystem::path& entry : entries) {
+        const bool own =
+            !entryFolder.isEmpty() && entry.parent_path() == rootPath / entryFolder.toStdString();
+        std::ifstream stream(entry, std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(stream),
+                               std::istreambuf_iterator<char>()};
+        QVERIFY2((text == stray) != own, entry.c_str());
+        if (own) {
+            QVERIFY2(
+                text.find("Exec=\"" + programFolder.string() + "/tagforge\"") != std::string::npos,
+                text.c_str());
+        }
+    }
 }
 
 void StartupTest::laterStartOpensOnTheFormattingPage() {
