@@ -1,0 +1,179 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "core/format/cp1251.h"
+#include "core/format/random_source.h"
+#include "core/format/result_assembly.h"
+#include "core/templates/template_lines.h"
+#include "gui/app/text_bridge.h"
+#include "ui_test_files.h"
+#include "ui_test_support.h"
+
+using tagforge::test::control;
+
+// What the user types into a list, a profile name included, is what the program uses.
+namespace tagforge {
+
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WindowHarness;
+using test::WriteBytes;
+
+fs::path ProfileFile(const fs::path& programFolder, const std::string& name) {
+    return programFolder / "Profiles" / (name + ".tfp");
+}
+
+// Brings the tabs that hold `field` to the front, so it can take the keyboard.
+void Reveal(QWidget* field) {
+    for (QWidget* child = field; child->parentWidget() != nullptr; child = child->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(child->parentWidget()->parentWidget())) {
+            if (tabs->indexOf(child) >= 0) {
+                tabs->setCurrentWidget(child);
+            }
+        }
+    }
+}
+
+// Replaces a list's text by `typed` as the keyboard does, key by key into the focused field, and
+// confirms it with Enter.
+void TypeIntoList(QComboBox* list, const QString& typed) {
+    Reveal(list);
+    list->setFocus();
+    QVERIFY2(list->lineEdit()->hasFocus(), qPrintable(list->objectName()));
+    list->clearEditText();
+    for (const QChar ch : typed) {
+        QTest::sendKeyEvent(QTest::Click, list->lineEdit(),
+                            static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch),
+                            Qt::NoModifier);
+    }
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+}
+
+QString CopyWithButton(WindowHarness& harness) {
+    QTest::mouseClick(control<QPushButton>(harness.window(), "SpeedButton3"), Qt::LeftButton);
+    return harness.platform.clipboard.text();
+}
+
+}  // namespace
+
+class TypedTextTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typedListTextIsUsedAsTyped();
+};
+
+void TypedTextTest::typedListTextIsUsedAsTyped() {
+    WindowHarness harness;
+    WriteBytes(ProfileFile(harness.programFolder(), "Evening"), "[Form]\r\nActivePage=0\r\n");
+    auto& window = harness.open();
+    test::ShowHandMadePage(window);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // No editable list of the window completes what is typed to one of its entries, whatever
+    // part of an entry is typed and however the edit ends.
+    for (QComboBox* list : window.findChildren<QComboBox*>()) {
+        if (!list->isEditable()) {
+            continue;
+        }
+        QVERIFY2(list->count() > 0, qPrintable(list->objectName()));
+        for (int i = 0; i < list->count(); ++i) {
+            const QString entry = list->itemText(i);
+            for (const QString& typed : {entry.left(entry.size() / 2), entry.toLower()}) {
+                TypeIntoList(list, typed);
+                QCOMPARE(list->currentText(), typed);
+            }
+        }
+    }
+
+    enum class Use { Result, KillLine, ProfileName };
+    struct Row {
+        const char* list;
+        QString typed;
+        Use use;
+    };
+    const std::vector<Row> rows = {
+        {"ComboBox2", QStringLiteral("Ok"), Use::Result},
+        {"ComboBox2", QStringLiteral("ok?"), Use::Result},
+        {"ComboBox2", QStringLiteral("Да"), Use::Result},
+        {"ComboOnlyForYou", QStringLiteral("только"), Use::Result},
+        {"cbKillTime", QStringLiteral("на 1"), Use::KillLine},
+        {"cbKillWhere", QStringLiteral("В"), Use::KillLine},
+        {"cbKillAction", QStringLiteral("пре"), Use::KillLine},
+        {"cbKillReason", QStringLiteral("мат"), Use::KillLine},
+        {"ComboProfiles", QStringLiteral("Even"), Use::ProfileName},
+    };
+    control<QCheckBox>(window, "cbOk")->setChecked(true);
+    control<QCheckBox>(window, "cbOnlyForYou")->setChecked(true);
+    control<QLineEdit>(window, "OnlyForYouName")->setText(QStringLiteral("Вася"));
+    control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
+    for (const Row& row : rows) {
+        const QByteArray what = QByteArray(row.list) + ": " + row.typed.toUtf8();
+        auto* list = control<QComboBox>(window, row.list);
+        switch (row.use) {
+            case Use::Result: {
+                control<QComboBox>(window, "ComboBox2")->setEditText(QStringLiteral("Yes!"));
+                control<QComboBox>(window, "ComboOnlyForYou")
+                    ->setEditText(QStringLiteral("только для вас, "));
+                FormatterOptions expected = test::HandMadePage(window).formatterOptions();
+                (list->objectName() == QLatin1String("ComboBox2") ? expected.linkText
+                                                                  : expected.onlyForYouWording) =
+                    ToCp1251(row.typed);
+                DefaultRandomSource random;
+                TypeIntoList(list, row.typed);
+                QVERIFY2(CopyWithButton(harness) == FromCp1251(BuildResultText(expected, random)),
+                         what.constData());
+                break;
+            }
+            case Use::KillLine: {
+                KillLineFields expected{"own",    "where",  "action", "period",
+                                        "killer", "victim", "reason"};
+                control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("own"));
+                control<QComboBox>(window, "cbKillWhere")->setEditText(QStringLiteral("where"));
+                control<QComboBox>(window, "cbKillAction")->setEditText(QStringLiteral("action"));
+                control<QComboBox>(window, "cbKillTime")->setEditText(QStringLiteral("period"));
+                control<QLineEdit>(window, "KillName")->setText(QStringLiteral("killer"));
+                control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("victim"));
+                control<QComboBox>(window, "cbKillReason")->setEditText(QStringLiteral("reason"));
+                const std::string typed = ToCp1251(row.typed);
+                const std::string_view name = row.list;
+                (name == "cbKillWhere"    ? expected.where
+                 : name == "cbKillAction" ? expected.action
+                 : name == "cbKillTime"   ? expected.period
+                                          : expected.reason) = typed;
+                TypeIntoList(list, row.typed);
+                QVERIFY2(CopyWithButton(harness) ==
+                             FromCp1251(BuildKillLine(expected, FormatClockTime(9, 5, 3))),
+                         what.constData());
+                break;
+            }
+            case Use::ProfileName: {
+                const auto before = ReadBytes(ProfileFile(harness.programFolder(), "Evening"));
+                harness.platform.messages.shown.clear();
+                TypeIntoList(list, row.typed);
+                QTest::mouseClick(control<QPushButton>(window, "SpeedButton2"), Qt::LeftButton);
+                QVERIFY2(harness.platform.messages.shown.empty(), what.constData());
+                QVERIFY2(fs::exists(ProfileFile(harness.programFolder(), ToCp1251(row.typed))),
+                         what.constData());
+                QCOMPARE(ReadBytes(ProfileFile(harness.programFolder(), "Evening")), before);
+                QVERIFY(test::Items(list).contains(row.typed));
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tagforge
+
+QTEST_MAIN(tagforge::TypedTextTest)
+#include "typed_text_test.moc"
