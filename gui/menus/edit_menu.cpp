@@ -36,7 +36,7 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const QString& caption, const Q
 
 // A nick shown as it is: a single '&' would mark an access key and vanish from the caption.
 QString NickCaption(const std::string& nick) {
-    return FromCp1251(nick).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return FromStoredCp1251(nick).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void AddNickItem(QMenu* submenu, const std::string& nick) {
@@ -150,7 +150,7 @@ void EditMenu::saveSelectionAsNick() {
 }
 
 void EditMenu::insertNick(QAction* item) {
-    ReplaceSelection(target_, FromCp1251(NickOf(item)));
+    ReplaceSelection(target_, FromStoredCp1251(NickOf(item)));
 }
 
 void EditMenu::deleteNick(QAction* item) {

@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include "core/format/cp1251.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "core/store/profile.h"
 #include "core/templates/template_lines.h"
 #include "gui/app/text_bridge.h"
 #include "ui_test_files.h"
@@ -18,18 +21,41 @@
 
 using tagforge::test::control;
 
-// What the user types into a list, a profile name included, is what the program uses.
+// What the user types, into a list, the message or a profile name, is what the program uses and
+// what it shows again after a save, a restart or a profile load.
 namespace tagforge {
 
 namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
+using test::Restart;
 using test::WindowHarness;
 using test::WriteBytes;
 
 fs::path ProfileFile(const fs::path& programFolder, const std::string& name) {
     return programFolder / "Profiles" / (name + ".tfp");
+}
+
+// Types `text` the way an input method commits it: whole characters, emoji included.
+void Commit(QWidget* field, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(field, &event);
+}
+
+// Types a message line by line, with Enter between the lines.
+void TypeMessage(MainWindow& window, const QString& message) {
+    auto* box = control<QPlainTextEdit>(window, "MainText");
+    box->setFocus();
+    const QStringList lines = message.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        Commit(box, lines[i]);
+    }
+    QCOMPARE(box->toPlainText(), message);
 }
 
 // Brings the tabs that hold `field` to the front, so it can take the keyboard.
@@ -63,6 +89,16 @@ QString CopyWithButton(WindowHarness& harness) {
     return harness.platform.clipboard.text();
 }
 
+void SaveProfileAs(MainWindow& window, const QString& name) {
+    auto* box = control<QComboBox>(window, "ComboProfiles");
+    box->setEditText(name);
+    QTest::mouseClick(control<QPushButton>(window, "SpeedButton2"), Qt::LeftButton);
+}
+
+QString MessageOf(const MainWindow& window) {
+    return control<QPlainTextEdit>(window, "MainText")->toPlainText();
+}
+
 }  // namespace
 
 class TypedTextTest : public QObject {
@@ -70,6 +106,7 @@ class TypedTextTest : public QObject {
 
   private slots:
     void typedListTextIsUsedAsTyped();
+    void storedMessageComesBackAsTypedAndLeavesAsBefore();
 };
 
 void TypedTextTest::typedListTextIsUsedAsTyped() {
@@ -170,6 +207,64 @@ void TypedTextTest::typedListTextIsUsedAsTyped() {
                 break;
             }
         }
+    }
+}
+
+// A message saved, then shown again after a restart or a profile load: characters outside the
+// code page come back as themselves, while the stored file and the copied result stay exactly
+// what they were.
+void TypedTextTest::storedMessageComesBackAsTypedAndLeavesAsBefore() {
+    struct Row {
+        const char* why;
+        QString typed;
+        QString shownAgain;
+    };
+    const std::vector<Row> rows = {
+        {"emoji", QStringLiteral("роза 🌹"), QStringLiteral("роза 🌹")},
+        {"emoji on two lines", QStringLiteral("два 😀\nряда 👍🏽"),
+         QStringLiteral("два 😀\nряда 👍🏽")},
+        {"joined emoji", QStringLiteral("🏳️‍🌈 флаг"),
+         QStringLiteral("🏳️‍🌈 флаг")},
+        {"other scripts", QStringLiteral("é 中文"), QStringLiteral("é 中文")},
+        {"typed references the code page has or spelt otherwise",
+         QStringLiteral("&#1055; &#65; &#x1F339; &#0127801;"),
+         QStringLiteral("&#1055; &#65; &#x1F339; &#0127801;")},
+        {"a typed reference of a character the code page lacks", QStringLiteral("&#127801;"),
+         QStringLiteral("🌹")},
+    };
+    for (const Row& row : rows) {
+        WindowHarness harness;
+        auto& first = harness.open();
+        TypeMessage(first, row.typed);
+        const QString copied = CopyWithButton(harness);
+        SaveProfileAs(first, QStringLiteral("Default"));
+        const auto saved = ReadBytes(ProfileFile(harness.programFolder(), "Default"));
+        QVERIFY2(saved.has_value(), row.why);
+
+        // The file holds what the core makes of the typed text.
+        const std::string typedBytes = ToCp1251Lines(row.typed);
+        const std::string textLine = "\r\nText=\"" + EncodeLinesText(typedBytes) + "\"\r\n";
+        QVERIFY2(saved->find(textLine) != std::string::npos, row.why);
+        DefaultRandomSource random;
+        FormatterOptions options = test::HandMadePage(first).formatterOptions();
+        options.message = typedBytes;
+        QVERIFY2(copied == FromCp1251(BuildResultText(options, random)), row.why);
+
+        // A restart shows the message; copying and saving it again change nothing.
+        Restart restart(harness.programFolder());
+        auto& second = restart.open();
+        QVERIFY2(MessageOf(second) == row.shownAgain, row.why);
+        QTest::mouseClick(control<QPushButton>(second, "SpeedButton3"), Qt::LeftButton);
+        QVERIFY2(restart.platform.clipboard.text() == copied, row.why);
+        SaveProfileAs(second, QStringLiteral("Default"));
+        QVERIFY2(ReadBytes(ProfileFile(harness.programFolder(), "Default")) == saved, row.why);
+
+        // So does picking the profile from the list.
+        control<QPlainTextEdit>(second, "MainText")->clear();
+        auto* profiles = control<QComboBox>(second, "ComboProfiles");
+        profiles->setCurrentIndex(profiles->findText(QStringLiteral("Default")));
+        emit profiles->activated(profiles->currentIndex());
+        QVERIFY2(MessageOf(second) == row.shownAgain, row.why);
     }
 }
 
