@@ -79,7 +79,7 @@ void FormattingPage::applyProfile(const Profile& profile,
                                          profile.alternationSecondColor,
                                          GradientStopsOf(profile)};
     gradientStopRow->setStops(remembered_.gradientStops);
-    messageEdit->setPlainText(FromStoredCp1251Lines(profile.text));
+    replaceMessage(FromStoredCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.

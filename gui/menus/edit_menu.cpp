@@ -28,6 +28,16 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, const
     return action;
 }
 
+// Shows the key that does the same in the field; the key itself stays the field's.
+QAction* AddEditCommand(QMenu* menu, const char* name, const QString& caption, const QIcon& icon,
+                        QKeySequence::StandardKey key) {
+    QAction* action = AddCommand(menu, name, caption, icon);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    return action;
+}
+
 QMenu* AddSubmenu(QMenu* menu, const char* name, const QString& caption, const QIcon& icon) {
     QMenu* submenu = menu->addMenu(icon, caption);
     submenu->setObjectName(QString::fromLatin1(name));
@@ -53,11 +63,18 @@ std::string NickOf(const QAction* item) {
 
 EditMenu::EditMenu(Clipboard& clipboard, QWidget* parent) : QMenu(parent), clipboard_(clipboard) {
     setObjectName(QStringLiteral("PopupNickMenu"));
-    cutAction = AddCommand(this, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"));
-    copyAction = AddCommand(this, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"));
-    pasteAction = AddCommand(this, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"));
+    undoAction = AddEditCommand(this, "N10", QStringLiteral("Отменить"), ThemeIcon("edit-undo"),
+                                QKeySequence::Undo);
+    addSeparator()->setObjectName(QStringLiteral("N12"));
+    cutAction = AddEditCommand(this, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"),
+                               QKeySequence::Cut);
+    copyAction = AddEditCommand(this, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"),
+                                QKeySequence::Copy);
+    pasteAction = AddEditCommand(this, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"),
+                                 QKeySequence::Paste);
     clearAction = AddCommand(this, "N9", QStringLiteral("Очистить"));
-    selectAllAction = AddCommand(this, "N3", QStringLiteral("Выделить всё"));
+    selectAllAction = AddEditCommand(this, "N3", QStringLiteral("Выделить всё"), QIcon(),
+                                     QKeySequence::SelectAll);
     nickSeparator = addSeparator();
     nickSeparator->setObjectName(QStringLiteral("N5"));
     saveAsNickAction =
@@ -71,6 +88,7 @@ EditMenu::EditMenu(Clipboard& clipboard, QWidget* parent) : QMenu(parent), clipb
                    ThemeIcon("edit-delete", style()->standardIcon(QStyle::SP_TrashIcon)));
 
     connect(this, &QMenu::aboutToShow, this, &EditMenu::prepare);
+    connect(undoAction, &QAction::triggered, this, &EditMenu::undoEdit);
     connect(cutAction, &QAction::triggered, this, &EditMenu::cutText);
     connect(copyAction, &QAction::triggered, this, &EditMenu::copyText);
     connect(pasteAction, &QAction::triggered, this, &EditMenu::pasteText);
@@ -104,6 +122,7 @@ void EditMenu::setNicks(std::vector<std::string> nicks) {
 void EditMenu::prepare() {
     QWidget* target = target_;
     const QString selected = GetControlText(target, false);
+    undoAction->setEnabled(CanUndo(target));
     saveAsNickAction->setEnabled(!TrimNick(ToCp1251(selected)).empty());
     cutAction->setEnabled(!selected.isEmpty());
     copyAction->setEnabled(!selected.isEmpty());
@@ -124,6 +143,10 @@ void EditMenu::prepare() {
 
 // The commands change the fields they act on, so they are not const however they reach them.
 // NOLINTBEGIN(readability-make-member-function-const)
+void EditMenu::undoEdit() {
+    UndoEdit(target_);
+}
+
 void EditMenu::cutText() {
     copyText();
     ReplaceSelection(target_, QString());

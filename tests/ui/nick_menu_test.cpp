@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -173,22 +174,34 @@ void NickMenuTest::menuHasItsItemsInOrder() {
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
         names << item->objectName();
     }
-    QCOMPARE(captions,
-             QStringList({QStringLiteral("Вырезать"), QStringLiteral("Копировать"),
-                          QStringLiteral("Вставить"), QStringLiteral("Очистить"),
-                          QStringLiteral("Выделить всё"), QStringLiteral("-"),
-                          QStringLiteral("Сохранить как ник"), QStringLiteral("Вставить ник"),
-                          QStringLiteral("Удалить ник")}));
-    QCOMPARE(names.mid(0, 7), QStringList({"N6", "N7", "N8", "N9", "N3", "N5", "N1"}));
-    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(7),
+    QCOMPARE(
+        captions,
+        QStringList({QStringLiteral("Отменить"), QStringLiteral("-"), QStringLiteral("Вырезать"),
+                     QStringLiteral("Копировать"), QStringLiteral("Вставить"),
+                     QStringLiteral("Очистить"), QStringLiteral("Выделить всё"),
+                     QStringLiteral("-"), QStringLiteral("Сохранить как ник"),
+                     QStringLiteral("Вставить ник"), QStringLiteral("Удалить ник")}));
+    QCOMPARE(names.mid(0, 9),
+             QStringList({"N10", "N12", "N6", "N7", "N8", "N9", "N3", "N5", "N1"}));
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(9),
              control<QMenu>(window, "N2")->menuAction());
-    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(8),
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(10),
              control<QMenu>(window, "N4")->menuAction());
+    QCOMPARE(control<QAction>(window, "N10")->shortcut(), QKeySequence(QKeySequence::Undo));
 }
 
 void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
     WindowHarness harness;
     auto& window = harness.open();
+
+    // Undo is offered once the field has an edit to take back.
+    OpenMenu(window, control<QLineEdit>(window, "KillName"));
+    QVERIFY(!control<QAction>(window, "N10")->isEnabled());
+    control<QMenu>(window, "PopupNickMenu")->close();
+    test::TypeText(control<QLineEdit>(window, "KillName"), QStringLiteral("ab"));
+    OpenMenu(window, control<QLineEdit>(window, "KillName"));
+    Choose(window, control<QAction>(window, "N10"));
+    QCOMPARE(control<QLineEdit>(window, "KillName")->text(), QString());
 
     // Blanks only: nothing to save as a nick, but something to cut, copy and clear.
     SetSelected(control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("a   b"), 1, 3);

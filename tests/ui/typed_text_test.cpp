@@ -1,12 +1,15 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,6 +102,13 @@ QString MessageOf(const MainWindow& window) {
     return control<QPlainTextEdit>(window, "MainText")->toPlainText();
 }
 
+// Ctrl+Z where the keyboard is: the field that has the window's focus.
+void PressUndo(MainWindow& window) {
+    QWidget* focused = window.focusWidget();
+    QVERIFY(focused != nullptr);
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+}
+
 }  // namespace
 
 class TypedTextTest : public QObject {
@@ -107,6 +117,7 @@ class TypedTextTest : public QObject {
   private slots:
     void typedListTextIsUsedAsTyped();
     void storedMessageComesBackAsTypedAndLeavesAsBefore();
+    void clearResetAndLoadAreUndoneInOneStep();
 };
 
 void TypedTextTest::typedListTextIsUsedAsTyped() {
@@ -265,6 +276,57 @@ void TypedTextTest::storedMessageComesBackAsTypedAndLeavesAsBefore() {
         profiles->setCurrentIndex(profiles->findText(QStringLiteral("Default")));
         emit profiles->activated(profiles->currentIndex());
         QVERIFY2(MessageOf(second) == row.shownAgain, row.why);
+    }
+}
+
+// "Очистить текст", "Сбросить всё" and a profile load each replace the message as one step that
+// Ctrl+Z in the message, or "Отменить" in its edit menu, takes back.
+void TypedTextTest::clearResetAndLoadAreUndoneInOneStep() {
+    struct Row {
+        const char* why;
+        std::function<void(WindowHarness&)> replace;
+        QString replacedBy;
+        bool undoFromTheMenu;
+    };
+    const auto click = [](const char* button) {
+        return [button](WindowHarness& harness) {
+            QTest::mouseClick(control<QPushButton>(harness.window(), button), Qt::LeftButton);
+        };
+    };
+    const auto pick = [](WindowHarness& harness) {
+        auto* profiles = control<QComboBox>(harness.window(), "ComboProfiles");
+        profiles->setCurrentIndex(profiles->findText(QStringLiteral("Other")));
+        emit profiles->activated(profiles->currentIndex());
+    };
+    const std::vector<Row> rows = {
+        {"clear", click("sbClear"), QString(), false},
+        {"reset", click("SpeedButton12"), QString(), false},
+        {"profile load", pick, QStringLiteral("из профиля"), false},
+        {"clear, undone from the menu", click("sbClear"), QString(), true},
+        {"reset, undone from the menu", click("SpeedButton12"), QString(), true},
+    };
+    const QString typed = QStringLiteral("первая строка\nвторая 🌹");
+    for (const Row& row : rows) {
+        WindowHarness harness;
+        WriteBytes(ProfileFile(harness.programFolder(), "Other"),
+                   "[Page1]\r\nText=\"" + ToCp1251(QStringLiteral("из профиля")) + "\"\r\n");
+        auto& window = harness.open();
+        test::ShowHandMadePage(window);
+        TypeMessage(window, typed);
+
+        row.replace(harness);
+        QVERIFY2(MessageOf(window) == row.replacedBy, row.why);
+        if (row.undoFromTheMenu) {
+            window.openEditMenu(control<QPlainTextEdit>(window, "MainText"), window.pos());
+            control<QAction>(window, "N10")->trigger();
+            control<QMenu>(window, "PopupNickMenu")->close();
+        } else {
+            PressUndo(window);
+        }
+        QVERIFY2(MessageOf(window) == typed, row.why);
+        // The next step back is the user's own typing.
+        PressUndo(window);
+        QVERIFY2(MessageOf(window) != typed, row.why);
     }
 }
 
