@@ -22,6 +22,16 @@ QIcon ThemeIcon(const char* name, const QIcon& fallback = {}) {
     return QIcon::fromTheme(QString::fromLatin1(name), fallback);
 }
 
+// The desktop's picture for an editing command, or the program's own where the theme has none.
+QIcon EditIcon(const char* name) {
+    QIcon own;
+    for (const int size : {16, 24, 32, 48}) {
+        own.addFile(QStringLiteral(":/edit-icons/%1/%2.png").arg(size).arg(QLatin1String(name)),
+                    QSize(size, size));
+    }
+    return ThemeIcon(name, own);
+}
+
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, const QIcon& icon = {}) {
     QAction* action = menu->addAction(icon, caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -63,14 +73,14 @@ std::string NickOf(const QAction* item) {
 
 EditMenu::EditMenu(Clipboard& clipboard, QWidget* parent) : QMenu(parent), clipboard_(clipboard) {
     setObjectName(QStringLiteral("PopupNickMenu"));
-    undoAction = AddEditCommand(this, "N10", QStringLiteral("Отменить"), ThemeIcon("edit-undo"),
+    undoAction = AddEditCommand(this, "N10", QStringLiteral("Отменить"), EditIcon("edit-undo"),
                                 QKeySequence::Undo);
     addSeparator()->setObjectName(QStringLiteral("N12"));
-    cutAction = AddEditCommand(this, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"),
+    cutAction = AddEditCommand(this, "N6", QStringLiteral("Вырезать"), EditIcon("edit-cut"),
                                QKeySequence::Cut);
-    copyAction = AddEditCommand(this, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"),
+    copyAction = AddEditCommand(this, "N7", QStringLiteral("Копировать"), EditIcon("edit-copy"),
                                 QKeySequence::Copy);
-    pasteAction = AddEditCommand(this, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"),
+    pasteAction = AddEditCommand(this, "N8", QStringLiteral("Вставить"), EditIcon("edit-paste"),
                                  QKeySequence::Paste);
     clearAction = AddCommand(this, "N9", QStringLiteral("Очистить"));
     selectAllAction = AddEditCommand(this, "N3", QStringLiteral("Выделить всё"), QIcon(),

@@ -4,12 +4,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QIcon>
+#include <QImage>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/store/settings.h"
@@ -149,6 +152,7 @@ class NickMenuTest : public QObject {
 
   private slots:
     void menuHasItsItemsInOrder();
+    void editCommandsHavePicturesWithoutAnIconTheme();
     void commandsFollowTheSelectionTheClipboardAndTheNicks();
     void selectAllIsOfferedWhileSomethingIsLeftToSelect();
     void savedNicksAreTrimmedUniqueAndSorted();
@@ -188,6 +192,40 @@ void NickMenuTest::menuHasItsItemsInOrder() {
     QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(10),
              control<QMenu>(window, "N4")->menuAction());
     QCOMPARE(control<QAction>(window, "N10")->shortcut(), QKeySequence(QKeySequence::Undo));
+}
+
+// Desktops whose icon theme lacks the editing pictures, or that have no theme, still show them.
+void NickMenuTest::editCommandsHavePicturesWithoutAnIconTheme() {
+    const QString theme = QIcon::themeName();
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QStringList fallbackPaths = QIcon::fallbackSearchPaths();
+    const QTemporaryDir noThemes;
+    QIcon::setThemeSearchPaths({noThemes.path()});
+    QIcon::setFallbackSearchPaths({});
+    QIcon::setThemeName(QString());
+    QVERIFY(QIcon::fromTheme(QStringLiteral("edit-cut")).isNull());
+    {
+        WindowHarness harness;
+        auto& window = harness.open();
+        const QMenu* menu = control<QMenu>(window, "PopupNickMenu");
+        for (const char* name : {"N10", "N6", "N7", "N8", "N1", "N2", "N4"}) {
+            const QAction* command = menu->findChild<QAction*>(QString::fromLatin1(name));
+            if (command == nullptr) {
+                command = control<QMenu>(window, name)->menuAction();
+            }
+            const QImage picture = command->icon().pixmap(16, 16).toImage();
+            bool drawn = false;
+            for (int y = 0; y < picture.height() && !drawn; ++y) {
+                for (int x = 0; x < picture.width() && !drawn; ++x) {
+                    drawn = qAlpha(picture.pixel(x, y)) > 0;
+                }
+            }
+            QVERIFY2(drawn, name);
+        }
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setFallbackSearchPaths(fallbackPaths);
+    QIcon::setThemeName(theme);
 }
 
 void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
