@@ -150,6 +150,67 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+
+bool IsNoncharacter(char32_t cp) {
+    return (cp >= 0xFDD0 && cp <= 0xFDEF) || (cp & 0xFFFE) == 0xFFFE;
+}
+
+// Characters a reference may stand for in a text field. Controls would hide a reference the user
+// typed as text, the fields turn the separators into line breaks or blanks, and the text engine
+// uses noncharacters for its own marks; each would change the text that goes back out.
+bool RestoresAsCharacter(char32_t cp) {
+    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    const bool control = cp >= 0x80 && cp <= 0x9F;
+    const bool separator = cp == 0x2028 || cp == 0x2029;
+    return cp <= kLastCodePoint && !surrogate && !control && !separator && !IsNoncharacter(cp) &&
+           !EncodeCodePoint(cp).has_value();
+}
+
+// The character of a reference "&#" digits ";" at `pos` in the spelling Utf8ToCp1251 writes,
+// with the length of the reference; nothing for any other text.
+std::optional<std::pair<char32_t, std::size_t>> ReferenceAt(std::string_view text,
+                                                            std::size_t pos) {
+    constexpr std::string_view kOpening = "&#";
+    if (text.substr(pos, kOpening.size()) != kOpening) {
+        return std::nullopt;
+    }
+    std::size_t end = pos + kOpening.size();
+    if (end >= text.size() || text[end] < '1' || text[end] > '9') {
+        return std::nullopt;
+    }
+    char32_t cp = 0;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+        cp = cp * 10 + static_cast<char32_t>(text[end] - '0');
+        if (cp > kLastCodePoint) {
+            return std::nullopt;
+        }
+        ++end;
+    }
+    if (end >= text.size() || text[end] != ';') {
+        return std::nullopt;
+    }
+    return std::pair{cp, end + 1 - pos};
+}
+
 constexpr std::array<unsigned char, 256> MakeIdentityTable() {
     std::array<unsigned char, 256> table{};
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -260,6 +321,25 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
     ResultWriter writer(AppendTo(out), TextEncoding::Utf8, LineBreaks::Keep);
     writer.Put(cp1251);
     writer.Finish();
+    return out;
+}
+
+std::string Cp1251ToUtf8RestoringReferences(std::string_view cp1251) {
+    std::string out;
+    out.reserve(cp1251.size());
+    std::size_t pos = 0;
+    while (pos < cp1251.size()) {
+        if (cp1251[pos] == '&') {
+            const auto reference = ReferenceAt(cp1251, pos);
+            if (reference && RestoresAsCharacter(reference->first)) {
+                AppendUtf8(out, reference->first);
+                pos += reference->second;
+                continue;
+            }
+        }
+        out += Utf8Of(cp1251[pos]);
+        ++pos;
+    }
     return out;
 }
 

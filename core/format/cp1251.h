@@ -19,6 +19,14 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 // the code page, maps to U+0098 so that a round trip keeps it).
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
+// Converts stored Windows-1251 text back to what the user typed, the inverse of Utf8ToCp1251: a
+// character reference written the way Utf8ToCp1251 writes it ("&#" decimal digits without a
+// leading zero ";") becomes the character again when the code page lacks that character and it
+// shows as itself in a text field. Anything else stays text: references to characters the code
+// page has, other spellings ("&#x1F339;", "&#065;", no ';'), surrogates, controls, the line and
+// paragraph separators and noncharacters. Utf8ToCp1251 of the result is the input byte for byte.
+std::string Cp1251ToUtf8RestoringReferences(std::string_view cp1251);
+
 // The UTF-8 form of one Windows-1251 byte: one to three bytes.
 std::string_view Utf8Of(char cp1251);
 

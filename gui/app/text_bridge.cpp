@@ -20,6 +20,11 @@ QString FromCp1251(std::string_view text) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+QString FromStoredCp1251(std::string_view text) {
+    const std::string utf8 = Cp1251ToUtf8RestoringReferences(text);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 std::string ToCp1251Lines(const QString& text) {
     QString crlf = text;
     crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -29,6 +34,12 @@ std::string ToCp1251Lines(const QString& text) {
 
 QString FromCp1251Lines(std::string_view text) {
     QString lines = FromCp1251(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return lines;
+}
+
+QString FromStoredCp1251Lines(std::string_view text) {
+    QString lines = FromStoredCp1251(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return lines;
 }

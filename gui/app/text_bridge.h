@@ -24,6 +24,12 @@ QString FromCp1251(std::string_view text);
 std::string ToCp1251Lines(const QString& text);
 QString FromCp1251Lines(std::string_view text);
 
+// Stored text put back into a field as the user typed it: the character references that
+// ToCp1251 wrote for characters outside the code page become those characters again, and
+// ToCp1251 of the field's text gives back the stored bytes.
+QString FromStoredCp1251(std::string_view text);
+QString FromStoredCp1251Lines(std::string_view text);
+
 // The text of a multi-line field as typed: unlike toPlainText, non-breaking spaces stay.
 QString PlainTextOf(const QPlainTextEdit* edit);
 

@@ -35,8 +35,11 @@ inline QComboBox* ComboBox(const char* name, const QStringList& items, bool edit
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     if (editable) {
-        // Editable lists keep what is typed; the typed text is not added as an item.
+        // Editable lists keep what is typed; the typed text is not added as an item. Without a
+        // completer nothing is completed to a listed item, and leaving the field takes a listed
+        // item's spelling only when the typed text matches it exactly, case included.
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
         combo->setEditText(QString());
     }
     return combo;

@@ -9,6 +9,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyledItemDelegate>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "core/format/letter_transforms.h"
 #include "gui/app/result_memo.h"
@@ -63,7 +65,11 @@ void FormattingPage::connectControls() {
     connect(italicCheck, &QCheckBox::toggled, this, &FormattingPage::italicToggled);
     connect(boldCheck, &QCheckBox::toggled, this, &FormattingPage::boldToggled);
     connect(clearButton, &QPushButton::clicked, this, &FormattingPage::clearMessage);
-    connect(resetButton, &QPushButton::clicked, this, &FormattingPage::resetClicked);
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        emit resetClicked();
+        // Ctrl+Z there brings the message back.
+        messageEdit->setFocus();
+    });
     connect(fontManagerButton, &QPushButton::clicked, this, &FormattingPage::fontManagerClicked);
 
     for (ColorPanel* panel : {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel,
@@ -177,8 +183,28 @@ void FormattingPage::boldToggled() {
 }
 
 void FormattingPage::clearMessage() {
-    messageEdit->clear();
+    replaceMessage(QString());
+    messageEdit->setFocus();
     rebuildResult();
+}
+
+void FormattingPage::replaceMessage(const QString& text) {
+    if (PlainTextOf(messageEdit) == text) {
+        return;
+    }
+    QTextDocument* document = messageEdit->document();
+    // A box never edited, as at start-up, has nothing an undo could bring back.
+    if (document->isEmpty() && !document->isUndoAvailable()) {
+        messageEdit->setPlainText(text);
+        return;
+    }
+    // One step for Ctrl+Z, so no replacement takes the user's message away for good.
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.insertText(text);
+    cursor.endEditBlock();
 }
 
 void FormattingPage::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button,

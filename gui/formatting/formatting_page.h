@@ -94,6 +94,8 @@ class FormattingPage final : public QWidget {
     void italicToggled();
     void boldToggled();
     void clearMessage();
+    // Puts `text` into the message so that Ctrl+Z there brings the old text back.
+    void replaceMessage(const QString& text);
     EffectPanels currentEffectPanels() const;
 
     PlatformServices services_;

@@ -25,7 +25,7 @@ constexpr long kFontSizes = 7;
 
 void SetWhenNotEmpty(QLineEdit* edit, const std::string& value) {
     if (!value.empty()) {
-        edit->setText(FromCp1251(value));
+        edit->setText(FromStoredCp1251(value));
     }
 }
 
@@ -79,12 +79,12 @@ void FormattingPage::applyProfile(const Profile& profile,
                                          profile.alternationSecondColor,
                                          GradientStopsOf(profile)};
     gradientStopRow->setStops(remembered_.gradientStops);
-    messageEdit->setPlainText(FromCp1251Lines(profile.text));
+    replaceMessage(FromStoredCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.
     if (onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
-        addresseeEdit->setText(FromCp1251(profile.reciever));
+        addresseeEdit->setText(FromStoredCp1251(profile.reciever));
     }
     danceRatioSlider->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
     {

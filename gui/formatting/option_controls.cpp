@@ -53,14 +53,15 @@ void SetControlValue(QWidget* control, ControlKind kind, const OptionValue& valu
             break;
         case ControlKind::Text:
             if (auto* box = qobject_cast<QComboBox*>(control)) {
-                box->setEditText(FromCp1251(Held<std::string>(value)));
+                box->setEditText(FromStoredCp1251(Held<std::string>(value)));
             } else {
-                static_cast<QLineEdit*>(control)->setText(FromCp1251(Held<std::string>(value)));
+                static_cast<QLineEdit*>(control)->setText(
+                    FromStoredCp1251(Held<std::string>(value)));
             }
             break;
         case ControlKind::Message:
             static_cast<QPlainTextEdit*>(control)->setPlainText(
-                FromCp1251Lines(Held<std::string>(value)));
+                FromStoredCp1251Lines(Held<std::string>(value)));
             break;
         case ControlKind::ColourPanel: {
             const ColorValue color = Held<ColorValue>(value);

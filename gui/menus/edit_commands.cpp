@@ -106,6 +106,24 @@ void SelectAllText(QWidget* control) {
     }
 }
 
+bool CanUndo(const QWidget* control) {
+    if (const QLineEdit* field = LineFieldOf(control)) {
+        return field->isUndoAvailable();
+    }
+    if (const QPlainTextEdit* memo = MemoOf(control)) {
+        return memo->document()->isUndoAvailable();
+    }
+    return false;
+}
+
+void UndoEdit(QWidget* control) {
+    if (QLineEdit* field = LineFieldOf(control)) {
+        field->undo();
+    } else if (QPlainTextEdit* memo = MemoOf(control)) {
+        memo->undo();
+    }
+}
+
 bool IsAllSelected(const QWidget* control) {
     if (const QLineEdit* field = LineFieldOf(control)) {
         const int start =

@@ -22,6 +22,10 @@ QString GetControlText(const QWidget* control, bool whole);
 
 void SelectAllText(QWidget* control);
 
+// Whether the control has an edit to take back, and taking back its last one.
+bool CanUndo(const QWidget* control);
+void UndoEdit(QWidget* control);
+
 // True when the selection starts at the beginning and covers the entire text (an empty field
 // without selection counts as entirely selected).
 bool IsAllSelected(const QWidget* control);

@@ -22,9 +22,29 @@ QIcon ThemeIcon(const char* name, const QIcon& fallback = {}) {
     return QIcon::fromTheme(QString::fromLatin1(name), fallback);
 }
 
+// The desktop's picture for an editing command, or the program's own where the theme has none.
+QIcon EditIcon(const char* name) {
+    QIcon own;
+    for (const int size : {16, 24, 32, 48}) {
+        own.addFile(QStringLiteral(":/edit-icons/%1/%2.png").arg(size).arg(QLatin1String(name)),
+                    QSize(size, size));
+    }
+    return ThemeIcon(name, own);
+}
+
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, const QIcon& icon = {}) {
     QAction* action = menu->addAction(icon, caption);
     action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// Shows the key that does the same in the field; the key itself stays the field's.
+QAction* AddEditCommand(QMenu* menu, const char* name, const QString& caption, const QIcon& icon,
+                        QKeySequence::StandardKey key) {
+    QAction* action = AddCommand(menu, name, caption, icon);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
     return action;
 }
 
@@ -36,7 +56,7 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const QString& caption, const Q
 
 // A nick shown as it is: a single '&' would mark an access key and vanish from the caption.
 QString NickCaption(const std::string& nick) {
-    return FromCp1251(nick).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return FromStoredCp1251(nick).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void AddNickItem(QMenu* submenu, const std::string& nick) {
@@ -53,11 +73,18 @@ std::string NickOf(const QAction* item) {
 
 EditMenu::EditMenu(Clipboard& clipboard, QWidget* parent) : QMenu(parent), clipboard_(clipboard) {
     setObjectName(QStringLiteral("PopupNickMenu"));
-    cutAction = AddCommand(this, "N6", QStringLiteral("Вырезать"), ThemeIcon("edit-cut"));
-    copyAction = AddCommand(this, "N7", QStringLiteral("Копировать"), ThemeIcon("edit-copy"));
-    pasteAction = AddCommand(this, "N8", QStringLiteral("Вставить"), ThemeIcon("edit-paste"));
+    undoAction = AddEditCommand(this, "N10", QStringLiteral("Отменить"), EditIcon("edit-undo"),
+                                QKeySequence::Undo);
+    addSeparator()->setObjectName(QStringLiteral("N12"));
+    cutAction = AddEditCommand(this, "N6", QStringLiteral("Вырезать"), EditIcon("edit-cut"),
+                               QKeySequence::Cut);
+    copyAction = AddEditCommand(this, "N7", QStringLiteral("Копировать"), EditIcon("edit-copy"),
+                                QKeySequence::Copy);
+    pasteAction = AddEditCommand(this, "N8", QStringLiteral("Вставить"), EditIcon("edit-paste"),
+                                 QKeySequence::Paste);
     clearAction = AddCommand(this, "N9", QStringLiteral("Очистить"));
-    selectAllAction = AddCommand(this, "N3", QStringLiteral("Выделить всё"));
+    selectAllAction = AddEditCommand(this, "N3", QStringLiteral("Выделить всё"), QIcon(),
+                                     QKeySequence::SelectAll);
     nickSeparator = addSeparator();
     nickSeparator->setObjectName(QStringLiteral("N5"));
     saveAsNickAction =
@@ -71,6 +98,7 @@ EditMenu::EditMenu(Clipboard& clipboard, QWidget* parent) : QMenu(parent), clipb
                    ThemeIcon("edit-delete", style()->standardIcon(QStyle::SP_TrashIcon)));
 
     connect(this, &QMenu::aboutToShow, this, &EditMenu::prepare);
+    connect(undoAction, &QAction::triggered, this, &EditMenu::undoEdit);
     connect(cutAction, &QAction::triggered, this, &EditMenu::cutText);
     connect(copyAction, &QAction::triggered, this, &EditMenu::copyText);
     connect(pasteAction, &QAction::triggered, this, &EditMenu::pasteText);
@@ -104,6 +132,7 @@ void EditMenu::setNicks(std::vector<std::string> nicks) {
 void EditMenu::prepare() {
     QWidget* target = target_;
     const QString selected = GetControlText(target, false);
+    undoAction->setEnabled(CanUndo(target));
     saveAsNickAction->setEnabled(!TrimNick(ToCp1251(selected)).empty());
     cutAction->setEnabled(!selected.isEmpty());
     copyAction->setEnabled(!selected.isEmpty());
@@ -124,6 +153,10 @@ void EditMenu::prepare() {
 
 // The commands change the fields they act on, so they are not const however they reach them.
 // NOLINTBEGIN(readability-make-member-function-const)
+void EditMenu::undoEdit() {
+    UndoEdit(target_);
+}
+
 void EditMenu::cutText() {
     copyText();
     ReplaceSelection(target_, QString());
@@ -150,7 +183,7 @@ void EditMenu::saveSelectionAsNick() {
 }
 
 void EditMenu::insertNick(QAction* item) {
-    ReplaceSelection(target_, FromCp1251(NickOf(item)));
+    ReplaceSelection(target_, FromStoredCp1251(NickOf(item)));
 }
 
 void EditMenu::deleteNick(QAction* item) {

@@ -11,8 +11,8 @@ namespace tagforge {
 
 class Clipboard;
 
-// The edit menu shared by the window's text fields: cut, copy, paste, clear, select all, and the
-// stored nicks to save the selection as, insert or delete. Its commands act on the field it was
+// The edit menu shared by the window's text fields: undo, cut, copy, paste, clear, select all, and
+// the stored nicks to save the selection as, insert or delete. Its commands act on the field it was
 // last opened on. Nicks are Windows-1251.
 class EditMenu final : public QMenu {
     Q_OBJECT
@@ -31,6 +31,7 @@ class EditMenu final : public QMenu {
 
   private:
     void prepare();
+    void undoEdit();
     void cutText();
     void copyText();
     void pasteText();
@@ -43,6 +44,7 @@ class EditMenu final : public QMenu {
     Clipboard& clipboard_;
     std::vector<std::string> nicks_;
     QPointer<QWidget> target_;
+    QAction* undoAction;
     QAction* cutAction;
     QAction* copyAction;
     QAction* pasteAction;

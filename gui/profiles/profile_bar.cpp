@@ -16,7 +16,7 @@ namespace tagforge {
 namespace {
 
 // Watches the ends of an edit in the profile box: Enter and leaving the box. The box then picks
-// the listed name that the typed text equals or completes to, and that is no pick by the user.
+// the listed name that the typed text equals, and that is no pick by the user.
 class EditEndWatch final : public QObject {
   public:
     using QObject::QObject;

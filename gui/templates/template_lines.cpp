@@ -178,7 +178,7 @@ void TemplatePage::applyProfile(const Profile& profile, bool showTab) {
     if (!profile.nicks.empty()) {
         solitudeNickList->clear();
         for (const std::string& nick : profile.nicks) {
-            solitudeNickList->addItem(FromCp1251(nick));
+            solitudeNickList->addItem(FromStoredCp1251(nick));
         }
     }
     notificationKindBox->setCurrentIndex(

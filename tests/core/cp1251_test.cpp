@@ -173,6 +173,56 @@ TEST(Cp1251RoundTrip, LargeText) {
     EXPECT_EQ(Utf8ToCp1251(utf8), text);
 }
 
+// Stored text shown again: which references come back as the characters they stand for.
+TEST(Cp1251Restore, ReferencesOfCharactersTheCodePageLacks) {
+    struct Row {
+        const char* why;
+        std::string stored;
+        std::string shown;
+    };
+    const std::array<Row, 24> rows = {{
+        {"emoji", "&#127801;", FromU8(u8"🌹")},
+        {"emoji between words", "a &#127801; b", FromU8(u8"a 🌹 b")},
+        {"emoji sequence with joiner and selector", "&#127987;&#65039;&#8205;&#127752;",
+         FromU8(u8"🏳️‍🌈")},
+        {"skin tone", "&#128077;&#127997;", FromU8(u8"👍🏽")},
+        {"accented Latin", "&#233;", FromU8(u8"é")},
+        {"Chinese", "&#20013;&#25991;", FromU8(u8"中文")},
+        {"last character", "&#1114109;", FromU8(u8"\U0010FFFD")},
+        {"Russian letters stay bytes", "\xCF\xF0\xE8\xE2\xE5\xF2", FromU8(u8"Привет")},
+        {"reference to a letter of the code page", "&#1055;", "&#1055;"},
+        {"reference to ASCII", "&#65;", "&#65;"},
+        {"reference to the euro sign", "&#8364;", "&#8364;"},
+        {"hexadecimal spelling", "&#x1F339;", "&#x1F339;"},
+        {"leading zero", "&#0127801;", "&#0127801;"},
+        {"no semicolon", "&#127801", "&#127801"},
+        {"no digits", "&#;", "&#;"},
+        {"named reference", "&amp;", "&amp;"},
+        {"beyond the last code point", "&#1114112;", "&#1114112;"},
+        {"very long number", "&#99999999999999999999;", "&#99999999999999999999;"},
+        {"surrogate", "&#55357;&#57145;", "&#55357;&#57145;"},
+        {"C1 control", "&#128;", "&#128;"},
+        {"line separator", "&#8232;", "&#8232;"},
+        {"paragraph separator", "&#8233;", "&#8233;"},
+        {"noncharacters", "&#65535;&#64976;&#131070;&#1114111;",
+         "&#65535;&#64976;&#131070;&#1114111;"},
+        {"ampersands before a reference", "&&#&#127801;", FromU8(u8"&&#🌹")},
+    }};
+    for (const Row& row : rows) {
+        EXPECT_EQ(Cp1251ToUtf8RestoringReferences(row.stored), row.shown) << row.why;
+        EXPECT_EQ(Utf8ToCp1251(row.shown), row.stored) << row.why;
+    }
+}
+
+TEST(Cp1251Restore, EveryReferenceAndEveryByteRoundTrips) {
+    for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+        const std::string stored = "&#" + std::to_string(static_cast<std::uint32_t>(cp)) + ";";
+        ASSERT_EQ(Utf8ToCp1251(Cp1251ToUtf8RestoringReferences(stored)), stored);
+    }
+    const std::string all = ByteRange(0x00, 0xFF);
+    EXPECT_EQ(Cp1251ToUtf8RestoringReferences(all), Cp1251ToUtf8(all));
+}
+
 TEST(Cp1251Case, RussianAlphabetBothWays) {
     const std::string upper = ByteRange(0xC0, 0xDF);
     const std::string lower = ByteRange(0xE0, 0xFF);

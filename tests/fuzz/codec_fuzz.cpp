@@ -1,5 +1,5 @@
 // The Windows-1251 / UTF-8 codec: every byte string survives a trip through UTF-8, and valid
-// UTF-8 always converts.
+// UTF-8 always converts; restoring character references never changes the stored bytes.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string utf8 = tagforge::Cp1251ToUtf8(input);
     const auto back = tagforge::Utf8ToCp1251(utf8);
     Check(back.has_value() && *back == input, "Windows-1251 survives a trip through UTF-8");
+    Check(tagforge::Utf8ToCp1251(tagforge::Cp1251ToUtf8RestoringReferences(input)) == input,
+          "stored text shown with its characters restored is stored as the same bytes");
 
     const auto converted = tagforge::Utf8ToCp1251(input);
     if (converted) {

@@ -4,11 +4,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QIcon>
+#include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/store/settings.h"
@@ -148,6 +152,7 @@ class NickMenuTest : public QObject {
 
   private slots:
     void menuHasItsItemsInOrder();
+    void editCommandsHavePicturesWithoutAnIconTheme();
     void commandsFollowTheSelectionTheClipboardAndTheNicks();
     void selectAllIsOfferedWhileSomethingIsLeftToSelect();
     void savedNicksAreTrimmedUniqueAndSorted();
@@ -173,22 +178,68 @@ void NickMenuTest::menuHasItsItemsInOrder() {
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
         names << item->objectName();
     }
-    QCOMPARE(captions,
-             QStringList({QStringLiteral("Вырезать"), QStringLiteral("Копировать"),
-                          QStringLiteral("Вставить"), QStringLiteral("Очистить"),
-                          QStringLiteral("Выделить всё"), QStringLiteral("-"),
-                          QStringLiteral("Сохранить как ник"), QStringLiteral("Вставить ник"),
-                          QStringLiteral("Удалить ник")}));
-    QCOMPARE(names.mid(0, 7), QStringList({"N6", "N7", "N8", "N9", "N3", "N5", "N1"}));
-    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(7),
+    QCOMPARE(
+        captions,
+        QStringList({QStringLiteral("Отменить"), QStringLiteral("-"), QStringLiteral("Вырезать"),
+                     QStringLiteral("Копировать"), QStringLiteral("Вставить"),
+                     QStringLiteral("Очистить"), QStringLiteral("Выделить всё"),
+                     QStringLiteral("-"), QStringLiteral("Сохранить как ник"),
+                     QStringLiteral("Вставить ник"), QStringLiteral("Удалить ник")}));
+    QCOMPARE(names.mid(0, 9),
+             QStringList({"N10", "N12", "N6", "N7", "N8", "N9", "N3", "N5", "N1"}));
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(9),
              control<QMenu>(window, "N2")->menuAction());
-    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(8),
+    QCOMPARE(control<QMenu>(window, "PopupNickMenu")->actions().at(10),
              control<QMenu>(window, "N4")->menuAction());
+    QCOMPARE(control<QAction>(window, "N10")->shortcut(), QKeySequence(QKeySequence::Undo));
+}
+
+// Desktops whose icon theme lacks the editing pictures, or that have no theme, still show them.
+void NickMenuTest::editCommandsHavePicturesWithoutAnIconTheme() {
+    const QString theme = QIcon::themeName();
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QStringList fallbackPaths = QIcon::fallbackSearchPaths();
+    const QTemporaryDir noThemes;
+    QIcon::setThemeSearchPaths({noThemes.path()});
+    QIcon::setFallbackSearchPaths({});
+    QIcon::setThemeName(QString());
+    QVERIFY(QIcon::fromTheme(QStringLiteral("edit-cut")).isNull());
+    {
+        WindowHarness harness;
+        auto& window = harness.open();
+        const QMenu* menu = control<QMenu>(window, "PopupNickMenu");
+        for (const char* name : {"N10", "N6", "N7", "N8", "N1", "N2", "N4"}) {
+            const QAction* command = menu->findChild<QAction*>(QString::fromLatin1(name));
+            if (command == nullptr) {
+                command = control<QMenu>(window, name)->menuAction();
+            }
+            const QImage picture = command->icon().pixmap(16, 16).toImage();
+            bool drawn = false;
+            for (int y = 0; y < picture.height() && !drawn; ++y) {
+                for (int x = 0; x < picture.width() && !drawn; ++x) {
+                    drawn = qAlpha(picture.pixel(x, y)) > 0;
+                }
+            }
+            QVERIFY2(drawn, name);
+        }
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setFallbackSearchPaths(fallbackPaths);
+    QIcon::setThemeName(theme);
 }
 
 void NickMenuTest::commandsFollowTheSelectionTheClipboardAndTheNicks() {
     WindowHarness harness;
     auto& window = harness.open();
+
+    // Undo is offered once the field has an edit to take back.
+    OpenMenu(window, control<QLineEdit>(window, "KillName"));
+    QVERIFY(!control<QAction>(window, "N10")->isEnabled());
+    control<QMenu>(window, "PopupNickMenu")->close();
+    test::TypeText(control<QLineEdit>(window, "KillName"), QStringLiteral("ab"));
+    OpenMenu(window, control<QLineEdit>(window, "KillName"));
+    Choose(window, control<QAction>(window, "N10"));
+    QCOMPARE(control<QLineEdit>(window, "KillName")->text(), QString());
 
     // Blanks only: nothing to save as a nick, but something to cut, copy and clear.
     SetSelected(control<QLineEdit>(window, "OtherNameNick"), QStringLiteral("a   b"), 1, 3);
