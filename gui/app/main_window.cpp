@@ -207,7 +207,7 @@ void MainWindow::createControllers() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!profiles_->saveOnClose()) {
+    if (profiles_->saveOnClose([] { return true; }) == ClosingSave::kOptionsLost) {
         event->ignore();
         return;
     }
