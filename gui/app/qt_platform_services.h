@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColorDialog>
+#include <QPointer>
 #include <filesystem>
-#include <memory>
 
 #include "core/store/desktop_registry.h"
 #include "gui/app/platform_services.h"
@@ -46,7 +46,7 @@ class QtTrayIcon final : public TrayIcon {
     bool isVisible() const override;
 
   private:
-    std::unique_ptr<QSystemTrayIcon> icon_;
+    QPointer<QSystemTrayIcon> icon_;
 };
 
 class QtColorPicker final : public ColorPicker {

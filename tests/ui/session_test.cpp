@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "core/store/ini_file.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "gui/app/qt_platform_services.h"
 #include "gui/app/session_requests.h"
 #include "gui/app/text_bridge.h"
 #include "ui_test_files.h"
@@ -171,6 +174,7 @@ class SessionTest : public QObject {
     void failedSaveAtTheEndIsToldOnce();
     void restoreGestureBringsTheWindowForward_data();
     void restoreGestureBringsTheWindowForward();
+    void trayIconGoesWithTheWindow();
 };
 
 void SessionTest::everyWayOfEndingSavesOnce_data() {
@@ -301,6 +305,20 @@ void SessionTest::restoreGestureBringsTheWindowForward() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(QApplication::topLevelAt(window.geometry().center()), &window);
     QCOMPARE(control<QAction>(window, "N11")->text(), QStringLiteral("Спрятать"));
+}
+
+// The desktop's tray icon is a widget of its own: left until after the application, it crashed
+// the program at its very end, once everything was saved.
+void SessionTest::trayIconGoesWithTheWindow() {
+    QtTrayIcon tray;
+    auto* menu = new QMenu;
+    tray.setup(QStringLiteral("hint"), menu, [](TrayGesture) {});
+    tray.setVisible(true);
+    const QPointer<QSystemTrayIcon> icon = menu->findChild<QSystemTrayIcon*>();
+    QVERIFY(icon);
+    delete menu;
+    QVERIFY(icon.isNull());
+    QVERIFY(!tray.isVisible());
 }
 
 }  // namespace tagforge
