@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <cerrno>
+#include <iterator>
 
 namespace tagforge {
 
