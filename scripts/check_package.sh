@@ -50,8 +50,12 @@ runuser -u "$user" -- env HOME="$home" XDG_DATA_HOME= XDG_CONFIG_HOME= \
     done
     sleep 2
     import -window root "$0/first-start.png"
-    kill -TERM $app; wait $app' "$shots" >"$out/run.log" 2>&1 || true
+    # A second start over the same data brings the running window forward and ends.
+    timeout 60 /usr/bin/tagforge; echo $? >"$0/second-start"
+    kill -TERM $app; wait $app; echo $? >"$0/first-end"' "$shots" >"$out/run.log" 2>&1 || true
 cp "$shots/first-start.png" "$out/" 2>/dev/null || true
+second_start=$(cat "$shots/second-start" 2>/dev/null || echo none)
+first_end=$(cat "$shots/first-end" 2>/dev/null || echo none)
 rm -rf "$shots"
 
 data=$home/.local/share/TagForge
@@ -59,6 +63,8 @@ check "profiles under XDG_DATA_HOME" test -d "$data/Profiles"
 check "starter set copied" test -f "$data/Profiles/tags.asc" -a -f "$data/Profiles/ascii.asc"
 check "starter smiley group copied" compgen -G "$data/SmileGroups/*.sgr"
 check "default profile saved at closing" test -f "$data/Profiles/Default.tfp"
+check "second start handed over with 0" test "$second_start" = 0
+check "SIGTERM ended the program with 0" test "$first_end" = 0
 check "settings under XDG_CONFIG_HOME" test -f "$home/.config/TagForge/TagForge.registry"
 ls -A /usr/bin >"$out/bin-after"
 check "nothing written beside /usr/bin" cmp "$out/bin-before" "$out/bin-after"

@@ -7,17 +7,23 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <chrono>
 #include <exception>
+#include <utility>
 
 #include "gui/app/hover_frame_style.h"
 #include "gui/app/main_window.h"
-#include "gui/app/termination.h"
+#include "gui/app/session_requests.h"
+#include "gui/platform/instance_claim.h"
 #include "gui/platform/named_lock.h"
 #include "gui/settings/settings_page.h"
 
 namespace tagforge {
 
 namespace {
+
+// How long a later start waits for a running copy that is still starting or ending.
+constexpr std::chrono::seconds kKnockPatience{30};
 
 void PrepareBrowserEngine() {
     // Chromium's sandbox cannot run for root; the preview shows local pages only.
@@ -58,10 +64,20 @@ int RunApplication(int& argc, char** argv, const std::filesystem::path& programF
                    const std::function<void(MainWindow&)>& started,
                    const std::filesystem::path& starterFolder) {
     const bool refused = NamedLock::Exists(kExclusivityLockName);
+    // One copy per data folder: a later start brings that copy's window forward and ends, so
+    // two windows never overwrite each other's profile and settings.
+    InstanceClaim claim;
+    if (!refused) {
+        claim = InstanceClaim::Claim(InstanceName(programFolder), kKnockPatience);
+        if (claim.outcome() == InstanceClaim::Outcome::kHandedOver) {
+            return 0;
+        }
+    }
     PrepareBrowserEngine();
     QApplication application(argc, argv);
     PlatformServices services = makeServices();
-    if (refused) {
+    // A copy that holds the folder but does not answer is refused like an exclusive one.
+    if (refused || claim.outcome() == InstanceClaim::Outcome::kUnanswered) {
         services.messages.information(nullptr,
                                       QStringLiteral("Один экземпляр программы уже запущен"));
         return 1;
@@ -70,15 +86,24 @@ int RunApplication(int& argc, char** argv, const std::filesystem::path& programF
     QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setStyle(new HoverFrameStyle);
     QGuiApplication::setDesktopFileName(QStringLiteral("ru.orbelsoft.TagForge"));
+    // The window hidden in the tray is no reason to end, nor is a last dialog closing: the
+    // program ends through its session end only.
+    QApplication::setQuitOnLastWindowClosed(false);
     InstallRussianTranslations(application);
-    CloseWindowsOnTermination(&application);
+    SessionRequests requests(std::move(claim));
     try {
         MainWindow window(programFolder, services, starterFolder);
+        if (requests.endedWhileStarting()) {
+            return 0;
+        }
+        requests.attach(window);
         window.show();
         if (started) {
             started(window);
         }
-        QApplication::exec();
+        if (!window.sessionEnd().ended()) {
+            QApplication::exec();
+        }
     } catch (const std::exception& error) {
         services.messages.error(nullptr, QString::fromUtf8(error.what()));
     }

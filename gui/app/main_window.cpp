@@ -208,15 +208,27 @@ void MainWindow::createControllers() {
         ProfileController::Controls{this, profileBar, formattingTabs, handMadePage, templatePage,
                                     settingsPage, confirmationNote},
         this);
+    sessionEnd_ = new SessionEnd(
+        this,
+        [this](const std::function<bool()>& mayTellUser) {
+            return profiles_->saveOnClose(mayTellUser);
+        },
+        this);
+    connect(tray_, &TrayController::closeChosen, this,
+            [this] { sessionEnd_->end(SessionEnd::Way::kTrayMenu); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!profiles_->saveOnClose()) {
+    if (!sessionEnd_->end(SessionEnd::Way::kWindow)) {
         event->ignore();
         return;
     }
     settings_->setNicks({});
     event->accept();
+}
+
+void MainWindow::bringToFront() {
+    tray_->bringToFront();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/app/platform_services.h"
+#include "gui/app/session_end.h"
 #include "gui/formatting/length_meter.h"
 #include "gui/profiles/profile_controller.h"
 #include "gui/store/settings_controller.h"
@@ -89,6 +90,12 @@ class MainWindow : public QMainWindow {
     SettingsController& settings() { return *settings_; }
     ProfileController& profiles() { return *profiles_; }
     TrayController& tray() { return *tray_; }
+    // Every way the program ends goes through here, the window's close included.
+    SessionEnd& sessionEnd() { return *sessionEnd_; }
+
+    // Shows the window in whatever state it is (hidden in the tray, minimised, behind others),
+    // raised and active.
+    void bringToFront();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -134,6 +141,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<SettingsController> settings_;
     ProfileController* profiles_ = nullptr;
     TrayController* tray_ = nullptr;
+    SessionEnd* sessionEnd_ = nullptr;
 };
 
 }  // namespace tagforge

@@ -87,7 +87,10 @@ QIcon TrayPicture() {
 }  // namespace
 
 QtTrayIcon::QtTrayIcon() = default;
-QtTrayIcon::~QtTrayIcon() = default;
+
+QtTrayIcon::~QtTrayIcon() {
+    delete icon_;
+}
 
 bool QtTrayIcon::available() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
@@ -95,10 +98,13 @@ bool QtTrayIcon::available() const {
 
 void QtTrayIcon::setup(const QString& hint, QMenu* menu,
                        std::function<void(TrayGesture)> gestures) {
-    icon_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
+    delete icon_;
+    // Owned by the menu, so the icon goes with the window, while the application still exists;
+    // an icon outliving the application crashes the program as it ends.
+    icon_ = new QSystemTrayIcon(TrayPicture(), menu);
     icon_->setToolTip(hint);
     icon_->setContextMenu(menu);
-    QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
+    QObject::connect(icon_, &QSystemTrayIcon::activated,
                      [gestures = std::move(gestures)](QSystemTrayIcon::ActivationReason reason) {
                          switch (reason) {
                              case QSystemTrayIcon::Trigger:

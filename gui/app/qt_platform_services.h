@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColorDialog>
+#include <QPointer>
 #include <filesystem>
-#include <memory>
 #include <optional>
 
 #include "core/store/desktop_registry.h"
@@ -47,7 +47,7 @@ class QtTrayIcon final : public TrayIcon {
     bool isVisible() const override;
 
   private:
-    std::unique_ptr<QSystemTrayIcon> icon_;
+    QPointer<QSystemTrayIcon> icon_;
 };
 
 class QtColorPicker final : public ColorPicker {

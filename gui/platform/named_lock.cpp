@@ -1,14 +1,13 @@
 #include "gui/platform/named_lock.h"
 
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstddef>
-#include <cstring>
 #include <string>
 #include <utility>
+
+#include "gui/platform/abstract_address.h"
 
 namespace tagforge {
 namespace {
@@ -24,17 +23,10 @@ int OpenSocket() {
 }
 
 BindResult BindToName(int fd, std::string_view name) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
     std::string path(kNamePrefix);
     path.append(name);
-    // The leading zero byte of sun_path puts the name in the abstract namespace; longer names are
-    // cut to what the address can carry.
-    const std::size_t room = sizeof(address.sun_path) - 1;
-    const std::size_t length = path.size() < room ? path.size() : room;
-    std::memcpy(address.sun_path + 1, path.data(), length);
-    const auto address_size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), address_size) == 0) {
+    const AbstractAddress address = MakeAbstractAddress(path);
+    if (::bind(fd, address.get(), address.size) == 0) {
         return BindResult::kBound;
     }
     return errno == EADDRINUSE ? BindResult::kTaken : BindResult::kFailed;

@@ -106,30 +106,54 @@ bool ProfileController::saveProfile(const std::string& name, bool askOverwrite, 
             return false;
         }
     }
-    settings_.saveSettings();
-    if (closing && !controls_.settingsPage->autoSave()) {
-        return true;
+    const std::vector<std::string> unsaved = settings_.saveSettings();
+    if (!closing || controls_.settingsPage->autoSave()) {
+        try {
+            // The folder may have been removed while the program runs; without it every save
+            // fails.
+            EnsureDataFolder(programFolder_, kProfilesFolder);
+        } catch (const DataFolderError&) {
+            // Writing the file below reports the failure.
+        }
+        IniFile profileFile(file);
+        WriteProfile(profileFile, currentProfile());
     }
-    try {
-        // The folder may have been removed while the program runs; without it every save fails.
-        EnsureDataFolder(programFolder_, kProfilesFolder);
-    } catch (const DataFolderError&) {
-        // Writing the file below reports the failure.
+    // Reported after the profile, so a full disk gives one message rather than two.
+    if (!unsaved.empty()) {
+        throw SettingsStoreError(unsaved);
     }
-    IniFile profileFile(file);
-    WriteProfile(profileFile, currentProfile());
     return true;
 }
 
-bool ProfileController::saveOnClose() {
+ProfileController::ClosingState ProfileController::closingState() const {
+    ClosingState state{settings_.snapshot(), std::nullopt};
+    if (controls_.settingsPage->autoSave()) {
+        state.profile = currentProfile();
+    }
+    return state;
+}
+
+ClosingSave ProfileController::saveOnClose(const std::function<bool()>& mayTellUser) {
+    // The desktop's logout saves before it ends the program; the end itself then adds nothing.
+    ClosingState state = closingState();
+    if (lastClosingSave_ == state) {
+        return ClosingSave::kStored;
+    }
     try {
         saveProfile(kDefaultProfile, false, true);
     } catch (const FileWriteError& failure) {
-        // Closing now would lose the options; the window stays so the user can act.
-        messages_.error(controls_.window, ErrorText(failure));
-        return false;
+        if (mayTellUser()) {
+            messages_.error(controls_.window, ErrorText(failure));
+        }
+        return ClosingSave::kOptionsLost;
+    } catch (const SettingsStoreError& failure) {
+        if (mayTellUser()) {
+            settings_.reportUnsaved(failure.keyPaths());
+        }
+        return ClosingSave::kSettingsLost;
     }
-    return true;
+    lastClosingSave_ = std::move(state);
+    return ClosingSave::kStored;
 }
 
 void ProfileController::resetAll() {
@@ -154,6 +178,10 @@ void ProfileController::saveProfileClicked() {
     } catch (const FileWriteError& failure) {
         messages_.error(controls_.window, ErrorText(failure));
         return;
+    } catch (const SettingsStoreError& failure) {
+        // The profile itself was written.
+        settings_.reportUnsaved(failure.keyPaths());
+        saved = true;
     }
     if (saved) {
         controls_.confirmationNote->show(
@@ -182,6 +210,8 @@ void ProfileController::deleteProfileClicked() {
     }
     std::error_code ignored;
     std::filesystem::remove(profilePath(listed), ignored);
+    // Deleting "Default" means the next save at the end must write it again.
+    lastClosingSave_.reset();
     fillProfileList("");
     bar->clearTypedName();
 }

@@ -2,10 +2,15 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/store/profile.h"
+#include "gui/app/closing_save.h"
 #include "gui/app/platform_services.h"
+#include "gui/store/settings_controller.h"
 
 class QTabWidget;
 class QWidget;
@@ -14,11 +19,9 @@ namespace tagforge {
 
 class FormattingPage;
 class ProfileBar;
-class SettingsController;
 class SettingsPage;
 class TemplatePage;
 class TransientNote;
-struct Profile;
 
 inline constexpr char kProfilesFolder[] = "Profiles";
 inline constexpr char kDefaultProfile[] = "Default";
@@ -54,13 +57,24 @@ class ProfileController final : public QObject {
     void applyProfile(const Profile& profile);
     Profile currentProfile() const;
     // Saves the settings too; while closing, the profile only when the settings ask for it.
-    // Throws FileWriteError when the profile file cannot be written.
+    // Throws FileWriteError when the profile file cannot be written, else SettingsStoreError
+    // when some settings could not be stored.
     bool saveProfile(const std::string& name, bool askOverwrite, bool closing);
-    // Saves "Default" as the window closes; false, after telling the user, when it failed.
-    bool saveOnClose();
+    // Saves the settings and "Default" as the program ends, and tells the user of a failure in
+    // one message when `mayTellUser` (asked only then) allows. Writes nothing when both would
+    // come out as the last save at the end left them.
+    ClosingSave saveOnClose(const std::function<bool()>& mayTellUser);
     void resetAll();
 
   private:
+    // What the save at the end writes.
+    struct ClosingState {
+        SettingsController::Snapshot settings;
+        std::optional<Profile> profile;
+        bool operator==(const ClosingState&) const = default;
+    };
+    ClosingState closingState() const;
+
     void saveProfileClicked();
     void deleteProfileClicked();
     void profileChosen();
@@ -70,6 +84,7 @@ class ProfileController final : public QObject {
     MessageBoxes& messages_;
     SettingsController& settings_;
     Controls controls_;
+    std::optional<ClosingState> lastClosingSave_;
 };
 
 }  // namespace tagforge

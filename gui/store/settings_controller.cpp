@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "core/store/settings.h"
 #include "core/store/settings_batch.h"
@@ -28,13 +29,24 @@ SettingsController::SettingsController(Registry& registry, MessageBoxes& message
                                        Controls controls)
     : registry_(registry), messages_(messages), controls_(controls) {}
 
+std::optional<std::string> SettingsController::tryReadSettingText(std::string_view name,
+                                                                  std::string_view defaultText,
+                                                                  RegistryRoot root,
+                                                                  std::string_view keyPath) {
+    if (!registry_.KeyExists(root, keyPath) && !registry_.CreateKey(root, keyPath)) {
+        return std::nullopt;
+    }
+    return registry_.ReadValue(root, keyPath, name).value_or(std::string(defaultText));
+}
+
 std::string SettingsController::readSettingText(std::string_view name, std::string_view defaultText,
                                                 RegistryRoot root, std::string_view keyPath) {
-    if (!registry_.KeyExists(root, keyPath) && !registry_.CreateKey(root, keyPath)) {
+    std::optional<std::string> text = tryReadSettingText(name, defaultText, root, keyPath);
+    if (!text) {
         messages_.notice(controls_.window, Text(name), QStringLiteral("Key not exist"));
         return {};
     }
-    return registry_.ReadValue(root, keyPath, name).value_or(std::string(defaultText));
+    return std::move(*text);
 }
 
 void SettingsController::writeSettingText(std::string_view name, std::string_view text,
@@ -58,22 +70,36 @@ Settings SettingsController::currentSettings() const {
     return settings;
 }
 
-void SettingsController::saveSettings() {
+SettingsController::Snapshot SettingsController::snapshot() const {
+    return Snapshot{currentSettings(), controls_.formattingPage->offeredFonts(),
+                    controls_.editMenu->nicks()};
+}
+
+std::vector<std::string> SettingsController::saveSettings() {
+    const Snapshot state = snapshot();
     const std::vector<std::string> texts =
-        EncodeSettings(currentSettings(), ToCp1251(QCoreApplication::applicationFilePath()));
+        EncodeSettings(state.settings, ToCp1251(QCoreApplication::applicationFilePath()));
     const std::vector<SettingValue>& values = SettingValues();
     SettingsBatch batch;
     for (std::size_t i = 0; i < values.size(); ++i) {
         batch.AddText(values[i], texts[i]);
     }
-    batch.AddNameList(kFontNamesKey, controls_.formattingPage->offeredFonts());
-    batch.AddNameList(kNicksKey, controls_.editMenu->nicks());
-    storeBatch(batch);
+    batch.AddNameList(kFontNamesKey, state.fonts);
+    batch.AddNameList(kNicksKey, state.nicks);
+    std::vector<std::string> unsaved;
+    for (const std::string_view keyPath : batch.FailedKeys(registry_.Apply(batch.changes()))) {
+        if (std::find(unsaved.begin(), unsaved.end(), keyPath) == unsaved.end()) {
+            unsaved.emplace_back(keyPath);
+        }
+    }
+    return unsaved;
 }
 
-void SettingsController::storeBatch(const SettingsBatch& batch) {
-    for (const std::string_view keyPath : batch.FailedKeys(registry_.Apply(batch.changes()))) {
-        messages_.notice(controls_.window, Text(keyPath), QStringLiteral("Can't open key"));
+void SettingsController::reportUnsaved(const std::vector<std::string>& keyPaths) {
+    // A full disk fails every value at once: one message, not one per value.
+    if (!keyPaths.empty()) {
+        messages_.notice(controls_.window, Text(keyPaths.front()),
+                         QStringLiteral("Can't open key"));
     }
 }
 
@@ -82,8 +108,19 @@ void SettingsController::loadSettings() {
     controls_.editMenu->setNicks({});
     loadNickList();
     std::vector<std::string> texts;
+    std::optional<std::string_view> firstUnreadable;
     for (const SettingValue& value : SettingValues()) {
-        texts.push_back(readSettingText(value.name, value.defaultText, value.root, value.keyPath));
+        std::optional<std::string> text =
+            tryReadSettingText(value.name, value.defaultText, value.root, value.keyPath);
+        if (!text && !firstUnreadable) {
+            firstUnreadable = value.name;
+        }
+        // An unreadable key reads as empty, not as the default.
+        texts.push_back(text.value_or(std::string()));
+    }
+    if (firstUnreadable) {
+        // The key cannot be opened for any of its values: one message, not one per value.
+        messages_.notice(controls_.window, Text(*firstUnreadable), QStringLiteral("Key not exist"));
     }
     applySettings(DecodeSettings(texts));
 }

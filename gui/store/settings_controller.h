@@ -1,9 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "core/store/settings.h"
 #include "gui/app/platform_services.h"
 
 class QWidget;
@@ -12,10 +16,19 @@ namespace tagforge {
 
 class EditMenu;
 class FormattingPage;
-class SettingsBatch;
 class SettingsPage;
 class SmileyPane;
-struct Settings;
+
+// Settings that a save could not store, named by their key paths.
+class SettingsStoreError : public std::runtime_error {
+  public:
+    explicit SettingsStoreError(std::vector<std::string> keyPaths)
+        : std::runtime_error("settings not stored"), keyPaths_(std::move(keyPaths)) {}
+    const std::vector<std::string>& keyPaths() const { return keyPaths_; }
+
+  private:
+    std::vector<std::string> keyPaths_;
+};
 
 // Binds the settings store to the controls that show the settings: the window's place, the
 // settings page, the smiley pane, the offered fonts and the nick list.
@@ -38,8 +51,22 @@ class SettingsController {
     void writeSettingText(std::string_view name, std::string_view text, RegistryRoot root,
                           std::string_view keyPath);
 
+    // Everything saveSettings writes; equal snapshots leave the store the same.
+    struct Snapshot {
+        Settings settings;
+        std::vector<std::string> fonts;
+        std::vector<std::string> nicks;
+        bool operator==(const Snapshot&) const = default;
+    };
+
+    // Reads every setting; a store that cannot be read is reported once.
     void loadSettings();
-    void saveSettings();
+    // Writes every setting in one batch. Returns the key paths whose values could not be stored,
+    // none when all were; telling the user is the caller's (reportUnsaved).
+    std::vector<std::string> saveSettings();
+    // One message for a save whose settings under `keyPaths` were not stored.
+    void reportUnsaved(const std::vector<std::string>& keyPaths);
+    Snapshot snapshot() const;
     Settings currentSettings() const;
     void applySettings(const Settings& settings);
 
@@ -48,8 +75,10 @@ class SettingsController {
     void setNicks(std::vector<std::string> nicks);
 
   private:
-    // One replace of the store for all the batch's values; a key that failed is reported.
-    void storeBatch(const SettingsBatch& batch);
+    // The stored text, or nothing when the key can neither be opened nor made.
+    std::optional<std::string> tryReadSettingText(std::string_view name,
+                                                  std::string_view defaultText, RegistryRoot root,
+                                                  std::string_view keyPath);
     void loadFontList();
     void loadNickList();
 

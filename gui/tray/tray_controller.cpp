@@ -1,6 +1,5 @@
 #include "gui/tray/tray_controller.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 #include "gui/settings/settings_page.h"
@@ -15,7 +14,7 @@ TrayController::TrayController(QWidget* window, TrayIcon& tray, const SettingsPa
       settingsPage_(settingsPage),
       trayMenu_(new TrayMenu(window)) {
     connect(trayMenu_, &TrayMenu::hideOrShowChosen, this, &TrayController::toggleHidden);
-    connect(trayMenu_, &TrayMenu::closeChosen, this, &TrayController::closeFromTray);
+    connect(trayMenu_, &TrayMenu::closeChosen, this, &TrayController::closeChosen);
     tray.setup(hint, trayMenu_, [this](TrayGesture gesture) { trayGesture(gesture); });
 }
 
@@ -28,8 +27,9 @@ void TrayController::trayGesture(TrayGesture gesture) {
     if (gesture == TrayGesture::Context) {
         return;
     }
-    if (settingsPage_->restoresOn(gesture) && window_->isHidden()) {
-        restoreFromTray();
+    // Whether hidden, minimised or just behind other windows, the window comes to the front.
+    if (settingsPage_->restoresOn(gesture)) {
+        bringToFront();
     }
 }
 
@@ -38,8 +38,10 @@ void TrayController::minimizeToTray() {
     trayMenu_->setWindowHidden(true);
 }
 
-void TrayController::restoreFromTray() {
-    window_->showNormal();
+void TrayController::bringToFront() {
+    // Only the minimised flag goes; a maximised window comes back maximised.
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
     window_->raise();
     window_->activateWindow();
     trayMenu_->setWindowHidden(false);
@@ -47,16 +49,9 @@ void TrayController::restoreFromTray() {
 
 void TrayController::toggleHidden() {
     if (trayMenu_->offersToShow()) {
-        restoreFromTray();
+        bringToFront();
     } else {
         minimizeToTray();
-    }
-}
-
-void TrayController::closeFromTray() {
-    // A window hidden in the tray does not end the program by closing, so end it here.
-    if (window_->close()) {
-        QCoreApplication::quit();
     }
 }
 

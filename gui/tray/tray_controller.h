@@ -23,10 +23,14 @@ class TrayController final : public QObject {
 
     bool minimizesToTray() const;
     void minimizeToTray();
-    void restoreFromTray();
+    // Shows the window, restored from the tray or from being minimised, raised and active.
+    void bringToFront();
     void trayGesture(TrayGesture gesture);
     void toggleHidden();
-    void closeFromTray();
+
+  signals:
+    // "Закрыть" in the tray menu: the program is to end.
+    void closeChosen();
 
   private:
     QWidget* window_;

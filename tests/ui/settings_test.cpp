@@ -195,7 +195,7 @@ class SettingsTest : public QObject {
     void runEntryReadsCheckedUnlessEmptyOrZero();
     void entryTurnedOffOnTheDesktopStaysOff_data();
     void entryTurnedOffOnTheDesktopStaysOff();
-    void unusableStoreReportsEveryValueAndStillCloses();
+    void unusableStoreReportsOnceAndStillCloses();
     void baseSettingsAskFirstAndStoreNothing();
     void fontAndNickListsComeFromTheirKeys();
     void nickListSurvivesARestartExactly();
@@ -477,7 +477,7 @@ void SettingsTest::entryTurnedOffOnTheDesktopStaysOff() {
     QCOMPARE(ReadBytes(entry), std::optional<std::string>(text));
 }
 
-void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {
+void SettingsTest::unusableStoreReportsOnceAndStillCloses() {
     WindowHarness harness;
     const fs::path folder = harness.programFolder();
     // A folder where the machine file belongs: the settings key can be neither read nor made.
@@ -486,16 +486,13 @@ void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {
     MakeSmileGroups(folder, {"Fun"});
     auto& window = harness.open();
 
-    // The Run value lives in the user's autostart folder, which still works, so every
-    // machine-wide value reports its own name and the Run value reports nothing.
+    // Every machine-wide value fails alike: one message, naming the first of them, not one
+    // per value.
     const std::vector<ShownMessage> reads = NoticesFrom(harness.platform.messages.shown, 0);
     QCOMPARE(harness.platform.messages.shown.size(), reads.size());
-    std::vector<std::string> titles;
-    for (const ShownMessage& notice : reads) {
-        QCOMPARE(notice.text, QStringLiteral("Key not exist"));
-        titles.push_back(ToCp1251(notice.title));
-    }
-    QCOMPARE(Texts(titles), Texts(kMachineValueNames));
+    QCOMPARE(reads.size(), std::size_t{1});
+    QCOMPARE(reads[0].text, QStringLiteral("Key not exist"));
+    QCOMPARE(reads[0].title, FromCp1251(kMachineValueNames.front()));
 
     QCOMPARE(window.x(), 0);
     QCOMPARE(window.y(), 0);
@@ -525,16 +522,10 @@ void SettingsTest::unusableStoreReportsEveryValueAndStillCloses() {
     const std::vector<ShownMessage> writes =
         NoticesFrom(harness.platform.messages.shown, beforeClosing);
     QCOMPARE(harness.platform.messages.shown.size() - beforeClosing, writes.size());
-    // One report per machine-wide value (the empty Run value is a deletion that succeeds), then
-    // one for each name list, which lives under a key of its own.
-    QCOMPARE(writes.size(), kMachineValueNames.size() + 2);
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        QCOMPARE(writes[i].text, QStringLiteral("Can't open key"));
-        const QString expectedKey = i < kMachineValueNames.size()    ? FromCp1251(kSettingsKey)
-                                    : i == kMachineValueNames.size() ? FromCp1251(kFontNamesKey)
-                                                                     : FromCp1251(kNicksKey);
-        QCOMPARE(writes[i].title, expectedKey);
-    }
+    // The values and both name lists fail alike: one message for the save, naming the first key.
+    QCOMPARE(writes.size(), std::size_t{1});
+    QCOMPARE(writes[0].text, QStringLiteral("Can't open key"));
+    QCOMPARE(writes[0].title, FromCp1251(kSettingsKey));
     QVERIFY(!window.isVisible());
     // Auto-save read as off, so no profile either.
     QVERIFY(!fs::exists(DefaultProfile(folder)));

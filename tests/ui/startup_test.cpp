@@ -75,7 +75,10 @@ class StartupTest : public QObject {
     void laterStartOpensOnTheFormattingPage();
     void profilesFolderThatCannotBeCreatedEndsTheStart();
     void exclusiveCopyRefusesLaterStarts();
-    void copiesWithoutTheOptionRunSideBySide();
+    void secondStartBringsTheRunningCopyForward_data();
+    void secondStartBringsTheRunningCopyForward();
+    void signalEndsTheProgramWhateverFailed_data();
+    void signalEndsTheProgramWhateverFailed();
     void killedHolderFreesTheName();
     void releasingWithoutHoldingTellsTheUser();
     void killedInTheMiddleOfASaveLeavesWholeFiles();
@@ -343,15 +346,171 @@ void StartupTest::exclusiveCopyRefusesLaterStarts() {
     QVERIFY2(run.output.contains(QStringLiteral("started")), qPrintable(run.output));
 }
 
-void StartupTest::copiesWithoutTheOptionRunSideBySide() {
+void StartupTest::secondStartBringsTheRunningCopyForward_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("secondFolder");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("secondRuns");
+    QTest::addColumn<QString>("firstAfter");
+    QTest::newRow("shown, same folder") << ""
+                                        << "same" << 0 << false << "front";
+    QTest::newRow("under another window, same folder") << "--behind"
+                                                       << "same" << 0 << false << "front";
+    QTest::newRow("minimised, same folder") << "--minimize"
+                                            << "same" << 0 << false << "front";
+    QTest::newRow("in the tray, same folder") << "--to-tray"
+                                              << "same" << 0 << false << "front";
+    QTest::newRow("in the tray, same folder through a link") << "--to-tray"
+                                                             << "link" << 0 << false << "front";
+    QTest::newRow("in the tray, another folder") << "--to-tray"
+                                                 << "other" << 0 << true << "back";
+    QTest::newRow("exclusive, same folder") << "--multiload"
+                                            << "same" << 1 << false << "front";
+}
+
+namespace {
+
+// Reads what the probe printed so far into `output` and gives its last "front" or "back".
+QString LastPlace(QProcess& probe, QString& output) {
+    output += QString::fromUtf8(probe.readAllStandardOutput());
+    const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        if (*line == QLatin1String("front") || *line == QLatin1String("back")) {
+            return *line;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+// A start while a copy runs for the same data folder brings that copy forward and ends; over
+// another folder it is a program of its own. Only the hidden exclusive option refuses.
+void StartupTest::secondStartBringsTheRunningCopyForward() {
+    QFETCH(QString, state);
+    QFETCH(QString, secondFolder);
+    QFETCH(int, exitCode);
+    QFETCH(bool, secondRuns);
+    QFETCH(QString, firstAfter);
     QTemporaryDir folder;
+    QTemporaryDir other;
+    const QString link = other.filePath(QStringLiteral("link"));
+    QVERIFY(QFile::link(folder.path(), link));
     QProcess first;
-    QVERIFY(StartHolding(first, folder.path(), {}, QStringLiteral("started")));
-    const ProbeRun second = RunProbe(folder.path());
-    QCOMPARE(second.exitCode, 0);
-    QVERIFY(second.output.contains(QStringLiteral("started")));
-    first.kill();
-    first.waitForFinished(kProcessTimeoutMs);
+    QVERIFY(StartHolding(first, folder.path(), {state, QStringLiteral("--change")},
+                         QStringLiteral("started")));
+    QString output;
+    const QString settled = state.isEmpty() || state == QLatin1String("--multiload")
+                                ? QStringLiteral("front")
+                                : QStringLiteral("back");
+    QTRY_COMPARE_WITH_TIMEOUT(LastPlace(first, output), settled, kProcessTimeoutMs);
+
+    const QString second = secondFolder == QLatin1String("same")   ? folder.path()
+                           : secondFolder == QLatin1String("link") ? link
+                                                                   : other.path();
+    const ProbeRun run = RunProbe(second);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.output.contains(QStringLiteral("started")), secondRuns);
+    QCOMPARE(run.output.contains(kRefusal), exitCode == 1);
+    QTRY_COMPARE_WITH_TIMEOUT(LastPlace(first, output), firstAfter, kProcessTimeoutMs);
+    QTest::qWait(200);
+    QCOMPARE(LastPlace(first, output), firstAfter);
+
+    // The one window left writes the profile when it ends.
+    QCOMPARE(first.state(), QProcess::Running);
+    first.terminate();
+    QVERIFY(first.waitForFinished(kProcessTimeoutMs));
+    const tagforge::IniFile profile(std::filesystem::path(folder.path().toStdString()) /
+                                    "Profiles" / "Default.tfp");
+    QCOMPARE(QString::fromStdString(profile.ReadString("Page1", "Text", "")),
+             QStringLiteral("probe"));
+}
+
+namespace {
+
+// Lines of the probe's output that tell of a message shown.
+int MessagesIn(const QString& output) {
+    int messages = 0;
+    for (const QString& line : output.split(QLatin1Char('\n'))) {
+        for (const char* kind :
+             {"error: ", "warning: ", "information: ", "notice: ", "confirm: "}) {
+            messages += line.startsWith(QLatin1String(kind)) ? 1 : 0;
+        }
+    }
+    return messages;
+}
+
+}  // namespace
+
+void StartupTest::signalEndsTheProgramWhateverFailed_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("boxWaits");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("started");
+    for (const bool waits : {false, true}) {
+        const char* box = waits ? ", box waiting" : ", box answered";
+        QTest::addRow("nothing%s", box) << "nothing" << waits << 0 << true;
+        QTest::addRow("profile cannot be written%s", box) << "profile" << waits << 1 << true;
+        QTest::addRow("disk full%s", box) << "disk full" << waits << 1 << true;
+    }
+    // An answered box lets the start go on, and the end then fails to store the settings too.
+    QTest::newRow("store unreadable at the start, box answered") << "start" << false << 2 << true;
+    QTest::newRow("store unreadable at the start, box waiting") << "start" << true << 1 << false;
+}
+
+// SIGTERM ends the program, the window hidden in the tray: a failed save is told once, and
+// while its box waits for an answer, a second signal ends the program at once.
+void StartupTest::signalEndsTheProgramWhateverFailed() {
+    QFETCH(QString, fault);
+    QFETCH(bool, boxWaits);
+    QFETCH(int, messages);
+    QFETCH(bool, started);
+    QTemporaryDir folder;
+    const std::filesystem::path path = folder.path().toStdString();
+    QStringList flags{QStringLiteral("--hold"), QStringLiteral("--change"),
+                      QStringLiteral("--to-tray")};
+    if (boxWaits) {
+        flags << QStringLiteral("--real-boxes");
+    }
+    if (fault == QLatin1String("profile")) {
+        std::filesystem::create_directories(path / "Profiles" / "Default.tfp");
+    } else if (fault == QLatin1String("disk full")) {
+        flags << QStringLiteral("--disk-full");
+    } else if (fault == QLatin1String("start")) {
+        std::filesystem::create_directories(path / "TagForge.registry");
+    }
+    QProcess probe;
+    probe.start(QStringLiteral(START_PROBE_PATH), QStringList{folder.path()} + flags);
+    QString output;
+    const auto readUntil = [&](const QString& text) {
+        while (!output.contains(text)) {
+            if (!probe.waitForReadyRead(kProcessTimeoutMs)) {
+                return false;
+            }
+            output += QString::fromUtf8(probe.readAllStandardOutput());
+        }
+        return true;
+    };
+    // The start-up fault shows its box while the window is being built; the others wait until
+    // the window is in the tray.
+    QVERIFY2(readUntil(fault == QLatin1String("start") ? QStringLiteral("notice: ")
+                                                       : QStringLiteral("back")),
+             qPrintable(output));
+    probe.terminate();
+    if (boxWaits && fault != QLatin1String("nothing") && fault != QLatin1String("start")) {
+        QVERIFY2(readUntil(QStringLiteral("error: ")), qPrintable(output));
+        QTest::qWait(300);
+        QCOMPARE(probe.state(), QProcess::Running);
+        probe.terminate();
+    }
+    QVERIFY2(probe.waitForFinished(kProcessTimeoutMs), qPrintable(output));
+    output += QString::fromUtf8(probe.readAllStandardOutput());
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), 0);
+    QVERIFY2(MessagesIn(output) == messages, qPrintable(output));
+    QCOMPARE(output.contains(QStringLiteral("started")), started);
+    const tagforge::IniFile profile(path / "Profiles" / "Default.tfp");
+    QCOMPARE(profile.ReadString("Page1", "Text", "") == "probe", fault == QLatin1String("nothing"));
 }
 
 void StartupTest::killedHolderFreesTheName() {
