@@ -201,8 +201,8 @@ void WindowRestartTest::windowOpensWhereAndAsTheUserLeftIt_data() {
             << manager << QStringLiteral("Top=150 Left=60") << QPoint() << QSize() << false << false
             << QPoint(60, 150) << QSize();
         QTest::newRow(with + "title bar above the screen")
-            << manager << QStringLiteral("Top=-15 Left=40 Width=860 Height=500") << QPoint()
-            << QSize() << false << false << QPoint(40, 0) << QSize(860, 500);
+            << manager << QStringLiteral("Top=-15 Left=40 Width=900 Height=500") << QPoint()
+            << QSize() << false << false << QPoint(40, 0) << QSize(900, 500);
         QTest::newRow(with + "smiley pane open")
             << manager << QString() << QPoint(20, 30) << QSize(900, 600) << true << false
             << QPoint(20, 30) << QSize(900, 600);
