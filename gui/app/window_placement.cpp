@@ -36,6 +36,8 @@ qint64 CentreDistance(const Span& a, const Span& b) {
     return (dx / 2) * (dx / 2) + (dy / 2) * (dy / 2);
 }
 
+constexpr Qt::WindowStates kNotNormal = Qt::WindowMaximized | Qt::WindowFullScreen;
+
 QList<QRect> AvailableScreenAreas() {
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -110,8 +112,10 @@ void WindowPlacement::placeFrame() {
 }
 
 QMargins WindowPlacement::frameMargins() const {
-    // A hidden window may have lost its frame already; the last one seen is kept.
-    if (const QWindow* handle = window_->windowHandle(); handle != nullptr) {
+    // A hidden window may have lost its frame already, and a maximised one may have a thinner
+    // one; the last frame seen in the normal state is kept.
+    const QWindow* handle = window_->windowHandle();
+    if (handle != nullptr && (window_->windowState() & kNotNormal) == 0) {
         const QMargins frame = handle->frameMargins();
         if (!frame.isNull()) {
             lastFrame_ = frame;
@@ -121,8 +125,7 @@ QMargins WindowPlacement::frameMargins() const {
 }
 
 WindowPlacement::Place WindowPlacement::current() const {
-    const bool normal =
-        (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
+    const bool normal = (window_->windowState() & kNotNormal) == 0;
     const QRect inner = normal ? window_->geometry() : window_->normalGeometry();
     if (wanted_) {
         // Never shown: the window has not been laid out, and the user has not seen it.

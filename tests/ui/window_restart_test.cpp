@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -183,33 +184,39 @@ class WindowRestartTest : public QObject {
 
 void WindowRestartTest::windowOpensWhereAndAsTheUserLeftIt_data() {
     QTest::addColumn<bool>("manager");
-    QTest::addColumn<QString>("stored");  // before the first start
-    QTest::addColumn<QPoint>("moveTo");   // the frame's corner; null: not moved
-    QTest::addColumn<QSize>("resizeTo");  // the inner size; not valid: not resized
-    QTest::addColumn<bool>("pane");       // the smiley pane opened
-    QTest::addColumn<bool>("fromTray");   // closed while hidden
-    QTest::addColumn<QPoint>("corner");   // where the frame stays
-    QTest::addColumn<QSize>("size");      // the inner size without the pane; not valid: its own
+    QTest::addColumn<QString>("stored");   // before the first start
+    QTest::addColumn<QPoint>("moveTo");    // the frame's corner; null: not moved
+    QTest::addColumn<QSize>("resizeTo");   // the inner size; not valid: not resized
+    QTest::addColumn<bool>("pane");        // the smiley pane opened
+    QTest::addColumn<QString>("closing");  // how the first start ends: hidden, maximised or not
+    QTest::addColumn<QPoint>("corner");    // where the frame stays
+    QTest::addColumn<QSize>("size");       // the inner size without the pane; not valid: its own
+    const QString closed;
+    const QString fromTheTray = QStringLiteral("from the tray");
     for (const bool manager : {true, false}) {
         const QByteArray with = manager ? "openbox, " : "no window manager, ";
         QTest::newRow(with + "first start") << manager << QString() << QPoint() << QSize() << false
-                                            << false << QPoint(100, 100) << QSize();
+                                            << closed << QPoint(100, 100) << QSize();
         QTest::newRow(with + "moved and resized")
-            << manager << QString() << QPoint(300, 200) << QSize(900, 640) << false << false
+            << manager << QString() << QPoint(300, 200) << QSize(900, 640) << false << closed
             << QPoint(300, 200) << QSize(900, 640);
         QTest::newRow(with + "store from before sizes were kept")
-            << manager << QStringLiteral("Top=150 Left=60") << QPoint() << QSize() << false << false
-            << QPoint(60, 150) << QSize();
+            << manager << QStringLiteral("Top=150 Left=60") << QPoint() << QSize() << false
+            << closed << QPoint(60, 150) << QSize();
         QTest::newRow(with + "title bar above the screen")
             << manager << QStringLiteral("Top=-15 Left=40 Width=900 Height=500") << QPoint()
-            << QSize() << false << false << QPoint(40, 0) << QSize(900, 500);
+            << QSize() << false << closed << QPoint(40, 0) << QSize(900, 500);
         QTest::newRow(with + "smiley pane open")
-            << manager << QString() << QPoint(20, 30) << QSize(900, 600) << true << false
+            << manager << QString() << QPoint(20, 30) << QSize(900, 600) << true << closed
             << QPoint(20, 30) << QSize(900, 600);
         QTest::newRow(with + "closed from the tray")
-            << manager << QString() << QPoint(250, 120) << QSize() << false << true
+            << manager << QString() << QPoint(250, 120) << QSize() << false << fromTheTray
             << QPoint(250, 120) << QSize();
     }
+    // Only a window manager maximises; the place and size kept are those the window had before.
+    QTest::newRow("openbox, maximised")
+        << true << QString() << QPoint(200, 150) << QSize(880, 560) << false
+        << QStringLiteral("maximised") << QPoint(200, 150) << QSize(880, 560);
 }
 
 void WindowRestartTest::windowOpensWhereAndAsTheUserLeftIt() {
@@ -218,7 +225,7 @@ void WindowRestartTest::windowOpensWhereAndAsTheUserLeftIt() {
     QFETCH(QPoint, moveTo);
     QFETCH(QSize, resizeTo);
     QFETCH(bool, pane);
-    QFETCH(bool, fromTray);
+    QFETCH(QString, closing);
     QFETCH(QPoint, corner);
     QFETCH(QSize, size);
     WindowManager windowManager;
@@ -259,8 +266,12 @@ void WindowRestartTest::windowOpensWhereAndAsTheUserLeftIt() {
         const OnScreen expected{corner, size + QSize(smileyPane.addedWidth(), 0)};
         QTRY_COMPARE_WITH_TIMEOUT(Shown(window), expected, kWaitMs);
         QCOMPARE(smileyPane.isVisible(), pane);
-        if (fromTray && start == 0) {
+        if (start == 0 && closing == QStringLiteral("from the tray")) {
             window.hide();
+        } else if (start == 0 && closing == QStringLiteral("maximised")) {
+            window.showMaximized();
+            QTRY_COMPARE_WITH_TIMEOUT(Shown(window).inner.width(),
+                                      window.screen()->availableGeometry().width(), kWaitMs);
         }
         QVERIFY(window.close());
         const Stored now = StoredPlace(programFolder);
