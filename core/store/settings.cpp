@@ -33,6 +33,8 @@ const std::vector<SettingValue>& SettingValues() {
     static const std::vector<SettingValue> values = {
         {kMachine, kSettingsKey, "Top", "100"},
         {kMachine, kSettingsKey, "Left", "100"},
+        {kMachine, kSettingsKey, "Width", "0"},
+        {kMachine, kSettingsKey, "Height", "0"},
         {kMachine, kSettingsKey, "AutoSave", "1"},
         {kMachine, kSettingsKey, "EnableResultLimit", "1"},
         {kMachine, kSettingsKey, "ResultLimit", "900"},
@@ -60,6 +62,8 @@ std::vector<std::string> EncodeSettings(const Settings& settings, std::string_vi
     return {
         Number(settings.top),
         Number(settings.left),
+        Number(settings.width),
+        Number(settings.height),
         Flag(settings.autoSave),
         Flag(settings.enableResultLimit),
         Number(settings.resultLimit),
@@ -88,6 +92,8 @@ Settings DecodeSettings(const std::vector<std::string>& texts) {
     Settings settings;
     settings.top = AtolWin32(text());
     settings.left = AtolWin32(text());
+    settings.width = AtolWin32(text());
+    settings.height = AtolWin32(text());
     settings.autoSave = ReadFlag(text());
     settings.enableResultLimit = ReadFlag(text());
     settings.resultLimit = AtolWin32(text());

@@ -30,10 +30,13 @@ const std::vector<SettingValue>& SettingValues();
 // Choices of the "show smileys at start" box.
 enum ShowSmilesEntry { kShowSmilesAlways = 0, kShowSmilesNever = 1, kShowSmilesRemember = 2 };
 
-// The values of the settings page, the window position and the input font.
+// The values of the settings page, the window's place and size and the input font.
 struct Settings {
     long top = 100;
     long left = 100;
+    // The window's inner size without the smiley pane; 0 (older stores): the window's own size.
+    long width = 0;
+    long height = 0;
     bool autoSave = true;
     bool enableResultLimit = true;
     long resultLimit = 900;

@@ -1,13 +1,17 @@
 #include "gui/app/qt_platform_services.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -53,13 +57,55 @@ void QtMessageBoxes::notice(QWidget* parent, const QString& title, const QString
     QMessageBox::information(parent, title, text);
 }
 
+namespace {
+
+// The input font keeps its face, size, bold and italic only. Qt's dialog has no option to leave
+// out its effects (strike-out, underline) or its writing-system filter, so they are hidden: the
+// effects are the group of check boxes, the filter the one combo box and its label.
+// The sample beside them keeps the height they took, since its text has no height of its own.
+void HideChoicesNotKept(QFontDialog& dialog) {
+    QList<QWidget*> hidden;
+    QGroupBox* sample = nullptr;
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (!group->findChildren<QCheckBox*>().isEmpty()) {
+            hidden.push_back(group);
+        } else {
+            sample = group;
+        }
+    }
+    const QList<QComboBox*> combos = dialog.findChildren<QComboBox*>();
+    for (QComboBox* combo : combos) {
+        hidden.push_back(combo);
+    }
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (combos.contains(qobject_cast<QComboBox*>(label->buddy()))) {
+            hidden.push_back(label);
+        }
+    }
+    int height = 0;
+    for (QWidget* widget : hidden) {
+        height += widget->sizeHint().height();
+        widget->hide();
+    }
+    if (sample != nullptr) {
+        sample->setMinimumHeight(height);
+    }
+}
+
+}  // namespace
+
 std::optional<QFont> QtFontPicker::pick(QWidget* parent, const QFont& initial) {
-    bool accepted = false;
-    const QFont chosen =
-        QFontDialog::getFont(&accepted, initial, parent, QString(), QFontDialog::ScalableFonts);
-    if (!accepted) {
+    QFontDialog dialog(parent);
+    // Qt's own dialog on every desktop, so that its choices can be trimmed.
+    dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(initial);
+    HideChoicesNotKept(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    QFont chosen = dialog.selectedFont();
+    chosen.setUnderline(false);
+    chosen.setStrikeOut(false);
     return chosen;
 }
 

@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 
 #include "gui/app/text_bridge.h"
 #include "gui/pickers/color_panel.h"
@@ -17,6 +19,10 @@ namespace tagforge {
 namespace {
 
 constexpr int kPauseMs = 100;
+// Nine digits: a result of a gigabyte is far beyond any message.
+constexpr std::size_t kLongestReservedLength = 999999999;
+constexpr int kLongestThreshold = 9999;
+constexpr int kCoarsestStep = 20;
 
 template <class Control, class Signal>
 void WatchAll(QWidget* root, Signal signal, LengthMeter* meter) {
@@ -26,6 +32,11 @@ void WatchAll(QWidget* root, Signal signal, LengthMeter* meter) {
 }
 
 }  // namespace
+
+int LengthMeter::reservedWidth() const {
+    return fontMetrics().horizontalAdvance(
+        LengthMeterText({kLongestReservedLength, kLongestThreshold, kCoarsestStep}));
+}
 
 QString LengthMeterText(const LengthMeter::Reading& reading) {
     QString text = QStringLiteral("Длина: %1").arg(reading.length);
@@ -46,8 +57,9 @@ LengthMeter::LengthMeter(std::function<Reading()> measure, QWidget* parent)
     : QLabel(parent), measure_(std::move(measure)), pause_(new QTimer(this)) {
     setObjectName(QStringLiteral("lResultLength"));
     setToolTip(QStringLiteral("Длина результата, который будет скопирован"));
-    // Room for the longest reading up front, so the window keeps its width as the text changes.
-    setMinimumWidth(fontMetrics().horizontalAdvance(LengthMeterText({99999, 9999, 20})));
+    // Room up front for the longest reading of any message a chat could take, so the window keeps
+    // its width as the text changes.
+    setMinimumWidth(reservedWidth());
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     pause_->setSingleShot(true);
     pause_->setInterval(kPauseMs);
@@ -68,6 +80,8 @@ void LengthMeter::watch(QWidget* root) {
     WatchAll<QSlider>(root, &QSlider::valueChanged, this);
     WatchAll<QSpinBox>(root, &QSpinBox::valueChanged, this);
     WatchAll<ColorPanel>(root, &ColorPanel::mouseReleased, this);
+    // Another tab shows another line to copy.
+    WatchAll<QTabWidget>(root, &QTabWidget::currentChanged, this);
     for (QListWidget* list : root->findChildren<QListWidget*>()) {
         connect(list->model(), &QAbstractItemModel::rowsInserted, this,
                 &LengthMeter::scheduleMeasure);
@@ -79,6 +93,8 @@ void LengthMeter::watch(QWidget* root) {
 void LengthMeter::display(const Reading& reading) {
     pause_->stop();
     setText(LengthMeterText(reading));
+    // A longer reading still shows whole; the window widens rather than cut it.
+    setMinimumWidth(std::max(reservedWidth(), fontMetrics().horizontalAdvance(text())));
     const bool over =
         reading.threshold != 0 && reading.length > static_cast<std::size_t>(reading.threshold);
     QPalette colors = palette();

@@ -31,6 +31,8 @@ class LengthMeter final : public QLabel {
     void display(const Reading& reading);
 
   private:
+    int reservedWidth() const;
+
     std::function<Reading()> measure_;
     QTimer* pause_ = nullptr;
 };

@@ -273,9 +273,11 @@ void SettingsPage::clampNumberField(QLineEdit* field, QSpinBox* upDown) {
 bool SettingsPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == thresholdEdit || watched == smileGroupSizeEdit) {
         if (event->type() == QEvent::KeyPress) {
-            // Editing keys, focus moves and dialog keys never reach a field as characters.
+            // Editing keys, focus moves and dialog keys never reach a field as characters, nor
+            // does Ctrl+A, which selects the number so that typing replaces it.
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (!IsEditingKey(key->key()) && !AcceptsNumberKey(key->text())) {
+            if (!IsEditingKey(key->key()) && !key->matches(QKeySequence::SelectAll) &&
+                !AcceptsNumberKey(key->text())) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut) {

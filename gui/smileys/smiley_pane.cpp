@@ -26,11 +26,18 @@ constexpr int kSmileButtonSize = 21;
 constexpr int kSmileGroupBoxWidth = 163;
 constexpr int kSmileBrowserHeight = 395;
 
+// The pane's width and the gap before it.
+int PaneExtent(const QWidget& pane) {
+    const QLayout* columns =
+        pane.parentWidget() != nullptr ? pane.parentWidget()->layout() : nullptr;
+    const int spacing = columns != nullptr ? columns->spacing() : 0;
+    return pane.maximumWidth() + (spacing > 0 ? spacing : 0);
+}
+
 // The window grows by the pane's width when the pane appears and gives the width back when it
 // goes, so the message area keeps its size.
 void ResizeAroundPane(QMainWindow& window, QWidget& pane, bool show) {
-    const int spacing = window.centralWidget()->layout()->spacing();
-    const int extent = pane.maximumWidth() + (spacing > 0 ? spacing : 0);
+    const int extent = PaneExtent(pane);
     // Taken first: showing the pane may already widen the window to its new minimum.
     const int width = window.width() + (show ? extent : -extent);
     pane.setVisible(show);
@@ -116,6 +123,10 @@ void SmileyPane::setMarkerSink(std::function<bool(const QString&)> sink) {
 
 bool SmileyPane::isOpen() const {
     return smileButton->isChecked();
+}
+
+int SmileyPane::addedWidth() const {
+    return isHidden() ? 0 : PaneExtent(*this);
 }
 
 void SmileyPane::setOpen(bool open) {

@@ -39,6 +39,8 @@ class SmileyPane final : public QWidget {
     void setMarkerSink(std::function<bool(const QString&)> sink);
 
     bool isOpen() const;
+    // The width the pane adds to the window while it is shown, 0 while it is hidden.
+    int addedWidth() const;
     void setOpen(bool open);
     std::string groupName() const;
     // Refills the group list from the group files and selects `preferred`.

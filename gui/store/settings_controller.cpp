@@ -1,8 +1,6 @@
 #include "gui/store/settings_controller.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -19,6 +17,9 @@ namespace tagforge {
 
 namespace {
 
+// Larger than any screen; the placement shrinks a window to the screen it goes on.
+constexpr long kLargestSide = 1 << 16;
+
 QString Text(std::string_view bytes) {
     return FromCp1251(std::string(bytes));
 }
@@ -27,7 +28,10 @@ QString Text(std::string_view bytes) {
 
 SettingsController::SettingsController(Registry& registry, MessageBoxes& messages,
                                        Controls controls)
-    : registry_(registry), messages_(messages), controls_(controls) {}
+    : registry_(registry),
+      messages_(messages),
+      controls_(controls),
+      placement_(new WindowPlacement(controls.window)) {}
 
 std::optional<std::string> SettingsController::tryReadSettingText(std::string_view name,
                                                                   std::string_view defaultText,
@@ -62,8 +66,14 @@ void SettingsController::writeSettingText(std::string_view name, std::string_vie
 
 Settings SettingsController::currentSettings() const {
     Settings settings;
-    settings.top = controls_.window->y();
-    settings.left = controls_.window->x();
+    const WindowPlacement::Place place = placement_->current();
+    settings.top = static_cast<long>(place.top);
+    settings.left = static_cast<long>(place.left);
+    if (place.size.isValid()) {
+        // Without the smiley pane, which adds its own width when it opens at the next start.
+        settings.width = place.size.width() - controls_.smileyPane->addedWidth();
+        settings.height = place.size.height();
+    }
     controls_.settingsPage->fillSettings(settings);
     settings.smilePaneShown = controls_.smileyPane->isOpen();
     settings.smileGroup = controls_.smileyPane->groupName();
@@ -126,16 +136,10 @@ void SettingsController::loadSettings() {
 }
 
 void SettingsController::applySettings(const Settings& settings) {
-    QWidget* window = controls_.window;
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.push_back(screen->availableGeometry());
-    }
-    const QRect placed = PlaceOnScreens(settings.left, settings.top, window->size(), screens);
-    window->move(placed.topLeft());
-    if (placed.size() != window->size()) {
-        window->resize(placed.size());
-    }
+    // A size of 0 or less (a store from before sizes were kept) leaves the window its own size.
+    const QSize size(static_cast<int>(std::clamp<long>(settings.width, 0, kLargestSide)),
+                     static_cast<int>(std::clamp<long>(settings.height, 0, kLargestSide)));
+    placement_->restore({settings.left, settings.top, size});
     controls_.settingsPage->applySettings(settings);
     controls_.smileyPane->setOpen(settings.smilePaneShown);
     controls_.smileyPane->listGroups(settings.smileGroup);

@@ -18,6 +18,7 @@ class EditMenu;
 class FormattingPage;
 class SettingsPage;
 class SmileyPane;
+class WindowPlacement;
 
 // Settings that a save could not store, named by their key paths.
 class SettingsStoreError : public std::runtime_error {
@@ -30,8 +31,8 @@ class SettingsStoreError : public std::runtime_error {
     std::vector<std::string> keyPaths_;
 };
 
-// Binds the settings store to the controls that show the settings: the window's place, the
-// settings page, the smiley pane, the offered fonts and the nick list.
+// Binds the settings store to the controls that show the settings: the window's place and size,
+// the settings page, the smiley pane, the offered fonts and the nick list.
 class SettingsController {
   public:
     struct Controls {
@@ -85,6 +86,7 @@ class SettingsController {
     Registry& registry_;
     MessageBoxes& messages_;
     Controls controls_;
+    WindowPlacement* placement_;  // owned by the window
 };
 
 }  // namespace tagforge

@@ -43,6 +43,8 @@ TEST(SettingsValues, NamesInReadingOrder) {
     }
     EXPECT_EQ(names, (std::vector<std::string_view>{"Top",
                                                     "Left",
+                                                    "Width",
+                                                    "Height",
                                                     "AutoSave",
                                                     "EnableResultLimit",
                                                     "ResultLimit",
@@ -126,6 +128,35 @@ TEST(SettingsDecode, NumbersReadAsAtolDoes) {
     EXPECT_EQ(DecodeWith("ResultLimit", "abc").resultLimit, 0);
     EXPECT_EQ(DecodeWith("FontSize", "+14pt").fontSize, 14);
     EXPECT_EQ(DecodeWith("SmileSeparate", "99999999999").smileSeparate, 2147483647);
+}
+
+// Stores written before the size was kept have no Width or Height; the window then takes its
+// own size, as it did.
+TEST(SettingsDecode, WindowSizeIsKeptAndAbsentInOlderStores) {
+    struct Row {
+        const char* width;
+        const char* height;
+        long expectedWidth;
+        long expectedHeight;
+    };
+    for (const Row& row : {Row{"0", "0", 0, 0}, Row{"612", "536", 612, 536},
+                           Row{"900px", "-3", 900, -3}, Row{"", "", 0, 0}}) {
+        std::vector<std::string> texts = DefaultTexts();
+        texts[IndexOf("Width")] = row.width;
+        texts[IndexOf("Height")] = row.height;
+        const Settings settings = DecodeSettings(texts);
+        EXPECT_EQ(settings.width, row.expectedWidth) << row.width;
+        EXPECT_EQ(settings.height, row.expectedHeight) << row.height;
+        EXPECT_EQ(settings.top, 100) << row.width;
+        EXPECT_EQ(settings.autoSave, true) << row.width;
+    }
+    Settings sized;
+    sized.width = 612;
+    sized.height = 536;
+    const std::vector<std::string> texts = EncodeSettings(sized, "/x");
+    EXPECT_EQ(texts[IndexOf("Width")], "612");
+    EXPECT_EQ(texts[IndexOf("Height")], "536");
+    EXPECT_EQ(IndexOf("Width"), IndexOf("Left") + 1);
 }
 
 TEST(SettingsDecode, FlagsAreOnUnlessTheyReadZero) {

@@ -5,9 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
+
+#include "tests/ui/ui_test_files.h"
 
 #include "ui_test_support.h"
 
@@ -46,6 +49,27 @@ QLabel* SettledMeter(MainWindow& window) {
 
 bool Red(const QLabel* meter) {
     return meter->palette().color(QPalette::WindowText) == QColor(Qt::red);
+}
+
+// Clicks the tab captioned `caption` of `tabs`, as the user does.
+void ClickTab(QTabWidget* tabs, const QString& caption) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->tabText(i) == caption) {
+            QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                              tabs->tabBar()->tabRect(i).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no tab ") + caption));
+}
+
+QLabel* ProfileCaption(const MainWindow& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Профиль:")) {
+            return label;
+        }
+    }
+    return nullptr;
 }
 
 bool Warned(const WindowHarness& harness) {
@@ -148,6 +172,91 @@ class LengthMeterTest : public QObject {
         QVERIFY(copied > 10);
         QCOMPARE(measured, QStringLiteral("Длина: %1 из 10").arg(copied));
         QVERIFY(Red(meter));
+    }
+
+    // Each tab of the formatting page shows its own line; the meter measures the one shown as
+    // soon as the user switches, before any field changes.
+    void followsTheTabShown_data() {
+        QTest::addColumn<QStringList>("path");  // the tabs clicked in turn: sub-page, template
+        QTest::newRow("to the templates") << QStringList{QStringLiteral("Шаблоны")};
+        QTest::newRow("kill line to solitude")
+            << QStringList{QStringLiteral("Шаблоны"), QStringLiteral("Уединяются")};
+        QTest::newRow("solitude to notification") << QStringList{
+            QStringLiteral("Шаблоны"), QStringLiteral("Уединяются"), QStringLiteral("Уведомление")};
+        QTest::newRow("notification to ASCII") << QStringList{
+            QStringLiteral("Шаблоны"), QStringLiteral("Уведомление"), QStringLiteral("ASCII")};
+        QTest::newRow("ASCII back to the kill line") << QStringList{
+            QStringLiteral("Шаблоны"), QStringLiteral("ASCII"), QStringLiteral("Килл-строка")};
+        QTest::newRow("a template back to the message") << QStringList{
+            QStringLiteral("Шаблоны"), QStringLiteral("Уединяются"), QStringLiteral("Вручную")};
+    }
+    void followsTheTabShown() {
+        QFETCH(QStringList, path);
+        WindowHarness harness;
+        test::WriteBytes(harness.programFolder() / "Profiles" / "ascii.asc",
+                         "[Owl]\r\nhtml=<pre>{o,o}</pre>\r\ninclude=1\r\n");
+        MainWindow& window = OpenShown(harness);
+        SetThreshold(window, 0);
+        control<QPlainTextEdit>(window, "MainText")->setPlainText(QStringLiteral("Привет"));
+        auto* meter = control<QLabel>(window, "lResultLength");
+        auto* subPages = control<QTabWidget>(window, "PageControl2");
+        auto* templates = control<QTabWidget>(window, "PageControl3");
+        for (const QString& caption : path) {
+            meter->clear();
+            ClickTab(caption == QStringLiteral("Шаблоны") || caption == QStringLiteral("Вручную")
+                         ? subPages
+                         : templates,
+                     caption);
+            QTRY_VERIFY(!meter->text().isEmpty());
+        }
+        const QStringList shown{subPages->tabText(subPages->currentIndex()),
+                                templates->tabText(templates->currentIndex())};
+        QVERIFY(shown.contains(path.back()));
+        const QString measured = meter->text();
+        QTest::mouseClick(control<QPushButton>(window, "SpeedButton3"), Qt::LeftButton);
+        QCOMPARE(measured,
+                 QStringLiteral("Длина: %1").arg(harness.platform.clipboard.text().size()));
+    }
+
+    // The meter sits between the copy button and the profile bar. At the window's own width a
+    // reading of any message a chat could take shows whole, without pushing into "Профиль:";
+    // a longer one may widen the window but is not cut either.
+    void showsEveryReadingWhole_data() {
+        QTest::addColumn<qulonglong>("length");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("lettersPerColor");
+        QTest::addColumn<bool>("keepsWidth");
+        QTest::newRow("short") << qulonglong(312) << 0 << 1 << true;
+        QTest::newRow("five digits, coarsest") << qulonglong(99999) << 9999 << 20 << true;
+        QTest::newRow("six digits, coarsest") << qulonglong(912345) << 900 << 20 << true;
+        QTest::newRow("seven digits, coarsest") << qulonglong(1288000) << 900 << 20 << true;
+        QTest::newRow("seven digits, widest threshold")
+            << qulonglong(8888888) << 9999 << 20 << true;
+        QTest::newRow("nine digits") << qulonglong(999999999) << 9999 << 20 << true;
+        QTest::newRow("twelve digits") << qulonglong(999999999999) << 9999 << 20 << false;
+    }
+    void showsEveryReadingWhole() {
+        QFETCH(qulonglong, length);
+        QFETCH(int, threshold);
+        QFETCH(int, lettersPerColor);
+        QFETCH(bool, keepsWidth);
+        WindowHarness harness;
+        MainWindow& window = OpenShown(harness);
+        const int ownWidth = window.width();
+        auto* meter = control<LengthMeter>(window, "lResultLength");
+        meter->display({static_cast<std::size_t>(length), threshold, lettersPerColor});
+        const QLabel* profile = ProfileCaption(window);
+        QVERIFY(profile != nullptr);
+        const auto whole = [&] {
+            const int right = meter->mapTo(&window, meter->contentsRect().topRight()).x();
+            return meter->contentsRect().width() >=
+                       meter->fontMetrics().horizontalAdvance(meter->text()) &&
+                   right < profile->mapTo(&window, QPoint(0, 0)).x();
+        };
+        QTRY_VERIFY2(whole(), qPrintable(meter->text()));
+        if (keepsWidth) {
+            QCOMPARE(window.width(), ownWidth);
+        }
     }
 };
 

@@ -46,6 +46,8 @@ constexpr int kByDoubleClick = 1;
 const std::vector<std::string> kMachineValueNames = {
     "Top",
     "Left",
+    "Width",
+    "Height",
     "AutoSave",
     "EnableResultLimit",
     "ResultLimit",
@@ -234,6 +236,9 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
     const std::map<std::string, std::string> expected = {
         {"Top", "170"},
         {"Left", "250"},
+        // Never shown, the window has no size of the user's to keep.
+        {"Width", "0"},
+        {"Height", "0"},
         {"AutoSave", "0"},
         {"EnableResultLimit", "0"},
         {"ResultLimit", "1234"},

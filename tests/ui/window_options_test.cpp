@@ -104,6 +104,8 @@ class WindowOptionsTest : public QObject {
     void numberFieldsTakeDigitsOnly();
     void editingKeysWithControlTextStillEdit_data();
     void editingKeysWithControlTextStillEdit();
+    void numberFieldsSelectAllForRetyping_data();
+    void numberFieldsSelectAllForRetyping();
     void leavingAFieldTidiesItsNumber_data();
     void leavingAFieldTidiesItsNumber();
     void leavingByARealFocusMoveTidiesTheNumber();
@@ -182,6 +184,86 @@ void WindowOptionsTest::editingKeysWithControlTextStillEdit() {
     pair.field->setCursorPosition(1);
     QTest::sendKeyEvent(QTest::Click, pair.field, Qt::Key(key), text, Qt::NoModifier);
     QCOMPARE(pair.field->text(), expected);
+}
+
+// Enum values of the ways into a number field below.
+enum class Entry { ClickThenSelectAll, TabFromBefore, BacktabFromAfter };
+
+// The widget Tab (forward) or Shift+Tab (backward) leaves for `field`.
+QWidget* TabNeighbour(QWidget* field, bool before) {
+    QWidget* widget = field;
+    do {
+        widget = before ? widget->previousInFocusChain() : widget->nextInFocusChain();
+    } while (widget != field && !(widget->isVisible() && widget->isEnabled() &&
+                                  (widget->focusPolicy() & Qt::TabFocus)));
+    return widget;
+}
+
+void WindowOptionsTest::numberFieldsSelectAllForRetyping_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("selectAllText");  // what Ctrl+A carries as its text
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    const QString x11 = QStringLiteral("\x01");
+    for (const QString& name : {QStringLiteral("Edit1"), QStringLiteral("eNumOfSmiles")}) {
+        const QByteArray field = name.toLatin1();
+        QTest::addRow("%s, Ctrl+A as X11 sends it", field.constData())
+            << name << int(Entry::ClickThenSelectAll) << x11 << QStringLiteral("12")
+            << QStringLiteral("12");
+        QTest::addRow("%s, Ctrl+A with the plain letter", field.constData())
+            << name << int(Entry::ClickThenSelectAll) << QStringLiteral("a")
+            << QStringLiteral("120") << QStringLiteral("120");
+        // The shortcut selects; letters are still refused and leave the selection alone.
+        QTest::addRow("%s, Ctrl+A, then letters and digits", field.constData())
+            << name << int(Entry::ClickThenSelectAll) << x11 << QStringLiteral("ab7")
+            << QStringLiteral("7");
+        QTest::addRow("%s, Tab", field.constData())
+            << name << int(Entry::TabFromBefore) << QString() << QStringLiteral("12")
+            << QStringLiteral("12");
+        QTest::addRow("%s, Shift+Tab", field.constData())
+            << name << int(Entry::BacktabFromAfter) << QString() << QStringLiteral("12")
+            << QStringLiteral("12");
+    }
+}
+
+// "1200" typed over "900" gave "9001": the field must be selected whole first.
+void WindowOptionsTest::numberFieldsSelectAllForRetyping() {
+    QFETCH(QString, name);
+    QFETCH(int, entry);
+    QFETCH(QString, selectAllText);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    WindowHarness harness;
+    auto& window = harness.open();
+    ShowOnSettingsPage(window);
+    const NumberPair pair = PairNamed(window, name);
+    pair.field->setText(QString(pair.digits - 1, QLatin1Char('9')));
+    switch (Entry(entry)) {
+        case Entry::ClickThenSelectAll:
+            QTest::mouseClick(pair.field, Qt::LeftButton);
+            QTRY_VERIFY(pair.field->hasFocus());
+            QVERIFY(!pair.field->hasSelectedText());
+            QTest::sendKeyEvent(QTest::Click, pair.field, Qt::Key_A, selectAllText,
+                                Qt::ControlModifier);
+            break;
+        case Entry::TabFromBefore:
+        case Entry::BacktabFromAfter: {
+            const bool forward = Entry(entry) == Entry::TabFromBefore;
+            QWidget* neighbour = TabNeighbour(pair.field, forward);
+            neighbour->setFocus(Qt::MouseFocusReason);
+            QTRY_VERIFY(neighbour->hasFocus());
+            QTest::keyClick(neighbour, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+            QTRY_VERIFY(pair.field->hasFocus());
+            break;
+        }
+    }
+    QCOMPARE(pair.field->selectedText(), pair.field->text());
+    QTest::keyClicks(pair.field, typed);
+    QCOMPARE(pair.field->text(), expected);
+    QCOMPARE(pair.upDown->value(), expected.toInt());
+    QVERIFY(harness.platform.messages.shown.empty());
 }
 
 void WindowOptionsTest::leavingAFieldTidiesItsNumber_data() {
