@@ -8,6 +8,7 @@
 
 #include "core/store/desktop_registry.h"
 #include "core/store/registry_file.h"
+#include "forwarding_registry.h"
 #include "temp_folder.h"
 
 #if defined(__unix__)
@@ -57,31 +58,9 @@ class SettingsBatchStore : public test::TempFolderTest {
 };
 
 // A plain registry: every change on its own, through the single-change calls.
-class OneByOne final : public Registry {
+class OneByOne final : public test::ForwardingRegistry {
   public:
-    explicit OneByOne(DesktopRegistry& inner) : inner_(inner) {}
-    bool KeyExists(RegistryRoot r, std::string_view p) const override {
-        return inner_.KeyExists(r, p);
-    }
-    bool CreateKey(RegistryRoot r, std::string_view p) override { return inner_.CreateKey(r, p); }
-    std::optional<std::string> ReadValue(RegistryRoot r, std::string_view p,
-                                         std::string_view n) const override {
-        return inner_.ReadValue(r, p, n);
-    }
-    bool WriteValue(RegistryRoot r, std::string_view p, std::string_view n,
-                    std::string_view d) override {
-        return inner_.WriteValue(r, p, n, d);
-    }
-    bool DeleteValue(RegistryRoot r, std::string_view p, std::string_view n) override {
-        return inner_.DeleteValue(r, p, n);
-    }
-    bool DeleteKey(RegistryRoot r, std::string_view p) override { return inner_.DeleteKey(r, p); }
-    std::optional<Names> ValueNames(RegistryRoot r, std::string_view p) const override {
-        return inner_.ValueNames(r, p);
-    }
-
-  private:
-    DesktopRegistry& inner_;
+    using ForwardingRegistry::ForwardingRegistry;
 };
 
 TEST_F(SettingsBatchStore, OneSaveLeavesTheFileAsChangesOneByOneWould) {

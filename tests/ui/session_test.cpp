@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "../core/forwarding_registry.h"
 #include "core/store/ini_file.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
@@ -31,39 +32,16 @@ namespace fs = std::filesystem;
 const QString kMessage = QStringLiteral("вечер");
 
 // The settings store, counting the batches written to it: one per save.
-class CountingRegistry final : public Registry {
+class CountingRegistry final : public test::ForwardingRegistry {
   public:
-    explicit CountingRegistry(Registry& inner) : inner_(inner) {}
+    using ForwardingRegistry::ForwardingRegistry;
 
-    bool KeyExists(RegistryRoot r, std::string_view p) const override {
-        return inner_.KeyExists(r, p);
-    }
-    bool CreateKey(RegistryRoot r, std::string_view p) override { return inner_.CreateKey(r, p); }
-    std::optional<std::string> ReadValue(RegistryRoot r, std::string_view p,
-                                         std::string_view n) const override {
-        return inner_.ReadValue(r, p, n);
-    }
-    bool WriteValue(RegistryRoot r, std::string_view p, std::string_view n,
-                    std::string_view d) override {
-        return inner_.WriteValue(r, p, n, d);
-    }
-    bool DeleteValue(RegistryRoot r, std::string_view p, std::string_view n) override {
-        return inner_.DeleteValue(r, p, n);
-    }
-    bool DeleteKey(RegistryRoot r, std::string_view p) override { return inner_.DeleteKey(r, p); }
-    std::optional<std::vector<std::string>> ValueNames(RegistryRoot r,
-                                                       std::string_view p) const override {
-        return inner_.ValueNames(r, p);
-    }
     std::vector<bool> Apply(const std::vector<RegistryChange>& changes) override {
         ++saves;
-        return inner_.Apply(changes);
+        return inner().Apply(changes);
     }
 
     int saves = 0;
-
-  private:
-    Registry& inner_;
 };
 
 // The running program over a temporary folder: the window with the outside requests (signals,
