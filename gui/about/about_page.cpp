@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/preview/about_text.h"
-#include "gui/app/platform_services.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/widget_factory.h"
+#include "gui/platform/platform_services.h"
 
 namespace tagforge {
 

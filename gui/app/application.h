@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QCoreApplication;
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "gui/app/main_window.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"

@@ -7,7 +7,7 @@
 #include "core/store/data_location.h"
 #include "gui/app/application.h"
 #include "gui/app/command_line.h"
-#include "gui/app/qt_platform_services.h"
+#include "gui/platform/qt_platform_services.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "gui/app/platform_services.h"
 #include "gui/app/session_end.h"
 #include "gui/formatting/length_meter.h"
+#include "gui/platform/platform_services.h"
 #include "gui/profiles/profile_controller.h"
 #include "gui/store/settings_controller.h"
 #include "gui/tray/tray_controller.h"

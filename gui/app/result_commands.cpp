@@ -2,8 +2,8 @@
 #include <QTabWidget>
 
 #include "gui/app/main_window.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/transient_note.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/transient_note.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/settings/settings_page.h"
 #include "gui/templates/template_page.h"

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "gui/app/closing_save.h"
+#include "gui/common/closing_save.h"
 
 class QWidget;
 

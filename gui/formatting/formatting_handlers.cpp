@@ -13,10 +13,10 @@
 #include <QTextDocument>
 
 #include "core/format/letter_transforms.h"
-#include "gui/app/result_memo.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/formatting/gradient_stop_row.h"
+#include "gui/formatting/result_memo.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
 #include "gui/pickers/panel_color_choice.h"

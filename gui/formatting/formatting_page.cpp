@@ -12,9 +12,9 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "gui/app/result_memo.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/widget_factory.h"
 #include "gui/formatting/gradient_stop_row.h"
+#include "gui/formatting/result_memo.h"
 #include "gui/menus/font_name_delegate.h"
 #include "gui/pickers/color_panel.h"
 

@@ -10,8 +10,8 @@
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
-#include "gui/app/platform_services.h"
 #include "gui/formatting/option_controls.h"
+#include "gui/platform/platform_services.h"
 
 class QCheckBox;
 class QComboBox;

@@ -12,7 +12,7 @@
 #include "core/options/option_table.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/formatting/gradient_stop_row.h"
 #include "gui/pickers/color_panel.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/format/gradient_stops.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
 

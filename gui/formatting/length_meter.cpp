@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 
 namespace tagforge {

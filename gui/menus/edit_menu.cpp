@@ -10,9 +10,9 @@
 #include <QStyle>
 
 #include "core/lists/nick_list.h"
-#include "gui/app/platform_services.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/menus/edit_commands.h"
+#include "gui/platform/platform_services.h"
 
 namespace tagforge {
 

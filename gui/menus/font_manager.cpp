@@ -12,9 +12,9 @@
 
 #include "core/lists/font_choice.h"
 #include "core/store/ini_file.h"
-#include "gui/app/platform_services.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/menus/font_name_delegate.h"
+#include "gui/platform/platform_services.h"
 
 namespace tagforge {
 

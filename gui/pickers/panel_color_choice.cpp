@@ -1,6 +1,6 @@
 #include "gui/pickers/panel_color_choice.h"
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/hex_color_dialog.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/format/color_code.h"
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QWidget;
 

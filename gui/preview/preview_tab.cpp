@@ -5,7 +5,7 @@
 
 #include "core/preview/preview_page.h"
 #include "core/store/atomic_file.h"
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 #include "gui/preview/preview_web_page.h"
 
 namespace tagforge {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "core/format/cp1251.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/widget_factory.h"
 
 namespace tagforge {
 

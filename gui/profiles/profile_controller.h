@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/store/profile.h"
-#include "gui/app/closing_save.h"
-#include "gui/app/platform_services.h"
+#include "gui/common/closing_save.h"
+#include "gui/platform/platform_services.h"
 #include "gui/store/settings_controller.h"
 
 class QTabWidget;

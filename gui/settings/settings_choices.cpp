@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/store/settings.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
 #include "gui/settings/settings_page.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/app/widget_factory.h"
+#include "gui/common/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
 #include "gui/settings/settings_page.h"

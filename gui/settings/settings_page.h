@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "core/format/color_code.h"
-#include "gui/app/platform_services.h"
 #include "gui/platform/named_lock.h"
+#include "gui/platform/platform_services.h"
 
 class QCheckBox;
 class QComboBox;

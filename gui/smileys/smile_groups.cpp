@@ -11,7 +11,7 @@
 #include "core/smileys/smile_images.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/smileys/copy_progress.h"
 #include "gui/smileys/smiley_pane.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QComboBox;
 class QPushButton;

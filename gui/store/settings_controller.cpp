@@ -6,8 +6,8 @@
 
 #include "core/store/settings.h"
 #include "core/store/settings_batch.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/window_placement.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/window_placement.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/settings/settings_page.h"

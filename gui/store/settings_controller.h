@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/store/settings.h"
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QWidget;
 

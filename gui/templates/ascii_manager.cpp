@@ -18,9 +18,9 @@
 #include "core/store/atomic_file.h"
 #include "core/store/ini_file.h"
 #include "core/templates/ascii_catalog.h"
-#include "gui/app/platform_services.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/widget_factory.h"
+#include "gui/platform/platform_services.h"
 #include "gui/preview/preview_web_page.h"
 
 namespace tagforge {

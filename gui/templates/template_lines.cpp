@@ -12,11 +12,11 @@
 #include "core/store/tag_list.h"
 #include "core/templates/ascii_catalog.h"
 #include "core/templates/template_lines.h"
-#include "gui/app/platform_services.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/platform/platform_services.h"
 #include "gui/templates/ascii_manager.h"
 #include "gui/templates/template_page.h"
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/templates/template_lines.h"
-#include "gui/app/text_bridge.h"
-#include "gui/app/widget_factory.h"
+#include "gui/common/text_bridge.h"
+#include "gui/common/widget_factory.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/templates/template_page.h"

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QWidget;
 

@@ -27,7 +27,7 @@
 #include "core/format/result_assembly.h"
 #include "core/preview/preview_page.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_platform_services.h"
+#include "gui/platform/qt_platform_services.h"
 #include "tests/ui/control_lookup.h"
 
 using tagforge::test::control;

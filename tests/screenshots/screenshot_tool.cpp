@@ -25,10 +25,10 @@
 #include "core/store/data_location.h"
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_platform_services.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/platform/qt_platform_services.h"
 #include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 

@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/templates/ascii_manager.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"

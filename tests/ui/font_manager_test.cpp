@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "core/store/settings.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "gui/menus/font_name_delegate.h"
 #include "ui_test_support.h"

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gui/app/result_memo.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
+#include "gui/formatting/result_memo.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"

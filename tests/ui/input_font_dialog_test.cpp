@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "gui/app/qt_platform_services.h"
+#include "gui/platform/qt_platform_services.h"
 
 namespace tagforge {
 

@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "core/store/settings.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"

@@ -18,7 +18,7 @@
 #include <filesystem>
 
 #include "core/preview/about_text.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 

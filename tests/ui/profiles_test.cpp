@@ -23,7 +23,7 @@
 #include "core/store/desktop_registry.h"
 #include "core/store/profile.h"
 #include "core/store/settings.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

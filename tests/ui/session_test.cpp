@@ -15,9 +15,9 @@
 #include "core/store/ini_file.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
-#include "gui/app/qt_platform_services.h"
 #include "gui/app/session_requests.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
+#include "gui/platform/qt_platform_services.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

@@ -14,7 +14,7 @@
 #include "core/store/autostart_entries.h"
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"

@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "core/preview/page_escaping.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/smileys/smile_web_page.h"
 #include "smile_test_support.h"
 

@@ -29,7 +29,7 @@
 
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_platform_services.h"
+#include "gui/platform/qt_platform_services.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;

@@ -18,7 +18,7 @@
 #include "core/format/result_assembly.h"
 #include "core/store/profile.h"
 #include "core/templates/template_lines.h"
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "ui_test_files.h"
 #include "ui_test_support.h"
 

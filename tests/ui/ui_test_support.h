@@ -16,9 +16,9 @@
 
 #include "core/store/desktop_registry.h"
 #include "gui/app/main_window.h"
-#include "gui/app/platform_services.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/platform/platform_services.h"
 #include "gui/smileys/smiley_pane.h"
 #include "tests/ui/control_lookup.h"
 

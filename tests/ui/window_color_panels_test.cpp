@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "gui/app/window_placement.h"
+#include "gui/common/window_placement.h"
 
 using tagforge::PlaceOnScreens;
 

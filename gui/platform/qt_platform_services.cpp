@@ -1,4 +1,4 @@
-#include "gui/app/qt_platform_services.h"
+#include "gui/platform/qt_platform_services.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +20,7 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 
 namespace tagforge {
 

@@ -1,6 +1,6 @@
-#include "gui/app/result_memo.h"
+#include "gui/formatting/result_memo.h"
 
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 
 namespace tagforge {
 

@@ -1,4 +1,4 @@
-#include "gui/app/window_placement.h"
+#include "gui/common/window_placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

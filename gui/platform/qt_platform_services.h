@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/store/desktop_registry.h"
-#include "gui/app/platform_services.h"
+#include "gui/platform/platform_services.h"
 
 class QSystemTrayIcon;
 

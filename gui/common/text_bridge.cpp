@@ -1,4 +1,4 @@
-#include "gui/app/text_bridge.h"
+#include "gui/common/text_bridge.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>

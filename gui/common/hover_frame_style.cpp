@@ -1,4 +1,4 @@
-#include "gui/app/hover_frame_style.h"
+#include "gui/common/hover_frame_style.h"
 
 #include <QPushButton>
 #include <QStyleOptionButton>

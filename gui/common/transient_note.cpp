@@ -1,4 +1,4 @@
-#include "gui/app/transient_note.h"
+#include "gui/common/transient_note.h"
 
 namespace tagforge {
 
