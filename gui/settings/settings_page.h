@@ -41,7 +41,7 @@ class SettingsPage final : public QWidget {
     void applyBaseSettings();
 
     bool autoSave() const;
-    // The length over which a result is refused, 0 when there is none.
+    // The length above which a copied result comes with a warning, 0 when there is none.
     int threshold() const;
     // Whether minimizing hides the window in the tray, which needs a tray.
     bool minimizesToTray() const;
