@@ -18,7 +18,6 @@ class ResultMemo final : public QWidget {
     const std::string& bytes() const { return bytes_; }
     void setBytes(std::string bytes) { bytes_ = std::move(bytes); }
     QString toPlainText() const;
-    bool isReadOnly() const { return true; }
 
   private:
     std::string bytes_;

@@ -138,7 +138,6 @@ void FormatPageTest::startsWithControlsNamedAndInTheirInitialStates() {
     QCOMPARE(control<QLineEdit>(window, "Edit1")->maxLength(), 4);
     // A first start has no stored settings, so the threshold takes its default: on.
     QVERIFY(control<QCheckBox>(window, "cbThreshold")->isChecked());
-    QVERIFY(control<tagforge::ResultMemo>(window, "ResultText")->isReadOnly());
     QVERIFY(!control<tagforge::ResultMemo>(window, "ResultText")->isVisibleTo(&window));
     QVERIFY(!control<QCheckBox>(window, "cbMultiLoad")->isVisibleTo(&window));
     QVERIFY(!control<QCheckBox>(window, "cbMultiLoad")->isChecked());
