@@ -9,7 +9,8 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::s
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
-        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+        if (const std::size_t eq = name.find('=');
+            name.rfind("--", 0) == 0 && eq != std::string::npos) {
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }

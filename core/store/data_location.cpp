@@ -63,7 +63,7 @@ DataLocation LocateData(const fs::path& executableFolder, const EnvironmentLooku
 
 std::optional<std::string> ProcessEnvironment(std::string_view name) {
     const char* value = std::getenv(std::string(name).c_str());
-    return value ? std::optional<std::string>(value) : std::nullopt;
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
 }
 
 }  // namespace tagforge

@@ -17,6 +17,9 @@ namespace tagforge {
 namespace {
 
 constexpr int kPictureSide = 16;
+// Where the font manager keeps its own two values.
+constexpr std::string_view kFontsKey = "\\Software\\Orbel Soft\\TagForge\\Fonts";
+constexpr RegistryRoot kFontsRoot = RegistryRoot::LocalMachine;
 
 // A letter in a serif face, for desktops whose icon theme has no font picture.
 QIcon LetterPicture(const QColor& ink) {
@@ -43,8 +46,6 @@ void MainWindow::connectFontManager() {
 }
 
 void MainWindow::openFontManager() {
-    constexpr std::string_view kFontsKey = "\\Software\\Orbel Soft\\TagForge\\Fonts";
-    constexpr RegistryRoot kFontsRoot = RegistryRoot::LocalMachine;
     FontManagerSetup setup;
     setup.offeredFonts = handMadePage->offeredFonts();
     setup.shownFont = handMadePage->shownFont();

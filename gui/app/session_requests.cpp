@@ -32,7 +32,7 @@ void SessionRequests::attach(MainWindow& window) {
     connect(&window.sessionEnd(), &SessionEnd::finished, this, &SessionRequests::leave);
     connect(qobject_cast<QGuiApplication*>(QCoreApplication::instance()),
             &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-                if (window_) {
+                if (window_ != nullptr) {
                     window_->sessionEnd().commitData(
                         [&manager] { return manager.allowsErrorInteraction(); });
                 }
@@ -41,7 +41,7 @@ void SessionRequests::attach(MainWindow& window) {
 
 bool SessionRequests::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() &&
-        !(window_ && window_->sessionEnd().ended())) {
+        !(window_ != nullptr && window_->sessionEnd().ended())) {
         endRequested(SessionEnd::Way::kDesktop);
         return true;
     }
@@ -49,7 +49,7 @@ bool SessionRequests::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SessionRequests::endRequested(SessionEnd::Way way) {
-    if (window_) {
+    if (window_ != nullptr) {
         window_->sessionEnd().end(way);
         return;
     }
@@ -59,7 +59,7 @@ void SessionRequests::endRequested(SessionEnd::Way way) {
 
 void SessionRequests::knocked() {
     // Starting or ending, there is no window to show yet or any more: the knocking start waits.
-    const bool canShow = window_ && !window_->sessionEnd().ended();
+    const bool canShow = window_ != nullptr && !window_->sessionEnd().ended();
     if (claim_.answerKnock(canShow ? InstanceClaim::Answer::kShown
                                    : InstanceClaim::Answer::kNotNow) &&
         canShow) {

@@ -16,8 +16,8 @@ void HoverFrameStyle::drawControl(ControlElement element, const QStyleOption* op
                                   QPainter* painter, const QWidget* widget) const {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (element == CE_PushButton && button != nullptr &&
-        (button->features & QStyleOptionButton::Flat) && (button->state & State_MouseOver) &&
-        (button->state & State_Enabled)) {
+        button->features.testFlag(QStyleOptionButton::Flat) &&
+        button->state.testFlag(State_MouseOver) && button->state.testFlag(State_Enabled)) {
         QStyleOptionButton framed = *button;
         framed.features &= ~QStyleOptionButton::Flat;
         QProxyStyle::drawControl(element, &framed, painter, widget);

@@ -105,7 +105,8 @@ void WindowPlacement::placeFrame() {
     // Asking for the frame's corner lets the window manager put the title bar there. The native
     // window takes the widget's size first, or showing would set its geometry again, inner
     // corner and all.
-    if (QWindow* handle = window_->windowHandle(); handle != nullptr && handle->handle()) {
+    if (QWindow* handle = window_->windowHandle();
+        handle != nullptr && handle->handle() != nullptr) {
         handle->resize(window_->size());
         handle->setFramePosition(placed.topLeft());
     }

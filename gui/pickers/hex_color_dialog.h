@@ -21,7 +21,6 @@ class HexColorDialog : public QDialog {
     QString text() const;
     void setText(const QString& text);
 
-  public slots:
     // Decides whether a typed character reaches the field; Enter and Escape act instead.
     bool acceptsKey(QChar ch);
     void confirm();

@@ -171,13 +171,13 @@ void QtTrayIcon::setup(const QString& hint, QMenu* menu,
 
 void QtTrayIcon::setVisible(bool visible) {
     // A tray that appears later (a panel started after the program) picks up a visible icon.
-    if (icon_) {
+    if (icon_ != nullptr) {
         icon_->setVisible(visible);
     }
 }
 
 bool QtTrayIcon::isVisible() const {
-    return icon_ && icon_->isVisible();
+    return icon_ != nullptr && icon_->isVisible();
 }
 
 QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
