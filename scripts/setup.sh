@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core qt6-translations-l10n
   librsvg2-bin desktop-file-utils appstream dpkg-dev file
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything twice (warnings as errors; the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer), runs every test, runs each fuzz target for FUZZ_SECONDS (20), checks
-# the Debian package when run as root and ends with one summary line.
+# UndefinedBehaviorSanitizer), runs every test, checks formatting and clang-tidy, runs each fuzz
+# target for FUZZ_SECONDS (20), checks the Debian package when run as root and ends with one
+# summary line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,6 +46,19 @@ else
   echo "The build failed."
   failed=$((failed + 1))
 fi
+
+echo "== Lint: clang-format and clang-tidy"
+# Reads the release build's compile commands, so it runs after that build.
+lint_log=$(mktemp)
+bash scripts/lint.sh build/release 2>&1 | tee "$lint_log"
+lint_line=$(grep -E '^Lint: [0-9]+ passed, [0-9]+ failed' "$lint_log" | tail -n 1)
+if [ -z "$lint_line" ]; then
+  failed=$((failed + 1))
+else
+  passed=$((passed + $(sed -E 's/^Lint: ([0-9]+) passed.*/\1/' <<<"$lint_line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$lint_line")))
+fi
+rm -f "$lint_log"
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
