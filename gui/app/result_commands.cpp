@@ -61,7 +61,7 @@ void MainWindow::copyResult() {
     const int threshold = activeThreshold();
     if (handMadePageActive()) {
         putOnClipboard(handMadePage->resultText(), threshold);
-        handMadePage->colorEffectChanged();
+        handMadePage->drawNewRandomColor();
     } else {
         putOnClipboard(templateText_, threshold);
     }

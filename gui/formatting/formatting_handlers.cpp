@@ -207,6 +207,11 @@ void FormattingPage::replaceMessage(const QString& text) {
     cursor.endEditBlock();
 }
 
+void FormattingPage::drawNewRandomColor() {
+    // Choosing the effect again is what draws its colour.
+    colorEffectChanged();
+}
+
 void FormattingPage::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button,
                                        QPoint globalPos) {
     ChoosePanelColor(sender, button, globalPos, services_, window());

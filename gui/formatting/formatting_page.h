@@ -54,6 +54,8 @@ class FormattingPage final : public QWidget {
 
     // Brings the effect panels in line with the chosen effect.
     void colorEffectChanged();
+    // Draws a new colour for "Сплошной cлучайно", as after each copy, and shows it.
+    void drawNewRandomColor();
     // Picks a colour for `sender` as its click asks, then remembers the effect's colours.
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
     // Keeps the colours of the effect panels for the chosen effect.
