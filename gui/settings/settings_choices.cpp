@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/options/list_entry.h"
 #include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
@@ -74,10 +75,6 @@ bool AcceptsNumberKey(const QString& typed) {
            ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
 }
 
-int EntryOrNone(long stored, const QComboBox* combo) {
-    return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
-}
-
 }  // namespace
 
 void SettingsPage::setInputField(QWidget* field) {
@@ -113,7 +110,8 @@ void SettingsPage::applySettings(const Settings& settings) {
     thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
     thresholdEdit->setText(QString::number(thresholdUpDown->value()));
     toTrayCheck->setChecked(settings.minimizeToTray);
-    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
+    restoreGestureBox->setCurrentIndex(
+        ListEntry(settings.restoreMethod, restoreGestureBox->count()));
     restoreGestureChanged();
     showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
     showHintsCheck->setChecked(settings.showHint);
