@@ -1,10 +1,10 @@
-#include "cli/profile_options.h"
+#include "core/options/profile_formatter_options.h"
 
 #include "core/format/effect_selection.h"
 #include "core/options/option_table.h"
 #include "core/store/tag_list.h"
 
-namespace tagforge::cli {
+namespace tagforge {
 namespace {
 
 void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, RandomSource& random,
@@ -20,9 +20,9 @@ void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, Random
 
 }  // namespace
 
-FormatterOptions OptionsFromProfile(const Profile& profile,
-                                    const std::optional<std::vector<std::string>>& tagList,
-                                    RandomSource& random, std::uint32_t randomSolidSeed) {
+FormatterOptions FormatterOptionsFromProfile(const Profile& profile,
+                                             const std::optional<std::vector<std::string>>& tagList,
+                                             RandomSource& random, std::uint32_t randomSolidSeed) {
     FormatterOptions options = PlainFormatterOptions(profile);
     // A fresh window takes these texts from the profile as they are.
     options.message = profile.text;
@@ -49,4 +49,4 @@ FormatterOptions OptionsFromProfile(const Profile& profile,
     return options;
 }
 
-}  // namespace tagforge::cli
+}  // namespace tagforge
