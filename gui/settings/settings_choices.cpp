@@ -19,11 +19,6 @@ namespace tagforge {
 
 namespace {
 
-constexpr int kBaseThreshold = 900;
-constexpr int kBaseSmileGroupSize = 24;
-constexpr int kBaseFontSize = 8;
-constexpr long kBaseCharset = 204;
-
 // Swallows the tool tips of one window while hints are off; the application hands it every event.
 class HintBlocker final : public QObject {
   public:
@@ -141,24 +136,7 @@ void SettingsPage::applyBaseSettings() {
     if (!messages_.confirm(window(), QStringLiteral("Применить базовые настройки ?"))) {
         return;
     }
-    autoSaveCheck->setChecked(true);
-    thresholdUpDown->setValue(kBaseThreshold);
-    smileGroupSizeUpDown->setValue(kBaseSmileGroupSize);
-    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
-    toTrayCheck->setChecked(true);
-    thresholdCheck->setChecked(true);
-    smileGroupSizeCheck->setChecked(true);
-    restoreGestureBox->setCurrentIndex(1);
-    restoreGestureChanged();
-    showHintsCheck->setChecked(true);
-    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
-    previewWordWrapCheck->setChecked(true);
-    frequentSmilesFirstCheck->setChecked(true);
-    autoRunCheck->setChecked(false);
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSize(kBaseFontSize);
-    setInputFont(font);
-    mainTextCharset_ = kBaseCharset;
+    applySettings(Settings{});
 }
 
 bool SettingsPage::autoSave() const {
