@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/profile_options.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "core/options/profile_formatter_options.h"
 #include "core/store/ini_file.h"
 #include "core/store/tag_list.h"
 
@@ -49,8 +49,8 @@ auto WithFormatterOptions(const LoadedProfile& loaded, const FormatOverrides& ov
         random.Seed(*overrides.seed);
     }
     const auto clockSeconds = static_cast<std::uint32_t>(std::time(nullptr));
-    FormatterOptions options = OptionsFromProfile(loaded.profile, loaded.tagList, random,
-                                                  overrides.seed.value_or(clockSeconds));
+    FormatterOptions options = FormatterOptionsFromProfile(loaded.profile, loaded.tagList, random,
+                                                           overrides.seed.value_or(clockSeconds));
     if (overrides.message) {
         options.message = *overrides.message;
     }

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "cli/arguments.h"
+#include "core/options/list_entry.h"
 #include "core/options/option_table.h"
 #include "core/store/tag_list.h"
 #include "core/templates/ascii_catalog.h"
@@ -34,11 +35,9 @@ std::string LocalTimeNow() {
     return FormatClockTime(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-// The entry a radio group selects; an index beyond its entries selects none.
+// The entry the radio group selects.
 int NotificationKind(long stored) {
-    return stored >= kNotificationNotHere && stored <= kNotificationTimeOut
-               ? static_cast<int>(stored)
-               : kNotificationNone;
+    return ListEntry(stored, kNotificationTimeOut + 1);
 }
 
 std::string KillLine(const Profile& profile, std::string_view time) {

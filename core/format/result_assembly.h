@@ -8,6 +8,7 @@
 
 #include "core/format/color_code.h"
 #include "core/format/random_source.h"
+#include "core/format/result_limit.h"
 #include "core/format/result_writer.h"
 
 namespace tagforge {
@@ -70,8 +71,8 @@ struct FormatterOptions {
     bool tagEnabled = false;  // CheckBox1
     std::string tag;          // ComboBox1
 
-    bool thresholdEnabled = false;  // cbThreshold (settings page)
-    int threshold = 900;            // UpDown2 position
+    bool thresholdEnabled = false;        // cbThreshold (settings page)
+    int threshold = kDefaultResultLimit;  // UpDown2 position
 };
 
 inline constexpr int kMaxBuildAttempts = 20;

@@ -1,8 +1,10 @@
 #include "core/options/option_table.h"
 
+#include <algorithm>
 #include <type_traits>
 
 #include "core/format/gradient_stops.h"
+#include "core/options/list_entry.h"
 
 namespace tagforge {
 
@@ -34,7 +36,25 @@ Value Converted(const OptionValue& value) {
     return std::visit([](const auto& held) { return ConvertedHeld<Value>(held); }, value);
 }
 
+constexpr long kDanceRatioMax = 100;
+
 }  // namespace
+
+long NormalisedFontSize(long size) {
+    return ListEntry(size - 1, kFontSizeCount) + 1;
+}
+
+int FontSizeEntry(long size) {
+    return static_cast<int>(NormalisedFontSize(size)) - 1;
+}
+
+long NormalisedEffect(long stored) {
+    return ListEntry(stored, kEffectGradientStops + 1);
+}
+
+long NormalisedDanceRatio(long stored) {
+    return std::clamp(stored, 0L, kDanceRatioMax);
+}
 
 const std::vector<HandMadeOption>& HandMadeOptions() {
     static const std::vector<HandMadeOption> options = {
@@ -50,7 +70,7 @@ const std::vector<HandMadeOption>& HandMadeOptions() {
         {"cbFontName", Kind::Check, &P::fontNameEnabled, &F::fontNameEnabled, kOwn},
         {"comboboxFontName", Kind::Text, &P::fontName, &F::fontName, kOwn},
         {"cbFontSize", Kind::Check, &P::fontSizeEnabled, &F::fontSizeEnabled, kPlain},
-        {"ComboBoxFontSize", Kind::Text, &P::fontSize, &F::fontSize, kOwn},
+        {"ComboBoxFontSize", Kind::Text, &P::fontSize, &F::fontSize, kOwn, NormalisedFontSize},
         {"ImOnlyForYou", Kind::ColourPanel, &P::onlyForYouColor, &F::onlyForYouColor, kPlain},
         {"cbOnlyForYouColor", Kind::Check, &P::onlyForYouColorEnable, &F::onlyForYouColorEnabled,
          kPlain},
@@ -64,9 +84,11 @@ const std::vector<HandMadeOption>& HandMadeOptions() {
         {"cbOkColor", Kind::Check, &P::okColorEnabled, &F::linkColorEnabled, kPlain},
         {"cbDanceFont", Kind::Check, &P::jumpFontEnabled, &F::danceCase, kPlain},
         {"cbReverseText", Kind::Check, &P::reverseTextEnabled, &F::reverseText, kPlain},
-        {"tbDanceFontRatio", Kind::Slider, &P::jumpFontValue, &F::danceRatioPercent, kOwn},
+        {"tbDanceFontRatio", Kind::Slider, &P::jumpFontValue, &F::danceRatioPercent, kOwn,
+         NormalisedDanceRatio},
         {"cbColorMark", Kind::Check, &P::colorEffectEnabled, &F::colorEffectEnabled, kPlain},
-        {"comboboxColorMark", Kind::ListIndex, &P::colorEffect, &F::colorEffect, kOwn},
+        {"comboboxColorMark", Kind::ListIndex, &P::colorEffect, &F::colorEffect, kOwn,
+         NormalisedEffect},
         {"Image6", Kind::ColourPanel, std::monostate{}, &F::firstEffectColor, kOwn},
         {"Image7", Kind::ColourPanel, std::monostate{}, &F::secondEffectColor, kOwn},
         {"cbEffect4", Kind::Check, &P::underLine, &F::underline, kPlain},
@@ -103,6 +125,18 @@ const std::vector<TemplateOption>& TemplateOptions() {
         {"ComeColor", Kind::ColourPanel, &P::comeColor},
     };
     return options;
+}
+
+OptionValue DefaultValue(const HandMadeOption& option) {
+    return ProfileValue(Profile{}, option.profileField);
+}
+
+OptionValue NormalisedValue(const HandMadeOption& option, const OptionValue& value) {
+    const long* number = std::get_if<long>(&value);
+    if (option.normalise == nullptr || number == nullptr) {
+        return value;
+    }
+    return option.normalise(*number);
 }
 
 OptionValue ProfileValue(const Profile& profile, const ProfileField& profileField) {

@@ -33,20 +33,37 @@ enum class OptionRule { Plain, OwnRules };
 
 using ProfileField = std::variant<std::monostate, bool Profile::*, long Profile::*,
                                   std::string Profile::*, ColorValue Profile::*>;
+// Brings a stored number into the range its control can show.
+using Normaliser = long (*)(long);
+
 using FormatterField =
     std::variant<std::monostate, bool FormatterOptions::*, int FormatterOptions::*,
                  std::string FormatterOptions::*, ColorValue FormatterOptions::*>;
 
 // One option of the hand-made page: the control that shows it (by its object name), the profile
 // field that keeps it (under the key the profile table gives that field; the field's initial
-// value is the default) and the formatter field that reads it.
+// value is the default), the formatter field that reads it and, for a number the control cannot
+// show in full, what brings it into range.
 struct HandMadeOption {
     std::string_view controlName;
     ControlKind control;
     ProfileField profileField;
     FormatterField formatterField;
     OptionRule rule;
+    Normaliser normalise = nullptr;
 };
+
+// The size list offers the sizes 1 to kFontSizeCount.
+inline constexpr long kFontSizeCount = 7;
+
+// The stored font size, or 0 (no size chosen) when the size list does not offer it.
+long NormalisedFontSize(long size);
+// The size list's entry showing `size`; -1 when the list does not offer it.
+int FontSizeEntry(long size);
+// The effect list's entry; an index outside the list selects no effect.
+long NormalisedEffect(long stored);
+// The dance ratio slider's position, 0 to 100.
+long NormalisedDanceRatio(long stored);
 
 // Every option of the hand-made page, in the order the profile file keeps them; the threshold,
 // which lives on the settings page and in the settings store, comes last.
@@ -70,6 +87,11 @@ const std::vector<TemplateOption>& TemplateOptions();
 
 // A value on its way between a profile, a control and the formatter.
 using OptionValue = std::variant<bool, long, std::string, ColorValue>;
+
+// The value a fresh profile holds for the option.
+OptionValue DefaultValue(const HandMadeOption& option);
+// The value as the option's control can show it; values other than numbers pass unchanged.
+OptionValue NormalisedValue(const HandMadeOption& option, const OptionValue& value);
 
 // The field's value in the profile; a field the profile does not keep gives false.
 OptionValue ProfileValue(const Profile& profile, const ProfileField& field);

@@ -1,6 +1,7 @@
 #include "core/store/settings.h"
 
 #include <cstddef>
+#include <iterator>
 
 #include "core/store/ini_file.h"
 
@@ -30,31 +31,49 @@ bool ReadAutoRun(const std::string& text) {
 }  // namespace
 
 const std::vector<SettingValue>& SettingValues() {
-    static const std::vector<SettingValue> values = {
-        {kMachine, kSettingsKey, "Top", "100"},
-        {kMachine, kSettingsKey, "Left", "100"},
-        {kMachine, kSettingsKey, "Width", "0"},
-        {kMachine, kSettingsKey, "Height", "0"},
-        {kMachine, kSettingsKey, "AutoSave", "1"},
-        {kMachine, kSettingsKey, "EnableResultLimit", "1"},
-        {kMachine, kSettingsKey, "ResultLimit", "900"},
-        {kMachine, kSettingsKey, "MinimizeToTray", "1"},
-        {kMachine, kSettingsKey, "RestoreMethod", "1"},
-        {kMachine, kSettingsKey, "ShowSmilesType", "2"},
-        {kMachine, kSettingsKey, "ShowHint", "1"},
-        {kMachine, kSettingsKey, "EnableSmileSeparate", "1"},
-        {kMachine, kSettingsKey, "SmileSeparate", "24"},
-        {kMachine, kSettingsKey, "PreviewBGColor", "000000"},
-        {kMachine, kSettingsKey, "PreviewWordWrap", "1"},
-        {kMachine, kSettingsKey, "SmileFrequentlyUsed", "1"},
-        {RegistryRoot::CurrentUser, kRunKey, kRunValue, "0"},
-        {kMachine, kSettingsKey, "FontName", "Courier New"},
-        {kMachine, kSettingsKey, "FontSize", "8"},
-        {kMachine, kSettingsKey, "Charset", "204"},
-        {kMachine, kSettingsKey, "Bold", "0"},
-        {kMachine, kSettingsKey, "Italic", "0"},
-        {kMachine, kSettingsKey, "SmileGroup", ""},
-    };
+    static const std::vector<SettingValue> values = [] {
+        struct Place {
+            RegistryRoot root;
+            std::string_view keyPath;
+            std::string_view name;
+        };
+        const Place places[] = {
+            {kMachine, kSettingsKey, "Top"},
+            {kMachine, kSettingsKey, "Left"},
+            {kMachine, kSettingsKey, "Width"},
+            {kMachine, kSettingsKey, "Height"},
+            {kMachine, kSettingsKey, "AutoSave"},
+            {kMachine, kSettingsKey, "EnableResultLimit"},
+            {kMachine, kSettingsKey, "ResultLimit"},
+            {kMachine, kSettingsKey, "MinimizeToTray"},
+            {kMachine, kSettingsKey, "RestoreMethod"},
+            {kMachine, kSettingsKey, "ShowSmilesType"},
+            {kMachine, kSettingsKey, "ShowHint"},
+            {kMachine, kSettingsKey, "EnableSmileSeparate"},
+            {kMachine, kSettingsKey, "SmileSeparate"},
+            {kMachine, kSettingsKey, "PreviewBGColor"},
+            {kMachine, kSettingsKey, "PreviewWordWrap"},
+            {kMachine, kSettingsKey, "SmileFrequentlyUsed"},
+            {RegistryRoot::CurrentUser, kRunKey, kRunValue},
+            {kMachine, kSettingsKey, "FontName"},
+            {kMachine, kSettingsKey, "FontSize"},
+            {kMachine, kSettingsKey, "Charset"},
+            {kMachine, kSettingsKey, "Bold"},
+            {kMachine, kSettingsKey, "Italic"},
+            {kMachine, kSettingsKey, "SmileGroup"},
+        };
+        // A missing value reads as the stored text of the default; the Run value, which is
+        // deleted rather than stored when off, reads as the flag.
+        const Settings base;
+        const std::vector<std::string> defaults = EncodeSettings(base, {});
+        std::vector<SettingValue> settingValues;
+        for (std::size_t i = 0; i < std::size(places); ++i) {
+            const bool isRun = places[i].name == kRunValue;
+            settingValues.push_back({places[i].root, places[i].keyPath, places[i].name,
+                                     isRun ? Flag(base.autoRun) : defaults.at(i)});
+        }
+        return settingValues;
+    }();
     return values;
 }
 

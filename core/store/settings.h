@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/format/color_code.h"
+#include "core/format/result_limit.h"
 #include "core/store/registry.h"
 
 namespace tagforge {
@@ -15,12 +16,13 @@ inline constexpr std::string_view kNicksKey = "\\Software\\Orbel Soft\\TagForge\
 inline constexpr std::string_view kRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::string_view kRunValue = "OrbelTagForge";
 
-// One stored setting: where it lives, its name and the text a missing value reads as.
+// One stored setting: where it lives, its name and the text a missing value reads as (the
+// stored text of the value in Settings{}).
 struct SettingValue {
     RegistryRoot root;
     std::string_view keyPath;
     std::string_view name;
-    std::string_view defaultText;
+    std::string defaultText;
 };
 
 // Every setting in the order it is written and read (the Run value sits between
@@ -39,7 +41,7 @@ struct Settings {
     long height = 0;
     bool autoSave = true;
     bool enableResultLimit = true;
-    long resultLimit = 900;
+    long resultLimit = kDefaultResultLimit;
     bool minimizeToTray = true;
     long restoreMethod = 1;
     int showSmilesEntry = kShowSmilesRemember;

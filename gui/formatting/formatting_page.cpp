@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "core/options/option_table.h"
 #include "gui/common/widget_factory.h"
 #include "gui/formatting/gradient_stop_row.h"
 #include "gui/formatting/result_memo.h"
@@ -29,8 +30,6 @@ constexpr int kDanceRatioMax = 100;
 constexpr int kDefaultDanceRatio = 50;
 constexpr int kFontListVisibleItems = 5;
 constexpr int kSmallButtonSide = 22;
-constexpr int kFontSizes = 7;
-constexpr int kDefaultFontSizeIndex = 3;
 
 ColorPanel* MakePanel(const char* name, const QString& hint, int width) {
     auto* panel = ui::Named(new ColorPanel, name, hint);
@@ -56,10 +55,10 @@ FormattingPage::FormattingPage(PlatformServices services, QWidget* parent)
     createControls();
     layOut();
     connectControls();
-    for (int size = 1; size <= kFontSizes; ++size) {
+    for (long size = 1; size <= kFontSizeCount; ++size) {
         fontSizeBox->addItem(QString::number(size));
     }
-    fontSizeBox->setCurrentIndex(kDefaultFontSizeIndex);
+    fontSizeBox->setCurrentIndex(FontSizeEntry(Profile{}.fontSize));
 }
 
 void FormattingPage::createControls() {

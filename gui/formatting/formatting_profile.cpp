@@ -21,17 +21,10 @@ namespace tagforge {
 
 namespace {
 
-constexpr long kFontSizes = 7;
-
 void SetWhenNotEmpty(QLineEdit* edit, const std::string& value) {
     if (!value.empty()) {
         edit->setText(FromStoredCp1251(value));
     }
-}
-
-// Indexes outside the list select nothing.
-int ListIndex(long stored, int count) {
-    return stored >= 0 && stored < count ? static_cast<int>(stored) : -1;
 }
 
 int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
@@ -57,9 +50,7 @@ void FormattingPage::applyProfile(const Profile& profile,
     } else {
         fontNameCheck->setChecked(false);
     }
-    fontSizeBox->setCurrentIndex(profile.fontSize >= 1 && profile.fontSize <= kFontSizes
-                                     ? static_cast<int>(profile.fontSize) - 1
-                                     : -1);
+    fontSizeBox->setCurrentIndex(FontSizeEntry(profile.fontSize));
 
     SetWhenNotEmpty(otherNickEdit, profile.otherName);
     SetWhenNotEmpty(ownTextEdit, profile.page1OwnText);
@@ -86,11 +77,11 @@ void FormattingPage::applyProfile(const Profile& profile,
     if (onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
         addresseeEdit->setText(FromStoredCp1251(profile.reciever));
     }
-    danceRatioSlider->setValue(static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L)));
+    danceRatioSlider->setValue(static_cast<int>(NormalisedDanceRatio(profile.jumpFontValue)));
     {
         // The effect panels are brought in line once, at the end.
         const QSignalBlocker blocker(colorEffectBox);
-        colorEffectBox->setCurrentIndex(ListIndex(profile.colorEffect, colorEffectBox->count()));
+        colorEffectBox->setCurrentIndex(static_cast<int>(NormalisedEffect(profile.colorEffect)));
     }
     danceRatioLabel->setText(QString::number(danceRatioSlider->value()));
     colorEffectChanged();
@@ -100,10 +91,10 @@ void FormattingPage::storeProfile(Profile& profile) const {
     for (const auto& [option, control] : optionControls_) {
         SetProfileValue(profile, option->profileField, ControlValue(control, option->control));
     }
-    // A hand-edited size outside 1 to 7 selects none; the file still gets a valid size.
+    // A hand-edited size the list does not offer selects none; the file still gets a valid size.
     bool isNumber = false;
     const int size = fontSizeBox->currentText().toInt(&isNumber);
-    profile.fontSize = isNumber && size >= 1 && size <= kFontSizes ? size : Profile{}.fontSize;
+    profile.fontSize = isNumber && FontSizeEntry(size) >= 0 ? size : Profile{}.fontSize;
     profile.solidColor = remembered_.solid;
     profile.gradientBeginColor = remembered_.gradientBegin;
     profile.gradientEndColor = remembered_.gradientEnd;

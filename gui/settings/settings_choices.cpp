@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/options/list_entry.h"
 #include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
@@ -17,11 +18,6 @@
 namespace tagforge {
 
 namespace {
-
-constexpr int kBaseThreshold = 900;
-constexpr int kBaseSmileGroupSize = 24;
-constexpr int kBaseFontSize = 8;
-constexpr long kBaseCharset = 204;
 
 // Swallows the tool tips of one window while hints are off; the application hands it every event.
 class HintBlocker final : public QObject {
@@ -74,10 +70,6 @@ bool AcceptsNumberKey(const QString& typed) {
            ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
 }
 
-int EntryOrNone(long stored, const QComboBox* combo) {
-    return stored >= 0 && stored < combo->count() ? static_cast<int>(stored) : -1;
-}
-
 }  // namespace
 
 void SettingsPage::setInputField(QWidget* field) {
@@ -113,7 +105,8 @@ void SettingsPage::applySettings(const Settings& settings) {
     thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
     thresholdEdit->setText(QString::number(thresholdUpDown->value()));
     toTrayCheck->setChecked(settings.minimizeToTray);
-    restoreGestureBox->setCurrentIndex(EntryOrNone(settings.restoreMethod, restoreGestureBox));
+    restoreGestureBox->setCurrentIndex(
+        ListEntry(settings.restoreMethod, restoreGestureBox->count()));
     restoreGestureChanged();
     showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
     showHintsCheck->setChecked(settings.showHint);
@@ -143,24 +136,7 @@ void SettingsPage::applyBaseSettings() {
     if (!messages_.confirm(window(), QStringLiteral("Применить базовые настройки ?"))) {
         return;
     }
-    autoSaveCheck->setChecked(true);
-    thresholdUpDown->setValue(kBaseThreshold);
-    smileGroupSizeUpDown->setValue(kBaseSmileGroupSize);
-    showSmilesBox->setCurrentIndex(kShowSmilesRemember);
-    toTrayCheck->setChecked(true);
-    thresholdCheck->setChecked(true);
-    smileGroupSizeCheck->setChecked(true);
-    restoreGestureBox->setCurrentIndex(1);
-    restoreGestureChanged();
-    showHintsCheck->setChecked(true);
-    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
-    previewWordWrapCheck->setChecked(true);
-    frequentSmilesFirstCheck->setChecked(true);
-    autoRunCheck->setChecked(false);
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSize(kBaseFontSize);
-    setInputFont(font);
-    mainTextCharset_ = kBaseCharset;
+    applySettings(Settings{});
 }
 
 bool SettingsPage::autoSave() const {

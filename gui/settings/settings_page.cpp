@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/format/result_limit.h"
 #include "gui/common/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kThresholdMax = 9999;
 constexpr int kThresholdDigits = 4;
-constexpr int kDefaultThreshold = 900;
 constexpr int kSmilesPerGroupMax = 999;
 constexpr int kSmilesPerGroupDigits = 3;
 constexpr int kPreviewPanelWidth = 240;
@@ -79,8 +79,8 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, TrayIcon& 
     autoSaveCheck =
         ui::CheckBox("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
     thresholdCheck = ui::CheckBox("cbThreshold", QStringLiteral("Порог длины результата (симв.)"));
-    thresholdEdit = NumberField("Edit1", kThresholdDigits, kDefaultThreshold);
-    thresholdUpDown = UpDownFor(thresholdEdit, "UpDown2", kThresholdMax, kDefaultThreshold);
+    thresholdEdit = NumberField("Edit1", kThresholdDigits, kDefaultResultLimit);
+    thresholdUpDown = UpDownFor(thresholdEdit, "UpDown2", kThresholdMax, kDefaultResultLimit);
     toTrayCheck = ui::CheckBox("cbToTray", QStringLiteral("Минимизировать программу в трей"));
     restoreGestureBox = ui::ComboBox(
         "ComboHowToRestore", {QStringLiteral("Кликом"), QStringLiteral("Двойным кликом")}, false);

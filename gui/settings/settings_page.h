@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/format/color_code.h"
+#include "core/store/settings.h"
 #include "gui/platform/named_lock.h"
 #include "gui/platform/platform_services.h"
 
@@ -16,7 +17,6 @@ class QSpinBox;
 namespace tagforge {
 
 class ColorPanel;
-struct Settings;
 
 inline constexpr char kExclusivityLockName[] = "OTF_MUTEX";
 
@@ -74,7 +74,7 @@ class SettingsPage final : public QWidget {
     TrayIcon& tray_;
     QWidget* inputField_ = nullptr;
     NamedLock exclusivityLock_;
-    long mainTextCharset_ = 204;
+    long mainTextCharset_ = Settings{}.charset;
     TrayGesture restoreGesture_ = TrayGesture::DoubleClick;
     bool restoreOnAnyClick_ = false;
     QObject* hintBlocker_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <memory>
 
+#include "core/options/list_entry.h"
 #include "core/options/option_table.h"
 #include "core/store/ini_file.h"
 #include "core/store/profile.h"
@@ -35,11 +36,6 @@ std::string TextOf(const QLineEdit* edit) {
 
 std::string TextOf(const QComboBox* combo) {
     return ToCp1251(combo->currentText());
-}
-
-// Indexes outside the list select nothing.
-int ListIndex(long stored, int count) {
-    return stored >= 0 && stored < count ? static_cast<int>(stored) : -1;
 }
 
 }  // namespace
@@ -182,7 +178,7 @@ void TemplatePage::applyProfile(const Profile& profile, bool showTab) {
         }
     }
     notificationKindBox->setCurrentIndex(
-        ListIndex(profile.persErrorType, notificationKindBox->count()));
+        ListEntry(profile.persErrorType, notificationKindBox->count()));
 }
 
 void TemplatePage::fillProfile(Profile& profile) const {

@@ -1,5 +1,7 @@
 #include "core/options/option_table.h"
 
+#include "core/options/list_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -127,6 +129,61 @@ TEST(OptionTable, PlainOptionsFollowTheProfileAndOwnRulesAreLeftAlone) {
     // Options with rules of their own keep the formatter defaults until their users apply them.
     EXPECT_EQ(options.otherNickName, "");
     EXPECT_EQ(options.danceRatioPercent, FormatterOptions{}.danceRatioPercent);
+}
+
+TEST(OptionTable, NumbersAreBroughtIntoTheirControlsRange) {
+    struct Case {
+        const char* control;
+        OptionValue stored;
+        OptionValue shown;
+    };
+    const Case cases[] = {
+        {"ComboBoxFontSize", 1L, 1L},
+        {"ComboBoxFontSize", 7L, 7L},
+        {"ComboBoxFontSize", 8L, 0L},
+        {"ComboBoxFontSize", 0L, 0L},
+        {"ComboBoxFontSize", -2L, 0L},
+        {"tbDanceFontRatio", -5L, 0L},
+        {"tbDanceFontRatio", 40L, 40L},
+        {"tbDanceFontRatio", 150L, 100L},
+        {"comboboxColorMark", 0L, 0L},
+        {"comboboxColorMark", 6L, 6L},
+        {"comboboxColorMark", 7L, -1L},
+        {"comboboxColorMark", -4L, -1L},
+        {"cbOk", true, true},
+        {"ComboBox2", std::string("9"), std::string("9")},
+        {"OtherNameColor", ColorValue{1}, ColorValue{1}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NormalisedValue(*FindHandMadeOption(c.control), c.stored), c.shown) << c.control;
+    }
+}
+
+TEST(OptionTable, DefaultsAreAFreshProfilesValues) {
+    EXPECT_EQ(DefaultValue(*FindHandMadeOption("ComboBoxFontSize")), OptionValue(4L));
+    EXPECT_EQ(DefaultValue(*FindHandMadeOption("tbDanceFontRatio")), OptionValue(50L));
+    EXPECT_EQ(DefaultValue(*FindHandMadeOption("cbOk")), OptionValue(false));
+    // Options the profile does not keep have no default of their own.
+    EXPECT_EQ(DefaultValue(*FindHandMadeOption("UpDown2")), OptionValue(false));
+    // Every default is one its control can show.
+    for (const HandMadeOption& option : HandMadeOptions()) {
+        EXPECT_EQ(NormalisedValue(option, DefaultValue(option)), DefaultValue(option))
+            << option.controlName;
+    }
+}
+
+TEST(OptionTable, FontSizeEntriesAndListEntries) {
+    struct Case {
+        long value;
+        int fontSizeEntry;
+        int entryOfThree;
+    };
+    const Case cases[] = {{-1, -1, -1}, {0, -1, 0}, {1, 0, 1},  {2, 1, 2},
+                          {3, 2, -1},   {7, 6, -1}, {8, -1, -1}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(FontSizeEntry(c.value), c.fontSizeEntry) << c.value;
+        EXPECT_EQ(ListEntry(c.value, 3), c.entryOfThree) << c.value;
+    }
 }
 
 }  // namespace

@@ -82,6 +82,13 @@ TEST(SettingsValues, DefaultTextsReadAsTheDefaults) {
     EXPECT_EQ(DecodeSettings(DefaultTexts()), Settings{});
 }
 
+TEST(SettingsValues, DefaultTexts) {
+    EXPECT_EQ(DefaultTexts(),
+              (std::vector<std::string>{
+                  "100", "100",    "0", "0", "1", "1",           "900", "1",   "1", "2", "1", "1",
+                  "24",  "000000", "1", "1", "0", "Courier New", "8",   "204", "0", "0", ""}));
+}
+
 TEST(SettingsValues, EncodingTheDefaultsGivesTheDefaultTextsButAnEmptyRunValue) {
     std::vector<std::string> expected = DefaultTexts();
     expected[IndexOf("OrbelTagForge")] = "";

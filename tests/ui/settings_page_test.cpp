@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "core/store/settings.h"
+#include "gui/common/text_bridge.h"
 #include "gui/settings/settings_page.h"
 #include "ui_test_support.h"
 
@@ -116,11 +117,18 @@ class SettingsPageTest : public QObject {
 
         harness.platform.messages.answer = true;
         harness.page.applyBaseSettings();
-        QCOMPARE(harness.page.threshold(), 900);
-        QCOMPARE(harness.page.smileGroupSize(), 24);
-        QCOMPARE(harness.input.font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(harness.input.font().pointSize(), 8);
+        const Settings base;
+        QCOMPARE(harness.page.threshold(), static_cast<int>(base.resultLimit));
+        QCOMPARE(harness.page.smileGroupSize(), static_cast<int>(base.smileSeparate));
+        QCOMPARE(harness.input.font().family(), FromCp1251(base.fontName));
+        QCOMPARE(harness.input.font().pointSize(), static_cast<int>(base.fontSize));
         QCOMPARE(harness.platform.messages.shown.size(), std::size_t{2});
+        // Every value the page shows is back at its default.
+        Settings read;
+        read.resultLimit = 1;
+        read.charset = 0;
+        harness.page.fillSettings(read);
+        QVERIFY(read == base);
     }
 };
 

@@ -1,21 +1,11 @@
-#include "cli/profile_options.h"
-
-#include <algorithm>
+#include "core/options/profile_formatter_options.h"
 
 #include "core/format/effect_selection.h"
 #include "core/options/option_table.h"
 #include "core/store/tag_list.h"
 
-namespace tagforge::cli {
+namespace tagforge {
 namespace {
-
-constexpr long kFontSizes = 7;
-
-// An index beyond the list's entries selects nothing.
-int EffectIndex(long stored) {
-    return stored >= kEffectSolid && stored <= kEffectGradientStops ? static_cast<int>(stored)
-                                                                    : kEffectNone;
-}
 
 void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, RandomSource& random,
                        std::uint32_t seed) {
@@ -30,9 +20,9 @@ void ApplyEffectPanels(const Profile& profile, FormatterOptions& options, Random
 
 }  // namespace
 
-FormatterOptions OptionsFromProfile(const Profile& profile,
-                                    const std::optional<std::vector<std::string>>& tagList,
-                                    RandomSource& random, std::uint32_t randomSolidSeed) {
+FormatterOptions FormatterOptionsFromProfile(const Profile& profile,
+                                             const std::optional<std::vector<std::string>>& tagList,
+                                             RandomSource& random, std::uint32_t randomSolidSeed) {
     FormatterOptions options = PlainFormatterOptions(profile);
     // A fresh window takes these texts from the profile as they are.
     options.message = profile.text;
@@ -42,9 +32,8 @@ FormatterOptions OptionsFromProfile(const Profile& profile,
 
     options.fontNameEnabled = !profile.fontName.empty() && profile.fontNameEnabled;
     options.fontName = profile.fontName;
-    options.fontSize = profile.fontSize >= 1 && profile.fontSize <= kFontSizes
-                           ? std::to_string(profile.fontSize)
-                           : std::string();
+    const long fontSize = NormalisedFontSize(profile.fontSize);
+    options.fontSize = fontSize != 0 ? std::to_string(fontSize) : std::string();
 
     if (tagList) {
         options.tagEnabled = profile.tagEnabled;
@@ -52,12 +41,12 @@ FormatterOptions OptionsFromProfile(const Profile& profile,
         options.tag = pick < 0 ? std::string() : (*tagList)[static_cast<std::size_t>(pick)];
     }
 
-    options.danceRatioPercent = static_cast<int>(std::clamp(profile.jumpFontValue, 0L, 100L));
-    options.colorEffect = EffectIndex(profile.colorEffect);
+    options.danceRatioPercent = static_cast<int>(NormalisedDanceRatio(profile.jumpFontValue));
+    options.colorEffect = static_cast<int>(NormalisedEffect(profile.colorEffect));
     options.gradientStops = GradientStopsOf(profile);
 
     ApplyEffectPanels(profile, options, random, randomSolidSeed);
     return options;
 }
 
-}  // namespace tagforge::cli
+}  // namespace tagforge
