@@ -35,6 +35,23 @@ run_ctest() {
   rm -f "$log"
 }
 
+# Runs a checking script (its name and arguments), shows its output and adds the counts of its
+# last line "<label>: N passed, M failed" to the totals; no such line counts as one failure.
+run_counted() {
+  local label=$1 log line
+  shift
+  log=$(mktemp)
+  bash "$@" 2>&1 | tee "$log"
+  line=$(grep -E "^$label: [0-9]+ passed, [0-9]+ failed" "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+  else
+    passed=$((passed + $(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
+  fi
+  rm -f "$log"
+}
+
 build() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DTAGFORGE_WERROR=ON "$@" >/dev/null &&
@@ -51,16 +68,7 @@ fi
 
 echo "== Lint: clang-format and clang-tidy"
 # Reads the release build's compile commands, so it runs after that build.
-lint_log=$(mktemp)
-bash scripts/lint.sh build/release 2>&1 | tee "$lint_log"
-lint_line=$(grep -E '^Lint: [0-9]+ passed, [0-9]+ failed' "$lint_log" | tail -n 1)
-if [ -z "$lint_line" ]; then
-  failed=$((failed + 1))
-else
-  passed=$((passed + $(sed -E 's/^Lint: ([0-9]+) passed.*/\1/' <<<"$lint_line")))
-  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$lint_line")))
-fi
-rm -f "$lint_log"
+run_counted Lint scripts/lint.sh build/release
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
@@ -75,30 +83,12 @@ fi
 
 echo "== Fuzz targets, briefly"
 # Each libFuzzer target runs a short while, so that a regression in a reader shows up here.
-fuzz_log=$(mktemp)
-bash scripts/fuzz.sh "${FUZZ_SECONDS:-20}" 2>&1 | tee "$fuzz_log"
-fuzz_line=$(grep -E '^Fuzz: [0-9]+ passed, [0-9]+ failed' "$fuzz_log" | tail -n 1)
-if [ -z "$fuzz_line" ]; then
-  failed=$((failed + 1))
-else
-  passed=$((passed + $(sed -E 's/^Fuzz: ([0-9]+) passed.*/\1/' <<<"$fuzz_line")))
-  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$fuzz_line")))
-fi
-rm -f "$fuzz_log"
+run_counted Fuzz scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 
 # The installed program: needs root for apt-get and a second user, as CI has.
 echo "== The Debian package: build, install, start as an ordinary user, remove"
 if [ "$(id -u)" -eq 0 ]; then
-  package_log=$(mktemp)
-  bash scripts/check_package.sh 2>&1 | tee "$package_log"
-  package_line=$(grep -E '^package check: [0-9]+ passed, [0-9]+ failed' "$package_log" | tail -n 1)
-  if [ -z "$package_line" ]; then
-    failed=$((failed + 1))
-  else
-    passed=$((passed + $(sed -E 's/^package check: ([0-9]+) passed.*/\1/' <<<"$package_line")))
-    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$package_line")))
-  fi
-  rm -f "$package_log"
+  run_counted "package check" scripts/check_package.sh
 else
   echo "(skipped: installing the package needs root)"
 fi
