@@ -179,7 +179,8 @@ InstanceClaim InstanceClaim::Claim(std::string_view name, std::chrono::milliseco
     }
 }
 
-bool InstanceClaim::answerKnock(Answer answer) {
+// Not const: answering takes the knock off the socket and writes to the knocking start.
+bool InstanceClaim::answerKnock(Answer answer) {  // NOLINT(readability-make-member-function-const)
     if (fd_ < 0) {
         return false;
     }
