@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -18,24 +17,6 @@
 namespace tagforge {
 
 namespace {
-
-// Swallows the tool tips of one window while hints are off; the application hands it every event.
-class HintBlocker final : public QObject {
-  public:
-    explicit HintBlocker(QWidget* window) : QObject(window), window_(window) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::ToolTip) {
-            return false;
-        }
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        return widget != nullptr && widget->window() == window_;
-    }
-
-  private:
-    QWidget* window_;
-};
 
 // Keys that edit or move rather than type. Some carry a control character as their text (on X11
 // Delete brings 0x7F), which the character filter must not judge.
@@ -107,10 +88,10 @@ void SettingsPage::applySettings(const Settings& settings) {
     toTrayCheck->setChecked(settings.minimizeToTray);
     restoreGestureBox->setCurrentIndex(
         ListEntry(settings.restoreMethod, restoreGestureBox->count()));
-    restoreGestureChanged();
     showSmilesBox->setCurrentIndex(settings.showSmilesEntry);
     showHintsCheck->setChecked(settings.showHint);
-    showHintsToggled();
+    // Told even when the box kept its state, so that hints stored as off are off from the start.
+    emit hintsShownChanged(settings.showHint);
     smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
     smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
     smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
@@ -148,11 +129,19 @@ int SettingsPage::threshold() const {
 }
 
 bool SettingsPage::minimizesToTray() const {
-    return toTrayCheck->isChecked() && tray_.available();
+    return toTrayCheck->isChecked();
 }
 
 bool SettingsPage::restoresOn(TrayGesture gesture) const {
-    return restoreOnAnyClick_ || gesture == restoreGesture_;
+    switch (restoreGestureBox->currentIndex()) {
+        case 0:
+            return gesture == TrayGesture::LeftClick;
+        case 1:
+            return gesture == TrayGesture::DoubleClick;
+        default:
+            // A stored method the list does not hold: any click restores.
+            return true;
+    }
 }
 
 bool SettingsPage::hintsShown() const {
@@ -177,44 +166,6 @@ ColorValue SettingsPage::previewBackground() const {
 
 bool SettingsPage::previewWordWrap() const {
     return previewWordWrapCheck->isChecked();
-}
-
-void SettingsPage::toTrayToggled() {
-    tray_.setVisible(toTrayCheck->isChecked());
-}
-
-void SettingsPage::restoreGestureChanged() {
-    restoreOnAnyClick_ = false;
-    switch (restoreGestureBox->currentIndex()) {
-        case 0:
-            restoreGesture_ = TrayGesture::LeftClick;
-            break;
-        case 1:
-            restoreGesture_ = TrayGesture::DoubleClick;
-            break;
-        default:
-            restoreOnAnyClick_ = true;
-            break;
-    }
-}
-
-void SettingsPage::showHintsToggled() {
-    if (hintBlocker_ == nullptr) {
-        hintBlocker_ = new HintBlocker(window());
-    }
-    if (showHintsCheck->isChecked()) {
-        qApp->removeEventFilter(hintBlocker_);
-    } else {
-        qApp->installEventFilter(hintBlocker_);
-    }
-}
-
-void SettingsPage::singleInstanceToggled() {
-    if (singleInstanceCheck->isChecked()) {
-        exclusivityLock_.Create(kExclusivityLockName);
-    } else if (!exclusivityLock_.Release()) {
-        messages_.information(window(), QStringLiteral("Не освободить мутекс"));
-    }
 }
 
 void SettingsPage::chooseInputFont() {

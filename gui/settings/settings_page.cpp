@@ -71,9 +71,8 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, TrayIcon& tray,
-                           QWidget* parent)
-    : QWidget(parent), messages_(messages), fonts_(fonts), tray_(tray) {
+SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, QWidget* parent)
+    : QWidget(parent), messages_(messages), fonts_(fonts) {
     setObjectName(QStringLiteral("SettingsPage"));
 
     autoSaveCheck =
@@ -145,12 +144,10 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, TrayIcon& 
     layout->addStretch();
     layout->addLayout(Row({baseSettingsButton}));
 
-    // Setting these boxes from code runs their handlers just as a click does.
-    connect(toTrayCheck, &QCheckBox::toggled, this, &SettingsPage::toTrayToggled);
-    connect(showHintsCheck, &QCheckBox::toggled, this, &SettingsPage::showHintsToggled);
-    connect(singleInstanceCheck, &QCheckBox::toggled, this, &SettingsPage::singleInstanceToggled);
-    connect(restoreGestureBox, &QComboBox::currentIndexChanged, this,
-            &SettingsPage::restoreGestureChanged);
+    // Setting these boxes from code reports them just as a click does.
+    connect(toTrayCheck, &QCheckBox::toggled, this, &SettingsPage::toTrayChanged);
+    connect(showHintsCheck, &QCheckBox::toggled, this, &SettingsPage::hintsShownChanged);
+    connect(singleInstanceCheck, &QCheckBox::toggled, this, &SettingsPage::singleInstanceChanged);
     connect(inputFontButton, &QPushButton::clicked, this, &SettingsPage::chooseInputFont);
     connect(baseSettingsButton, &QPushButton::clicked, this, &SettingsPage::applyBaseSettings);
     for (QLineEdit* field : {thresholdEdit, smileGroupSizeEdit}) {
