@@ -2,16 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSpinBox>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
 
@@ -22,6 +13,8 @@
 #include "gui/common/widget_factory.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/settings/number_option.h"
+#include "gui/settings/settings_rows.h"
 
 namespace tagforge {
 
@@ -33,80 +26,17 @@ constexpr int kSmilesPerGroupMax = 999;
 constexpr int kSmilesPerGroupDigits = 3;
 constexpr int kPreviewPanelWidth = 240;
 constexpr int kPreviewPanelHeight = 21;
-constexpr int kArrowsWidth = 18;
 constexpr int kCaptionMargin = 10;
 
-QLineEdit* NumberField(const char* name, int digits, int value) {
-    auto* field = ui::LineEdit(name);
-    field->setMaxLength(digits);
-    field->setText(QString::number(value));
-    field->setMaximumWidth(
-        field->fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('9'))) + 12);
-    return field;
-}
-
-// Only the arrows of the up-down show; the number lives in its buddy field, and each follows the
-// other so that a typed number counts at once.
-QSpinBox* UpDownFor(QLineEdit* field, const char* name, int maximum, int value) {
-    auto* upDown = ui::Named(new QSpinBox, name);
-    upDown->setRange(0, maximum);
-    upDown->setValue(value);
-    upDown->setWrapping(false);
-    upDown->setFixedWidth(kArrowsWidth);
-    QObject::connect(upDown, &QSpinBox::valueChanged, field,
-                     [field](int number) { field->setText(QString::number(number)); });
-    QObject::connect(field, &QLineEdit::textEdited, upDown, [upDown](const QString& text) {
-        bool isNumber = false;
-        const int number = text.toInt(&isNumber);
-        if (isNumber) {
-            const QSignalBlocker blocker(upDown);
-            upDown->setValue(number);
-        }
-    });
-    return upDown;
-}
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    for (QWidget* widget : widgets) {
-        row->addWidget(widget);
-    }
-    row->addStretch();
-    return row;
-}
-
-// Keys that edit or move rather than type. Some carry a control character as their text (on X11
-// Delete brings 0x7F), which the character filter must not judge.
-bool IsEditingKey(int key) {
-    switch (key) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-        case Qt::Key_Delete:
-        case Qt::Key_Backspace:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// False when the typed character is to be discarded.
-bool AcceptsNumberKey(const QString& typed) {
-    if (typed.isEmpty()) {
-        return true;  // keys without a character: arrows, Delete, Home
-    }
-    const QChar ch = typed.front();
-    return typed.size() == 1 &&
-           ((ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('\b'));
+// Wide enough for its caption, black until settings are applied.
+ColorPanel* PreviewBackgroundPanel() {
+    auto* panel = ui::Named(new ColorPanel, "Image2");
+    panel->setCaption(QStringLiteral("Цвет фона предварительного просмотра"));
+    const int captionWidth = panel->fontMetrics().horizontalAdvance(panel->caption());
+    panel->setFixedSize(std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin),
+                        kPreviewPanelHeight);
+    SetPanelColor(panel, FromColorCode("000000"));
+    return panel;
 }
 
 }  // namespace
@@ -115,74 +45,37 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, QWidget* p
     : QWidget(parent), messages_(messages), fonts_(fonts) {
     setObjectName(QStringLiteral("SettingsPage"));
 
-    autoSaveCheck =
-        ui::CheckBox("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
-    thresholdCheck = ui::CheckBox("cbThreshold", QStringLiteral("Порог длины результата (симв.)"));
-    thresholdEdit = NumberField("Edit1", kThresholdDigits, kDefaultResultLimit);
-    thresholdUpDown = UpDownFor(thresholdEdit, "UpDown2", kThresholdMax, kDefaultResultLimit);
-    toTrayCheck = ui::CheckBox("cbToTray", QStringLiteral("Минимизировать программу в трей"));
-    restoreGestureBox = ui::ComboBox(
-        "ComboHowToRestore", {QStringLiteral("Кликом"), QStringLiteral("Двойным кликом")}, false);
-    showSmilesBox = ui::ComboBox(
-        "comboShowSmiles",
-        {QStringLiteral("Всегда"), QStringLiteral("Никогда"), QStringLiteral("Помнить")}, false);
-    showHintsCheck = ui::CheckBox("cbShowHint", QStringLiteral("Показывать подсказки"));
-    smileGroupSizeCheck =
-        ui::CheckBox("cbNumOfSmiles", QStringLiteral("Разбивать смайлы в группы по"));
-    smileGroupSizeEdit = NumberField("eNumOfSmiles", kSmilesPerGroupDigits, 0);
-    smileGroupSizeUpDown = UpDownFor(smileGroupSizeEdit, "UpDown1", kSmilesPerGroupMax, 0);
-
-    previewBackgroundPanel = ui::Named(new ColorPanel, "Image2");
-    previewBackgroundPanel->setCaption(QStringLiteral("Цвет фона предварительного просмотра"));
-    const int captionWidth =
-        previewBackgroundPanel->fontMetrics().horizontalAdvance(previewBackgroundPanel->caption());
-    previewBackgroundPanel->setFixedSize(
-        std::max(kPreviewPanelWidth, captionWidth + 2 * kCaptionMargin), kPreviewPanelHeight);
-    SetPanelColor(previewBackgroundPanel, FromColorCode("000000"));
+    SettingsRows rows(this);
+    autoSaveCheck = rows.check("cbAutoSave", QStringLiteral("Автосохранение профиля по умолчанию"));
+    thresholdOption = rows.number({"cbThreshold", "Edit1", "UpDown2"},
+                                  QStringLiteral("Порог длины результата (симв.)"),
+                                  kThresholdDigits, kThresholdMax, kDefaultResultLimit, messages_);
+    toTrayCheck = rows.check("cbToTray", QStringLiteral("Минимизировать программу в трей"));
+    restoreGestureBox = rows.choice("ComboHowToRestore", QStringLiteral("Восстановка из трея"),
+                                    {QStringLiteral("Кликом"), QStringLiteral("Двойным кликом")});
+    showSmilesBox = rows.choice(
+        "comboShowSmiles", QStringLiteral("Показывать окно смайлов при загрузке"),
+        {QStringLiteral("Всегда"), QStringLiteral("Никогда"), QStringLiteral("Помнить")});
+    showHintsCheck = rows.check("cbShowHint", QStringLiteral("Показывать подсказки"));
+    smileGroupOption = rows.number({"cbNumOfSmiles", "eNumOfSmiles", "UpDown1"},
+                                   QStringLiteral("Разбивать смайлы в группы по"),
+                                   kSmilesPerGroupDigits, kSmilesPerGroupMax, 0, messages_);
+    previewBackgroundPanel = PreviewBackgroundPanel();
+    rows.add(previewBackgroundPanel);
     previewWordWrapCheck =
-        ui::CheckBox("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
+        rows.check("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
     previewWordWrapCheck->setChecked(true);
     frequentSmilesFirstCheck =
-        ui::CheckBox("cbFrequentlyUsed", QStringLiteral("Перемещать популярные смайлы вверх"));
-    autoRunCheck =
-        ui::CheckBox("cbAutoRun", QStringLiteral("Запускать программу вместе с системой"));
-    inputFontButton = ui::FlatButton("SpeedButton7", QStringLiteral("Настроить шрифт ввода текста"),
-                                     QStringLiteral("Настроить шрифт ввода текста"));
-    baseSettingsButton = ui::FlatButton("SpeedButton9", QStringLiteral("Базовые настройки"),
-                                        QStringLiteral("Применить базовые настройки"));
-
-    singleInstanceCheck = ui::CheckBox(
+        rows.check("cbFrequentlyUsed", QStringLiteral("Перемещать популярные смайлы вверх"));
+    autoRunCheck = rows.check("cbAutoRun", QStringLiteral("Запускать программу вместе с системой"));
+    inputFontButton = rows.button("SpeedButton7", QStringLiteral("Настроить шрифт ввода текста"),
+                                  QStringLiteral("Настроить шрифт ввода текста"));
+    singleInstanceCheck = rows.check(
         "cbMultiLoad", QStringLiteral("Запрет одновременого запуска нескольких копий программы"));
     singleInstanceCheck->setVisible(false);
-
-    auto* choices = new QGridLayout;
-    choices->addWidget(ui::Caption(QStringLiteral("Восстановка из трея"), restoreGestureBox), 0, 0);
-    choices->addWidget(restoreGestureBox, 0, 1);
-    choices->addWidget(
-        ui::Caption(QStringLiteral("Показывать окно смайлов при загрузке"), showSmilesBox), 1, 0);
-    choices->addWidget(showSmilesBox, 1, 1);
-    choices->setColumnStretch(2, 1);
-
-    auto* threshold = Row({thresholdCheck, thresholdEdit, thresholdUpDown});
-    threshold->insertSpacing(1, 6);
-    auto* smiles = Row({smileGroupSizeCheck, smileGroupSizeEdit, smileGroupSizeUpDown});
-    smiles->insertSpacing(1, 6);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(autoSaveCheck);
-    layout->addLayout(threshold);
-    layout->addWidget(toTrayCheck);
-    layout->addLayout(choices);
-    layout->addWidget(showHintsCheck);
-    layout->addLayout(smiles);
-    layout->addWidget(previewBackgroundPanel);
-    layout->addWidget(previewWordWrapCheck);
-    layout->addWidget(frequentSmilesFirstCheck);
-    layout->addWidget(autoRunCheck);
-    layout->addLayout(Row({inputFontButton}));
-    layout->addWidget(singleInstanceCheck);
-    layout->addStretch();
-    layout->addLayout(Row({baseSettingsButton}));
+    rows.stretch();
+    baseSettingsButton = rows.button("SpeedButton9", QStringLiteral("Базовые настройки"),
+                                     QStringLiteral("Применить базовые настройки"));
 
     // Setting these boxes from code reports them just as a click does.
     connect(toTrayCheck, &QCheckBox::toggled, this, &SettingsPage::toTrayChanged);
@@ -190,9 +83,6 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, QWidget* p
     connect(singleInstanceCheck, &QCheckBox::toggled, this, &SettingsPage::singleInstanceChanged);
     connect(inputFontButton, &QPushButton::clicked, this, &SettingsPage::chooseInputFont);
     connect(baseSettingsButton, &QPushButton::clicked, this, &SettingsPage::applyBaseSettings);
-    for (QLineEdit* field : {thresholdEdit, smileGroupSizeEdit}) {
-        field->installEventFilter(this);
-    }
 }
 
 void SettingsPage::setInputField(QWidget* field) {
@@ -201,14 +91,14 @@ void SettingsPage::setInputField(QWidget* field) {
 
 void SettingsPage::fillSettings(Settings& settings) const {
     settings.autoSave = autoSaveCheck->isChecked();
-    settings.enableResultLimit = thresholdCheck->isChecked();
-    settings.resultLimit = thresholdUpDown->value();
+    settings.enableResultLimit = thresholdOption->isChecked();
+    settings.resultLimit = thresholdOption->value();
     settings.minimizeToTray = toTrayCheck->isChecked();
     settings.restoreMethod = restoreGestureBox->currentIndex();
     settings.showSmilesEntry = showSmilesBox->currentIndex();
     settings.showHint = showHintsCheck->isChecked();
-    settings.enableSmileSeparate = smileGroupSizeCheck->isChecked();
-    settings.smileSeparate = smileGroupSizeUpDown->value();
+    settings.enableSmileSeparate = smileGroupOption->isChecked();
+    settings.smileSeparate = smileGroupOption->value();
     settings.previewBgColor = previewBackgroundPanel->color();
     settings.previewWordWrap = previewWordWrapCheck->isChecked();
     settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
@@ -224,9 +114,8 @@ void SettingsPage::fillSettings(Settings& settings) const {
 
 void SettingsPage::applySettings(const Settings& settings) {
     autoSaveCheck->setChecked(settings.autoSave);
-    thresholdCheck->setChecked(settings.enableResultLimit);
-    thresholdUpDown->setValue(static_cast<int>(settings.resultLimit));
-    thresholdEdit->setText(QString::number(thresholdUpDown->value()));
+    thresholdOption->setChecked(settings.enableResultLimit);
+    thresholdOption->setValue(settings.resultLimit);
     toTrayCheck->setChecked(settings.minimizeToTray);
     restoreGestureBox->setCurrentIndex(
         ListEntry(settings.restoreMethod, restoreGestureBox->count()));
@@ -234,9 +123,8 @@ void SettingsPage::applySettings(const Settings& settings) {
     showHintsCheck->setChecked(settings.showHint);
     // Told even when the box kept its state, so that hints stored as off are off from the start.
     emit hintsShownChanged(settings.showHint);
-    smileGroupSizeCheck->setChecked(settings.enableSmileSeparate);
-    smileGroupSizeUpDown->setValue(static_cast<int>(settings.smileSeparate));
-    smileGroupSizeEdit->setText(QString::number(smileGroupSizeUpDown->value()));
+    smileGroupOption->setChecked(settings.enableSmileSeparate);
+    smileGroupOption->setValue(settings.smileSeparate);
     SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
     previewWordWrapCheck->setChecked(settings.previewWordWrap);
     frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
@@ -267,7 +155,7 @@ bool SettingsPage::autoSave() const {
 }
 
 int SettingsPage::threshold() const {
-    return thresholdCheck->isChecked() ? thresholdUpDown->value() : 0;
+    return thresholdOption->isChecked() ? thresholdOption->value() : 0;
 }
 
 bool SettingsPage::minimizesToTray() const {
@@ -291,11 +179,11 @@ bool SettingsPage::hintsShown() const {
 }
 
 bool SettingsPage::splitsSmileGroups() const {
-    return smileGroupSizeCheck->isChecked();
+    return smileGroupOption->isChecked();
 }
 
 int SettingsPage::smileGroupSize() const {
-    return smileGroupSizeUpDown->value();
+    return smileGroupOption->value();
 }
 
 bool SettingsPage::frequentSmilesFirst() const {
@@ -319,45 +207,6 @@ void SettingsPage::chooseInputFont() {
 
 void SettingsPage::setInputFont(const QFont& font) {
     inputField_->setFont(font);
-}
-
-void SettingsPage::clampNumberField(QLineEdit* field, QSpinBox* upDown) {
-    const QString text = field->text();
-    if (text.isEmpty()) {
-        upDown->setValue(upDown->minimum());
-    } else {
-        bool isNumber = false;
-        const int number = text.toInt(&isNumber);
-        if (!isNumber) {
-            // Only pasting gets here; the field keeps the text so the user can mend it.
-            messages_.error(window(),
-                            QStringLiteral("'%1' is not a valid integer value").arg(text));
-            return;
-        }
-        upDown->setValue(std::min(number, upDown->maximum()));
-    }
-    field->setText(QString::number(upDown->value()));
-}
-
-bool SettingsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == thresholdEdit || watched == smileGroupSizeEdit) {
-        if (event->type() == QEvent::KeyPress) {
-            // Editing keys, focus moves and dialog keys never reach a field as characters, nor
-            // does Ctrl+A, which selects the number so that typing replaces it.
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (!IsEditingKey(key->key()) && !key->matches(QKeySequence::SelectAll) &&
-                !AcceptsNumberKey(key->text())) {
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            if (watched == thresholdEdit) {
-                clampNumberField(thresholdEdit, thresholdUpDown);
-            } else {
-                clampNumberField(smileGroupSizeEdit, smileGroupSizeUpDown);
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void SettingsPage::attachColorPanels(const std::function<void(ColorPanel*)>& attach) const {

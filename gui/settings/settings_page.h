@@ -9,17 +9,16 @@
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace tagforge {
 
 class ColorPanel;
+class NumberOption;
 
 // The settings page: result threshold, tray, hints, smiley grouping, preview look, the input
 // font of the message field and the single-instance lock. It reads its controls into settings
-// and back; the window asks it what the user chose. Choices that reach past the window (the tray
+// and back; the window asks it what the user chose. Choices that reach past the page (the tray
 // icon, the lock, the tool tips) are only reported; their owners carry them out.
 class SettingsPage final : public QWidget {
     Q_OBJECT
@@ -32,7 +31,7 @@ class SettingsPage final : public QWidget {
 
     // Writes the page's part of `settings`.
     void fillSettings(Settings& settings) const;
-    // Brings the controls in line with `settings`; the handlers run as on a click.
+    // Brings the controls in line with `settings`; changes are reported as on a click.
     void applySettings(const Settings& settings);
     // Asks, then sets every control to its first-start value.
     void applyBaseSettings();
@@ -62,13 +61,9 @@ class SettingsPage final : public QWidget {
     // "cbMultiLoad" changed: other copies of the program are to be refused, or allowed again.
     void singleInstanceChanged(bool forbidsOthers);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void chooseInputFont();
     void setInputFont(const QFont& font);
-    void clampNumberField(QLineEdit* field, QSpinBox* upDown);
 
     MessageBoxes& messages_;
     FontPicker& fonts_;
@@ -76,16 +71,12 @@ class SettingsPage final : public QWidget {
     long mainTextCharset_ = Settings{}.charset;
 
     QCheckBox* autoSaveCheck = nullptr;
-    QCheckBox* thresholdCheck = nullptr;
-    QLineEdit* thresholdEdit = nullptr;
-    QSpinBox* thresholdUpDown = nullptr;
+    NumberOption* thresholdOption = nullptr;
     QCheckBox* toTrayCheck = nullptr;
     QComboBox* restoreGestureBox = nullptr;
     QComboBox* showSmilesBox = nullptr;
     QCheckBox* showHintsCheck = nullptr;
-    QCheckBox* smileGroupSizeCheck = nullptr;
-    QLineEdit* smileGroupSizeEdit = nullptr;
-    QSpinBox* smileGroupSizeUpDown = nullptr;
+    NumberOption* smileGroupOption = nullptr;
     ColorPanel* previewBackgroundPanel = nullptr;
     QCheckBox* previewWordWrapCheck = nullptr;
     QCheckBox* frequentSmilesFirstCheck = nullptr;

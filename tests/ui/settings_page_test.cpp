@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -62,6 +63,16 @@ class SettingsPageTest : public QObject {
         Settings read;
         harness.page.fillSettings(read);
         QVERIFY(read == settings);
+    }
+
+    // Their captions differ in width; the lists still start at one edge.
+    void listsOnConsecutiveRowsLineUp() {
+        PageHarness harness;
+        harness.page.show();
+        const auto* restore = test::control<QComboBox>(harness.page, "ComboHowToRestore");
+        const auto* smiles = test::control<QComboBox>(harness.page, "comboShowSmiles");
+        QCOMPARE(restore->x(), smiles->x());
+        QVERIFY(restore->geometry().bottom() < smiles->y());
     }
 
     void thresholdCountsOnlyWhenTicked() {
