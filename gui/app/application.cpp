@@ -13,10 +13,10 @@
 
 #include "gui/app/main_window.h"
 #include "gui/app/session_requests.h"
+#include "gui/app/settings_effects.h"
 #include "gui/common/hover_frame_style.h"
 #include "gui/platform/instance_claim.h"
 #include "gui/platform/named_lock.h"
-#include "gui/settings/settings_page.h"
 
 namespace tagforge {
 

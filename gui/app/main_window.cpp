@@ -18,6 +18,7 @@
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
+#include "gui/app/settings_effects.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/common/text_bridge.h"
 #include "gui/common/transient_note.h"
@@ -52,8 +53,10 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     smileyPane = new SmileyPane(programFolder_, services_);
     formattingPage = createFormattingPage();
     previewPage = new PreviewTab(programFolder_, services_.messages);
-    settingsPage = new SettingsPage(services_.messages, services_.fonts, services_.tray);
+    settingsPage = new SettingsPage(services_.messages, services_.fonts);
     settingsPage->setInputField(handMadePage->messageField());
+    // The window owns it; it follows the page's reports before any settings are applied.
+    new SettingsEffects(*settingsPage, services_.messages, this);
     aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));

@@ -11,15 +11,19 @@ TrayController::TrayController(QWidget* window, TrayIcon& tray, const SettingsPa
                                const QString& hint)
     : QObject(window),
       window_(window),
+      tray_(tray),
       settingsPage_(settingsPage),
       trayMenu_(new TrayMenu(window)) {
     connect(trayMenu_, &TrayMenu::hideOrShowChosen, this, &TrayController::toggleHidden);
     connect(trayMenu_, &TrayMenu::closeChosen, this, &TrayController::closeChosen);
+    connect(settingsPage_, &SettingsPage::toTrayChanged, this,
+            [this](bool toTray) { tray_.setVisible(toTray); });
     tray.setup(hint, trayMenu_, [this](TrayGesture gesture) { trayGesture(gesture); });
 }
 
 bool TrayController::minimizesToTray() const {
-    return settingsPage_->minimizesToTray();
+    // Without a tray, minimising stays ordinary and the option is kept for a later start.
+    return settingsPage_->minimizesToTray() && tray_.available();
 }
 
 void TrayController::trayGesture(TrayGesture gesture) {

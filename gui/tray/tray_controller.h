@@ -12,7 +12,7 @@ class SettingsPage;
 class TrayMenu;
 
 // Hides the window in the tray and brings it back, as the tray menu, the icon and the window
-// options ask.
+// options ask; shows the icon while the settings page asks for it.
 class TrayController final : public QObject {
     Q_OBJECT
 
@@ -34,6 +34,7 @@ class TrayController final : public QObject {
 
   private:
     QWidget* window_;
+    TrayIcon& tray_;
     const SettingsPage* settingsPage_;
     TrayMenu* trayMenu_;
 };

@@ -1,9 +1,14 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "control_lookup.h"
 #include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 #include "gui/settings/settings_page.h"
+#include "gui/tray/tray_controller.h"
 #include "ui_test_support.h"
 
 Q_DECLARE_METATYPE(tagforge::Settings)
@@ -16,7 +21,7 @@ namespace {
 struct PageHarness {
     test::FakePlatform platform;
     QPlainTextEdit input;
-    SettingsPage page{platform.messages, platform.fonts, platform.tray};
+    SettingsPage page{platform.messages, platform.fonts};
 
     PageHarness() { page.setInputField(&input); }
 };
@@ -60,6 +65,16 @@ class SettingsPageTest : public QObject {
         QVERIFY(read == settings);
     }
 
+    // Their captions differ in width; the lists still start at one edge.
+    void listsOnConsecutiveRowsLineUp() {
+        PageHarness harness;
+        harness.page.show();
+        const auto* restore = test::control<QComboBox>(harness.page, "ComboHowToRestore");
+        const auto* smiles = test::control<QComboBox>(harness.page, "comboShowSmiles");
+        QCOMPARE(restore->x(), smiles->x());
+        QVERIFY(restore->geometry().bottom() < smiles->y());
+    }
+
     void thresholdCountsOnlyWhenTicked() {
         PageHarness harness;
         Settings settings;
@@ -96,12 +111,49 @@ class SettingsPageTest : public QObject {
 
     void minimizingToTrayNeedsATray() {
         PageHarness harness;
+        QWidget window;
+        const TrayController tray(&window, harness.platform.tray, &harness.page, QString());
         Settings settings;
         settings.minimizeToTray = true;
         harness.page.applySettings(settings);
-        QVERIFY(harness.page.minimizesToTray());
+        QVERIFY(tray.minimizesToTray());
         harness.platform.tray.availableTray = false;
-        QVERIFY(!harness.page.minimizesToTray());
+        QVERIFY(!tray.minimizesToTray());
+        QVERIFY(harness.page.minimizesToTray());
+    }
+
+    // The tray icon, the tool tips and the lock reach past the page: it only reports them.
+    void choicesBeyondThePageAreReported_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("report");
+        QTest::newRow("tray") << "cbToTray" << QByteArray(SIGNAL(toTrayChanged(bool)));
+        QTest::newRow("hints") << "cbShowHint" << QByteArray(SIGNAL(hintsShownChanged(bool)));
+        QTest::newRow("single instance")
+            << "cbMultiLoad" << QByteArray(SIGNAL(singleInstanceChanged(bool)));
+    }
+    void choicesBeyondThePageAreReported() {
+        QFETCH(QString, box);
+        QFETCH(QByteArray, report);
+        PageHarness harness;
+        QSignalSpy reports(&harness.page, report.constData());
+        auto* check = test::control<QCheckBox>(harness.page, qPrintable(box));
+        const bool before = check->isChecked();
+        check->setChecked(!before);
+        check->setChecked(before);
+        QCOMPARE(reports.size(), 2);
+        QCOMPARE(reports[0][0].toBool(), !before);
+        QCOMPARE(reports[1][0].toBool(), before);
+    }
+
+    void appliedHintsAreReportedEvenWhenTheBoxKeepsItsState() {
+        PageHarness harness;
+        Settings settings;
+        settings.showHint = false;
+        harness.page.applySettings(settings);
+        QSignalSpy reports(&harness.page, &SettingsPage::hintsShownChanged);
+        harness.page.applySettings(settings);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports[0][0].toBool(), false);
     }
 
     void baseSettingsOnlyWhenConfirmed() {
