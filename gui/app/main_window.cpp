@@ -18,6 +18,7 @@
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
+#include "gui/app/result_copier.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/common/text_bridge.h"
 #include "gui/common/transient_note.h"
@@ -243,13 +244,41 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == copyButton && event->type() == QEvent::MouseButtonPress) {
-        copyButtonPressed();
-    } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
-        copyButtonReleased();
+void MainWindow::connectCopyButton() {
+    resultCopier_ = new ResultCopier(*copyButton, *confirmationNote, services_.clipboard,
+                                     services_.messages, this);
+    connect(copyButton, &QPushButton::clicked, this, &MainWindow::copyResult);
+    // The meter follows every input that changes what the button copies, the threshold included.
+    for (QWidget* inputs :
+         std::initializer_list<QWidget*>{handMadePage, templatePage, settingsPage}) {
+        lengthMeter->watch(inputs);
     }
-    return QMainWindow::eventFilter(watched, event);
+    connect(formattingTabs, &QTabWidget::currentChanged, lengthMeter,
+            &LengthMeter::scheduleMeasure);
+}
+
+int MainWindow::activeThreshold() const {
+    return settingsPage->threshold();
+}
+
+void MainWindow::copyResult() {
+    buildCurrentResult();
+    const int threshold = activeThreshold();
+    if (handMadePageActive()) {
+        resultCopier_->copy(handMadePage->resultText(), threshold);
+        handMadePage->drawNewRandomColor();
+    } else {
+        resultCopier_->copy(templateText_, threshold);
+    }
+    lengthMeter->display(copiedReading());
+}
+
+LengthMeter::Reading MainWindow::copiedReading() const {
+    if (handMadePageActive()) {
+        return {handMadePage->resultText().size(), activeThreshold(),
+                handMadePage->lettersPerColor()};
+    }
+    return {templateText_.size(), activeThreshold(), 1};
 }
 
 void MainWindow::buildCurrentResult() {
