@@ -18,6 +18,7 @@
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
+#include "gui/app/font_manager_launcher.h"
 #include "gui/app/result_copier.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/common/text_bridge.h"
@@ -75,8 +76,10 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
                                QString::fromLatin1(kApplicationTitle));
     connectSmileyPane();
     createEditMenu();
-    connectFontManager();
     createControllers();
+    new FontManagerLauncher(
+        *handMadePage, *settings_, *editMenu, services_.fontCatalog, services_.dialogs,
+        [this] { return settingsPage->hintsShown(); }, this);
     // Before any field is filled, so stored texts cannot bring a line break in either.
     KeepFieldsOnOneLine(this);
 

@@ -75,9 +75,6 @@ class MainWindow : public QMainWindow {
     // The control the edit menu was last opened on, or null.
     QWidget* editMenuTarget() const;
 
-    // Font manager (app/font_handlers.cpp)
-    void openFontManager();
-
     // Colour panels of the other pages; their effect colours are remembered as on the
     // formatting page.
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
@@ -106,7 +103,6 @@ class MainWindow : public QMainWindow {
     void connectCopyButton();
     void connectSmileyPane();
     void createEditMenu();
-    void connectFontManager();
     void connectColorPanels();
     void createControllers();
     void pageChanged();
