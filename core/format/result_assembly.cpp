@@ -186,8 +186,8 @@ Frame FrameOf(const FormatterOptions& options) {
 
 bool WithinThreshold(std::size_t length, const FormatterOptions& options, int attempt) {
     // The up-down control hands its position over as a 16-bit number.
-    const auto threshold = static_cast<std::int16_t>(options.threshold);
-    return !options.thresholdEnabled || threshold == 0 || attempt >= kMaxBuildAttempts ||
+    const auto threshold = static_cast<std::int16_t>(ThresholdInForce(options));
+    return threshold == 0 || attempt >= kMaxBuildAttempts ||
            static_cast<long long>(length) <= threshold;
 }
 
@@ -305,6 +305,10 @@ class ResultBuild {
 };
 
 }  // namespace
+
+int ThresholdInForce(const FormatterOptions& options) {
+    return options.thresholdEnabled ? options.threshold : 0;
+}
 
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
     return BuildResultTextWithGroups(options, random).text;

@@ -77,6 +77,10 @@ struct FormatterOptions {
 
 inline constexpr int kMaxBuildAttempts = 20;
 
+// The length the threshold holds the result to; 0 when none is in force. The copy warns against
+// the same length the build coarsens its colours for.
+int ThresholdInForce(const FormatterOptions& options);
+
 // The tagged result the window shows in ResultText. While a length threshold is in force and
 // the result is too long, the whole build is repeated with more letters per colour tag, up to
 // kMaxBuildAttempts times.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/format/result_assembly.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
@@ -261,7 +262,9 @@ void MainWindow::connectCopyButton() {
 }
 
 int MainWindow::activeThreshold() const {
-    return settingsPage->threshold();
+    // Read where the build reads it, through the option table, so the copy's note and warning
+    // and the meter go by the threshold the result was built for.
+    return ThresholdInForce(handMadePage->formatterOptions());
 }
 
 void MainWindow::copyResult() {

@@ -244,6 +244,20 @@ TEST(Threshold, OffOrZeroMeansOneBuild) {
     EXPECT_EQ(TagCount(BuildResultText(options, random)), 40u);
 }
 
+TEST(Threshold, InForceOnlyWhileTicked) {
+    struct Case {
+        bool enabled;
+        int threshold;
+        int inForce;
+    };
+    for (const Case c : {Case{false, 900, 0}, Case{true, 900, 900}, Case{true, 0, 0}}) {
+        FormatterOptions options;
+        options.thresholdEnabled = c.enabled;
+        options.threshold = c.threshold;
+        EXPECT_EQ(ThresholdInForce(options), c.inForce) << c.enabled << ' ' << c.threshold;
+    }
+}
+
 TEST(Threshold, ResultAtTheThresholdIsAccepted) {
     FormatterOptions options = LongGradient(40);
     options.thresholdEnabled = false;
