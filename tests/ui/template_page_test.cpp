@@ -43,6 +43,15 @@ QString KillLine(const KillLineFields& fields, const QString& time) {
     return FromCp1251(BuildKillLine(fields, ToCp1251(time)));
 }
 
+// The core's solitude line of these fields.
+QString SolitudeLine(const QString& ownText, const QStringList& nicks, const QString& action) {
+    std::vector<std::string> stored;
+    for (const QString& nick : nicks) {
+        stored.push_back(ToCp1251(nick));
+    }
+    return FromCp1251(BuildSolitudeLine(ToCp1251(ownText), stored, ToCp1251(action)));
+}
+
 // The kill line of the fields FillKillFields types, at the given clock time.
 QString FilledKillLine(const QString& time) {
     return KillLine(TypedKillFields(), time);
@@ -232,8 +241,8 @@ class TemplatePageTest : public QObject {
         control<QLineEdit>(window, "SolitudeWhatDo")
             ->setText(QStringLiteral("уединяются в привате"));
         QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-                                "color=99ccff>Волк</font> уединяются в привате</font>"));
+                 SolitudeLine({}, {QStringLiteral("Лиса"), QStringLiteral("Волк")},
+                              QStringLiteral("уединяются в привате")));
         QCOMPARE(TemplateText(window), harness.platform.clipboard.text());
     }
 
@@ -246,10 +255,11 @@ class TemplatePageTest : public QObject {
         AddNick(window, QStringLiteral("Волк"));
         AddNick(window, QStringLiteral("Ёж"));
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("шепчутся"));
-        QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("Ого<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-                                "color=99ccff>Волк</font> и <font color=99ccff>Ёж</font> "
-                                "шепчутся</font>"));
+        QCOMPARE(
+            CopyWithButton(harness),
+            SolitudeLine(QStringLiteral("Ого"),
+                         {QStringLiteral("Лиса"), QStringLiteral("Волк"), QStringLiteral("Ёж")},
+                         QStringLiteral("шепчутся")));
     }
 
     void solitudeWithoutNicks() {
@@ -260,7 +270,7 @@ class TemplatePageTest : public QObject {
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("уединяются"));
         QCOMPARE(control<QListWidget>(window, "ListBox1")->count(), 0);
         QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("Привет<br><font color=ffff33>уединяются</font>"));
+                 SolitudeLine(QStringLiteral("Привет"), {}, QStringLiteral("уединяются")));
     }
 
     void addingNicks() {
