@@ -325,19 +325,6 @@ BuiltResultText BuildResultTextWithGroups(const FormatterOptions& options, Rando
     return result;
 }
 
-ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
-                        TextEncoding encoding) {
-    ResultBuild build(options, random);
-    const std::size_t bound = build.SizeBound(encoding);
-    ResultBytes result;
-    result.data_ = std::make_unique_for_overwrite<char[]>(bound);
-    ResultWriter out(result.data_.get(), result.data_.get() + bound, encoding, LineBreaks::ToBr);
-    build.Write(out);
-    result.size_ = static_cast<std::size_t>(out.end() - result.data_.get());
-    result.windows1251Length_ = out.Windows1251Length();
-    return result;
-}
-
 std::size_t WriteResultText(const FormatterOptions& options, RandomSource& random,
                             TextEncoding encoding, const TextSink& sink) {
     ResultBuild build(options, random);
