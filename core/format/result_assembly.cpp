@@ -186,8 +186,8 @@ Frame FrameOf(const FormatterOptions& options) {
 
 bool WithinThreshold(std::size_t length, const FormatterOptions& options, int attempt) {
     // The up-down control hands its position over as a 16-bit number.
-    const auto threshold = static_cast<std::int16_t>(options.threshold);
-    return !options.thresholdEnabled || threshold == 0 || attempt >= kMaxBuildAttempts ||
+    const auto threshold = static_cast<std::int16_t>(ThresholdInForce(options));
+    return threshold == 0 || attempt >= kMaxBuildAttempts ||
            static_cast<long long>(length) <= threshold;
 }
 
@@ -306,6 +306,10 @@ class ResultBuild {
 
 }  // namespace
 
+int ThresholdInForce(const FormatterOptions& options) {
+    return options.thresholdEnabled ? options.threshold : 0;
+}
+
 std::string BuildResultText(const FormatterOptions& options, RandomSource& random) {
     return BuildResultTextWithGroups(options, random).text;
 }
@@ -318,19 +322,6 @@ BuiltResultText BuildResultTextWithGroups(const FormatterOptions& options, Rando
     build.Write(out);
     out.Finish();
     result.lettersPerColor = build.LettersPerColor();
-    return result;
-}
-
-ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
-                        TextEncoding encoding) {
-    ResultBuild build(options, random);
-    const std::size_t bound = build.SizeBound(encoding);
-    ResultBytes result;
-    result.data_ = std::make_unique_for_overwrite<char[]>(bound);
-    ResultWriter out(result.data_.get(), result.data_.get() + bound, encoding, LineBreaks::ToBr);
-    build.Write(out);
-    result.size_ = static_cast<std::size_t>(out.end() - result.data_.get());
-    result.windows1251Length_ = out.Windows1251Length();
     return result;
 }
 

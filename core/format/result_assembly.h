@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +76,10 @@ struct FormatterOptions {
 
 inline constexpr int kMaxBuildAttempts = 20;
 
+// The length the threshold holds the result to; 0 when none is in force. The copy warns against
+// the same length the build coarsens its colours for.
+int ThresholdInForce(const FormatterOptions& options);
+
 // The tagged result the window shows in ResultText. While a length threshold is in force and
 // the result is too long, the whole build is repeated with more letters per colour tag, up to
 // kMaxBuildAttempts times.
@@ -91,31 +94,9 @@ struct BuiltResultText {
 };
 BuiltResultText BuildResultTextWithGroups(const FormatterOptions& options, RandomSource& random);
 
-// A result in one buffer, allocated once at a size bound worked out up front and never
-// zero-filled.
-class ResultBytes {
-  public:
-    std::string_view view() const { return {data_.get(), size_}; }
-    std::size_t size() const { return size_; }
-    // The length the result has in Windows-1251, what the copy's threshold warning compares.
-    std::size_t windows1251Length() const { return windows1251Length_; }
-
-  private:
-    friend ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
-                                   TextEncoding encoding);
-    std::unique_ptr<char[]> data_;
-    std::size_t size_ = 0;
-    std::size_t windows1251Length_ = 0;
-};
-
 // The same result built in one pass straight into `encoding`, line breaks written as "<br>" on
-// the way: UTF-8 for the clipboard, Windows-1251 for the preview page.
-ResultBytes BuildResult(const FormatterOptions& options, RandomSource& random,
-                        TextEncoding encoding);
-
-// The same result handed to `sink` in slices as it is built, for output that needs no buffer of
-// the whole text. Returns the result's length in Windows-1251, the length BuildResultText's
-// text has.
+// the way, and handed to `sink` in slices as it is built, for output that needs no buffer of the
+// whole text. Returns the result's length in Windows-1251, the length BuildResultText's text has.
 std::size_t WriteResultText(const FormatterOptions& options, RandomSource& random,
                             TextEncoding encoding, const TextSink& sink);
 

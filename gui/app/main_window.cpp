@@ -14,10 +14,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/format/result_assembly.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/starter_set.h"
 #include "gui/about/about_page.h"
+#include "gui/app/font_manager_launcher.h"
+#include "gui/app/result_copier.h"
 #include "gui/app/settings_effects.h"
 #include "gui/app/single_line_fields.h"
 #include "gui/common/text_bridge.h"
@@ -77,8 +80,10 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
                                QString::fromLatin1(kApplicationTitle));
     connectSmileyPane();
     createEditMenu();
-    connectFontManager();
     createControllers();
+    new FontManagerLauncher(
+        *handMadePage, *settings_, *editMenu, services_.fontCatalog, services_.dialogs,
+        [this] { return settingsPage->hintsShown(); }, this);
     // Before any field is filled, so stored texts cannot bring a line break in either.
     KeepFieldsOnOneLine(this);
 
@@ -246,13 +251,43 @@ void MainWindow::changeEvent(QEvent* event) {
     }
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == copyButton && event->type() == QEvent::MouseButtonPress) {
-        copyButtonPressed();
-    } else if (watched == copyButton && event->type() == QEvent::MouseButtonRelease) {
-        copyButtonReleased();
+void MainWindow::connectCopyButton() {
+    resultCopier_ = new ResultCopier(*copyButton, *confirmationNote, services_.clipboard,
+                                     services_.messages, this);
+    connect(copyButton, &QPushButton::clicked, this, &MainWindow::copyResult);
+    // The meter follows every input that changes what the button copies, the threshold included.
+    for (QWidget* inputs :
+         std::initializer_list<QWidget*>{handMadePage, templatePage, settingsPage}) {
+        lengthMeter->watch(inputs);
     }
-    return QMainWindow::eventFilter(watched, event);
+    connect(formattingTabs, &QTabWidget::currentChanged, lengthMeter,
+            &LengthMeter::scheduleMeasure);
+}
+
+int MainWindow::activeThreshold() const {
+    // Read where the build reads it, through the option table, so the copy's note and warning
+    // and the meter go by the threshold the result was built for.
+    return ThresholdInForce(handMadePage->formatterOptions());
+}
+
+void MainWindow::copyResult() {
+    buildCurrentResult();
+    const int threshold = activeThreshold();
+    if (handMadePageActive()) {
+        resultCopier_->copy(handMadePage->resultText(), threshold);
+        handMadePage->drawNewRandomColor();
+    } else {
+        resultCopier_->copy(templateText_, threshold);
+    }
+    lengthMeter->display(copiedReading());
+}
+
+LengthMeter::Reading MainWindow::copiedReading() const {
+    if (handMadePageActive()) {
+        return {handMadePage->resultText().size(), activeThreshold(),
+                handMadePage->lettersPerColor()};
+    }
+    return {templateText_.size(), activeThreshold(), 1};
 }
 
 void MainWindow::buildCurrentResult() {

@@ -33,6 +33,7 @@ class EditMenu;
 class FormattingPage;
 class PreviewTab;
 class ProfileBar;
+class ResultCopier;
 class SmileyPane;
 class TemplatePage;
 class TransientNote;
@@ -61,11 +62,8 @@ class MainWindow : public QMainWindow {
     const std::string& resultText() const;
     const std::string& templateText() const { return templateText_; }
 
-    // Copying the result (app/result_commands.cpp)
-    void copyButtonPressed();
-    void copyButtonReleased();
+    // Copies the line of the formatting sub-page shown, built anew.
     void copyResult();
-    void putOnClipboard(const std::string& text, int threshold);
 
     // Builds the line of the formatting sub-page shown.
     void buildCurrentResult();
@@ -76,9 +74,6 @@ class MainWindow : public QMainWindow {
     void openEditMenu(QWidget* target, QPoint globalPos);
     // The control the edit menu was last opened on, or null.
     QWidget* editMenuTarget() const;
-
-    // Font manager (app/font_handlers.cpp)
-    void openFontManager();
 
     // Colour panels of the other pages; their effect colours are remembered as on the
     // formatting page.
@@ -100,7 +95,6 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void setTitle();
@@ -109,7 +103,6 @@ class MainWindow : public QMainWindow {
     void connectCopyButton();
     void connectSmileyPane();
     void createEditMenu();
-    void connectFontManager();
     void connectColorPanels();
     void createControllers();
     void pageChanged();
@@ -137,6 +130,7 @@ class MainWindow : public QMainWindow {
     SmileyPane* smileyPane = nullptr;
 
     EditMenu* editMenu = nullptr;
+    ResultCopier* resultCopier_ = nullptr;
 
     std::unique_ptr<SettingsController> settings_;
     ProfileController* profiles_ = nullptr;

@@ -73,7 +73,7 @@ bool ProfileController::loadProfile(const std::string& name) {
     // A missing file is no error: every key then takes its default.
     const IniFile file(profilePath(name));
     applyProfile(ReadProfile(file));
-    return true;
+    return file.exists();
 }
 
 void ProfileController::applyProfile(const Profile& profile) {

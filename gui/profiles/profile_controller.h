@@ -52,7 +52,8 @@ class ProfileController final : public QObject {
     // Refills the profile bar's list from the profile files and selects the preferred one.
     void fillProfileList(std::string_view preferred);
 
-    // A missing file is no error: every option then takes its default.
+    // A missing file is no error: every option then takes its default. True when the options
+    // came from the profile's file, false when there was no file to read.
     bool loadProfile(const std::string& name);
     void applyProfile(const Profile& profile);
     Profile currentProfile() const;

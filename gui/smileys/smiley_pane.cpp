@@ -1,3 +1,5 @@
+#include "gui/smileys/smiley_pane.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -14,8 +16,8 @@
 #include "gui/common/text_bridge.h"
 #include "gui/common/widget_factory.h"
 #include "gui/preview/preview_web_page.h"
+#include "gui/smileys/smile_group_maker.h"
 #include "gui/smileys/smile_web_page.h"
-#include "gui/smileys/smiley_pane.h"
 
 namespace tagforge {
 
@@ -143,6 +145,66 @@ void SmileyPane::listGroups(std::string_view preferred) {
         ListDataFiles(names, programFolder_, kSmileGroupsFolder, preferred, kSmileGroupExtension);
     SetItems(smileGroupBox, names);
     smileGroupBox->setCurrentIndex(names.empty() ? -1 : selected);
+}
+
+bool SmileyPane::createSmileGroup() {
+    SmileGroupMaker maker(programFolder_, services_, window());
+    switch (maker.make(ItemsOf(smileGroupBox))) {
+        case SmileGroupMaker::Outcome::kMade:
+            buildSmilePage(maker.entries(), maker.name());
+            return true;
+        case SmileGroupMaker::Outcome::kNoFilesChosen:
+            smileButton->setChecked(false);
+            return false;
+        case SmileGroupMaker::Outcome::kNotMade:
+            return false;
+    }
+    return false;
+}
+
+void SmileyPane::newSmileGroupClicked() {
+    createSmileGroup();
+}
+
+void SmileyPane::smileGroupChosen() {
+    const QString selected = smileGroupBox->currentText();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const std::string group = ToCp1251(selected);
+    const std::filesystem::path file = SmileGroupPath(programFolder_, group);
+    SmileEntries entries;
+    try {
+        entries = ReadSmileGroup(file);
+    } catch (const SmileGroupReadError& failure) {
+        services_.messages.error(window(), ErrorText(failure));
+        return;
+    }
+    OrderSmileEntries(entries, layout_().frequentFirst);
+    buildSmilePage(SmileNames(entries), group);
+    try {
+        WriteSmileGroup(file, entries);
+    } catch (const FileWriteError& failure) {
+        services_.messages.error(window(), ErrorText(failure));
+    }
+}
+
+void SmileyPane::deleteSmileGroup() {
+    const QString selected = smileGroupBox->currentText();
+    if (!services_.messages.confirm(
+            window(), QStringLiteral("Удалить группу '") + selected + QStringLiteral("' ?"))) {
+        return;
+    }
+    // The images stay: other groups may show them.
+    std::error_code ignored;
+    std::filesystem::remove(SmileGroupPath(programFolder_, ToCp1251(selected)), ignored);
+    listGroups("");
+    if (smileGroupBox->count() > 0) {
+        smileGroupChosen();
+        return;
+    }
+    smileButton->setChecked(false);
+    showSmilePane(false);
 }
 
 void SmileyPane::smileButtonToggled() {

@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace tagforge {
 
+class AsciiPictureTab;
 class Clock;
 class ColorPanel;
 class DialogRunner;
@@ -43,7 +44,6 @@ class TemplatePage final : public QWidget {
     // Refills the picture list from the catalogue and selects `name`; false when the catalogue
     // does not exist, which also hides the ASCII tab.
     bool loadAsciiList(const std::string& name);
-    void openAsciiManager();
 
     // Fills the fields from a profile; with `showTab` it also shows the profile's tab.
     void applyProfile(const Profile& profile, bool showTab);
@@ -71,22 +71,15 @@ class TemplatePage final : public QWidget {
     void deleteSolitudeNicks();
     void clearSolitudeNicks();
 
-    std::filesystem::path programFolder_;
     Clock& clock_;
-    MessageBoxes& messages_;
-    DialogRunner& dialogs_;
     std::string line_;
-    // The picture the ASCII manager opens on, for the rest of the run.
-    int asciiManagerIndex_ = 0;
 
     QLineEdit* templateOwnTextEdit = nullptr;
     QTabWidget* templateTabs = nullptr;
     QWidget* killPage = nullptr;
     QWidget* solitudePage = nullptr;
     QWidget* notificationPage = nullptr;
-    QWidget* asciiPage = nullptr;
-    QComboBox* asciiPictureBox = nullptr;
-    QPushButton* asciiManagerButton = nullptr;
+    AsciiPictureTab* asciiPage = nullptr;
     QComboBox* killWhereBox = nullptr;
     QComboBox* killActionBox = nullptr;
     QComboBox* killPeriodBox = nullptr;

@@ -15,6 +15,7 @@
 
 #include "core/format/cp1251.h"
 #include "core/format/result_assembly.h"
+#include "core/format/result_writer.h"
 
 namespace {
 
@@ -136,12 +137,15 @@ void RunFormatter(benchmark::State& state, int effect, TextEncoding encoding) {
         EffectOptions(effect, static_cast<std::size_t>(state.range(0)));
     DefaultRandomSource random;
 
+    // One buffer for every build, as long output is written once into a buffer kept for it.
+    std::string output;
     std::size_t outputBytes = 0;
     const double start = ThreadSeconds();
     for (auto _ : state) {
-        const tagforge::ResultBytes result = tagforge::BuildResult(options, random, encoding);
-        outputBytes = result.size();
-        benchmark::DoNotOptimize(result.view().data());
+        output.clear();
+        tagforge::WriteResultText(options, random, encoding, tagforge::AppendTo(output));
+        outputBytes = output.size();
+        benchmark::DoNotOptimize(output.data());
     }
     const double perBuild = (ThreadSeconds() - start) / static_cast<double>(state.iterations());
 
@@ -170,7 +174,9 @@ void BM_MemcpyOfGradientOutput(benchmark::State& state) {
     const FormatterOptions options =
         EffectOptions(tagforge::kEffectGradient, static_cast<std::size_t>(state.range(0)));
     DefaultRandomSource random;
-    const std::size_t bytes = tagforge::BuildResult(options, random, TextEncoding::Utf8).size();
+    std::string output;
+    tagforge::WriteResultText(options, random, TextEncoding::Utf8, tagforge::AppendTo(output));
+    const std::size_t bytes = output.size();
     CopyPool& pool = CopyPool::Get();
     for (auto _ : state) {
         state.SetIterationTime(pool.SecondsPerCopy(bytes));

@@ -14,6 +14,7 @@
 
 #include "../core/test_text.h"
 #include "cli_test_fixture.h"
+#include "core/templates/template_lines.h"
 
 namespace tagforge {
 namespace {
@@ -103,16 +104,20 @@ TEST_F(PreviewCommand, TemplateLineInsteadOfTheMessage) {
     const std::vector<std::string> lines =
         Preview({"--profile", kill, "--template", "--time", "09:05:03"});
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[4], W("Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас "
-                          "09:05:03 и <font color=ffff33>Модер</font> удаляет <font "
-                          "color=99ff33>Гость</font> на 5 минут. Причина: </font><font "
-                          "color=808080>Флуд</font></font>"));
+    KillLineFields fields;
+    fields.ownText = W("Привет");
+    fields.where = W("В Москве сейчас");
+    fields.action = W("удаляет");
+    fields.period = W("на 5 минут");
+    fields.killer = W("Модер");
+    fields.victim = W("Гость");
+    fields.reason = W("Флуд");
+    EXPECT_EQ(lines[4], BuildKillLine(fields, "09:05:03"));
 
     const std::string solitude = Profile(
         "solitude.tfp", {"[Page2]", "ActivePage=1", "Nicks=\"Лиса[::]Волк\"", "WhatDo=гуляют"});
     EXPECT_EQ(Preview({"--profile", solitude, "--template"})[4],
-              W("<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-                "color=99ccff>Волк</font> гуляют</font>"));
+              BuildSolitudeLine("", {W("Лиса"), W("Волк")}, W("гуляют")));
 }
 
 TEST_F(PreviewCommand, AsciiArtTemplateLine) {

@@ -14,26 +14,36 @@
 
 #include "../core/test_text.h"
 #include "cli_test_fixture.h"
+#include "core/templates/template_lines.h"
 
 namespace tagforge {
 namespace {
 
 namespace fs = std::filesystem;
+using test::U;
 using test::W;
 
 using test::CliResult;
 using test::ReadAll;
 using test::WriteAll;
 
-const std::string kKillLine =
-    "Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас 09:05:03 и <font "
-    "color=ffff33>Модер</font> удаляет <font color=99ff33>Гость</font> на 5 минут. Причина: "
-    "</font><font color=808080>Флуд</font></font>";
-
 const std::vector<std::string> kKillProfile = {
     "[Page2]",          "ActivePage=0",        "Where=\"В Москве сейчас\"",
     "Action=удаляет",   "Period=на 5 минут",   "KillerName=\"Модер\"",
     "VictimName=Гость", "ReasonName=\"Флуд\"", "OwnText=\"Привет\""};
+
+// The core's kill line of kKillProfile's fields at 09:05:03, as UTF-8.
+std::string KillLine() {
+    KillLineFields fields;
+    fields.ownText = W("Привет");
+    fields.where = W("В Москве сейчас");
+    fields.action = W("удаляет");
+    fields.period = W("на 5 минут");
+    fields.killer = W("Модер");
+    fields.victim = W("Гость");
+    fields.reason = W("Флуд");
+    return U(BuildKillLine(fields, "09:05:03"));
+}
 
 class TemplateCommand : public test::CliTest {
   protected:
@@ -52,17 +62,14 @@ TEST_F(TemplateCommand, KillLineWorkedExample) {
     const CliResult utf8 =
         Run({"template", "--profile", profile, "--time", "09:05:03", "--encoding", "utf-8"});
     EXPECT_EQ(utf8.exitCode, 0) << utf8.err;
-    EXPECT_EQ(utf8.out, kKillLine);
+    EXPECT_EQ(utf8.out, KillLine());
     const CliResult cp1251 =
         Run({"template", "--profile", profile, "--time", "09:05:03", "--encoding", "windows-1251"});
-    EXPECT_EQ(cp1251.out, W(kKillLine));
+    EXPECT_EQ(cp1251.out, W(KillLine()));
 }
 
 TEST_F(TemplateCommand, MissingKeysLeaveTheKillLineEmpty) {
-    const std::string empty =
-        "<br><font color=ffff33 size=-1><font color=f2aea0> 00:00:00 и <font "
-        "color=ffff33></font>  <font color=99ff33></font> . Причина: </font><font "
-        "color=808080></font></font>";
+    const std::string empty = U(BuildKillLine(KillLineFields{}, "00:00:00"));
     const std::string profile = Profile("empty.tfp", {"[Page1]", "Bold=1"});
     EXPECT_EQ(Run({"template", "--profile", profile, "--time", "00:00:00"}).out, empty);
     EXPECT_EQ(Run({"template", "--time", "00:00:00"}).out, empty);
@@ -73,7 +80,7 @@ TEST_F(TemplateCommand, TabsWithoutALineGiveTheKillLine) {
         std::vector<std::string> lines = kKillProfile;
         lines[1] = std::string("ActivePage=") + page;
         const std::string profile = Profile("other.tfp", lines);
-        EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine)
+        EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, KillLine())
             << page;
     }
 }
@@ -177,17 +184,16 @@ TEST_F(AsciiTemplate, NoCatalogueGivesTheKillLine) {
     lines[1] = "ActivePage=3";
     lines.emplace_back("ASCIIName=pic");
     const std::string profile = Profile("kill.tfp", lines);
-    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine);
+    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, KillLine());
     // A folder in the catalogue's place is no catalogue either.
     fs::create_directory(dir_ / "ascii.asc");
-    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, kKillLine);
+    EXPECT_EQ(Run({"template", "--profile", profile, "--time", "09:05:03"}).out, KillLine());
 }
 
 TEST_F(TemplateCommand, SolitudeLineFromTheNickList) {
     EXPECT_EQ(Line({"[Page2]", "ActivePage=1", "Nicks=\"Лиса[::]Волк\"",
                     "WhatDo=\"уединяются в привате\""}),
-              "<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-              "color=99ccff>Волк</font> уединяются в привате</font>");
+              U(BuildSolitudeLine("", {W("Лиса"), W("Волк")}, W("уединяются в привате"))));
     EXPECT_EQ(Line({"[Page2]", "ActivePage=1", "OwnText=свои", "WhatDo=спят"}),
               "свои<br><font color=ffff33>спят</font>");
 }

@@ -244,6 +244,20 @@ TEST(Threshold, OffOrZeroMeansOneBuild) {
     EXPECT_EQ(TagCount(BuildResultText(options, random)), 40u);
 }
 
+TEST(Threshold, InForceOnlyWhileTicked) {
+    struct Case {
+        bool enabled;
+        int threshold;
+        int inForce;
+    };
+    for (const Case c : {Case{false, 900, 0}, Case{true, 900, 900}, Case{true, 0, 0}}) {
+        FormatterOptions options;
+        options.thresholdEnabled = c.enabled;
+        options.threshold = c.threshold;
+        EXPECT_EQ(ThresholdInForce(options), c.inForce) << c.enabled << ' ' << c.threshold;
+    }
+}
+
 TEST(Threshold, ResultAtTheThresholdIsAccepted) {
     FormatterOptions options = LongGradient(40);
     options.thresholdEnabled = false;
@@ -279,7 +293,7 @@ TEST(Threshold, ComparesTheLengthBeforeLineBreaksAndTag) {
     EXPECT_EQ(BuildResultText(options, random), "tag a<br>b");  // 10 bytes, still accepted
 }
 
-// One build, three ways out: the Windows-1251 text, one buffer in either encoding and a stream.
+// One build, three ways out: the Windows-1251 text, and a stream in either encoding.
 struct Outputs {
     std::string text;
     int draws = 0;
@@ -290,14 +304,11 @@ Outputs BuiltAs(const FormatterOptions& options, int way) {
     std::string text;
     if (way == 0) {
         text = U(BuildResultText(options, random));
-    } else if (way == 1 || way == 2) {
-        const auto encoding = way == 1 ? TextEncoding::Utf8 : TextEncoding::Windows1251;
-        const ResultBytes bytes = BuildResult(options, random, encoding);
-        text = way == 1 ? std::string(bytes.view()) : U(bytes.view());
-        EXPECT_EQ(bytes.windows1251Length(), W(text).size());
     } else {
-        const std::size_t length =
-            WriteResultText(options, random, TextEncoding::Utf8, AppendTo(text));
+        const auto encoding = way == 1 ? TextEncoding::Utf8 : TextEncoding::Windows1251;
+        std::string written;
+        const std::size_t length = WriteResultText(options, random, encoding, AppendTo(written));
+        text = way == 1 ? written : U(written);
         EXPECT_EQ(length, W(text).size());
     }
     return {text, random.draws()};
@@ -340,10 +351,10 @@ std::vector<FormatterOptions> OptionTable() {
     return table;
 }
 
-TEST(BuildResult, EveryWayOutGivesTheSameTextAndDrawsTheSameNumbers) {
+TEST(WriteResultText, EveryWayOutGivesTheSameTextAndDrawsTheSameNumbers) {
     for (const FormatterOptions& options : OptionTable()) {
         const Outputs expected = BuiltAs(options, 0);
-        for (int way = 1; way <= 3; ++way) {
+        for (int way = 1; way <= 2; ++way) {
             const Outputs built = BuiltAs(options, way);
             EXPECT_EQ(built.text, expected.text) << "way " << way;
             EXPECT_EQ(built.draws, expected.draws) << "way " << way;
@@ -351,7 +362,7 @@ TEST(BuildResult, EveryWayOutGivesTheSameTextAndDrawsTheSameNumbers) {
     }
 }
 
-TEST(BuildResult, ALoneCrSwallowsTheFirstByteOfWhatFollowsItButTheTagKeepsItsOwn) {
+TEST(WriteResultText, ALoneCrSwallowsTheFirstByteOfWhatFollowsItButTheTagKeepsItsOwn) {
     FormatterOptions options = Message("a\rb");
     options.colorEffectEnabled = true;
     options.colorEffect = kEffectAlternation;
@@ -363,20 +374,23 @@ TEST(BuildResult, ALoneCrSwallowsTheFirstByteOfWhatFollowsItButTheTagKeepsItsOwn
     options.tagEnabled = true;
     options.tag = "t\r";
     ScriptedRandom random({});
-    EXPECT_EQ(std::string(BuildResult(options, random, TextEncoding::Utf8).view()),
+    std::string text;
+    WriteResultText(options, random, TextEncoding::Utf8, AppendTo(text));
+    EXPECT_EQ(text,
               "t\r own<br>br><font color=3399FF><u>n</u>: </font>"
               "<font color=111111>a</font><font color=222222><br>/font>"
               "<font color=111111>b</font>");
 }
 
-TEST(BuildResult, ThresholdCountsWindows1251BytesWhateverTheOutput) {
+TEST(WriteResultText, ThresholdCountsWindows1251BytesWhateverTheOutput) {
     FormatterOptions options = LongGradient(40);
     options.message = W("жжжжжжжжжжжжжжжжжжжж");
     options.threshold = 20 + 10 * 26;  // the second attempt in Windows-1251, not in UTF-8
     DefaultRandomSource random;
-    const ResultBytes result = BuildResult(options, random, TextEncoding::Utf8);
-    EXPECT_EQ(TagCount(std::string(result.view())), 10u);
-    EXPECT_EQ(result.windows1251Length(), 20u + 10 * 26);
+    std::string text;
+    const std::size_t length = WriteResultText(options, random, TextEncoding::Utf8, AppendTo(text));
+    EXPECT_EQ(TagCount(text), 10u);
+    EXPECT_EQ(length, 20u + 10 * 26);
 }
 
 }  // namespace

@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
             allSaved &= dialogs.saved;
             dialogs.nextName = QStringLiteral("font-manager");
             dialogs.saved = false;
-            window.openFontManager();
+            control<QPushButton>(window, "SpeedButton13")->click();
             allSaved &= dialogs.saved;
             QTimer::singleShot(0, &window, &QWidget::close);
         });

@@ -381,7 +381,7 @@ class AsciiArtTest : public QObject {
 
         // A profile that opens the hand-made sub-page leaves the template tabs alone, but the
         // ASCII tab cannot stay the active one.
-        QVERIFY(window.profiles().loadProfile("No such profile"));
+        QVERIFY(!window.profiles().loadProfile("No such profile"));
         QVERIFY(!AsciiTabVisible(window));
         QCOMPARE(control<QTabWidget>(window, "PageControl2")->currentWidget(),
                  control<QWidget>(window, "HandMadePage"));

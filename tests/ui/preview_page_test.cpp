@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "core/preview/about_text.h"
+#include "core/templates/template_lines.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
@@ -229,10 +230,10 @@ class PreviewPageTest : public QObject {
         control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Гость"));
         harness.platform.clock.time.setTime(QTime(18, 30, 15));
         ShowPreview(window);
-        const QString expected = QStringLiteral(
-            "<br><font color=ffff33 size=-1><font color=f2aea0> 18:30:15 и <font "
-            "color=ffff33>Модер</font>  <font color=99ff33>Гость</font> . Причина: </font><font "
-            "color=808080></font></font>");
+        KillLineFields fields;
+        fields.killer = ToCp1251(QStringLiteral("Модер"));
+        fields.victim = ToCp1251(QStringLiteral("Гость"));
+        const QString expected = FromCp1251(BuildKillLine(fields, "18:30:15"));
         QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(expected));
         QCOMPARE(FromCp1251(window.templateText()), expected);
 
@@ -243,8 +244,8 @@ class PreviewPageTest : public QObject {
         QTest::mouseClick(control<QPushButton>(window, "SpeedButton4"), Qt::LeftButton);
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("спит"));
         ShowPreview(window);
-        const QString solitude =
-            QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> спит</font>");
+        const QString solitude = FromCp1251(BuildSolitudeLine(
+            "", {ToCp1251(QStringLiteral("Лиса"))}, ToCp1251(QStringLiteral("спит"))));
         QCOMPARE(PageLines(ReadPreview(harness)).value(4), Cp1251(solitude));
         QCOMPARE(FromCp1251(window.templateText()), solitude);
     }

@@ -141,6 +141,8 @@ class ProfilesTest : public QObject {
     void templateTabFollowsTheStoredPage();
     void resetGivesDefaultsButKeepsNames();
     void resetLoadsAProfileSavedUnderItsName();
+    void loadTellsWhetherTheFileWasRead_data();
+    void loadTellsWhetherTheFileWasRead();
     void startupLoadsDefaultOrShowsTheFirstProfile();
     void typedNameLoadsNothingWhenTheEditEnds_data();
     void typedNameLoadsNothingWhenTheEditEnds();
@@ -639,6 +641,33 @@ void ProfilesTest::resetLoadsAProfileSavedUnderItsName() {
              QStringLiteral("сохранено"));
     QVERIFY(control<QCheckBox>(window, "cbReverseText")->isChecked());
     QCOMPARE(window.profiles().currentProfile().text, ToCp1251(QStringLiteral("сохранено")));
+}
+
+void ProfilesTest::loadTellsWhetherTheFileWasRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("saved") << QStringLiteral("saved") << true;
+    QTest::newRow("missing") << QStringLiteral("missing") << false;
+    QTest::newRow("folder in its place") << QStringLiteral("folder") << false;
+}
+
+// Whatever the answer, the options are those of the file or, without one, the defaults.
+void ProfilesTest::loadTellsWhetherTheFileWasRead() {
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    WindowHarness harness;
+    auto& window = harness.open();
+    control<QCheckBox>(window, "cbReverseText")->setChecked(true);
+    if (kind == QStringLiteral("saved")) {
+        QVERIFY(window.profiles().saveProfile("Kept", false, false));
+    } else if (kind == QStringLiteral("folder")) {
+        fs::create_directory(ProfileFile(harness, "Kept"));
+    }
+    control<QCheckBox>(window, "cbReverseText")->setChecked(!read);
+
+    QCOMPARE(window.profiles().loadProfile("Kept"), read);
+    QCOMPARE(control<QCheckBox>(window, "cbReverseText")->isChecked(), read);
+    QVERIFY(harness.platform.messages.shown.empty());
 }
 
 void ProfilesTest::startupLoadsDefaultOrShowsTheFirstProfile() {

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "core/templates/template_lines.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
@@ -23,16 +24,37 @@ using test::Items;
 using test::Nicks;
 using test::WindowHarness;
 
+// The kill fields FillKillFields types, Windows-1251 as the core takes them. The boxes show
+// presets of theirs, except the action, which is typed.
+KillLineFields TypedKillFields() {
+    KillLineFields fields;
+    fields.ownText = ToCp1251(QStringLiteral("Привет"));
+    fields.where = ToCp1251(QStringLiteral("В Москве сейчас"));
+    fields.killer = ToCp1251(QStringLiteral("Модер"));
+    fields.action = ToCp1251(QStringLiteral("удаляет"));
+    fields.victim = ToCp1251(QStringLiteral("Гость"));
+    fields.period = ToCp1251(QStringLiteral("на 5 минут"));
+    fields.reason = ToCp1251(QStringLiteral("Флуд"));
+    return fields;
+}
+
+// The core's kill line of `fields` at the given clock time.
+QString KillLine(const KillLineFields& fields, const QString& time) {
+    return FromCp1251(BuildKillLine(fields, ToCp1251(time)));
+}
+
+// The core's solitude line of these fields.
+QString SolitudeLine(const QString& ownText, const QStringList& nicks, const QString& action) {
+    std::vector<std::string> stored;
+    for (const QString& nick : nicks) {
+        stored.push_back(ToCp1251(nick));
+    }
+    return FromCp1251(BuildSolitudeLine(ToCp1251(ownText), stored, ToCp1251(action)));
+}
+
 // The kill line of the fields FillKillFields types, at the given clock time.
 QString FilledKillLine(const QString& time) {
-    return QStringLiteral(
-               "Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве "
-               "сейчас ") +
-           time +
-           QStringLiteral(
-               " и <font color=ffff33>Модер</font> удаляет <font "
-               "color=99ff33>Гость</font> на 5 минут. Причина: </font><font "
-               "color=808080>Флуд</font></font>");
+    return KillLine(TypedKillFields(), time);
 }
 
 QString TemplateText(const MainWindow& window) {
@@ -57,13 +79,14 @@ void ShowTemplates(MainWindow& window, QWidget* tab) {
 }
 
 void FillKillFields(MainWindow& window) {
-    control<QLineEdit>(window, "Edit5")->setText(QStringLiteral("Привет"));
-    SelectItem(control<QComboBox>(window, "cbKillWhere"), QStringLiteral("В Москве сейчас"));
-    control<QLineEdit>(window, "KillName")->setText(QStringLiteral("Модер"));
-    control<QComboBox>(window, "cbKillAction")->setEditText(QStringLiteral("удаляет"));
-    control<QLineEdit>(window, "VictimName")->setText(QStringLiteral("Гость"));
-    SelectItem(control<QComboBox>(window, "cbKillTime"), QStringLiteral("на 5 минут"));
-    SelectItem(control<QComboBox>(window, "cbKillReason"), QStringLiteral("Флуд"));
+    const KillLineFields fields = TypedKillFields();
+    control<QLineEdit>(window, "Edit5")->setText(FromCp1251(fields.ownText));
+    SelectItem(control<QComboBox>(window, "cbKillWhere"), FromCp1251(fields.where));
+    control<QLineEdit>(window, "KillName")->setText(FromCp1251(fields.killer));
+    control<QComboBox>(window, "cbKillAction")->setEditText(FromCp1251(fields.action));
+    control<QLineEdit>(window, "VictimName")->setText(FromCp1251(fields.victim));
+    SelectItem(control<QComboBox>(window, "cbKillTime"), FromCp1251(fields.period));
+    SelectItem(control<QComboBox>(window, "cbKillReason"), FromCp1251(fields.reason));
 }
 
 void AddNick(MainWindow& window, const QString& nick) {
@@ -94,13 +117,10 @@ class TemplatePageTest : public QObject {
         MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
-        const QString expected = QStringLiteral(
-            "Привет<br><font color=ffff33 size=-1><font color=f2aea0>В Москве сейчас 09:05:03 и "
-            "<font color=ffff33>Модер</font> удаляет <font color=99ff33>Гость</font> на 5 минут. "
-            "Причина: </font><font color=808080>Флуд</font></font>");
+        // The fake clock shows 09:05:03.
+        const QString expected = FilledKillLine(QStringLiteral("09:05:03"));
         QCOMPARE(CopyWithButton(harness), expected);
         QCOMPARE(TemplateText(window), expected);
-        QCOMPARE(FilledKillLine(QStringLiteral("09:05:03")), expected);
         QVERIFY(harness.platform.messages.shown.empty());
     }
 
@@ -109,16 +129,13 @@ class TemplatePageTest : public QObject {
         MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
         FillKillFields(window);
-        const QString tail = QStringLiteral(
-            " 09:05:03 и <font color=ffff33>Модер</font> удаляет <font color=99ff33>Гость</font> "
-            "на 5 минут. Причина: </font><font color=808080>Флуд</font></font>");
         for (const QString& where :
              {QStringLiteral("В Питере сейчас"), QStringLiteral("В Москве сейчас"),
               QStringLiteral("На системных часах компа")}) {
             SelectItem(control<QComboBox>(window, "cbKillWhere"), where);
-            QCOMPARE(CopyWithButton(harness),
-                     QStringLiteral("Привет<br><font color=ffff33 size=-1><font color=f2aea0>") +
-                         where + tail);
+            KillLineFields fields = TypedKillFields();
+            fields.where = ToCp1251(where);
+            QCOMPARE(CopyWithButton(harness), KillLine(fields, QStringLiteral("09:05:03")));
         }
     }
 
@@ -145,11 +162,12 @@ class TemplatePageTest : public QObject {
         QCOMPARE(
             control<QComboBox>(window, "cbKillWhere")->findText(QStringLiteral("Somewhere now")),
             -1);
-        QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("Привет<br><font color=ffff33 size=-1><font color=f2aea0>Somewhere "
-                                "now 09:05:03 и <font color=ffff33>Модер</font> kicks <font "
-                                "color=99ff33>Гость</font> for 2 days. Причина: </font><font "
-                                "color=808080>Spam</font></font>"));
+        KillLineFields typed = TypedKillFields();
+        typed.where = "Somewhere now";
+        typed.action = "kicks";
+        typed.period = "for 2 days";
+        typed.reason = "Spam";
+        QCOMPARE(CopyWithButton(harness), KillLine(typed, QStringLiteral("09:05:03")));
         // Typing adds nothing to the lists.
         QCOMPARE(control<QComboBox>(window, "cbKillWhere")->count(), 3);
         QCOMPARE(control<QComboBox>(window, "cbKillTime")->count(), 15);
@@ -160,10 +178,7 @@ class TemplatePageTest : public QObject {
         WindowHarness harness;
         MainWindow& window = harness.open();
         ShowTemplates(window, control<QWidget>(window, "KillPage"));
-        QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("<br><font color=ffff33 size=-1><font color=f2aea0> 09:05:03 и "
-                                "<font color=ffff33></font>  <font color=99ff33></font> . "
-                                "Причина: </font><font color=808080></font></font>"));
+        QCOMPARE(CopyWithButton(harness), KillLine(KillLineFields{}, QStringLiteral("09:05:03")));
     }
 
     void everyCopyReadsTheClockAgain() {
@@ -226,8 +241,8 @@ class TemplatePageTest : public QObject {
         control<QLineEdit>(window, "SolitudeWhatDo")
             ->setText(QStringLiteral("уединяются в привате"));
         QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-                                "color=99ccff>Волк</font> уединяются в привате</font>"));
+                 SolitudeLine({}, {QStringLiteral("Лиса"), QStringLiteral("Волк")},
+                              QStringLiteral("уединяются в привате")));
         QCOMPARE(TemplateText(window), harness.platform.clipboard.text());
     }
 
@@ -240,10 +255,11 @@ class TemplatePageTest : public QObject {
         AddNick(window, QStringLiteral("Волк"));
         AddNick(window, QStringLiteral("Ёж"));
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("шепчутся"));
-        QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("Ого<br><font color=ffff33><font color=99ccff>Лиса</font> и <font "
-                                "color=99ccff>Волк</font> и <font color=99ccff>Ёж</font> "
-                                "шепчутся</font>"));
+        QCOMPARE(
+            CopyWithButton(harness),
+            SolitudeLine(QStringLiteral("Ого"),
+                         {QStringLiteral("Лиса"), QStringLiteral("Волк"), QStringLiteral("Ёж")},
+                         QStringLiteral("шепчутся")));
     }
 
     void solitudeWithoutNicks() {
@@ -254,7 +270,7 @@ class TemplatePageTest : public QObject {
         control<QLineEdit>(window, "SolitudeWhatDo")->setText(QStringLiteral("уединяются"));
         QCOMPARE(control<QListWidget>(window, "ListBox1")->count(), 0);
         QCOMPARE(CopyWithButton(harness),
-                 QStringLiteral("Привет<br><font color=ffff33>уединяются</font>"));
+                 SolitudeLine(QStringLiteral("Привет"), {}, QStringLiteral("уединяются")));
     }
 
     void addingNicks() {
@@ -511,10 +527,11 @@ class TemplatePageTest : public QObject {
         harness.platform.clock.time = harness.platform.clock.time.addSecs(5);
         QCOMPARE(TemplateText(window), built);
 
-        const QString rebuilt = QStringLiteral(
-            "Пока<br><font color=ffff33 size=-1><font color=f2aea0>В Питере сейчас 09:05:08 и "
-            "<font color=ffff33>Zed</font> удаляет <font color=99ff33>Гость</font> на 5 минут. "
-            "Причина: </font><font color=808080>Флуд</font></font>");
+        KillLineFields edited = TypedKillFields();
+        edited.ownText = ToCp1251(QStringLiteral("Пока"));
+        edited.where = ToCp1251(QStringLiteral("В Питере сейчас"));
+        edited.killer = "Zed";
+        const QString rebuilt = KillLine(edited, QStringLiteral("09:05:08"));
         QCOMPARE(CopyWithButton(harness), rebuilt);
         QCOMPARE(TemplateText(window), rebuilt);
 

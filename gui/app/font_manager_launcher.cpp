@@ -1,16 +1,16 @@
-#include <QCheckBox>
-#include <QComboBox>
+#include "gui/app/font_manager_launcher.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "gui/app/main_window.h"
-#include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/menus/font_manager.h"
-#include "gui/settings/settings_page.h"
+#include "gui/store/settings_controller.h"
 
 namespace tagforge {
 
@@ -38,30 +38,40 @@ QIcon LetterPicture(const QColor& ink) {
 
 }  // namespace
 
-void MainWindow::connectFontManager() {
-    handMadePage->setFontManagerIcon(
+FontManagerLauncher::FontManagerLauncher(FormattingPage& page, SettingsController& settings,
+                                         EditMenu& editMenu, const FontCatalog& installedFonts,
+                                         DialogRunner& dialogs, std::function<bool()> hintsShown,
+                                         QObject* parent)
+    : QObject(parent),
+      page_(page),
+      settings_(settings),
+      editMenu_(editMenu),
+      installedFonts_(installedFonts),
+      dialogs_(dialogs),
+      hintsShown_(std::move(hintsShown)) {
+    page_.setFontManagerIcon(
         QIcon::fromTheme(QStringLiteral("preferences-desktop-font"),
-                         LetterPicture(palette().color(QPalette::ButtonText))));
-    connect(handMadePage, &FormattingPage::fontManagerClicked, this, &MainWindow::openFontManager);
+                         LetterPicture(page_.palette().color(QPalette::ButtonText))));
+    connect(&page_, &FormattingPage::fontManagerClicked, this, &FontManagerLauncher::open);
 }
 
-void MainWindow::openFontManager() {
+void FontManagerLauncher::open() {
     FontManagerSetup setup;
-    setup.offeredFonts = handMadePage->offeredFonts();
-    setup.shownFont = handMadePage->shownFont();
-    setup.hintsShown = settingsPage->hintsShown();
-    setup.attachEditMenu = [this](QWidget* control) { editMenu->attach(control); };
+    setup.offeredFonts = page_.offeredFonts();
+    setup.shownFont = page_.shownFont();
+    setup.hintsShown = hintsShown_();
+    setup.attachEditMenu = [this](QWidget* control) { editMenu_.attach(control); };
     setup.readSetting = [this](std::string_view name, std::string_view defaultText) {
-        return settings_->readSettingText(name, defaultText, kFontsRoot, kFontsKey);
+        return settings_.readSettingText(name, defaultText, kFontsRoot, kFontsKey);
     };
     setup.writeSetting = [this](std::string_view name, std::string_view text) {
-        settings_->writeSettingText(name, text, kFontsRoot, kFontsKey);
+        settings_.writeSettingText(name, text, kFontsRoot, kFontsKey);
     };
     setup.offerFonts = [this](const std::vector<std::string>& names, int current) {
-        handMadePage->offerFonts(names, current);
+        page_.offerFonts(names, current);
     };
-    FontManagerDialog form(std::move(setup), services_.fontCatalog, this);
-    services_.dialogs.exec(form);
+    FontManagerDialog form(std::move(setup), installedFonts_, page_.window());
+    dialogs_.exec(form);
     // A runner that only hid the window still leaves the choice made in it.
     form.handBackChoice();
 }
