@@ -154,10 +154,6 @@ bool SettingsPage::autoSave() const {
     return autoSaveCheck->isChecked();
 }
 
-int SettingsPage::threshold() const {
-    return thresholdOption->isChecked() ? thresholdOption->value() : 0;
-}
-
 bool SettingsPage::minimizesToTray() const {
     return toTrayCheck->isChecked();
 }

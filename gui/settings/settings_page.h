@@ -37,8 +37,6 @@ class SettingsPage final : public QWidget {
     void applyBaseSettings();
 
     bool autoSave() const;
-    // The length above which a copied result comes with a warning, 0 when there is none.
-    int threshold() const;
     // Whether minimizing is to hide the window in the tray (when there is a tray).
     bool minimizesToTray() const;
     // Whether a tray gesture brings the hidden window back.

@@ -75,14 +75,17 @@ class SettingsPageTest : public QObject {
         QVERIFY(restore->geometry().bottom() < smiles->y());
     }
 
-    void thresholdCountsOnlyWhenTicked() {
+    void thresholdTickAndNumberAreKeptApart() {
         PageHarness harness;
         Settings settings;
         settings.resultLimit = 500;
         for (const bool ticked : {true, false}) {
             settings.enableResultLimit = ticked;
             harness.page.applySettings(settings);
-            QCOMPARE(harness.page.threshold(), ticked ? 500 : 0);
+            Settings filled;
+            harness.page.fillSettings(filled);
+            QCOMPARE(filled.enableResultLimit, ticked);
+            QCOMPARE(filled.resultLimit, 500L);
         }
     }
 
@@ -164,13 +167,17 @@ class SettingsPageTest : public QObject {
         harness.page.applySettings(settings);
         harness.platform.messages.answer = false;
         harness.page.applyBaseSettings();
-        QCOMPARE(harness.page.threshold(), 42);
+        Settings kept;
+        harness.page.fillSettings(kept);
+        QCOMPARE(kept.resultLimit, 42L);
         QCOMPARE(harness.input.font().family(), QStringLiteral("Tahoma"));
 
         harness.platform.messages.answer = true;
         harness.page.applyBaseSettings();
         const Settings base;
-        QCOMPARE(harness.page.threshold(), static_cast<int>(base.resultLimit));
+        Settings reset;
+        harness.page.fillSettings(reset);
+        QCOMPARE(reset.resultLimit, base.resultLimit);
         QCOMPARE(harness.page.smileGroupSize(), static_cast<int>(base.smileSeparate));
         QCOMPARE(harness.input.font().family(), FromCp1251(base.fontName));
         QCOMPARE(harness.input.font().pointSize(), static_cast<int>(base.fontSize));
