@@ -56,45 +56,51 @@ class PaletteItemDelegate final : public QStyledItemDelegate {
 }  // namespace
 
 void FormattingPage::connectControls() {
-    connect(colorEffectBox, &QComboBox::currentIndexChanged, this,
+    connect(controls_->colorEffectBox, &QComboBox::currentIndexChanged, this,
             &FormattingPage::colorEffectChanged);
-    connect(danceRatioSlider, &QSlider::valueChanged, this, &FormattingPage::danceRatioChanged);
+    connect(controls_->danceRatioSlider, &QSlider::valueChanged, this,
+            &FormattingPage::danceRatioChanged);
     // Click handlers of check boxes also run when code changes the state, as a profile load does.
-    connect(reverseTextCheck, &QCheckBox::toggled, this, &FormattingPage::reverseTextToggled);
-    connect(underlineCheck, &QCheckBox::toggled, this, &FormattingPage::underlineToggled);
-    connect(italicCheck, &QCheckBox::toggled, this, &FormattingPage::italicToggled);
-    connect(boldCheck, &QCheckBox::toggled, this, &FormattingPage::boldToggled);
-    connect(clearButton, &QPushButton::clicked, this, &FormattingPage::clearMessage);
-    connect(resetButton, &QPushButton::clicked, this, [this] {
+    connect(controls_->reverseTextCheck, &QCheckBox::toggled, this,
+            &FormattingPage::reverseTextToggled);
+    connect(controls_->underlineCheck, &QCheckBox::toggled, this,
+            &FormattingPage::underlineToggled);
+    connect(controls_->italicCheck, &QCheckBox::toggled, this, &FormattingPage::italicToggled);
+    connect(controls_->boldCheck, &QCheckBox::toggled, this, &FormattingPage::boldToggled);
+    connect(controls_->clearButton, &QPushButton::clicked, this, &FormattingPage::clearMessage);
+    connect(controls_->resetButton, &QPushButton::clicked, this, [this] {
         emit resetClicked();
         // Ctrl+Z there brings the message back.
-        messageEdit->setFocus();
+        controls_->messageEdit->setFocus();
     });
-    connect(fontManagerButton, &QPushButton::clicked, this, &FormattingPage::fontManagerClicked);
+    connect(controls_->fontManagerButton, &QPushButton::clicked, this,
+            &FormattingPage::fontManagerClicked);
 
-    for (ColorPanel* panel : {otherNickColorPanel, onlyForYouColorPanel, linkColorPanel,
-                              firstEffectColorPanel, secondEffectColorPanel}) {
+    for (ColorPanel* panel : {controls_->otherNickColorPanel, controls_->onlyForYouColorPanel,
+                              controls_->linkColorPanel, controls_->firstEffectColorPanel,
+                              controls_->secondEffectColorPanel}) {
         connect(panel, &ColorPanel::mouseReleased, this,
                 [this, panel](Qt::MouseButton button, QPoint globalPos) {
                     colorPanelClicked(panel, button, globalPos);
                 });
     }
-    connect(gradientStopRow, &GradientStopRow::panelClicked, this,
+    connect(controls_->gradientStopRow, &GradientStopRow::panelClicked, this,
             &FormattingPage::colorPanelClicked);
-    connect(gradientStopRow, &GradientStopRow::countChanged, this,
+    connect(controls_->gradientStopRow, &GradientStopRow::countChanged, this,
             &FormattingPage::rememberEffectColors);
-    paletteList->setItemDelegate(new PaletteItemDelegate(paletteList));
-    paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
-                           QStringLiteral("0000FF"), QStringLiteral("000000"),
-                           QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),
-                           QStringLiteral("FFFFFF")});
-    connect(paletteList, &QListWidget::currentRowChanged, this,
+    controls_->paletteList->setItemDelegate(new PaletteItemDelegate(controls_->paletteList));
+    controls_->paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
+                                      QStringLiteral("0000FF"), QStringLiteral("000000"),
+                                      QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),
+                                      QStringLiteral("FFFFFF")});
+    connect(controls_->paletteList, &QListWidget::currentRowChanged, this,
             &FormattingPage::paletteItemClicked);
-    paletteList->viewport()->installEventFilter(this);
+    controls_->paletteList->viewport()->installEventFilter(this);
 }
 
 bool FormattingPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == paletteList->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == controls_->paletteList->viewport() &&
+        event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
                              mouse->globalPosition().toPoint());
@@ -112,90 +118,93 @@ FormatterOptions FormattingPage::formatterOptions() const {
         SetFormatterValue(options, *option, ControlValue(control, option->control));
     }
     // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
-    options.tagEnabled = options.tagEnabled && tagCheck->isEnabled();
-    options.gradientStops = gradientStopRow->stops();
+    options.tagEnabled = options.tagEnabled && controls_->tagCheck->isEnabled();
+    options.gradientStops = controls_->gradientStopRow->stops();
     return options;
 }
 
 void FormattingPage::rebuildResult() {
     BuiltResultText built = BuildResultTextWithGroups(formatterOptions(), random_);
     lettersPerColor_ = built.lettersPerColor;
-    resultMemo->setBytes(std::move(built.text));
+    controls_->resultMemo->setBytes(std::move(built.text));
 }
 
 const std::string& FormattingPage::resultText() const {
-    return resultMemo->bytes();
+    return controls_->resultMemo->bytes();
 }
 
 EffectPanels FormattingPage::currentEffectPanels() const {
     EffectPanels panels;
-    panels.firstVisible = firstEffectColorPanel->isVisibleTo(this);
-    panels.secondVisible = secondEffectColorPanel->isVisibleTo(this);
-    panels.firstWidth = firstEffectColorPanel->width();
-    panels.first = firstEffectColorPanel->color();
-    panels.second = secondEffectColorPanel->color();
+    panels.firstVisible = controls_->firstEffectColorPanel->isVisibleTo(this);
+    panels.secondVisible = controls_->secondEffectColorPanel->isVisibleTo(this);
+    panels.firstWidth = controls_->firstEffectColorPanel->width();
+    panels.first = controls_->firstEffectColorPanel->color();
+    panels.second = controls_->secondEffectColorPanel->color();
     return panels;
 }
 
 void FormattingPage::colorEffectChanged() {
     const auto seed = static_cast<std::uint32_t>(services_.clock.now().toSecsSinceEpoch());
-    const EffectPanels panels = SelectEffectPanels(colorEffectBox->currentIndex(), remembered_,
-                                                   currentEffectPanels(), random_, seed);
-    effectStrip->setVisible(panels.strip != EffectPanels::Strip::None);
+    const EffectPanels panels =
+        SelectEffectPanels(controls_->colorEffectBox->currentIndex(), remembered_,
+                           currentEffectPanels(), random_, seed);
+    controls_->effectStrip->setVisible(panels.strip != EffectPanels::Strip::None);
     if (panels.strip == EffectPanels::Strip::Spectrum) {
-        effectStrip->setPixmap(SpectrumStrip());
+        controls_->effectStrip->setPixmap(SpectrumStrip());
     } else if (panels.strip == EffectPanels::Strip::Random) {
-        effectStrip->setPixmap(RandomStrip());
+        controls_->effectStrip->setPixmap(RandomStrip());
     }
-    firstEffectColorPanel->setFixedWidth(panels.firstWidth);
-    SetPanelColor(firstEffectColorPanel, panels.first);
-    SetPanelColor(secondEffectColorPanel, panels.second);
-    firstEffectColorPanel->setVisible(panels.firstVisible);
-    secondEffectColorPanel->setVisible(panels.secondVisible);
+    controls_->firstEffectColorPanel->setFixedWidth(panels.firstWidth);
+    SetPanelColor(controls_->firstEffectColorPanel, panels.first);
+    SetPanelColor(controls_->secondEffectColorPanel, panels.second);
+    controls_->firstEffectColorPanel->setVisible(panels.firstVisible);
+    controls_->secondEffectColorPanel->setVisible(panels.secondVisible);
     if (panels.stopRowVisible) {
-        gradientStopRow->setStops(remembered_.gradientStops);
+        controls_->gradientStopRow->setStops(remembered_.gradientStops);
     }
-    gradientStopRow->setVisible(panels.stopRowVisible);
+    controls_->gradientStopRow->setVisible(panels.stopRowVisible);
 }
 
 void FormattingPage::danceRatioChanged() {
-    const int position = danceRatioSlider->value();
-    danceRatioLabel->setText(QString::number(position));
+    const int position = controls_->danceRatioSlider->value();
+    controls_->danceRatioLabel->setText(QString::number(position));
     const float ratio =
-        static_cast<float>(position) / static_cast<float>(danceRatioSlider->maximum());
-    danceCaseCheck->setText(FromCp1251(DanceCase(ToCp1251(danceCaseCheck->text()), ratio)));
+        static_cast<float>(position) / static_cast<float>(controls_->danceRatioSlider->maximum());
+    controls_->danceCaseCheck->setText(
+        FromCp1251(DanceCase(ToCp1251(controls_->danceCaseCheck->text()), ratio)));
 }
 
 void FormattingPage::reverseTextToggled() {
-    reverseTextCheck->setText(FromCp1251(ReverseText(ToCp1251(reverseTextCheck->text()), {})));
+    controls_->reverseTextCheck->setText(
+        FromCp1251(ReverseText(ToCp1251(controls_->reverseTextCheck->text()), {})));
 }
 
 void FormattingPage::underlineToggled() {
-    SetCaptionFont(underlineCheck, &QFont::setUnderline);
+    SetCaptionFont(controls_->underlineCheck, &QFont::setUnderline);
 }
 
 void FormattingPage::italicToggled() {
-    SetCaptionFont(italicCheck, &QFont::setItalic);
+    SetCaptionFont(controls_->italicCheck, &QFont::setItalic);
 }
 
 void FormattingPage::boldToggled() {
-    SetCaptionFont(boldCheck, &QFont::setBold);
+    SetCaptionFont(controls_->boldCheck, &QFont::setBold);
 }
 
 void FormattingPage::clearMessage() {
     replaceMessage(QString());
-    messageEdit->setFocus();
+    controls_->messageEdit->setFocus();
     rebuildResult();
 }
 
 void FormattingPage::replaceMessage(const QString& text) {
-    if (PlainTextOf(messageEdit) == text) {
+    if (PlainTextOf(controls_->messageEdit) == text) {
         return;
     }
-    QTextDocument* document = messageEdit->document();
+    QTextDocument* document = controls_->messageEdit->document();
     // A box never edited, as at start-up, has nothing an undo could bring back.
     if (document->isEmpty() && !document->isUndoAvailable()) {
-        messageEdit->setPlainText(text);
+        controls_->messageEdit->setPlainText(text);
         return;
     }
     // One step for Ctrl+Z, so no replacement takes the user's message away for good.
@@ -219,24 +228,24 @@ void FormattingPage::colorPanelClicked(ColorPanel* sender, Qt::MouseButton butto
 }
 
 void FormattingPage::rememberEffectColors() {
-    switch (colorEffectBox->currentIndex()) {
+    switch (controls_->colorEffectBox->currentIndex()) {
         case kEffectSolid:
-            remembered_.solid = firstEffectColorPanel->color();
+            remembered_.solid = controls_->firstEffectColorPanel->color();
             break;
         case kEffectGradient:
-            remembered_.gradientBegin = firstEffectColorPanel->color();
-            remembered_.gradientEnd = secondEffectColorPanel->color();
+            remembered_.gradientBegin = controls_->firstEffectColorPanel->color();
+            remembered_.gradientEnd = controls_->secondEffectColorPanel->color();
             break;
         case kEffectSpectrum:
-            firstEffectColorPanel->hide();
-            secondEffectColorPanel->hide();
+            controls_->firstEffectColorPanel->hide();
+            controls_->secondEffectColorPanel->hide();
             break;
         case kEffectAlternation:
-            remembered_.alternationFirst = firstEffectColorPanel->color();
-            remembered_.alternationSecond = secondEffectColorPanel->color();
+            remembered_.alternationFirst = controls_->firstEffectColorPanel->color();
+            remembered_.alternationSecond = controls_->secondEffectColorPanel->color();
             break;
         case kEffectGradientStops:
-            remembered_.gradientStops = gradientStopRow->stops();
+            remembered_.gradientStops = controls_->gradientStopRow->stops();
             break;
         default:
             break;
@@ -244,7 +253,7 @@ void FormattingPage::rememberEffectColors() {
 }
 
 void FormattingPage::paletteItemClicked() {
-    QListWidgetItem* item = paletteList->currentItem();
+    QListWidgetItem* item = controls_->paletteList->currentItem();
     if (item == nullptr) {
         return;
     }
@@ -258,20 +267,20 @@ void FormattingPage::paletteMouseReleased(Qt::MouseButton button, QPoint localPo
     if (button != Qt::RightButton) {
         return;
     }
-    const QModelIndex top = paletteList->indexAt(QPoint(0, 0));
+    const QModelIndex top = controls_->paletteList->indexAt(QPoint(0, 0));
     const int row = (top.isValid() ? top.row() : 0) + localPos.y() / kPaletteItemHeight;
-    if (row >= paletteList->count()) {
+    if (row >= controls_->paletteList->count()) {
         return;
     }
     {
         // Selecting by the right button is not a click and opens no colour dialog.
-        const QSignalBlocker blocker(paletteList);
-        paletteList->setCurrentRow(row);
+        const QSignalBlocker blocker(controls_->paletteList);
+        controls_->paletteList->setCurrentRow(row);
     }
-    QListWidgetItem* item = paletteList->item(row);
+    QListWidgetItem* item = controls_->paletteList->item(row);
     if (const auto typed = AskHexColor(services_.dialogs, window(), item->text(), globalPos)) {
         item->setText(*typed);
-        paletteList->viewport()->update();
+        controls_->paletteList->viewport()->update();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,24 +11,15 @@
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "gui/formatting/formatting_controls.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/platform/platform_services.h"
 
-class QCheckBox;
-class QComboBox;
 class QIcon;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QSlider;
 
 namespace tagforge {
 
 class ColorPanel;
-class GradientStopRow;
-class ResultMemo;
 struct Profile;
 
 // The hand-made formatting page: the options, the message and its formatted result, the colour
@@ -87,8 +79,6 @@ class FormattingPage final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void createControls();
-    void layOut();
     void connectControls();
     void danceRatioChanged();
     void reverseTextToggled();
@@ -106,46 +96,7 @@ class FormattingPage final : public QWidget {
     std::vector<BoundOption> optionControls_;
     int lettersPerColor_ = 1;
 
-    QCheckBox* otherNickCheck = nullptr;
-    QLineEdit* otherNickEdit = nullptr;
-    QCheckBox* otherNickColorCheck = nullptr;
-    ColorPanel* otherNickColorPanel = nullptr;
-    QCheckBox* thirdFaceCheck = nullptr;
-    QLineEdit* ownTextEdit = nullptr;
-    QCheckBox* tagCheck = nullptr;
-    QComboBox* tagBox = nullptr;
-    QCheckBox* onlyForYouCheck = nullptr;
-    QComboBox* onlyForYouWordingBox = nullptr;
-    QLineEdit* addresseeEdit = nullptr;
-    QCheckBox* onlyForYouColorCheck = nullptr;
-    ColorPanel* onlyForYouColorPanel = nullptr;
-    QCheckBox* linkCheck = nullptr;
-    QComboBox* linkTextBox = nullptr;
-    QCheckBox* linkColorCheck = nullptr;
-    ColorPanel* linkColorPanel = nullptr;
-    QCheckBox* fontNameCheck = nullptr;
-    QComboBox* fontNameBox = nullptr;
-    QPushButton* fontManagerButton = nullptr;
-    QCheckBox* fontSizeCheck = nullptr;
-    QComboBox* fontSizeBox = nullptr;
-    QCheckBox* danceCaseCheck = nullptr;
-    QSlider* danceRatioSlider = nullptr;
-    QLabel* danceRatioLabel = nullptr;
-    QCheckBox* reverseTextCheck = nullptr;
-    QCheckBox* colorEffectCheck = nullptr;
-    QComboBox* colorEffectBox = nullptr;
-    QLabel* effectStrip = nullptr;
-    ColorPanel* firstEffectColorPanel = nullptr;
-    ColorPanel* secondEffectColorPanel = nullptr;
-    GradientStopRow* gradientStopRow = nullptr;
-    QCheckBox* underlineCheck = nullptr;
-    QCheckBox* italicCheck = nullptr;
-    QCheckBox* boldCheck = nullptr;
-    QPlainTextEdit* messageEdit = nullptr;
-    ResultMemo* resultMemo = nullptr;
-    QPushButton* clearButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QListWidget* paletteList = nullptr;
+    std::unique_ptr<FormattingControls> controls_ = std::make_unique<FormattingControls>();
 };
 
 }  // namespace tagforge

@@ -41,26 +41,27 @@ void FormattingPage::applyProfile(const Profile& profile,
         }
     }
 
-    const bool haveFonts = fontNameBox->count() > 0;
-    fontNameBox->setEnabled(haveFonts);
-    fontNameCheck->setEnabled(haveFonts);
+    const bool haveFonts = controls_->fontNameBox->count() > 0;
+    controls_->fontNameBox->setEnabled(haveFonts);
+    controls_->fontNameCheck->setEnabled(haveFonts);
     if (haveFonts) {
-        fontNameBox->setCurrentIndex(MatchIgnoringCase(fontNameBox, profile.fontName));
-        fontNameCheck->setChecked(profile.fontNameEnabled);
+        controls_->fontNameBox->setCurrentIndex(
+            MatchIgnoringCase(controls_->fontNameBox, profile.fontName));
+        controls_->fontNameCheck->setChecked(profile.fontNameEnabled);
     } else {
-        fontNameCheck->setChecked(false);
+        controls_->fontNameCheck->setChecked(false);
     }
-    fontSizeBox->setCurrentIndex(FontSizeEntry(profile.fontSize));
+    controls_->fontSizeBox->setCurrentIndex(FontSizeEntry(profile.fontSize));
 
-    SetWhenNotEmpty(otherNickEdit, profile.otherName);
-    SetWhenNotEmpty(ownTextEdit, profile.page1OwnText);
+    SetWhenNotEmpty(controls_->otherNickEdit, profile.otherName);
+    SetWhenNotEmpty(controls_->ownTextEdit, profile.page1OwnText);
 
-    tagBox->setEnabled(tags.has_value());
-    tagCheck->setEnabled(tags.has_value());
+    controls_->tagBox->setEnabled(tags.has_value());
+    controls_->tagCheck->setEnabled(tags.has_value());
     if (tags) {
-        SetItems(tagBox, *tags);
-        tagCheck->setChecked(profile.tagEnabled);
-        tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
+        SetItems(controls_->tagBox, *tags);
+        controls_->tagCheck->setChecked(profile.tagEnabled);
+        controls_->tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
     remembered_ = RememberedEffectColors{profile.solidColor,
@@ -69,21 +70,23 @@ void FormattingPage::applyProfile(const Profile& profile,
                                          profile.alternationFirstColor,
                                          profile.alternationSecondColor,
                                          GradientStopsOf(profile)};
-    gradientStopRow->setStops(remembered_.gradientStops);
+    controls_->gradientStopRow->setStops(remembered_.gradientStops);
     replaceMessage(FromStoredCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.
-    if (onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
-        addresseeEdit->setText(FromStoredCp1251(profile.reciever));
+    if (controls_->onlyForYouCheck->isChecked() || !profile.reciever.empty()) {
+        controls_->addresseeEdit->setText(FromStoredCp1251(profile.reciever));
     }
-    danceRatioSlider->setValue(static_cast<int>(NormalisedDanceRatio(profile.jumpFontValue)));
+    controls_->danceRatioSlider->setValue(
+        static_cast<int>(NormalisedDanceRatio(profile.jumpFontValue)));
     {
         // The effect panels are brought in line once, at the end.
-        const QSignalBlocker blocker(colorEffectBox);
-        colorEffectBox->setCurrentIndex(static_cast<int>(NormalisedEffect(profile.colorEffect)));
+        const QSignalBlocker blocker(controls_->colorEffectBox);
+        controls_->colorEffectBox->setCurrentIndex(
+            static_cast<int>(NormalisedEffect(profile.colorEffect)));
     }
-    danceRatioLabel->setText(QString::number(danceRatioSlider->value()));
+    controls_->danceRatioLabel->setText(QString::number(controls_->danceRatioSlider->value()));
     colorEffectChanged();
 }
 
@@ -93,7 +96,7 @@ void FormattingPage::storeProfile(Profile& profile) const {
     }
     // A hand-edited size the list does not offer selects none; the file still gets a valid size.
     bool isNumber = false;
-    const int size = fontSizeBox->currentText().toInt(&isNumber);
+    const int size = controls_->fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && FontSizeEntry(size) >= 0 ? size : Profile{}.fontSize;
     profile.solidColor = remembered_.solid;
     profile.gradientBeginColor = remembered_.gradientBegin;
@@ -104,56 +107,56 @@ void FormattingPage::storeProfile(Profile& profile) const {
 }
 
 std::vector<std::string> FormattingPage::offeredFonts() const {
-    return ItemsOf(fontNameBox);
+    return ItemsOf(controls_->fontNameBox);
 }
 
 std::string FormattingPage::shownFont() const {
-    const int shown = fontNameBox->currentIndex();
-    return shown >= 0 ? ToCp1251(fontNameBox->itemText(shown)) : std::string();
+    const int shown = controls_->fontNameBox->currentIndex();
+    return shown >= 0 ? ToCp1251(controls_->fontNameBox->itemText(shown)) : std::string();
 }
 
 void FormattingPage::offerFonts(const std::vector<std::string>& names, int current) {
-    SetItems(fontNameBox, names);
+    SetItems(controls_->fontNameBox, names);
     const bool haveFonts = !names.empty();
-    fontNameBox->setEnabled(haveFonts);
-    fontNameCheck->setEnabled(haveFonts);
+    controls_->fontNameBox->setEnabled(haveFonts);
+    controls_->fontNameCheck->setEnabled(haveFonts);
     if (!haveFonts) {
-        fontNameCheck->setChecked(false);
+        controls_->fontNameCheck->setChecked(false);
     }
-    fontNameBox->setCurrentIndex(current);
+    controls_->fontNameBox->setCurrentIndex(current);
 }
 
 void FormattingPage::listFonts(const std::vector<std::string>& names) {
-    SetItems(fontNameBox, names);
+    SetItems(controls_->fontNameBox, names);
 }
 
 void FormattingPage::setFontManagerIcon(const QIcon& icon) {
-    fontManagerButton->setIcon(icon);
+    controls_->fontManagerButton->setIcon(icon);
 }
 
 QFont FormattingPage::messageFont() const {
-    return messageEdit->font();
+    return controls_->messageEdit->font();
 }
 
 void FormattingPage::setMessageFont(const QFont& font) {
-    messageEdit->setFont(font);
+    controls_->messageEdit->setFont(font);
 }
 
 QWidget* FormattingPage::messageField() const {
-    return messageEdit;
+    return controls_->messageEdit;
 }
 
 void FormattingPage::insertIntoMessage(const QString& text) {
-    QTextCursor cursor = messageEdit->textCursor();
+    QTextCursor cursor = controls_->messageEdit->textCursor();
     cursor.insertText(text);
-    messageEdit->setTextCursor(cursor);
-    messageEdit->setFocus();
+    controls_->messageEdit->setTextCursor(cursor);
+    controls_->messageEdit->setFocus();
 }
 
 void FormattingPage::attachEditMenu(const std::function<void(QWidget*)>& attach) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{messageEdit, onlyForYouWordingBox, addresseeEdit,
-                                         linkTextBox, otherNickEdit, ownTextEdit}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             controls_->messageEdit, controls_->onlyForYouWordingBox, controls_->addresseeEdit,
+             controls_->linkTextBox, controls_->otherNickEdit, controls_->ownTextEdit}) {
         attach(control);
     }
 }
