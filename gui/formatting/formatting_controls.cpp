@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -14,6 +13,7 @@
 
 #include "gui/common/widget_factory.h"
 #include "gui/formatting/gradient_stop_row.h"
+#include "gui/formatting/palette_list.h"
 #include "gui/formatting/result_memo.h"
 #include "gui/menus/font_name_delegate.h"
 #include "gui/pickers/color_panel.h"
@@ -48,12 +48,12 @@ QStringList EffectNames() {
 
 }  // namespace
 
-void FormattingControls::setUp(QWidget& page) {
-    create();
+void FormattingControls::setUp(QWidget& page, const PlatformServices& services) {
+    create(services);
     layOut(page);
 }
 
-void FormattingControls::create() {
+void FormattingControls::create(const PlatformServices& services) {
     otherNickCheck = ui::CheckBox("cbOtherName", QStringLiteral("От чужого ника"));
     otherNickEdit = ui::LineEdit("OtherNameNick", QStringLiteral("Чужой ник"));
     otherNickColorCheck = ui::CheckBox("cbOtherNameColor", QString());
@@ -134,7 +134,7 @@ void FormattingControls::create() {
     clearButton = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
     resetButton = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
 
-    paletteList = ui::Named(new QListWidget, "ListBox2");
+    paletteList = ui::Named(new PaletteList(services), "ListBox2");
     paletteList->hide();
 }
 

@@ -4,7 +4,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
@@ -12,8 +11,11 @@ class QWidget;
 
 namespace tagforge {
 
+struct PlatformServices;
+
 class ColorPanel;
 class GradientStopRow;
+class PaletteList;
 class ResultMemo;
 
 // The widgets of the formatting page. The page and the helpers that act on its widgets share
@@ -21,7 +23,7 @@ class ResultMemo;
 class FormattingControls {
   public:
     // Builds every control and lays them out on `page`.
-    void setUp(QWidget& page);
+    void setUp(QWidget& page, const PlatformServices& services);
 
     QCheckBox* otherNickCheck = nullptr;
     QLineEdit* otherNickEdit = nullptr;
@@ -62,10 +64,10 @@ class FormattingControls {
     ResultMemo* resultMemo = nullptr;
     QPushButton* clearButton = nullptr;
     QPushButton* resetButton = nullptr;
-    QListWidget* paletteList = nullptr;
+    PaletteList* paletteList = nullptr;
 
   private:
-    void create();
+    void create(const PlatformServices& services);
     void layOut(QWidget& page) const;
 };
 

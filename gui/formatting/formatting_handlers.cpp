@@ -1,14 +1,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
-#include <QStyledItemDelegate>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -25,33 +20,11 @@ namespace tagforge {
 
 namespace {
 
-constexpr int kPaletteItemHeight = 16;
-constexpr int kPaletteTextIndent = 20;
-
 void SetCaptionFont(QCheckBox* box, void (QFont::*style)(bool)) {
     QFont font = box->font();
     (font.*style)(box->isChecked());
     box->setFont(font);
 }
-
-// Palette items are drawn in their own colour, their text in the contrasting colour.
-class PaletteItemDelegate final : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const ColorValue fill = FromColorCode(ToCp1251(index.data().toString()));
-        painter->fillRect(option.rect, ToQColor(fill));
-        painter->setPen(ToQColor(ContrastTextColor(fill)));
-        painter->drawText(option.rect.adjusted(kPaletteTextIndent, 0, 0, 0),
-                          Qt::AlignLeft | Qt::AlignTop, index.data().toString());
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kPaletteItemHeight};
-    }
-};
 
 }  // namespace
 
@@ -88,24 +61,6 @@ void FormattingPage::connectControls() {
             &FormattingPage::colorPanelClicked);
     connect(controls_->gradientStopRow, &GradientStopRow::countChanged, this,
             &FormattingPage::rememberEffectColors);
-    controls_->paletteList->setItemDelegate(new PaletteItemDelegate(controls_->paletteList));
-    controls_->paletteList->addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"),
-                                      QStringLiteral("0000FF"), QStringLiteral("000000"),
-                                      QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),
-                                      QStringLiteral("FFFFFF")});
-    connect(controls_->paletteList, &QListWidget::currentRowChanged, this,
-            &FormattingPage::paletteItemClicked);
-    controls_->paletteList->viewport()->installEventFilter(this);
-}
-
-bool FormattingPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_->paletteList->viewport() &&
-        event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        paletteMouseReleased(mouse->button(), mouse->position().toPoint(),
-                             mouse->globalPosition().toPoint());
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void FormattingPage::bindOptions(std::vector<BoundOption> options) {
@@ -249,38 +204,6 @@ void FormattingPage::rememberEffectColors() {
             break;
         default:
             break;
-    }
-}
-
-void FormattingPage::paletteItemClicked() {
-    QListWidgetItem* item = controls_->paletteList->currentItem();
-    if (item == nullptr) {
-        return;
-    }
-    if (const auto chosen = services_.colors.pick(window(), std::nullopt)) {
-        item->setText(FromCp1251(ToColorCode(*chosen)));
-    }
-}
-
-void FormattingPage::paletteMouseReleased(Qt::MouseButton button, QPoint localPos,
-                                          QPoint globalPos) {
-    if (button != Qt::RightButton) {
-        return;
-    }
-    const QModelIndex top = controls_->paletteList->indexAt(QPoint(0, 0));
-    const int row = (top.isValid() ? top.row() : 0) + localPos.y() / kPaletteItemHeight;
-    if (row >= controls_->paletteList->count()) {
-        return;
-    }
-    {
-        // Selecting by the right button is not a click and opens no colour dialog.
-        const QSignalBlocker blocker(controls_->paletteList);
-        controls_->paletteList->setCurrentRow(row);
-    }
-    QListWidgetItem* item = controls_->paletteList->item(row);
-    if (const auto typed = AskHexColor(services_.dialogs, window(), item->text(), globalPos)) {
-        item->setText(*typed);
-        controls_->paletteList->viewport()->update();
     }
 }
 

@@ -9,7 +9,7 @@ namespace tagforge {
 FormattingPage::FormattingPage(PlatformServices services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("HandMadePage"));
-    controls_->setUp(*this);
+    controls_->setUp(*this, services_);
     connectControls();
     for (long size = 1; size <= kFontSizeCount; ++size) {
         controls_->fontSizeBox->addItem(QString::number(size));

@@ -23,7 +23,7 @@ class ColorPanel;
 struct Profile;
 
 // The hand-made formatting page: the options, the message and its formatted result, the colour
-// effect with its panels, and the palette. Texts cross its interface as Windows-1251 bytes.
+// effect with its panels, and the hidden palette. Texts cross its interface as Windows-1251 bytes.
 class FormattingPage final : public QWidget {
     Q_OBJECT
 
@@ -52,8 +52,6 @@ class FormattingPage final : public QWidget {
     void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
     // Keeps the colours of the effect panels for the chosen effect.
     void rememberEffectColors();
-    void paletteItemClicked();
-    void paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos);
 
     std::vector<std::string> offeredFonts() const;
     std::string shownFont() const;
@@ -74,9 +72,6 @@ class FormattingPage final : public QWidget {
   signals:
     void fontManagerClicked();
     void resetClicked();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectControls();
