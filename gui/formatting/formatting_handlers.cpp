@@ -13,7 +13,6 @@
 #include "gui/formatting/gradient_stop_row.h"
 #include "gui/formatting/result_memo.h"
 #include "gui/pickers/color_panel.h"
-#include "gui/pickers/effect_strips.h"
 #include "gui/pickers/panel_color_choice.h"
 
 namespace tagforge {
@@ -30,7 +29,7 @@ void SetCaptionFont(QCheckBox* box, void (QFont::*style)(bool)) {
 
 void FormattingPage::connectControls() {
     connect(controls_->colorEffectBox, &QComboBox::currentIndexChanged, this,
-            &FormattingPage::colorEffectChanged);
+            [this] { effects_.showChosenEffect(); });
     connect(controls_->danceRatioSlider, &QSlider::valueChanged, this,
             &FormattingPage::danceRatioChanged);
     // Click handlers of check boxes also run when code changes the state, as a profile load does.
@@ -54,13 +53,13 @@ void FormattingPage::connectControls() {
                               controls_->secondEffectColorPanel}) {
         connect(panel, &ColorPanel::mouseReleased, this,
                 [this, panel](Qt::MouseButton button, QPoint globalPos) {
-                    colorPanelClicked(panel, button, globalPos);
+                    choosePanelColor(panel, button, globalPos);
                 });
     }
     connect(controls_->gradientStopRow, &GradientStopRow::panelClicked, this,
-            &FormattingPage::colorPanelClicked);
+            &FormattingPage::choosePanelColor);
     connect(controls_->gradientStopRow, &GradientStopRow::countChanged, this,
-            &FormattingPage::rememberEffectColors);
+            [this] { effects_.rememberColors(); });
 }
 
 void FormattingPage::bindOptions(std::vector<BoundOption> options) {
@@ -86,38 +85,6 @@ void FormattingPage::rebuildResult() {
 
 const std::string& FormattingPage::resultText() const {
     return controls_->resultMemo->bytes();
-}
-
-EffectPanels FormattingPage::currentEffectPanels() const {
-    EffectPanels panels;
-    panels.firstVisible = controls_->firstEffectColorPanel->isVisibleTo(this);
-    panels.secondVisible = controls_->secondEffectColorPanel->isVisibleTo(this);
-    panels.firstWidth = controls_->firstEffectColorPanel->width();
-    panels.first = controls_->firstEffectColorPanel->color();
-    panels.second = controls_->secondEffectColorPanel->color();
-    return panels;
-}
-
-void FormattingPage::colorEffectChanged() {
-    const auto seed = static_cast<std::uint32_t>(services_.clock.now().toSecsSinceEpoch());
-    const EffectPanels panels =
-        SelectEffectPanels(controls_->colorEffectBox->currentIndex(), remembered_,
-                           currentEffectPanels(), random_, seed);
-    controls_->effectStrip->setVisible(panels.strip != EffectPanels::Strip::None);
-    if (panels.strip == EffectPanels::Strip::Spectrum) {
-        controls_->effectStrip->setPixmap(SpectrumStrip());
-    } else if (panels.strip == EffectPanels::Strip::Random) {
-        controls_->effectStrip->setPixmap(RandomStrip());
-    }
-    controls_->firstEffectColorPanel->setFixedWidth(panels.firstWidth);
-    SetPanelColor(controls_->firstEffectColorPanel, panels.first);
-    SetPanelColor(controls_->secondEffectColorPanel, panels.second);
-    controls_->firstEffectColorPanel->setVisible(panels.firstVisible);
-    controls_->secondEffectColorPanel->setVisible(panels.secondVisible);
-    if (panels.stopRowVisible) {
-        controls_->gradientStopRow->setStops(remembered_.gradientStops);
-    }
-    controls_->gradientStopRow->setVisible(panels.stopRowVisible);
 }
 
 void FormattingPage::danceRatioChanged() {
@@ -173,38 +140,21 @@ void FormattingPage::replaceMessage(const QString& text) {
 
 void FormattingPage::drawNewRandomColor() {
     // Choosing the effect again is what draws its colour.
-    colorEffectChanged();
+    effects_.showChosenEffect();
 }
 
-void FormattingPage::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button,
-                                       QPoint globalPos) {
-    ChoosePanelColor(sender, button, globalPos, services_, window());
-    rememberEffectColors();
+void FormattingPage::colorPanelClicked() {
+    effects_.rememberColors();
+    effects_.hidePanelsUnderSpectrum();
 }
 
 void FormattingPage::rememberEffectColors() {
-    switch (controls_->colorEffectBox->currentIndex()) {
-        case kEffectSolid:
-            remembered_.solid = controls_->firstEffectColorPanel->color();
-            break;
-        case kEffectGradient:
-            remembered_.gradientBegin = controls_->firstEffectColorPanel->color();
-            remembered_.gradientEnd = controls_->secondEffectColorPanel->color();
-            break;
-        case kEffectSpectrum:
-            controls_->firstEffectColorPanel->hide();
-            controls_->secondEffectColorPanel->hide();
-            break;
-        case kEffectAlternation:
-            remembered_.alternationFirst = controls_->firstEffectColorPanel->color();
-            remembered_.alternationSecond = controls_->secondEffectColorPanel->color();
-            break;
-        case kEffectGradientStops:
-            remembered_.gradientStops = controls_->gradientStopRow->stops();
-            break;
-        default:
-            break;
-    }
+    colorPanelClicked();
+}
+
+void FormattingPage::choosePanelColor(ColorPanel* panel, Qt::MouseButton button, QPoint globalPos) {
+    ChoosePanelColor(panel, button, globalPos, services_, window());
+    colorPanelClicked();
 }
 
 }  // namespace tagforge

@@ -11,6 +11,7 @@
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "gui/formatting/effect_colors.h"
 #include "gui/formatting/formatting_controls.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/platform/platform_services.h"
@@ -38,19 +39,18 @@ class FormattingPage final : public QWidget {
     // How many letters share a colour tag in the last result; more than 1 when the length
     // threshold made the build coarser.
     int lettersPerColor() const { return lettersPerColor_; }
-    const RememberedEffectColors& rememberedColors() const { return remembered_; }
+    const RememberedEffectColors& rememberedColors() const { return effects_.remembered(); }
 
     // `tags` is the tag list, none when there is no list file.
     void applyProfile(const Profile& profile, const std::optional<std::vector<std::string>>& tags);
     void storeProfile(Profile& profile) const;
 
-    // Brings the effect panels in line with the chosen effect.
-    void colorEffectChanged();
     // Draws a new colour for "Сплошной cлучайно", as after each copy, and shows it.
     void drawNewRandomColor();
-    // Picks a colour for `sender` as its click asks, then remembers the effect's colours.
-    void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
-    // Keeps the colours of the effect panels for the chosen effect.
+    // After a click on any colour panel of the window, its colour chosen: keeps the colours of
+    // the chosen effect's panels and, while the spectrum is chosen, leaves those panels hidden.
+    void colorPanelClicked();
+    // The window's panel-click handler still calls colorPanelClicked() by this older name.
     void rememberEffectColors();
 
     std::vector<std::string> offeredFonts() const;
@@ -83,15 +83,15 @@ class FormattingPage final : public QWidget {
     void clearMessage();
     // Puts `text` into the message so that Ctrl+Z there brings the old text back.
     void replaceMessage(const QString& text);
-    EffectPanels currentEffectPanels() const;
+    // Picks a colour for `panel` as its click asks.
+    void choosePanelColor(ColorPanel* panel, Qt::MouseButton button, QPoint globalPos);
 
     PlatformServices services_;
     DefaultRandomSource random_;
-    RememberedEffectColors remembered_;
+    std::unique_ptr<FormattingControls> controls_ = std::make_unique<FormattingControls>();
+    EffectColors effects_{*controls_, *this, services_.clock, random_};
     std::vector<BoundOption> optionControls_;
     int lettersPerColor_ = 1;
-
-    std::unique_ptr<FormattingControls> controls_ = std::make_unique<FormattingControls>();
 };
 
 }  // namespace tagforge

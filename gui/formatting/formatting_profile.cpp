@@ -64,13 +64,9 @@ void FormattingPage::applyProfile(const Profile& profile,
         controls_->tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
-    remembered_ = RememberedEffectColors{profile.solidColor,
-                                         profile.gradientBeginColor,
-                                         profile.gradientEndColor,
-                                         profile.alternationFirstColor,
-                                         profile.alternationSecondColor,
-                                         GradientStopsOf(profile)};
-    controls_->gradientStopRow->setStops(remembered_.gradientStops);
+    effects_.setRemembered(RememberedEffectColors{
+        profile.solidColor, profile.gradientBeginColor, profile.gradientEndColor,
+        profile.alternationFirstColor, profile.alternationSecondColor, GradientStopsOf(profile)});
     replaceMessage(FromStoredCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
@@ -87,7 +83,7 @@ void FormattingPage::applyProfile(const Profile& profile,
             static_cast<int>(NormalisedEffect(profile.colorEffect)));
     }
     controls_->danceRatioLabel->setText(QString::number(controls_->danceRatioSlider->value()));
-    colorEffectChanged();
+    effects_.showChosenEffect();
 }
 
 void FormattingPage::storeProfile(Profile& profile) const {
@@ -98,12 +94,13 @@ void FormattingPage::storeProfile(Profile& profile) const {
     bool isNumber = false;
     const int size = controls_->fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && FontSizeEntry(size) >= 0 ? size : Profile{}.fontSize;
-    profile.solidColor = remembered_.solid;
-    profile.gradientBeginColor = remembered_.gradientBegin;
-    profile.gradientEndColor = remembered_.gradientEnd;
-    profile.alternationFirstColor = remembered_.alternationFirst;
-    profile.alternationSecondColor = remembered_.alternationSecond;
-    profile.gradientStops = GradientStopsText(remembered_.gradientStops);
+    const RememberedEffectColors& remembered = effects_.remembered();
+    profile.solidColor = remembered.solid;
+    profile.gradientBeginColor = remembered.gradientBegin;
+    profile.gradientEndColor = remembered.gradientEnd;
+    profile.alternationFirstColor = remembered.alternationFirst;
+    profile.alternationSecondColor = remembered.alternationSecond;
+    profile.gradientStops = GradientStopsText(remembered.gradientStops);
 }
 
 std::vector<std::string> FormattingPage::offeredFonts() const {
