@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "core/format/result_assembly.h"
 #include "gui/formatting/effect_colors.h"
 #include "gui/formatting/formatting_controls.h"
+#include "gui/formatting/option_binding.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/platform/platform_services.h"
 
@@ -55,12 +55,11 @@ class FormattingPage final : public QWidget {
 
     std::vector<std::string> offeredFonts() const;
     std::string shownFont() const;
-    // Replaces the font list; with no fonts the option is switched off.
+    // Replaces the font list and shows entry `current`; with no fonts the option is switched off.
     void offerFonts(const std::vector<std::string>& names, int current);
+    // Replaces the font list alone, leaving the option as it is.
     void listFonts(const std::vector<std::string>& names);
     void setFontManagerIcon(const QIcon& icon);
-    QFont messageFont() const;
-    void setMessageFont(const QFont& font);
     // The field the message is typed in; the settings page sets its font.
     QWidget* messageField() const;
     // Types `text` into the message at its cursor and gives the message the focus.
@@ -75,22 +74,15 @@ class FormattingPage final : public QWidget {
 
   private:
     void connectControls();
-    void danceRatioChanged();
-    void reverseTextToggled();
-    void underlineToggled();
-    void italicToggled();
-    void boldToggled();
-    void clearMessage();
-    // Puts `text` into the message so that Ctrl+Z there brings the old text back.
-    void replaceMessage(const QString& text);
     // Picks a colour for `panel` as its click asks.
     void choosePanelColor(ColorPanel* panel, Qt::MouseButton button, QPoint globalPos);
+    void clearMessage();
 
     PlatformServices services_;
     DefaultRandomSource random_;
     std::unique_ptr<FormattingControls> controls_ = std::make_unique<FormattingControls>();
     EffectColors effects_{*controls_, *this, services_.clock, random_};
-    std::vector<BoundOption> optionControls_;
+    OptionBinding options_{*controls_, effects_};
     int lettersPerColor_ = 1;
 };
 

@@ -1,21 +1,23 @@
+#include "gui/formatting/option_binding.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTextCursor>
+#include <algorithm>
 
 #include "core/format/gradient_stops.h"
 #include "core/options/option_table.h"
 #include "core/store/profile.h"
 #include "core/store/tag_list.h"
 #include "gui/common/text_bridge.h"
-#include "gui/formatting/formatting_page.h"
+#include "gui/formatting/effect_colors.h"
+#include "gui/formatting/formatting_controls.h"
 #include "gui/formatting/gradient_stop_row.h"
-#include "gui/pickers/color_panel.h"
+#include "gui/formatting/undoable_replace.h"
 
 namespace tagforge {
 
@@ -33,23 +35,36 @@ int MatchIgnoringCase(const QComboBox* combo, const std::string& wanted) {
 
 }  // namespace
 
-void FormattingPage::applyProfile(const Profile& profile,
-                                  const std::optional<std::vector<std::string>>& tags) {
-    for (const auto& [option, control] : optionControls_) {
+OptionBinding::OptionBinding(const FormattingControls& controls, EffectColors& effects)
+    : controls_(&controls), effects_(&effects) {}
+
+void OptionBinding::bind(std::vector<BoundOption> options) {
+    bound_ = std::move(options);
+}
+
+FormatterOptions OptionBinding::formatterOptions() const {
+    FormatterOptions options;
+    for (const auto& [option, control] : bound_) {
+        SetFormatterValue(options, *option, ControlValue(control, option->control));
+    }
+    // Without a tag list the box is disabled and cannot be unticked, so it adds nothing.
+    options.tagEnabled = options.tagEnabled && controls_->tagCheck->isEnabled();
+    options.gradientStops = controls_->gradientStopRow->stops();
+    return options;
+}
+
+void OptionBinding::apply(const Profile& profile,
+                          const std::optional<std::vector<std::string>>& tags) {
+    for (const auto& [option, control] : bound_) {
         if (option->rule == OptionRule::Plain) {
             SetControlValue(control, option->control, ProfileValue(profile, option->profileField));
         }
     }
 
-    const bool haveFonts = controls_->fontNameBox->count() > 0;
-    controls_->fontNameBox->setEnabled(haveFonts);
-    controls_->fontNameCheck->setEnabled(haveFonts);
-    if (haveFonts) {
+    if (enableFontOption()) {
         controls_->fontNameBox->setCurrentIndex(
             MatchIgnoringCase(controls_->fontNameBox, profile.fontName));
         controls_->fontNameCheck->setChecked(profile.fontNameEnabled);
-    } else {
-        controls_->fontNameCheck->setChecked(false);
     }
     controls_->fontSizeBox->setCurrentIndex(FontSizeEntry(profile.fontSize));
 
@@ -64,10 +79,10 @@ void FormattingPage::applyProfile(const Profile& profile,
         controls_->tagBox->setCurrentIndex(tags->empty() ? -1 : PickEntry(*tags, profile.tag));
     }
 
-    effects_.setRemembered(RememberedEffectColors{
+    effects_->setRemembered(RememberedEffectColors{
         profile.solidColor, profile.gradientBeginColor, profile.gradientEndColor,
         profile.alternationFirstColor, profile.alternationSecondColor, GradientStopsOf(profile)});
-    replaceMessage(FromStoredCp1251Lines(profile.text));
+    ReplaceUndoably(*controls_->messageEdit, FromStoredCp1251Lines(profile.text));
 
     // With the prefix on, an empty addressee is what the profile says; with it off, an empty
     // value keeps what the user typed.
@@ -83,18 +98,18 @@ void FormattingPage::applyProfile(const Profile& profile,
             static_cast<int>(NormalisedEffect(profile.colorEffect)));
     }
     controls_->danceRatioLabel->setText(QString::number(controls_->danceRatioSlider->value()));
-    effects_.showChosenEffect();
+    effects_->showChosenEffect();
 }
 
-void FormattingPage::storeProfile(Profile& profile) const {
-    for (const auto& [option, control] : optionControls_) {
+void OptionBinding::store(Profile& profile) const {
+    for (const auto& [option, control] : bound_) {
         SetProfileValue(profile, option->profileField, ControlValue(control, option->control));
     }
     // A hand-edited size the list does not offer selects none; the file still gets a valid size.
     bool isNumber = false;
     const int size = controls_->fontSizeBox->currentText().toInt(&isNumber);
     profile.fontSize = isNumber && FontSizeEntry(size) >= 0 ? size : Profile{}.fontSize;
-    const RememberedEffectColors& remembered = effects_.remembered();
+    const RememberedEffectColors& remembered = effects_->remembered();
     profile.solidColor = remembered.solid;
     profile.gradientBeginColor = remembered.gradientBegin;
     profile.gradientEndColor = remembered.gradientEnd;
@@ -103,59 +118,33 @@ void FormattingPage::storeProfile(Profile& profile) const {
     profile.gradientStops = GradientStopsText(remembered.gradientStops);
 }
 
-std::vector<std::string> FormattingPage::offeredFonts() const {
+std::vector<std::string> OptionBinding::offeredFonts() const {
     return ItemsOf(controls_->fontNameBox);
 }
 
-std::string FormattingPage::shownFont() const {
+std::string OptionBinding::shownFont() const {
     const int shown = controls_->fontNameBox->currentIndex();
     return shown >= 0 ? ToCp1251(controls_->fontNameBox->itemText(shown)) : std::string();
 }
 
-void FormattingPage::offerFonts(const std::vector<std::string>& names, int current) {
+void OptionBinding::offerFonts(const std::vector<std::string>& names, int current) {
     SetItems(controls_->fontNameBox, names);
-    const bool haveFonts = !names.empty();
+    enableFontOption();
+    controls_->fontNameBox->setCurrentIndex(current);
+}
+
+void OptionBinding::listFonts(const std::vector<std::string>& names) {
+    SetItems(controls_->fontNameBox, names);
+}
+
+bool OptionBinding::enableFontOption() {
+    const bool haveFonts = controls_->fontNameBox->count() > 0;
     controls_->fontNameBox->setEnabled(haveFonts);
     controls_->fontNameCheck->setEnabled(haveFonts);
     if (!haveFonts) {
         controls_->fontNameCheck->setChecked(false);
     }
-    controls_->fontNameBox->setCurrentIndex(current);
-}
-
-void FormattingPage::listFonts(const std::vector<std::string>& names) {
-    SetItems(controls_->fontNameBox, names);
-}
-
-void FormattingPage::setFontManagerIcon(const QIcon& icon) {
-    controls_->fontManagerButton->setIcon(icon);
-}
-
-QFont FormattingPage::messageFont() const {
-    return controls_->messageEdit->font();
-}
-
-void FormattingPage::setMessageFont(const QFont& font) {
-    controls_->messageEdit->setFont(font);
-}
-
-QWidget* FormattingPage::messageField() const {
-    return controls_->messageEdit;
-}
-
-void FormattingPage::insertIntoMessage(const QString& text) {
-    QTextCursor cursor = controls_->messageEdit->textCursor();
-    cursor.insertText(text);
-    controls_->messageEdit->setTextCursor(cursor);
-    controls_->messageEdit->setFocus();
-}
-
-void FormattingPage::attachEditMenu(const std::function<void(QWidget*)>& attach) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             controls_->messageEdit, controls_->onlyForYouWordingBox, controls_->addresseeEdit,
-             controls_->linkTextBox, controls_->otherNickEdit, controls_->ownTextEdit}) {
-        attach(control);
-    }
+    return haveFonts;
 }
 
 }  // namespace tagforge
