@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,8 +10,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "core/options/option_table.h"
 #include "gui/common/widget_factory.h"
 #include "gui/formatting/gradient_stop_row.h"
+#include "gui/formatting/option_grid.h"
 #include "gui/formatting/palette_list.h"
 #include "gui/formatting/result_memo.h"
 #include "gui/menus/font_name_delegate.h"
@@ -22,6 +23,7 @@ namespace tagforge {
 
 namespace {
 
+constexpr int kOptionColumns = 6;
 constexpr int kPanelHeight = 15;
 constexpr int kSmallPanelWidth = 21;
 constexpr int kEffectPanelWidth = 160;
@@ -46,14 +48,46 @@ QStringList EffectNames() {
             QStringLiteral("Градиент по цветам")};
 }
 
+QStringList FontSizes() {
+    QStringList sizes;
+    for (long size = 1; size <= kFontSizeCount; ++size) {
+        sizes << QString::number(size);
+    }
+    return sizes;
+}
+
 }  // namespace
 
 void FormattingControls::setUp(QWidget& page, const PlatformServices& services) {
-    create(services);
-    layOut(page);
+    OptionGrid options(kOptionColumns);
+    addOtherNickRow(options);
+    addOnlyForYouRow(options);
+    addLinkRow(options);
+    addFontRow(options);
+    addDanceRow(options);
+    addColorEffectRow(options);
+    addStyleRow(options);
+    options.stretchColumn(1);
+    options.stretchColumn(5);
+
+    messageEdit = ui::Named(new QPlainTextEdit, "MainText",
+                            QStringLiteral("Текст сообщения, подлежащего обработке"));
+    clearButton = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
+    resetButton = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
+    resultMemo =
+        ui::Named(new ResultMemo, "ResultText", QStringLiteral("Результат обработки текста"));
+    paletteList = ui::Named(new PaletteList(services), "ListBox2");
+    paletteList->hide();
+
+    auto* column = new QVBoxLayout(&page);
+    column->addLayout(options.layout());
+    column->addWidget(messageEdit, 1);
+    column->addLayout(PackedRight({clearButton, resetButton}));
+    column->addWidget(resultMemo);
+    column->addWidget(paletteList);
 }
 
-void FormattingControls::create(const PlatformServices& services) {
+void FormattingControls::addOtherNickRow(OptionGrid& grid) {
     otherNickCheck = ui::CheckBox("cbOtherName", QStringLiteral("От чужого ника"));
     otherNickEdit = ui::LineEdit("OtherNameNick", QStringLiteral("Чужой ник"));
     otherNickColorCheck = ui::CheckBox("cbOtherNameColor", QString());
@@ -62,21 +96,26 @@ void FormattingControls::create(const PlatformServices& services) {
     thirdFaceCheck = ui::CheckBox("cb3rdFace", QStringLiteral("***"),
                                   QStringLiteral("Показывать \"***\" перед ником, как при /me"));
     ownTextEdit = ui::LineEdit("OtherNameOwnText", QStringLiteral("Свой текст"));
+    grid.addRow({otherNickCheck, otherNickEdit, otherNickColorCheck, otherNickColorPanel,
+                 thirdFaceCheck, ownTextEdit});
+}
 
-    tagCheck = ui::CheckBox("CheckBox1", QStringLiteral("Тэг"));
-    tagCheck->setEnabled(false);
-    tagBox =
-        ui::ComboBox("ComboBox1", {}, false, QStringLiteral("Добавить тэг в начало сообщения"));
-    tagBox->setEnabled(false);
-
+void FormattingControls::addOnlyForYouRow(OptionGrid& grid) {
     onlyForYouCheck = ui::CheckBox("cbOnlyForYou", QStringLiteral("Только для вас:"));
     onlyForYouWordingBox =
         ui::ComboBox("ComboOnlyForYou", {QStringLiteral("только для вас, ")}, true);
-    addresseeEdit = ui::LineEdit("OnlyForYouName", QStringLiteral("Имя адресата мнимой лички"));
     onlyForYouColorCheck = ui::CheckBox("cbOnlyForYouColor", QString());
     onlyForYouColorPanel =
         MakePanel("ImOnlyForYou", QStringLiteral("Цвет \"только для вас\""), kSmallPanelWidth);
+    addresseeEdit = ui::LineEdit("OnlyForYouName", QStringLiteral("Имя адресата мнимой лички"));
+    grid.addRow({onlyForYouCheck,
+                 onlyForYouWordingBox,
+                 onlyForYouColorCheck,
+                 onlyForYouColorPanel,
+                 {addresseeEdit, 2}});
+}
 
+void FormattingControls::addLinkRow(OptionGrid& grid) {
     linkCheck = ui::CheckBox("cbOk", QStringLiteral("Ссылка"));
     linkTextBox =
         ui::ComboBox("ComboBox2",
@@ -85,7 +124,16 @@ void FormattingControls::create(const PlatformServices& services) {
                      true, QStringLiteral("Добавить как ссылку в конце сообщения"));
     linkColorCheck = ui::CheckBox("cbOkColor", QString());
     linkColorPanel = MakePanel("ImOkColor", QStringLiteral("Цвет ссылки"), kSmallPanelWidth);
+    // The tag option shares the row; it stays off until a tag list is loaded.
+    tagCheck = ui::CheckBox("CheckBox1", QStringLiteral("Тэг"));
+    tagCheck->setEnabled(false);
+    tagBox =
+        ui::ComboBox("ComboBox1", {}, false, QStringLiteral("Добавить тэг в начало сообщения"));
+    tagBox->setEnabled(false);
+    grid.addRow({linkCheck, linkTextBox, linkColorCheck, linkColorPanel, tagCheck, tagBox});
+}
 
+void FormattingControls::addFontRow(OptionGrid& grid) {
     fontNameCheck = ui::CheckBox("cbFontName", QStringLiteral("Имя шрифта"));
     fontNameBox =
         ui::ComboBox("comboboxFontName", {}, false,
@@ -96,9 +144,14 @@ void FormattingControls::create(const PlatformServices& services) {
         ui::FlatButton("SpeedButton13", QString(), QStringLiteral("Открыть менеджер шрифтов"));
     fontManagerButton->setFixedSize(kSmallButtonSide, kSmallButtonSide);
     fontSizeCheck = ui::CheckBox("cbFontSize", QStringLiteral("Размер шрифта"));
-    fontSizeBox = ui::ComboBox("ComboBoxFontSize", {}, false,
+    fontSizeBox = ui::ComboBox("ComboBoxFontSize", FontSizes(), false,
                                QStringLiteral("1 - маленький шрифт. 7 - большой шрифт"));
+    fontSizeBox->setCurrentIndex(FontSizeEntry(Profile{}.fontSize));
+    grid.addRow({fontNameCheck, GrowingBeside(fontNameBox, fontManagerButton),
+                 OptionGrid::Cell::gap(2), fontSizeCheck, fontSizeBox});
+}
 
+void FormattingControls::addDanceRow(OptionGrid& grid) {
     danceCaseCheck = ui::CheckBox("cbDanceFont", QStringLiteral("ПлЯшУщИй шРиФт"));
     danceRatioSlider = ui::Named(new QSlider(Qt::Horizontal), "tbDanceFontRatio",
                                  QStringLiteral("Установить коэффициент пляшущего шрифта. 0 - все "
@@ -109,10 +162,17 @@ void FormattingControls::create(const PlatformServices& services) {
     danceRatioLabel = ui::Named(new QLabel(QString::number(kDefaultDanceRatio)), "lDanceFontRatio");
     reverseTextCheck = ui::CheckBox("cbReverseText", QStringLiteral("Текст наоборот"),
                                     QStringLiteral("Введённый текст будет написан наоборот"));
+    grid.addRow({danceCaseCheck,
+                 GrowingBeside(danceRatioSlider, danceRatioLabel),
+                 OptionGrid::Cell::gap(2),
+                 {reverseTextCheck, 2}});
+}
 
+void FormattingControls::addColorEffectRow(OptionGrid& grid) {
     colorEffectCheck = ui::CheckBox("cbColorMark", QStringLiteral("Выделение цветом"));
     colorEffectBox = ui::ComboBox("comboboxColorMark", EffectNames(), false,
                                   QStringLiteral("Тип цветовой обработки сообщения"));
+    // The effect area shows the strip, the panels or the stops of the chosen effect alone.
     effectStrip = ui::Named(new QLabel, "Image1");
     effectStrip->setFixedSize(kEffectPanelWidth, kPanelHeight);
     effectStrip->hide();
@@ -122,91 +182,19 @@ void FormattingControls::create(const PlatformServices& services) {
     secondEffectColorPanel->hide();
     gradientStopRow = ui::Named(new GradientStopRow, "GradientStops");
     gradientStopRow->hide();
+    grid.addRow(
+        {colorEffectCheck,
+         colorEffectBox,
+         {PackedLeft({effectStrip, firstEffectColorPanel, secondEffectColorPanel, gradientStopRow},
+                     0),
+          4}});
+}
 
+void FormattingControls::addStyleRow(OptionGrid& grid) {
     underlineCheck = ui::CheckBox("cbEffect4", QStringLiteral("Подчёркивание"));
     italicCheck = ui::CheckBox("cbEffect5", QStringLiteral("Курсив"));
     boldCheck = ui::CheckBox("cbEffect6", QStringLiteral("Полужирный"));
-
-    messageEdit = ui::Named(new QPlainTextEdit, "MainText",
-                            QStringLiteral("Текст сообщения, подлежащего обработке"));
-    resultMemo =
-        ui::Named(new ResultMemo, "ResultText", QStringLiteral("Результат обработки текста"));
-    clearButton = ui::FlatButton("sbClear", QStringLiteral("Очистить текст"));
-    resetButton = ui::FlatButton("SpeedButton12", QStringLiteral("Сбросить всё"));
-
-    paletteList = ui::Named(new PaletteList(services), "ListBox2");
-    paletteList->hide();
-}
-
-void FormattingControls::layOut(QWidget& page) const {
-    auto* options = new QGridLayout;
-    int row = 0;
-    options->addWidget(otherNickCheck, row, 0);
-    options->addWidget(otherNickEdit, row, 1);
-    options->addWidget(otherNickColorCheck, row, 2);
-    options->addWidget(otherNickColorPanel, row, 3);
-    options->addWidget(thirdFaceCheck, row, 4);
-    options->addWidget(ownTextEdit, row, 5);
-    ++row;
-    options->addWidget(onlyForYouCheck, row, 0);
-    options->addWidget(onlyForYouWordingBox, row, 1);
-    options->addWidget(onlyForYouColorCheck, row, 2);
-    options->addWidget(onlyForYouColorPanel, row, 3);
-    options->addWidget(addresseeEdit, row, 4, 1, 2);
-    ++row;
-    options->addWidget(linkCheck, row, 0);
-    options->addWidget(linkTextBox, row, 1);
-    options->addWidget(linkColorCheck, row, 2);
-    options->addWidget(linkColorPanel, row, 3);
-    options->addWidget(tagCheck, row, 4);
-    options->addWidget(tagBox, row, 5);
-    ++row;
-    options->addWidget(fontNameCheck, row, 0);
-    auto* fontNameRow = new QHBoxLayout;
-    fontNameRow->addWidget(fontNameBox, 1);
-    fontNameRow->addWidget(fontManagerButton);
-    options->addLayout(fontNameRow, row, 1);
-    options->addWidget(fontSizeCheck, row, 4);
-    options->addWidget(fontSizeBox, row, 5);
-    ++row;
-    auto* danceRow = new QHBoxLayout;
-    danceRow->addWidget(danceRatioSlider, 1);
-    danceRow->addWidget(danceRatioLabel);
-    options->addWidget(danceCaseCheck, row, 0);
-    options->addLayout(danceRow, row, 1);
-    options->addWidget(reverseTextCheck, row, 4, 1, 2);
-    ++row;
-    auto* effectPictures = new QHBoxLayout;
-    effectPictures->setSpacing(0);
-    effectPictures->addWidget(effectStrip);
-    effectPictures->addWidget(firstEffectColorPanel);
-    effectPictures->addWidget(secondEffectColorPanel);
-    effectPictures->addWidget(gradientStopRow);
-    effectPictures->addStretch();
-    options->addWidget(colorEffectCheck, row, 0);
-    options->addWidget(colorEffectBox, row, 1);
-    options->addLayout(effectPictures, row, 2, 1, 4);
-    ++row;
-    auto* styles = new QHBoxLayout;
-    styles->addWidget(underlineCheck);
-    styles->addWidget(italicCheck);
-    styles->addWidget(boldCheck);
-    styles->addStretch();
-    options->addLayout(styles, row, 0, 1, 6);
-    options->setColumnStretch(1, 1);
-    options->setColumnStretch(5, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(clearButton);
-    buttons->addWidget(resetButton);
-
-    auto* layout = new QVBoxLayout(&page);
-    layout->addLayout(options);
-    layout->addWidget(messageEdit, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(resultMemo);
-    layout->addWidget(paletteList);
+    grid.addRow({{PackedLeft({underlineCheck, italicCheck, boldCheck}), kOptionColumns}});
 }
 
 }  // namespace tagforge

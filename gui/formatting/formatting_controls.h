@@ -15,6 +15,7 @@ struct PlatformServices;
 
 class ColorPanel;
 class GradientStopRow;
+class OptionGrid;
 class PaletteList;
 class ResultMemo;
 
@@ -22,7 +23,7 @@ class ResultMemo;
 // them through this set; the page owns them as their parent.
 class FormattingControls {
   public:
-    // Builds every control and lays them out on `page`.
+    // Builds every control and lays them out on `page`, row by row.
     void setUp(QWidget& page, const PlatformServices& services);
 
     QCheckBox* otherNickCheck = nullptr;
@@ -67,8 +68,14 @@ class FormattingControls {
     PaletteList* paletteList = nullptr;
 
   private:
-    void create(const PlatformServices& services);
-    void layOut(QWidget& page) const;
+    // Each builds the controls of one row of options and adds the row to `grid`.
+    void addOtherNickRow(OptionGrid& grid);
+    void addOnlyForYouRow(OptionGrid& grid);
+    void addLinkRow(OptionGrid& grid);
+    void addFontRow(OptionGrid& grid);
+    void addDanceRow(OptionGrid& grid);
+    void addColorEffectRow(OptionGrid& grid);
+    void addStyleRow(OptionGrid& grid);
 };
 
 }  // namespace tagforge

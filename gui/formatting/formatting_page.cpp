@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-#include "core/options/option_table.h"
 #include "gui/formatting/caption_effects.h"
 #include "gui/formatting/gradient_stop_row.h"
 #include "gui/formatting/result_memo.h"
@@ -21,10 +20,6 @@ FormattingPage::FormattingPage(PlatformServices services, QWidget* parent)
     setObjectName(QStringLiteral("HandMadePage"));
     controls_->setUp(*this, services_);
     connectControls();
-    for (long size = 1; size <= kFontSizeCount; ++size) {
-        controls_->fontSizeBox->addItem(QString::number(size));
-    }
-    controls_->fontSizeBox->setCurrentIndex(FontSizeEntry(Profile{}.fontSize));
 }
 
 void FormattingPage::connectControls() {
