@@ -22,7 +22,7 @@ enum class ControlKind {
     Text,         // a line edit or an editable list box: its text
     Message,      // the message memo: lines joined by CR LF
     ColourPanel,  // a colour panel: its colour
-    Slider,       // a track bar: its position
+    Slider,       // a track bar or an up-down box: its position
     ListIndex,    // a fixed list box: the index of its entry
 };
 
