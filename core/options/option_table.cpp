@@ -56,8 +56,8 @@ long NormalisedDanceRatio(long stored) {
     return std::clamp(stored, 0L, kDanceRatioMax);
 }
 
-const std::vector<HandMadeOption>& HandMadeOptions() {
-    static const std::vector<HandMadeOption> options = {
+const std::vector<FormatterOptionRow>& FormatterOptionTable() {
+    static const std::vector<FormatterOptionRow> options = {
         {"cbOtherName", Kind::Check, &P::otherNameEnabled, &F::otherNick, kPlain},
         {"cbOtherNameColor", Kind::Check, &P::otherNameColorEnabled, &F::otherNickColorEnabled,
          kPlain},
@@ -100,8 +100,8 @@ const std::vector<HandMadeOption>& HandMadeOptions() {
     return options;
 }
 
-const HandMadeOption* FindHandMadeOption(std::string_view controlName) {
-    for (const HandMadeOption& option : HandMadeOptions()) {
+const FormatterOptionRow* FindFormatterOptionRow(std::string_view controlName) {
+    for (const FormatterOptionRow& option : FormatterOptionTable()) {
         if (option.controlName == controlName) {
             return &option;
         }
@@ -127,11 +127,11 @@ const std::vector<TemplateOption>& TemplateOptions() {
     return options;
 }
 
-OptionValue DefaultValue(const HandMadeOption& option) {
+OptionValue DefaultValue(const FormatterOptionRow& option) {
     return ProfileValue(Profile{}, option.profileField);
 }
 
-OptionValue NormalisedValue(const HandMadeOption& option, const OptionValue& value) {
+OptionValue NormalisedValue(const FormatterOptionRow& option, const OptionValue& value) {
     const long* number = std::get_if<long>(&value);
     if (option.normalise == nullptr || number == nullptr) {
         return value;
@@ -162,7 +162,7 @@ void SetProfileValue(Profile& profile, const ProfileField& profileField, const O
         profileField);
 }
 
-void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
+void SetFormatterValue(FormatterOptions& options, const FormatterOptionRow& option,
                        const OptionValue& value) {
     std::visit(
         [&](auto field) {
@@ -181,7 +181,7 @@ std::vector<ColorValue> GradientStopsOf(const Profile& profile) {
 
 FormatterOptions PlainFormatterOptions(const Profile& profile) {
     FormatterOptions options;
-    for (const HandMadeOption& option : HandMadeOptions()) {
+    for (const FormatterOptionRow& option : FormatterOptionTable()) {
         if (option.rule == OptionRule::Plain) {
             SetFormatterValue(options, option, ProfileValue(profile, option.profileField));
         }

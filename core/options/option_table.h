@@ -22,7 +22,7 @@ enum class ControlKind {
     Text,         // a line edit or an editable list box: its text
     Message,      // the message memo: lines joined by CR LF
     ColourPanel,  // a colour panel: its colour
-    Slider,       // a track bar: its position
+    Slider,       // a track bar or an up-down box: its position
     ListIndex,    // a fixed list box: the index of its entry
 };
 
@@ -40,11 +40,11 @@ using FormatterField =
     std::variant<std::monostate, bool FormatterOptions::*, int FormatterOptions::*,
                  std::string FormatterOptions::*, ColorValue FormatterOptions::*>;
 
-// One option of the hand-made page: the control that shows it (by its object name), the profile
+// One option the formatter reads: the control that shows it (by its object name), the profile
 // field that keeps it (under the key the profile table gives that field; the field's initial
 // value is the default), the formatter field that reads it and, for a number the control cannot
 // show in full, what brings it into range.
-struct HandMadeOption {
+struct FormatterOptionRow {
     std::string_view controlName;
     ControlKind control;
     ProfileField profileField;
@@ -65,12 +65,12 @@ long NormalisedEffect(long stored);
 // The dance ratio slider's position, 0 to 100.
 long NormalisedDanceRatio(long stored);
 
-// Every option of the hand-made page, in the order the profile file keeps them; the threshold,
-// which lives on the settings page and in the settings store, comes last.
-const std::vector<HandMadeOption>& HandMadeOptions();
+// Every option the formatter reads: those of the hand-made page, in the order the profile file
+// keeps them, then the threshold, which lives on the settings page and in the settings store.
+const std::vector<FormatterOptionRow>& FormatterOptionTable();
 
 // The option shown by the control named `controlName`; nullptr for other names.
-const HandMadeOption* FindHandMadeOption(std::string_view controlName);
+const FormatterOptionRow* FindFormatterOptionRow(std::string_view controlName);
 
 // One field of the template page: the control that shows it (by its object name) and the
 // profile field that keeps it. A stored text replaces the control's text only when it is not
@@ -89,15 +89,15 @@ const std::vector<TemplateOption>& TemplateOptions();
 using OptionValue = std::variant<bool, long, std::string, ColorValue>;
 
 // The value a fresh profile holds for the option.
-OptionValue DefaultValue(const HandMadeOption& option);
+OptionValue DefaultValue(const FormatterOptionRow& option);
 // The value as the option's control can show it; values other than numbers pass unchanged.
-OptionValue NormalisedValue(const HandMadeOption& option, const OptionValue& value);
+OptionValue NormalisedValue(const FormatterOptionRow& option, const OptionValue& value);
 
 // The field's value in the profile; a field the profile does not keep gives false.
 OptionValue ProfileValue(const Profile& profile, const ProfileField& field);
 void SetProfileValue(Profile& profile, const ProfileField& field, const OptionValue& value);
 // Sets the formatter field; a number becomes the field's int, a text its string.
-void SetFormatterValue(FormatterOptions& options, const HandMadeOption& option,
+void SetFormatterValue(FormatterOptions& options, const FormatterOptionRow& option,
                        const OptionValue& value);
 
 // The stops of the profile's gradient through stops; a list that is not 2 to 8 colour codes gives

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,28 +10,21 @@
 #include "core/format/effect_selection.h"
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
+#include "gui/formatting/effect_colors.h"
+#include "gui/formatting/formatting_controls.h"
+#include "gui/formatting/option_binding.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/platform/platform_services.h"
 
-class QCheckBox;
-class QComboBox;
 class QIcon;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QSlider;
 
 namespace tagforge {
 
 class ColorPanel;
-class GradientStopRow;
-class ResultMemo;
 struct Profile;
 
 // The hand-made formatting page: the options, the message and its formatted result, the colour
-// effect with its panels, and the palette. Texts cross its interface as Windows-1251 bytes.
+// effect with its panels, and the hidden palette. Texts cross its interface as Windows-1251 bytes.
 class FormattingPage final : public QWidget {
     Q_OBJECT
 
@@ -46,31 +39,27 @@ class FormattingPage final : public QWidget {
     // How many letters share a colour tag in the last result; more than 1 when the length
     // threshold made the build coarser.
     int lettersPerColor() const { return lettersPerColor_; }
-    const RememberedEffectColors& rememberedColors() const { return remembered_; }
+    const RememberedEffectColors& rememberedColors() const { return effects_.remembered(); }
 
     // `tags` is the tag list, none when there is no list file.
     void applyProfile(const Profile& profile, const std::optional<std::vector<std::string>>& tags);
     void storeProfile(Profile& profile) const;
 
-    // Brings the effect panels in line with the chosen effect.
-    void colorEffectChanged();
     // Draws a new colour for "Сплошной cлучайно", as after each copy, and shows it.
     void drawNewRandomColor();
-    // Picks a colour for `sender` as its click asks, then remembers the effect's colours.
-    void colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos);
-    // Keeps the colours of the effect panels for the chosen effect.
+    // After a click on any colour panel of the window, its colour chosen: keeps the colours of
+    // the chosen effect's panels and, while the spectrum is chosen, leaves those panels hidden.
+    void colorPanelClicked();
+    // The window's panel-click handler still calls colorPanelClicked() by this older name.
     void rememberEffectColors();
-    void paletteItemClicked();
-    void paletteMouseReleased(Qt::MouseButton button, QPoint localPos, QPoint globalPos);
 
     std::vector<std::string> offeredFonts() const;
     std::string shownFont() const;
-    // Replaces the font list; with no fonts the option is switched off.
+    // Replaces the font list and shows entry `current`; with no fonts the option is switched off.
     void offerFonts(const std::vector<std::string>& names, int current);
+    // Replaces the font list alone, leaving the option as it is.
     void listFonts(const std::vector<std::string>& names);
     void setFontManagerIcon(const QIcon& icon);
-    QFont messageFont() const;
-    void setMessageFont(const QFont& font);
     // The field the message is typed in; the settings page sets its font.
     QWidget* messageField() const;
     // Types `text` into the message at its cursor and gives the message the focus.
@@ -83,69 +72,18 @@ class FormattingPage final : public QWidget {
     void fontManagerClicked();
     void resetClicked();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void createControls();
-    void layOut();
     void connectControls();
-    void danceRatioChanged();
-    void reverseTextToggled();
-    void underlineToggled();
-    void italicToggled();
-    void boldToggled();
+    // Picks a colour for `panel` as its click asks.
+    void choosePanelColor(ColorPanel* panel, Qt::MouseButton button, QPoint globalPos);
     void clearMessage();
-    // Puts `text` into the message so that Ctrl+Z there brings the old text back.
-    void replaceMessage(const QString& text);
-    EffectPanels currentEffectPanels() const;
 
     PlatformServices services_;
     DefaultRandomSource random_;
-    RememberedEffectColors remembered_;
-    std::vector<BoundOption> optionControls_;
+    std::unique_ptr<FormattingControls> controls_ = std::make_unique<FormattingControls>();
+    EffectColors effects_{*controls_, *this, services_.clock, random_};
+    OptionBinding options_{*controls_, effects_};
     int lettersPerColor_ = 1;
-
-    QCheckBox* otherNickCheck = nullptr;
-    QLineEdit* otherNickEdit = nullptr;
-    QCheckBox* otherNickColorCheck = nullptr;
-    ColorPanel* otherNickColorPanel = nullptr;
-    QCheckBox* thirdFaceCheck = nullptr;
-    QLineEdit* ownTextEdit = nullptr;
-    QCheckBox* tagCheck = nullptr;
-    QComboBox* tagBox = nullptr;
-    QCheckBox* onlyForYouCheck = nullptr;
-    QComboBox* onlyForYouWordingBox = nullptr;
-    QLineEdit* addresseeEdit = nullptr;
-    QCheckBox* onlyForYouColorCheck = nullptr;
-    ColorPanel* onlyForYouColorPanel = nullptr;
-    QCheckBox* linkCheck = nullptr;
-    QComboBox* linkTextBox = nullptr;
-    QCheckBox* linkColorCheck = nullptr;
-    ColorPanel* linkColorPanel = nullptr;
-    QCheckBox* fontNameCheck = nullptr;
-    QComboBox* fontNameBox = nullptr;
-    QPushButton* fontManagerButton = nullptr;
-    QCheckBox* fontSizeCheck = nullptr;
-    QComboBox* fontSizeBox = nullptr;
-    QCheckBox* danceCaseCheck = nullptr;
-    QSlider* danceRatioSlider = nullptr;
-    QLabel* danceRatioLabel = nullptr;
-    QCheckBox* reverseTextCheck = nullptr;
-    QCheckBox* colorEffectCheck = nullptr;
-    QComboBox* colorEffectBox = nullptr;
-    QLabel* effectStrip = nullptr;
-    ColorPanel* firstEffectColorPanel = nullptr;
-    ColorPanel* secondEffectColorPanel = nullptr;
-    GradientStopRow* gradientStopRow = nullptr;
-    QCheckBox* underlineCheck = nullptr;
-    QCheckBox* italicCheck = nullptr;
-    QCheckBox* boldCheck = nullptr;
-    QPlainTextEdit* messageEdit = nullptr;
-    ResultMemo* resultMemo = nullptr;
-    QPushButton* clearButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QListWidget* paletteList = nullptr;
 };
 
 }  // namespace tagforge

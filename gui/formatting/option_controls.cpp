@@ -93,7 +93,7 @@ QWidget* OptionControl(const QWidget& root, std::string_view name) {
 }
 
 std::vector<BoundOption> BindOptions(const QWidget& root) {
-    return BindControls(root, HandMadeOptions());
+    return BindControls(root, FormatterOptionTable());
 }
 
 }  // namespace tagforge

@@ -29,7 +29,9 @@ std::vector<std::pair<const Option*, QWidget*>> BindControls(const QWidget& root
     return bound;
 }
 
-using BoundOption = std::pair<const HandMadeOption*, QWidget*>;
+using BoundOption = std::pair<const FormatterOptionRow*, QWidget*>;
+// Every row of the formatter option table with its control below `root`, which must hold the
+// settings page as well, as the threshold's controls live there.
 std::vector<BoundOption> BindOptions(const QWidget& root);
 
 }  // namespace tagforge

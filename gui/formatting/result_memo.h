@@ -6,9 +6,9 @@
 
 namespace tagforge {
 
-// The formatter's result: a read-only memo the user never sees. It keeps the Windows-1251 bytes
-// as they are, because laying out a multi-megabyte single-line result in a text editor would
-// make every copy of a long message take seconds.
+// The formatter's result, kept under the name ResultText and never shown. It holds the
+// Windows-1251 bytes rather than text in an editor, because laying out a multi-megabyte
+// single-line result in a text editor would make every copy of a long message take seconds.
 class ResultMemo final : public QWidget {
     Q_OBJECT
 

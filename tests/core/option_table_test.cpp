@@ -12,11 +12,11 @@ namespace {
 
 TEST(OptionTable, EveryControlNameOnceAndFoundByName) {
     std::set<std::string_view> names;
-    for (const HandMadeOption& option : HandMadeOptions()) {
+    for (const FormatterOptionRow& option : FormatterOptionTable()) {
         EXPECT_TRUE(names.insert(option.controlName).second) << option.controlName;
-        EXPECT_EQ(FindHandMadeOption(option.controlName), &option);
+        EXPECT_EQ(FindFormatterOptionRow(option.controlName), &option);
     }
-    EXPECT_EQ(FindHandMadeOption("NoSuchControl"), nullptr);
+    EXPECT_EQ(FindFormatterOptionRow("NoSuchControl"), nullptr);
 }
 
 TEST(OptionTable, TemplateFieldsEachHaveOneControl) {
@@ -26,7 +26,7 @@ TEST(OptionTable, TemplateFieldsEachHaveOneControl) {
     Profile profile;
     for (const TemplateOption& option : TemplateOptions()) {
         EXPECT_TRUE(names.insert(option.controlName).second) << option.controlName;
-        EXPECT_EQ(FindHandMadeOption(option.controlName), nullptr) << option.controlName;
+        EXPECT_EQ(FindFormatterOptionRow(option.controlName), nullptr) << option.controlName;
         const OptionValue value = option.control == ControlKind::Check ? OptionValue(true)
                                   : option.control == ControlKind::ColourPanel
                                       ? OptionValue(ColorValue{0x123456})
@@ -49,7 +49,7 @@ TEST(OptionTable, EveryFormatterOptionHasOneControl) {
     // Each formatter field is set from exactly one control: setting all of them from values
     // unlike the defaults changes every field of the options.
     FormatterOptions options;
-    for (const HandMadeOption& option : HandMadeOptions()) {
+    for (const FormatterOptionRow& option : FormatterOptionTable()) {
         switch (option.control) {
             case ControlKind::Check:
                 SetFormatterValue(options, option, true);
@@ -98,7 +98,7 @@ TEST(OptionTable, ProfileValuesMoveBothWays) {
         {"MainText", std::string("a\r\nb")},
     };
     for (const Case& c : cases) {
-        const HandMadeOption& option = *FindHandMadeOption(c.control);
+        const FormatterOptionRow& option = *FindFormatterOptionRow(c.control);
         SetProfileValue(profile, option.profileField, c.value);
         EXPECT_EQ(ProfileValue(profile, option.profileField), c.value) << c.control;
     }
@@ -109,7 +109,7 @@ TEST(OptionTable, ProfileValuesMoveBothWays) {
     EXPECT_EQ(profile.colorEffect, 5);
     EXPECT_EQ(profile.text, "a\r\nb");
     // The threshold lives in the settings store, not in the profile.
-    EXPECT_EQ(ProfileValue(profile, FindHandMadeOption("UpDown2")->profileField),
+    EXPECT_EQ(ProfileValue(profile, FindFormatterOptionRow("UpDown2")->profileField),
               OptionValue(false));
 }
 
@@ -155,18 +155,19 @@ TEST(OptionTable, NumbersAreBroughtIntoTheirControlsRange) {
         {"OtherNameColor", ColorValue{1}, ColorValue{1}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NormalisedValue(*FindHandMadeOption(c.control), c.stored), c.shown) << c.control;
+        EXPECT_EQ(NormalisedValue(*FindFormatterOptionRow(c.control), c.stored), c.shown)
+            << c.control;
     }
 }
 
 TEST(OptionTable, DefaultsAreAFreshProfilesValues) {
-    EXPECT_EQ(DefaultValue(*FindHandMadeOption("ComboBoxFontSize")), OptionValue(4L));
-    EXPECT_EQ(DefaultValue(*FindHandMadeOption("tbDanceFontRatio")), OptionValue(50L));
-    EXPECT_EQ(DefaultValue(*FindHandMadeOption("cbOk")), OptionValue(false));
+    EXPECT_EQ(DefaultValue(*FindFormatterOptionRow("ComboBoxFontSize")), OptionValue(4L));
+    EXPECT_EQ(DefaultValue(*FindFormatterOptionRow("tbDanceFontRatio")), OptionValue(50L));
+    EXPECT_EQ(DefaultValue(*FindFormatterOptionRow("cbOk")), OptionValue(false));
     // Options the profile does not keep have no default of their own.
-    EXPECT_EQ(DefaultValue(*FindHandMadeOption("UpDown2")), OptionValue(false));
+    EXPECT_EQ(DefaultValue(*FindFormatterOptionRow("UpDown2")), OptionValue(false));
     // Every default is one its control can show.
-    for (const HandMadeOption& option : HandMadeOptions()) {
+    for (const FormatterOptionRow& option : FormatterOptionTable()) {
         EXPECT_EQ(NormalisedValue(option, DefaultValue(option)), DefaultValue(option))
             << option.controlName;
     }

@@ -96,7 +96,7 @@ bool SaveGradientStops(tagforge::MainWindow& window, const QDir& output) {
         tagforge::SetPanelColor(control<tagforge::ColorPanel>(window, name),
                                 tagforge::FromColorCode(code));
     }
-    control<tagforge::FormattingPage>(window, "HandMadePage")->rememberEffectColors();
+    control<tagforge::FormattingPage>(window, "HandMadePage")->colorPanelClicked();
     thresholdCheck->setChecked(true);
     threshold->setValue(2500);
     const bool saved = Save(window, output, QStringLiteral("format-gradient-stops-meter"));

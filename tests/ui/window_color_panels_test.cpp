@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "gui/common/text_bridge.h"
+#include "gui/formatting/palette_list.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_support.h"
 
@@ -511,8 +512,8 @@ class WindowColorPanelsTest : public QObject {
         WindowHarness harness;
         MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        tagforge::test::HandMadePage(window).paletteMouseReleased(
-            Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
+        control<tagforge::PaletteList>(window, "ListBox2")
+            ->mouseReleasedAt(Qt::RightButton, QPoint(1, 7 * 16 + 1), QPoint(50, 60));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), -1);
         QVERIFY(control<QListWidget>(window, "ListBox2")->selectedItems().isEmpty());
@@ -526,8 +527,8 @@ class WindowColorPanelsTest : public QObject {
         MainWindow& window = harness.open();
         QString preset;
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("abcdef"), &preset);
-        tagforge::test::HandMadePage(window).paletteMouseReleased(
-            Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        control<tagforge::PaletteList>(window, "ListBox2")
+            ->mouseReleasedAt(Qt::RightButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 1);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 2);
         QCOMPARE(preset, QStringLiteral("0000FF"));
@@ -541,8 +542,8 @@ class WindowColorPanelsTest : public QObject {
 
         // Cancelled: the item keeps its code.
         harness.platform.dialogs.script = nullptr;
-        tagforge::test::HandMadePage(window).paletteMouseReleased(
-            Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
+        control<tagforge::PaletteList>(window, "ListBox2")
+            ->mouseReleasedAt(Qt::RightButton, QPoint(1, 16 * 5), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 2);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->currentRow(), 5);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(5)->text(),
@@ -553,10 +554,10 @@ class WindowColorPanelsTest : public QObject {
         WindowHarness harness;
         MainWindow& window = harness.open();
         harness.platform.dialogs.script = TypeAndConfirm(QStringLiteral("123456"));
-        tagforge::test::HandMadePage(window).paletteMouseReleased(
-            Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
-        tagforge::test::HandMadePage(window).paletteMouseReleased(
-            Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        control<tagforge::PaletteList>(window, "ListBox2")
+            ->mouseReleasedAt(Qt::LeftButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
+        control<tagforge::PaletteList>(window, "ListBox2")
+            ->mouseReleasedAt(Qt::MiddleButton, QPoint(1, 16 * 2 + 3), QPoint(70, 80));
         QCOMPARE(harness.platform.dialogs.runs, 0);
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(2)->text(),
                  QStringLiteral("0000FF"));
@@ -574,14 +575,14 @@ class WindowColorPanelsTest : public QObject {
                  QStringLiteral("12AB0F"));
 
         colors.answer = MakeColor(0xFE, 0x01, 0x80);
-        tagforge::test::HandMadePage(window).paletteItemClicked();
+        control<tagforge::PaletteList>(window, "ListBox2")->pickCurrentItemColor();
         QCOMPARE(colors.presets.size(), std::size_t{2});
         QVERIFY(!colors.presets[1].has_value());
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));
 
         colors.answer = std::nullopt;
-        tagforge::test::HandMadePage(window).paletteItemClicked();
+        control<tagforge::PaletteList>(window, "ListBox2")->pickCurrentItemColor();
         QCOMPARE(colors.presets.size(), std::size_t{3});
         QCOMPARE(control<QListWidget>(window, "ListBox2")->item(4)->text(),
                  QStringLiteral("FE0180"));
