@@ -318,7 +318,7 @@ void MainWindow::connectColorPanels() {
 
 void MainWindow::colorPanelClicked(ColorPanel* sender, Qt::MouseButton button, QPoint globalPos) {
     ChoosePanelColor(sender, button, globalPos, services_, this);
-    handMadePage->rememberEffectColors();
+    handMadePage->colorPanelClicked();
 }
 
 void MainWindow::createEditMenu() {

@@ -86,10 +86,6 @@ void FormattingPage::colorPanelClicked() {
     effects_.hidePanelsUnderSpectrum();
 }
 
-void FormattingPage::rememberEffectColors() {
-    colorPanelClicked();
-}
-
 void FormattingPage::choosePanelColor(ColorPanel* panel, Qt::MouseButton button, QPoint globalPos) {
     ChoosePanelColor(panel, button, globalPos, services_, window());
     colorPanelClicked();

@@ -50,8 +50,6 @@ class FormattingPage final : public QWidget {
     // After a click on any colour panel of the window, its colour chosen: keeps the colours of
     // the chosen effect's panels and, while the spectrum is chosen, leaves those panels hidden.
     void colorPanelClicked();
-    // The window's panel-click handler still calls colorPanelClicked() by this older name.
-    void rememberEffectColors();
 
     std::vector<std::string> offeredFonts() const;
     std::string shownFont() const;
