@@ -1,0 +1,18 @@
+#include "core/format/count_word.h"
+
+namespace tagforge {
+
+std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
+                           std::string_view many) {
+    const std::size_t lastTwo = count % 100;
+    const std::size_t last = count % 10;
+    if (last == 1 && lastTwo != 11) {
+        return one;
+    }
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        return few;
+    }
+    return many;
+}
+
+}  // namespace tagforge
