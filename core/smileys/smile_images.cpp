@@ -51,4 +51,16 @@ std::optional<fs::path> CaseBlindSmileImage(const fs::path& programFolder,
     return found;
 }
 
+std::optional<fs::path> FindSmileImage(const fs::path& programFolder, std::string_view name) {
+    if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    fs::path found = DataFilePath(programFolder, kSmilesFolder, std::string(name) + ".gif");
+    std::error_code error;
+    if (!fs::is_regular_file(found, error)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
 }  // namespace tagforge

@@ -23,4 +23,10 @@ void CopySmileImage(const std::filesystem::path& source, const std::filesystem::
 std::optional<std::filesystem::path> CaseBlindSmileImage(const std::filesystem::path& programFolder,
                                                          const std::filesystem::path& requested);
 
+// The picture of the marker name `name` (Windows-1251): the regular file "name.gif" of the Smiles
+// folder in any case. Nothing for a name that would reach outside the folder or for a missing
+// picture.
+std::optional<std::filesystem::path> FindSmileImage(const std::filesystem::path& programFolder,
+                                                    std::string_view name);
+
 }  // namespace tagforge

@@ -1,6 +1,7 @@
 #include "core/smileys/smile_images.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "temp_folder.h"
 #include "test_text.h"
@@ -65,6 +66,22 @@ TEST_F(SmileImages, OtherRequestsAreLeftAlone) {
     EXPECT_FALSE(CaseBlindSmileImage(folder(), folder() / "source" / "WINK.GIF"));
     EXPECT_FALSE(CaseBlindSmileImage(folder(), folder() / "WINK.GIF"));
     EXPECT_FALSE(CaseBlindSmileImage(folder(), Smiles() / "sub" / "WINK.GIF"));
+}
+
+TEST_F(SmileImages, MarkerFindsItsPictureInAnyCaseAndOnlyInTheFolder) {
+    Put("Smiles/Wink.GIF", "GIF");
+    Put("Smiles/улыбка.gif", "GIF");
+    Put("secret.gif", "not a smiley");
+    fs::create_directory(Smiles() / "folder.gif");
+    ASSERT_EQ(::mkfifo((Smiles() / "pipe.gif").c_str(), 0600), 0);
+    EXPECT_EQ(FindSmileImage(folder(), "wink"), Smiles() / "Wink.GIF");
+    EXPECT_EQ(FindSmileImage(folder(), W("УЛЫБКА")), Smiles() / "улыбка.gif");
+    // A pipe would leave the reader waiting forever.
+    const std::vector<std::string> refused = {"grin",   "../secret", "..\\secret",
+                                              "folder", "pipe",      std::string("Wink.GIF\0", 9)};
+    for (const std::string& name : refused) {
+        EXPECT_FALSE(FindSmileImage(folder(), name)) << name;
+    }
 }
 
 }  // namespace
