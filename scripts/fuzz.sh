@@ -8,7 +8,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-180}
-targets=(ini profile registry lists ascii codec result pages)
+targets=(ini profile registry lists ascii codec result pages rich_text)
 build=${FUZZ_BUILD_DIR:-build/fuzz}
 
 bash scripts/setup.sh || { echo "Fuzz: 0 passed, 1 failed (set-up)"; exit 1; }
