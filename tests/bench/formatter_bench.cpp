@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "core/format/cp1251.h"
 #include "core/format/result_assembly.h"
 #include "core/format/result_writer.h"
+#include "core/preview/rich_text_line.h"
 
 namespace {
 
@@ -199,6 +202,37 @@ BENCHMARK(BM_GradientWindows1251)->Apply(Sizes);
 BENCHMARK(BM_SpectrumUtf8)->Apply(Sizes);
 BENCHMARK(BM_RandomPerLetterUtf8)->Apply(Sizes);
 BENCHMARK(BM_MemcpyOfGradientOutput)->Apply(Sizes)->UseManualTime()->Iterations(5);
+
+// The line the copy would take, a colour per letter through the spectrum, turned into the HTML
+// the window's live preview hands to Qt's rich text.
+void BM_RichTextOfSpectrum(benchmark::State& state) {
+    DefaultRandomSource random;
+    const std::string line = tagforge::BuildResultText(
+        EffectOptions(tagforge::kEffectSpectrum, static_cast<std::size_t>(state.range(0))), random);
+    tagforge::RichTextOptions options;
+    options.pictures = [](std::string_view name) -> std::optional<std::filesystem::path> {
+        if (name == "smile") {
+            return std::filesystem::path("/opt/tagforge/Smiles/smile.gif");
+        }
+        return std::nullopt;
+    };
+    std::size_t htmlBytes = 0;
+    for (auto _ : state) {
+        const tagforge::RichTextLine html = tagforge::ChatLineToRichText(line, options);
+        htmlBytes = html.html.size();
+        benchmark::DoNotOptimize(html.html.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    state.counters["line_bytes"] = static_cast<double>(line.size());
+    state.counters["html_bytes"] = static_cast<double>(htmlBytes);
+}
+
+BENCHMARK(BM_RichTextOfSpectrum)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10'000)
+    ->ArgName("letters")
+    ->Unit(benchmark::kMicrosecond);
 
 // Writes the benchmarks' message of a million letters as UTF-8, for timing the command line.
 bool WriteMessageFile(int argc, char** argv) {
