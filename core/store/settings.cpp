@@ -61,6 +61,7 @@ const std::vector<SettingValue>& SettingValues() {
             {kMachine, kSettingsKey, "Bold"},
             {kMachine, kSettingsKey, "Italic"},
             {kMachine, kSettingsKey, "SmileGroup"},
+            {kMachine, kSettingsKey, "ShowLivePreview"},
         };
         // A missing value reads as the stored text of the default; the Run value, which is
         // deleted rather than stored when off, reads as the flag.
@@ -102,6 +103,7 @@ std::vector<std::string> EncodeSettings(const Settings& settings, std::string_vi
         Flag(settings.bold),
         Flag(settings.italic),
         settings.smileGroup,
+        Flag(settings.showLivePreview),
     };
 }
 
@@ -134,6 +136,7 @@ Settings DecodeSettings(const std::vector<std::string>& texts) {
     settings.bold = ReadFlag(text());
     settings.italic = ReadFlag(text());
     settings.smileGroup = text();
+    settings.showLivePreview = ReadFlag(text());
     return settings;
 }
 

@@ -59,6 +59,8 @@ struct Settings {
     bool bold = false;
     bool italic = false;
     std::string smileGroup;
+    // Whether the formatting page shows the result rendered under the message.
+    bool showLivePreview = true;
 
     bool operator==(const Settings&) const = default;
 };

@@ -63,7 +63,8 @@ TEST(SettingsValues, NamesInReadingOrder) {
                                                     "Charset",
                                                     "Bold",
                                                     "Italic",
-                                                    "SmileGroup"}));
+                                                    "SmileGroup",
+                                                    "ShowLivePreview"}));
 }
 
 TEST(SettingsValues, OnlyTheRunValueLivesUnderTheUser) {
@@ -83,10 +84,10 @@ TEST(SettingsValues, DefaultTextsReadAsTheDefaults) {
 }
 
 TEST(SettingsValues, DefaultTexts) {
-    EXPECT_EQ(DefaultTexts(),
-              (std::vector<std::string>{
-                  "100", "100",    "0", "0", "1", "1",           "900", "1",   "1", "2", "1", "1",
-                  "24",  "000000", "1", "1", "0", "Courier New", "8",   "204", "0", "0", ""}));
+    EXPECT_EQ(DefaultTexts(), (std::vector<std::string>{
+                                  "100", "100",         "0", "0",   "1",  "1",      "900", "1",
+                                  "1",   "2",           "1", "1",   "24", "000000", "1",   "1",
+                                  "0",   "Courier New", "8", "204", "0",  "0",      "",    "1"}));
 }
 
 TEST(SettingsValues, EncodingTheDefaultsGivesTheDefaultTextsButAnEmptyRunValue) {
@@ -202,6 +203,7 @@ TEST(SettingsDecode, MissingValuesWithoutDefaultsReadAsNothing) {
     EXPECT_FALSE(settings.autoRun);
     EXPECT_FALSE(settings.bold);
     EXPECT_FALSE(settings.italic);
+    EXPECT_FALSE(settings.showLivePreview);
     EXPECT_EQ(settings.previewBgColor, kWhite);
     EXPECT_EQ(settings.fontName, "");
     EXPECT_EQ(settings.smileGroup, "");
@@ -249,6 +251,7 @@ TEST(SettingsEncode, DecodingTheEncodedTextsGivesTheSettingsBack) {
     changed.bold = true;
     changed.italic = true;
     changed.smileGroup = test::W("Коты");
+    changed.showLivePreview = false;
 
     struct Smiles {
         int entry;
