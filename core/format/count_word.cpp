@@ -2,15 +2,27 @@
 
 namespace tagforge {
 
-std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
-                           std::string_view many) {
+CountForm CountFormOf(std::size_t count) {
     const std::size_t lastTwo = count % 100;
     const std::size_t last = count % 10;
     if (last == 1 && lastTwo != 11) {
-        return one;
+        return CountForm::One;
     }
     if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        return few;
+        return CountForm::Few;
+    }
+    return CountForm::Many;
+}
+
+std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
+                           std::string_view many) {
+    switch (CountFormOf(count)) {
+        case CountForm::One:
+            return one;
+        case CountForm::Few:
+            return few;
+        case CountForm::Many:
+            break;
     }
     return many;
 }

@@ -5,8 +5,12 @@
 
 namespace tagforge {
 
-// The form of a noun Russian puts after `count`: `one` after 1, 21, 31…, `few` after 2–4,
-// 22–24…, `many` otherwise (11–14 included).
+// The form of a noun Russian puts after a count: One after 1, 21, 31…, Few after 2–4, 22–24…,
+// Many otherwise (11–14 included).
+enum class CountForm { One, Few, Many };
+CountForm CountFormOf(std::size_t count);
+
+// The one of `one`, `few` and `many` that CountFormOf(count) names.
 std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
                            std::string_view many);
 

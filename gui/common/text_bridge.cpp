@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include "core/format/count_word.h"
 #include "core/format/cp1251.h"
 
 namespace tagforge {
@@ -89,13 +90,13 @@ ColorValue FromQColor(const QColor& color) {
 }
 
 QString CountWord(std::size_t count, const QString& one, const QString& few, const QString& many) {
-    const std::size_t lastTwo = count % 100;
-    const std::size_t last = count % 10;
-    if (last == 1 && lastTwo != 11) {
-        return one;
-    }
-    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        return few;
+    switch (CountFormOf(count)) {
+        case CountForm::One:
+            return one;
+        case CountForm::Few:
+            return few;
+        case CountForm::Many:
+            break;
     }
     return many;
 }

@@ -39,8 +39,7 @@ void SetItems(QComboBox* box, const std::vector<std::string>& items);
 // The position of the entry equal to `name` without regard to case; -1 when there is none.
 int FindIgnoringCase(const QComboBox* box, std::string_view name);
 
-// The form of a noun Russian puts after `count`: `one` after 1, 21, 31…, `few` after 2–4, 22–24…,
-// `many` otherwise (11–14 included).
+// The one of `one`, `few` and `many` that CountFormOf(count) names.
 QString CountWord(std::size_t count, const QString& one, const QString& few, const QString& many);
 
 // The message of a failure, for an error box.
