@@ -2,7 +2,8 @@
 # Starts the real program from a copy of its build folder (portable mode, with its starter set)
 # on the display in $DISPLAY and prints its memory, summed over the program's process and all
 # its descendants (the browser engine's helper processes): once the window is shown and has
-# settled, and again once the first preview has loaded.
+# settled, again after 1,000 letters typed into the message (the strip under it shows them
+# rendered), and once the first preview has loaded.
 #
 # Three sums are printed, from /proc/<pid>/smaps_rollup. RSS counts a library page in every
 # process that maps it, so the engine's processes, which share most of their code, are counted
@@ -87,6 +88,19 @@ fi
 settle
 report "after start:"
 started=$(processes)
+# A first start shows the About page: the formatting page's tab is at the left of the bar, the
+# message box below its options; the keys go to the focused window.
+xdotool mousemove --window "$window" 60 12 click 1
+sleep 0.5
+xdotool mousemove --window "$window" 400 260 click 1
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool type --delay 1 "$(printf 'ab%.0s' $(seq 500))"
+settle
+report "after typing 1,000 letters:"
+if [ "$(processes)" -ne "$started" ]; then
+  echo "Typing started a process."
+  exit 1
+fi
 # The page tabs run along the top of the window; a click on each spot along the bar in turn
 # finds the preview's tab, the only one that starts a process (the renderer, forked from the
 # engine's zygote, so it bears the zygote's command line); the other pages only show. The clicks
