@@ -72,6 +72,8 @@ struct FormatterOptions {
 
     bool thresholdEnabled = false;        // cbThreshold (settings page)
     int threshold = kDefaultResultLimit;  // UpDown2 position
+
+    bool operator==(const FormatterOptions&) const = default;
 };
 
 inline constexpr int kMaxBuildAttempts = 20;
