@@ -65,6 +65,9 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, QWidget* p
     previewWordWrapCheck =
         rows.check("cbWordWrap", QStringLiteral("Перенос по словам при пред.осмотре"));
     previewWordWrapCheck->setChecked(true);
+    livePreviewCheck =
+        rows.check("cbShowLivePreview", QStringLiteral("Показывать результат под текстом"));
+    livePreviewCheck->setChecked(true);
     frequentSmilesFirstCheck =
         rows.check("cbFrequentlyUsed", QStringLiteral("Перемещать популярные смайлы вверх"));
     autoRunCheck = rows.check("cbAutoRun", QStringLiteral("Запускать программу вместе с системой"));
@@ -81,6 +84,7 @@ SettingsPage::SettingsPage(MessageBoxes& messages, FontPicker& fonts, QWidget* p
     connect(toTrayCheck, &QCheckBox::toggled, this, &SettingsPage::toTrayChanged);
     connect(showHintsCheck, &QCheckBox::toggled, this, &SettingsPage::hintsShownChanged);
     connect(singleInstanceCheck, &QCheckBox::toggled, this, &SettingsPage::singleInstanceChanged);
+    connect(livePreviewCheck, &QCheckBox::toggled, this, &SettingsPage::livePreviewShownChanged);
     connect(inputFontButton, &QPushButton::clicked, this, &SettingsPage::chooseInputFont);
     connect(baseSettingsButton, &QPushButton::clicked, this, &SettingsPage::applyBaseSettings);
 }
@@ -101,6 +105,7 @@ void SettingsPage::fillSettings(Settings& settings) const {
     settings.smileSeparate = smileGroupOption->value();
     settings.previewBgColor = previewBackgroundPanel->color();
     settings.previewWordWrap = previewWordWrapCheck->isChecked();
+    settings.showLivePreview = livePreviewCheck->isChecked();
     settings.smileFrequentlyUsed = frequentSmilesFirstCheck->isChecked();
     settings.autoRun = autoRunCheck->isChecked();
     const QFont font = inputField_->font();
@@ -127,6 +132,7 @@ void SettingsPage::applySettings(const Settings& settings) {
     smileGroupOption->setValue(settings.smileSeparate);
     SetPanelColor(previewBackgroundPanel, settings.previewBgColor);
     previewWordWrapCheck->setChecked(settings.previewWordWrap);
+    livePreviewCheck->setChecked(settings.showLivePreview);
     frequentSmilesFirstCheck->setChecked(settings.smileFrequentlyUsed);
     autoRunCheck->setChecked(settings.autoRun);
 

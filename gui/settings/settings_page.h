@@ -56,6 +56,8 @@ class SettingsPage final : public QWidget {
     void toTrayChanged(bool toTray);
     // "cbShowHint" changed, or settings were applied (then even when it kept its state).
     void hintsShownChanged(bool shown);
+    // "cbShowLivePreview" changed: the result is to be shown under the message, or not.
+    void livePreviewShownChanged(bool shown);
     // "cbMultiLoad" changed: other copies of the program are to be refused, or allowed again.
     void singleInstanceChanged(bool forbidsOthers);
 
@@ -77,6 +79,7 @@ class SettingsPage final : public QWidget {
     NumberOption* smileGroupOption = nullptr;
     ColorPanel* previewBackgroundPanel = nullptr;
     QCheckBox* previewWordWrapCheck = nullptr;
+    QCheckBox* livePreviewCheck = nullptr;
     QCheckBox* frequentSmilesFirstCheck = nullptr;
     QCheckBox* autoRunCheck = nullptr;
     QPushButton* inputFontButton = nullptr;
