@@ -27,6 +27,7 @@
 #include "gui/common/transient_note.h"
 #include "gui/common/widget_factory.h"
 #include "gui/formatting/formatting_page.h"
+#include "gui/formatting/live_preview.h"
 #include "gui/formatting/option_controls.h"
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
@@ -60,6 +61,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     settingsPage->setInputField(handMadePage->messageField());
     // The window owns it; it follows the page's reports before any settings are applied.
     new SettingsEffects(*settingsPage, services_.messages, this);
+    connect(settingsPage, &SettingsPage::livePreviewShownChanged, livePreview,
+            &LivePreview::setVisible);
     aboutPage = new AboutPage(services_.urls);
     pageTabs->addTab(formattingPage, QStringLiteral("Форматирование"));
     pageTabs->addTab(previewPage, QStringLiteral("Просмотр"));
@@ -148,8 +151,11 @@ QWidget* MainWindow::createFormattingPage() {
     copyButton =
         ui::FlatButton("SpeedButton3", QStringLiteral("Копировать результат"),
                        QStringLiteral("Копировать результат форматирования в буфер обмена"));
+    livePreview = new LivePreview(programFolder_);
+    // One build serves the meter and the strip, so both show what the copy would copy.
     lengthMeter = new LengthMeter([this] {
         buildCurrentResult();
+        showLiveLine();
         return copiedReading();
     });
     profileBar = new ProfileBar;
@@ -173,6 +179,7 @@ QWidget* MainWindow::createFormattingPage() {
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(formattingTabs, 1);
+    layout->addWidget(livePreview);
     layout->addLayout(bottom);
     return page;
 }
@@ -271,15 +278,32 @@ int MainWindow::activeThreshold() const {
 }
 
 void MainWindow::copyResult() {
+    // Unchanged text and options keep the line the strip shows, random colours included.
     buildCurrentResult();
     const int threshold = activeThreshold();
     if (handMadePageActive()) {
         resultCopier_->copy(handMadePage->resultText(), threshold);
         handMadePage->drawNewRandomColor();
+        // The next line, with the colour just drawn; its length is the copied one's.
+        buildCurrentResult();
     } else {
         resultCopier_->copy(templateText_, threshold);
     }
+    showLiveLine();
     lengthMeter->display(copiedReading());
+}
+
+const std::string& MainWindow::currentLine() const {
+    return handMadePageActive() ? handMadePage->resultText() : templateText_;
+}
+
+void MainWindow::showLiveLine() {
+    // A hidden strip is filled when it is shown again: its box's toggle schedules a measure.
+    if (livePreview->isHidden()) {
+        return;
+    }
+    livePreview->setLook(settingsPage->previewBackground(), settingsPage->previewWordWrap());
+    livePreview->showLine(currentLine());
 }
 
 LengthMeter::Reading MainWindow::copiedReading() const {
@@ -300,7 +324,7 @@ void MainWindow::buildCurrentResult() {
 
 void MainWindow::showPreview() {
     buildCurrentResult();
-    const std::string text = handMadePageActive() ? handMadePage->resultText() : templateText_;
+    const std::string text = currentLine();
     templateText_ = text;
     previewPage->showText(text, settingsPage->previewBackground(), settingsPage->previewWordWrap());
 }

@@ -31,6 +31,7 @@ class AboutPage;
 class ColorPanel;
 class EditMenu;
 class FormattingPage;
+class LivePreview;
 class PreviewTab;
 class ProfileBar;
 class ResultCopier;
@@ -108,6 +109,10 @@ class MainWindow : public QMainWindow {
     void pageChanged();
     bool handMadePageActive() const;
     int activeThreshold() const;
+    // The line of the sub-page shown, as last built.
+    const std::string& currentLine() const;
+    // Shows the line last built in the strip under the message, unless the strip is off.
+    void showLiveLine();
 
     std::filesystem::path programFolder_;
     PlatformServices services_;
@@ -127,6 +132,7 @@ class MainWindow : public QMainWindow {
     ProfileBar* profileBar = nullptr;
     TransientNote* confirmationNote = nullptr;
     LengthMeter* lengthMeter = nullptr;
+    LivePreview* livePreview = nullptr;
     SmileyPane* smileyPane = nullptr;
 
     EditMenu* editMenu = nullptr;

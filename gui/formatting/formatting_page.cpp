@@ -58,9 +58,16 @@ FormatterOptions FormattingPage::formatterOptions() const {
 }
 
 void FormattingPage::rebuildResult() {
-    BuiltResultText built = BuildResultTextWithGroups(formatterOptions(), random_);
+    FormatterOptions options = formatterOptions();
+    // The same text and options keep their result, so what was shown is what is copied even
+    // with random colours.
+    if (options == builtOptions_) {
+        return;
+    }
+    BuiltResultText built = BuildResultTextWithGroups(options, random_);
     lettersPerColor_ = built.lettersPerColor;
     controls_->resultMemo->setBytes(std::move(built.text));
+    builtOptions_ = std::move(options);
 }
 
 const std::string& FormattingPage::resultText() const {

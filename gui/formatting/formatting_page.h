@@ -34,6 +34,7 @@ class FormattingPage final : public QWidget {
     // The option table spans pages, so the window binds it once every page exists.
     void bindOptions(std::vector<BoundOption> options);
     FormatterOptions formatterOptions() const;
+    // Builds the result of the controls unless it was built for the same text and options.
     void rebuildResult();
     const std::string& resultText() const;
     // How many letters share a colour tag in the last result; more than 1 when the length
@@ -82,6 +83,8 @@ class FormattingPage final : public QWidget {
     EffectColors effects_{*controls_, *this, services_.clock, random_};
     OptionBinding options_{*controls_, effects_};
     int lettersPerColor_ = 1;
+    // The options of the result kept; unset until the first build.
+    std::optional<FormatterOptions> builtOptions_;
 };
 
 }  // namespace tagforge
