@@ -63,11 +63,15 @@ LengthMeter::LengthMeter(std::function<Reading()> measure, QWidget* parent)
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     pause_->setSingleShot(true);
     pause_->setInterval(kPauseMs);
-    connect(pause_, &QTimer::timeout, this, [this] { display(measure_()); });
+    connect(pause_, &QTimer::timeout, this, &LengthMeter::measureNow);
 }
 
 void LengthMeter::scheduleMeasure() {
     pause_->start();
+}
+
+void LengthMeter::measureNow() {
+    display(measure_());
 }
 
 void LengthMeter::watch(QWidget* root) {

@@ -26,6 +26,8 @@ class LengthMeter final : public QLabel {
 
     // Measures again once the edits pause.
     void scheduleMeasure();
+    // What the pause after the last change does: measures and shows the reading.
+    void measureNow();
     // Measures again after any edit of an input control below `root`.
     void watch(QWidget* root);
     void display(const Reading& reading);

@@ -4,7 +4,8 @@
 // ours (building the result and the page, writing the file), what comes after is the engine's
 // (reading, parsing, layout). Prints one line per message size, each time the median of a few
 // runs, after the first preview, which also starts the engine's renderer process. The length
-// meter's rebuild after a typing pause is timed with the threshold on (all twenty attempts).
+// meter's rebuild after a typing pause is timed with the threshold on (all twenty attempts), and
+// the strip under the message from the pause's end until it has painted the line.
 //
 //   tagforge_window_bench [--quick]
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include "core/format/result_assembly.h"
 #include "core/preview/preview_page.h"
 #include "gui/app/main_window.h"
+#include "gui/formatting/length_meter.h"
 #include "gui/platform/qt_platform_services.h"
 #include "tests/ui/control_lookup.h"
 
@@ -36,6 +38,7 @@ namespace {
 
 // A page that has not loaded after this long counts as a failed run.
 constexpr int kLoadTimeoutMs = 180'000;
+constexpr int kStripRuns = 7;
 
 // Cyrillic letters in lines of 50, like a long chat message.
 QString Message(int letters) {
@@ -211,6 +214,32 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
+    // The strip under the message: from the typing pause's end (the meter's build) until the
+    // strip has painted the line, a colour per letter.
+    std::printf("\nLive preview, a colour per letter: pause over to strip painted, median of %d\n",
+                kStripRuns);
+    colorEffect->setChecked(true);
+    control<QCheckBox>(window, "cbThreshold")->setChecked(false);
+    preview.leave();
+    auto* meter = control<tagforge::LengthMeter>(window, "lResultLength");
+    auto* strip = control<QWidget>(window, "LivePreview");
+    for (const int letters : {100, 1000, 10000}) {
+        std::vector<double> times;
+        for (int run = 0; run < kStripRuns; ++run) {
+            // A new letter each run, so every run builds and renders anew.
+            message->setPlainText(Message(letters - 1) + QChar(0x0430 + run));
+            Settle(0);
+            QElapsedTimer timer;
+            timer.start();
+            meter->measureNow();
+            strip->repaint();
+            times.push_back(Milliseconds(timer.nsecsElapsed()));
+        }
+        std::printf("%10d letters: %7.2f ms (fastest %.2f)\n", letters, Median(times),
+                    *std::min_element(times.begin(), times.end()));
+        std::fflush(stdout);
+    }
+
     // Only the quick run is a test; a page the engine gives up on is a figure like any other.
     return quick && !allLoaded ? 1 : 0;
 }
