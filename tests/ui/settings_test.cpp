@@ -66,6 +66,7 @@ const std::vector<std::string> kMachineValueNames = {
     "Bold",
     "Italic",
     "SmileGroup",
+    "ShowLivePreview",
 };
 
 fs::path MachineFile(const fs::path& folder) {
@@ -144,6 +145,7 @@ void ChangeEverySetting(MainWindow& window) {
     control<QCheckBox>(window, "cbWordWrap")->setChecked(false);
     control<QCheckBox>(window, "cbFrequentlyUsed")->setChecked(false);
     control<QCheckBox>(window, "cbAutoRun")->setChecked(true);
+    control<QCheckBox>(window, "cbShowLivePreview")->setChecked(false);
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSize(13);
     font.setBold(true);
@@ -257,6 +259,7 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
         {"Bold", "1"},
         {"Italic", "1"},
         {"SmileGroup", "Birds"},
+        {"ShowLivePreview", "0"},
     };
     const RegistryFile::Key stored = StoredSettingsKey(folder);
     std::vector<std::string> names;
@@ -291,6 +294,7 @@ void SettingsTest::everySettingSurvivesARestartUnderItsStoredName() {
     QVERIFY(!control<QCheckBox>(window, "cbWordWrap")->isChecked());
     QVERIFY(!control<QCheckBox>(window, "cbFrequentlyUsed")->isChecked());
     QVERIFY(control<QCheckBox>(window, "cbAutoRun")->isChecked());
+    QVERIFY(!control<QCheckBox>(window, "cbShowLivePreview")->isChecked());
     const QFont font = control<QPlainTextEdit>(window, "MainText")->font();
     QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(font.pointSize(), 13);
