@@ -66,6 +66,10 @@ else
   failed=$((failed + 1))
 fi
 
+echo "== The start command on a machine without a display"
+# Reuses the release build, so it only runs the sample through the CLI and the window.
+run_counted "start command" scripts/check_run.sh
+
 echo "== Lint: clang-format and clang-tidy"
 # Reads the release build's compile commands, so it runs after that build.
 run_counted Lint scripts/lint.sh build/release
