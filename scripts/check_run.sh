@@ -2,7 +2,7 @@
 # Runs the start command as on a machine without a display and checks that it ends by itself
 # with the sample's HTML, the clipboard's report and a screenshot.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 out=build/run-check.log
 screenshot=build/screenshots/run.png

@@ -37,7 +37,7 @@ show_progress() {
       printf '\r3/3 Build: %s of %s' "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
     fi
   done
-  [ -t 1 ] && printf '\r\033[K' || true
+  if [ -t 1 ]; then printf '\r\033[K'; fi
 }
 
 set +e
