@@ -15,6 +15,7 @@
 #include "gui/app/session_requests.h"
 #include "gui/app/settings_effects.h"
 #include "gui/common/hover_frame_style.h"
+#include "gui/platform/graphics_setup.h"
 #include "gui/platform/instance_claim.h"
 #include "gui/platform/named_lock.h"
 
@@ -30,7 +31,7 @@ void PrepareBrowserEngine() {
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareGraphics();
 }
 
 QIcon ApplicationIcon() {

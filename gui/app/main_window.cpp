@@ -32,6 +32,7 @@
 #include "gui/menus/edit_menu.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/panel_color_choice.h"
+#include "gui/platform/graphics_setup.h"
 #include "gui/preview/preview_tab.h"
 #include "gui/preview/preview_web_page.h"
 #include "gui/profiles/profile_bar.h"
@@ -76,6 +77,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices ser
     columns->addWidget(pageTabs, 1);
     columns->addWidget(smileyPane);
     setCentralWidget(content);
+    PrepareWindowForBrowserViews(*this);
     handMadePage->bindOptions(BindOptions(*this));
     connectCopyButton();
     connectColorPanels();
