@@ -34,7 +34,8 @@ void PrepareGraphics() {
 }
 
 void PrepareWindowForBrowserViews(QWidget& window) {
-    if (ChosenGraphicsPath() != GraphicsPath::OpenGl || window.testAttribute(Qt::WA_WState_Created)) {
+    if (ChosenGraphicsPath() != GraphicsPath::OpenGl ||
+        window.testAttribute(Qt::WA_WState_Created)) {
         return;
     }
     // A hidden OpenGL child makes the window composed with OpenGL from its creation on, as the

@@ -29,6 +29,7 @@
 #include "core/preview/preview_page.h"
 #include "gui/app/main_window.h"
 #include "gui/formatting/length_meter.h"
+#include "gui/platform/graphics_setup.h"
 #include "gui/platform/qt_platform_services.h"
 #include "tests/ui/control_lookup.h"
 
@@ -128,7 +129,7 @@ void Settle(int milliseconds) {
 
 int main(int argc, char** argv) {
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    tagforge::PrepareGraphics();
     QApplication application(argc, argv);
     tagforge::QtMessageBoxes messages;
     tagforge::QtColorPicker colors;

@@ -21,6 +21,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/templates/ascii_manager.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -513,5 +514,5 @@ class AsciiArtTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::AsciiArtTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::AsciiArtTest)
 #include "ascii_art_test.moc"

@@ -6,6 +6,7 @@
 #include "core/format/color_code.h"
 #include "gui/pickers/color_panel.h"
 #include "gui/pickers/effect_strips.h"
+#include "ui_test_main.h"
 
 namespace tagforge {
 
@@ -144,5 +145,5 @@ class ColorPanelTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::ColorPanelTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::ColorPanelTest)
 #include "color_panel_test.moc"

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -75,5 +76,5 @@ class FeedbackTest : public QObject {
     }
 };
 
-QTEST_MAIN(FeedbackTest)
+TAGFORGE_UI_TEST_MAIN(FeedbackTest)
 #include "feedback_test.moc"

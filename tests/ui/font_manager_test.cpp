@@ -11,6 +11,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "gui/menus/font_name_delegate.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -432,5 +433,5 @@ void FontManagerTest::fontNamesAreDrawnInTheirOwnFace() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::FontManagerTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::FontManagerTest)
 #include "font_manager_test.moc"

@@ -16,6 +16,7 @@
 #include "gui/formatting/result_memo.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -466,5 +467,5 @@ void FormatPageTest::tagListIsFoundInAnyCaseAndAddsNothingOnceGone() {
     QCOMPARE(harness.platform.clipboard.text(), QStringLiteral("hi"));
 }
 
-QTEST_MAIN(FormatPageTest)
+TAGFORGE_UI_TEST_MAIN(FormatPageTest)
 #include "format_page_test.moc"

@@ -2,6 +2,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -108,5 +109,5 @@ class FormattingLayoutTest final : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::FormattingLayoutTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::FormattingLayoutTest)
 #include "formatting_layout_test.moc"

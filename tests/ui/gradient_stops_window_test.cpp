@@ -9,6 +9,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -201,5 +202,5 @@ class GradientStopsWindowTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::GradientStopsWindowTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::GradientStopsWindowTest)
 #include "gradient_stops_window_test.moc"

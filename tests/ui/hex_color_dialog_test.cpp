@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "gui/pickers/hex_color_dialog.h"
+#include "ui_test_main.h"
 
 class HexColorDialogTest : public QObject {
     Q_OBJECT
@@ -235,5 +236,5 @@ class HexColorDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(HexColorDialogTest)
+TAGFORGE_UI_TEST_MAIN(HexColorDialogTest)
 #include "hex_color_dialog_test.moc"

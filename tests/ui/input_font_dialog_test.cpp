@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "gui/platform/qt_platform_services.h"
+#include "ui_test_main.h"
 
 namespace tagforge {
 
@@ -98,5 +99,5 @@ class InputFontDialogTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::InputFontDialogTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::InputFontDialogTest)
 #include "input_font_dialog_test.moc"

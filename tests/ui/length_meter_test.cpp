@@ -12,6 +12,7 @@
 
 #include "tests/ui/ui_test_files.h"
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -262,5 +263,5 @@ class LengthMeterTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::LengthMeterTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::LengthMeterTest)
 #include "length_meter_test.moc"

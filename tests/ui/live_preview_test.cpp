@@ -22,6 +22,7 @@
 #include "gui/pickers/panel_color_choice.h"
 #include "tests/ui/ui_test_files.h"
 
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -252,5 +253,5 @@ class LivePreviewTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::LivePreviewTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::LivePreviewTest)
 #include "live_preview_test.moc"

@@ -19,6 +19,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/menus/font_manager.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -567,5 +568,5 @@ void NickMenuTest::lineBreaksNeverEnterASingleLineField() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::NickMenuTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::NickMenuTest)
 #include "nick_menu_test.moc"

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gui/formatting/option_grid.h"
+#include "ui_test_main.h"
 
 namespace tagforge {
 
@@ -90,5 +91,5 @@ class OptionGridTest final : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::OptionGridTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::OptionGridTest)
 #include "option_grid_test.moc"

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "gui/formatting/palette_list.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -62,5 +63,5 @@ class PaletteListTest final : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::PaletteListTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::PaletteListTest)
 #include "palette_list_test.moc"

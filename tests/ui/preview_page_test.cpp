@@ -21,6 +21,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -407,5 +408,5 @@ class PreviewPageTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::PreviewPageTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::PreviewPageTest)
 #include "preview_page_test.moc"

@@ -8,6 +8,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -67,5 +68,5 @@ class ProfileOptionsTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::ProfileOptionsTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::ProfileOptionsTest)
 #include "profile_options_test.moc"

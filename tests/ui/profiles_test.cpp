@@ -25,6 +25,7 @@
 #include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -771,5 +772,5 @@ void ProfilesTest::closingRecreatesARemovedProfilesFolder() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::ProfilesTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::ProfilesTest)
 #include "profiles_test.moc"

@@ -19,6 +19,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/platform/qt_platform_services.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -301,5 +302,5 @@ void SessionTest::trayIconGoesWithTheWindow() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::SessionTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::SessionTest)
 #include "session_test.moc"

@@ -9,6 +9,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/settings/settings_page.h"
 #include "gui/tray/tray_controller.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 Q_DECLARE_METATYPE(tagforge::Settings)
@@ -193,5 +194,5 @@ class SettingsPageTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::SettingsPageTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::SettingsPageTest)
 #include "settings_page_test.moc"

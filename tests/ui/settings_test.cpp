@@ -17,6 +17,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -625,5 +626,5 @@ void SettingsTest::nickListSurvivesARestartExactly() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::SettingsTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::SettingsTest)
 #include "settings_test.moc"

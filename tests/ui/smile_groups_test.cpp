@@ -11,6 +11,7 @@
 
 #include "gui/smileys/copy_progress.h"
 #include "smile_test_support.h"
+#include "ui_test_main.h"
 
 using tagforge::test::control;
 
@@ -442,5 +443,5 @@ class SmileGroupsTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::SmileGroupsTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::SmileGroupsTest)
 #include "smile_groups_test.moc"

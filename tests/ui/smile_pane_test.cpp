@@ -16,6 +16,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/smileys/smile_web_page.h"
 #include "smile_test_support.h"
+#include "ui_test_main.h"
 
 using tagforge::test::control;
 
@@ -485,5 +486,5 @@ class SmilePaneTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::SmilePaneTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::SmilePaneTest)
 #include "smile_pane_test.moc"

@@ -14,6 +14,7 @@
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
 #include "core/store/starter_set.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -600,5 +601,5 @@ void StartupTest::killedInTheMiddleOfASaveLeavesWholeFiles() {
     }
 }
 
-QTEST_MAIN(StartupTest)
+TAGFORGE_UI_TEST_MAIN(StartupTest)
 #include "startup_test.moc"

@@ -6,6 +6,7 @@
 #include "core/templates/ascii_catalog.h"
 #include "core/templates/template_lines.h"
 #include "gui/templates/template_page.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 namespace tagforge {
@@ -89,5 +90,5 @@ class TemplatePageAloneTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::TemplatePageAloneTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::TemplatePageAloneTest)
 #include "template_page_alone_test.moc"

@@ -12,6 +12,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/common/text_bridge.h"
 #include "gui/pickers/color_panel.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -628,5 +629,5 @@ class TemplatePageTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::TemplatePageTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::TemplatePageTest)
 #include "template_page_test.moc"

@@ -20,6 +20,7 @@
 #include "core/templates/template_lines.h"
 #include "gui/common/text_bridge.h"
 #include "ui_test_files.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -332,5 +333,5 @@ void TypedTextTest::clearResetAndLoadAreUndoneInOneStep() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::TypedTextTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::TypedTextTest)
 #include "typed_text_test.moc"

@@ -10,6 +10,7 @@
 #include "gui/common/text_bridge.h"
 #include "gui/formatting/palette_list.h"
 #include "gui/pickers/color_panel.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -592,5 +593,5 @@ class WindowColorPanelsTest : public QObject {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::WindowColorPanelsTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::WindowColorPanelsTest)
 #include "window_color_panels_test.moc"

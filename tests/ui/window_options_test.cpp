@@ -16,6 +16,7 @@
 
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "ui_test_main.h"
 #include "ui_test_support.h"
 
 using tagforge::test::control;
@@ -556,5 +557,5 @@ void WindowOptionsTest::fontButtonStartsFromTheInputFont() {
 
 }  // namespace tagforge
 
-QTEST_MAIN(tagforge::WindowOptionsTest)
+TAGFORGE_UI_TEST_MAIN(tagforge::WindowOptionsTest)
 #include "window_options_test.moc"

@@ -19,6 +19,7 @@
 
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
+#include "gui/platform/graphics_setup.h"
 #include "smile_test_support.h"
 #include "ui_test_support.h"
 
@@ -295,6 +296,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    tagforge::PrepareGraphics();
     QApplication application(argc, argv);
     tagforge::WindowRestartTest test;
     return QTest::qExec(&test, argc, argv);
