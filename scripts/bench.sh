@@ -3,15 +3,16 @@
 # long results, the whole `tagforge-cli format` process on a million letters with a per-letter
 # gradient, each against a memcpy of the same output measured in the same run, the load and save
 # times of big settings, profiles and catalogues, the times of a copy and a preview in the window
-# on long messages (the preview until its page has loaded), and the memory the real program holds
-# after its start and after its first preview, summed over its processes.
+# on long messages (the preview until its page has loaded), and, on both drawing paths
+# (TAGFORGE_GL), the real program's start to its first painted frame and the memory it holds after
+# its start, its first preview and its smiley pane, summed over its processes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/bench -j "$(nproc)" --target tagforge_formatter_bench tagforge-cli \
-  tagforge_store_bench tagforge_window_bench tagforge
+  tagforge_store_bench tagforge_window_bench tagforge tagforge_first_frame_probe
 
 bench=./build/bench/tests/bench/tagforge_formatter_bench
 cli=./build/bench/cli/tagforge-cli
@@ -78,5 +79,6 @@ QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ./build/bench/tests/bench/tagforge_window_bench
 
 echo
-echo "== The program's memory, summed over its processes"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/bench_memory.sh build/bench/app
+echo "== Start-up and memory on both drawing paths: TAGFORGE_GL=on (OpenGL) and the default"
+QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  bash scripts/bench_graphics.sh build/bench
