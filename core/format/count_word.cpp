@@ -16,15 +16,7 @@ CountForm CountFormOf(std::size_t count) {
 
 std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
                            std::string_view many) {
-    switch (CountFormOf(count)) {
-        case CountForm::One:
-            return one;
-        case CountForm::Few:
-            return few;
-        case CountForm::Many:
-            break;
-    }
-    return many;
+    return ChooseCountWord(count, one, few, many);
 }
 
 }  // namespace tagforge

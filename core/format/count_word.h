@@ -10,7 +10,20 @@ namespace tagforge {
 enum class CountForm { One, Few, Many };
 CountForm CountFormOf(std::size_t count);
 
-// The one of `one`, `few` and `many` that CountFormOf(count) names.
+// The one of `one`, `few` and `many` that CountFormOf(count) names, in any kind of text.
+template <typename Text>
+const Text& ChooseCountWord(std::size_t count, const Text& one, const Text& few, const Text& many) {
+    switch (CountFormOf(count)) {
+        case CountForm::One:
+            return one;
+        case CountForm::Few:
+            return few;
+        case CountForm::Many:
+            break;
+    }
+    return many;
+}
+
 std::string_view CountWord(std::size_t count, std::string_view one, std::string_view few,
                            std::string_view many);
 

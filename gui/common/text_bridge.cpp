@@ -90,15 +90,7 @@ ColorValue FromQColor(const QColor& color) {
 }
 
 QString CountWord(std::size_t count, const QString& one, const QString& few, const QString& many) {
-    switch (CountFormOf(count)) {
-        case CountForm::One:
-            return one;
-        case CountForm::Few:
-            return few;
-        case CountForm::Many:
-            break;
-    }
-    return many;
+    return ChooseCountWord(count, one, few, many);
 }
 
 }  // namespace tagforge

@@ -15,6 +15,7 @@
 #include <functional>
 #include <set>
 
+#include "core/format/result_assembly.h"
 #include "core/preview/rich_text_line.h"
 #include "core/smileys/smile_images.h"
 #include "gui/common/text_bridge.h"
@@ -32,11 +33,6 @@ namespace tagforge {
 namespace {
 
 using test::WindowHarness;
-
-constexpr int kSolid = 0;
-constexpr int kGradient = 1;
-constexpr int kSpectrum = 2;
-constexpr int kRandomPerLetter = 4;
 
 // The smallest GIF: one transparent pixel.
 constexpr char kPixelGif[] =
@@ -123,7 +119,7 @@ class LivePreviewTest : public QObject {
     void showsTheColoursAndFollowsTheEffect() {
         WindowHarness harness;
         MainWindow& window = OpenShown(harness);
-        SetEffect(window, kSolid);
+        SetEffect(window, kEffectSolid);
         SetPanelColor(control<ColorPanel>(window, "Image6"), MakeColor(255, 0, 0));
         auto* message = control<QPlainTextEdit>(window, "MainText");
         message->setFocus();
@@ -132,7 +128,7 @@ class LivePreviewTest : public QObject {
         QCOMPARE(Strip(window)->toPlainText(), QStringLiteral("Привет всем"));
         QCOMPARE(LetterColors(Strip(window)), std::set<QRgb>{qRgb(255, 0, 0)});
 
-        control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(kSpectrum);
+        control<QComboBox>(window, "comboboxColorMark")->setCurrentIndex(kEffectSpectrum);
         Settle(window);
         QVERIFY(LetterColors(Strip(window)).size() > 5);
         // No browser engine is started for it.
@@ -146,8 +142,9 @@ class LivePreviewTest : public QObject {
         QTest::addColumn<QString>("shown");  // a part of the strip's text, or nothing
         const auto none = [](MainWindow&) {};
         QTest::newRow("random per letter")
-            << QStringLiteral("Случайные цвета")
-            << std::function<void(MainWindow&)>([](auto& w) { SetEffect(w, kRandomPerLetter); })
+            << QStringLiteral("Случайные цвета") << std::function<void(MainWindow&)>([](auto& w) {
+                   SetEffect(w, kEffectRandomPerLetter);
+               })
             << QString();
         QTest::newRow("random solid nick line")
             << QStringLiteral("Привет") << std::function<void(MainWindow&)>([](auto& w) {
@@ -169,7 +166,7 @@ class LivePreviewTest : public QObject {
             << QStringLiteral("первая\nвторая");
         QTest::newRow("coarsened by the threshold")
             << QString(200, QLatin1Char('x')) << std::function<void(MainWindow&)>([](auto& w) {
-                   SetEffect(w, kGradient);
+                   SetEffect(w, kEffectGradient);
                    SetThreshold(w, 3000);
                })
             << QString();
@@ -202,7 +199,7 @@ class LivePreviewTest : public QObject {
     void longMessagesShowTheirStart() {
         WindowHarness harness;
         MainWindow& window = OpenShown(harness);
-        SetEffect(window, kSpectrum);
+        SetEffect(window, kEffectSpectrum);
         control<QPlainTextEdit>(window, "MainText")->setPlainText(QString(5000, QLatin1Char('x')));
         Settle(window);
         const QString text = Strip(window)->toPlainText();
