@@ -24,12 +24,19 @@ check() {  # check "what" command...
   fi
 }
 
+# Debian's rules for a binary package: an error fails the check; every tag is listed below it.
+lint_package() { lintian --fail-on error --display-info "$deb" >"$out/lintian.log" 2>&1; }
+check "lintian finds no errors" lint_package
+sed 's/^/    /' "$out/lintian.log"
+
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$out/apt-install.log" 2>&1
 check "installed /usr/bin/tagforge" test -x /usr/bin/tagforge
 check "desktop entry valid" desktop-file-validate /usr/share/applications/ru.orbelsoft.TagForge.desktop
 check "AppStream metadata valid" appstreamcli validate --no-net \
   /usr/share/metainfo/ru.orbelsoft.TagForge.metainfo.xml
 check "man pages" test -f /usr/share/man/man1/tagforge.1.gz -a -f /usr/share/man/man1/tagforge-cli.1.gz
+check "copyright and change log" test -f /usr/share/doc/tagforge/copyright \
+  -a -f /usr/share/doc/tagforge/changelog.Debian.gz
 check "tagforge --version without a display" env -u DISPLAY /usr/bin/tagforge --version
 check "tagforge-cli --version" /usr/bin/tagforge-cli --version
 

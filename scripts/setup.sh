@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core qt6-translations-l10n
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 
