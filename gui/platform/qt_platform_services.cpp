@@ -19,7 +19,10 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QUrl>
+#include <string>
+#include <utility>
 
+#include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 
 namespace tagforge {
@@ -181,8 +184,26 @@ bool QtTrayIcon::isVisible() const {
 }
 
 QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
-                       const std::optional<std::filesystem::path>& configHome)
-    : registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+                       const std::optional<std::filesystem::path>& configHome, bool installed)
+    : installed_(installed), registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+
+PlatformServices QtPlatform::services() {
+    std::string autostartCommand =
+        AutostartCommand(ToCp1251(QCoreApplication::applicationFilePath()), installed_);
+    return PlatformServices{clipboard_,
+                            messages_,
+                            colors_,
+                            dialogs_,
+                            urls_,
+                            clock_,
+                            fonts_,
+                            tray_,
+                            registry_,
+                            files_,
+                            input_,
+                            fontCatalog_,
+                            std::move(autostartCommand)};
+}
 
 std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
     const QColor initial = preset ? ToQColor(*preset) : last_;

@@ -56,10 +56,11 @@ class RunningProgram {
         store_ = std::make_unique<CountingRegistry>(*platform.registry);
         const PlatformServices services = platform.services();
         window_ = std::make_unique<MainWindow>(
-            folder(), PlatformServices{services.clipboard, services.messages, services.colors,
-                                       services.dialogs, services.urls, services.clock,
-                                       services.fonts, services.tray, *store_, services.files,
-                                       services.input, services.fontCatalog});
+            folder(),
+            PlatformServices{services.clipboard, services.messages, services.colors,
+                             services.dialogs, services.urls, services.clock, services.fonts,
+                             services.tray, *store_, services.files, services.input,
+                             services.fontCatalog, services.autostartCommand});
         requests_ = std::make_unique<SessionRequests>(InstanceClaim());
         requests_->attach(*window_);
         finished_ = std::make_unique<QSignalSpy>(&window_->sessionEnd(), &SessionEnd::finished);
