@@ -16,6 +16,7 @@
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
 #include "gui/app/session_requests.h"
+#include "gui/common/application_icon.h"
 #include "gui/common/text_bridge.h"
 #include "gui/platform/qt_platform_services.h"
 #include "ui_test_files.h"
@@ -154,6 +155,7 @@ class SessionTest : public QObject {
     void restoreGestureBringsTheWindowForward_data();
     void restoreGestureBringsTheWindowForward();
     void trayIconGoesWithTheWindow();
+    void trayShowsTheApplicationIcon();
 };
 
 void SessionTest::everyWayOfEndingSavesOnce_data() {
@@ -298,6 +300,21 @@ void SessionTest::trayIconGoesWithTheWindow() {
     delete menu;
     QVERIFY(icon.isNull());
     QVERIFY(!tray.isVisible());
+}
+
+// The tray shows the program's own icon, drawn for each small size a panel asks for.
+void SessionTest::trayShowsTheApplicationIcon() {
+    QtTrayIcon tray;
+    QMenu menu;
+    tray.setup(QStringLiteral("hint"), &menu, [](TrayGesture) {});
+    const QSystemTrayIcon* icon = menu.findChild<QSystemTrayIcon*>();
+    QVERIFY(icon);
+    const QIcon application = ApplicationIcon();
+    for (const int side : {16, 22, 24}) {
+        QVERIFY2(application.availableSizes().contains(QSize(side, side)),
+                 qPrintable(QString::number(side)));
+        QCOMPARE(icon->icon().pixmap(side).toImage(), application.pixmap(side).toImage());
+    }
 }
 
 }  // namespace tagforge
