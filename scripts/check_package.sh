@@ -45,6 +45,12 @@ id "$user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 rm -rf "$home/.local/share/TagForge" "$home/.config/TagForge"
 ls -A /usr/bin >"$out/bin-before"
+# "Start with the system" ticked by a version that wrote the full path: it must read as ticked,
+# and the save at closing rewrites the entry to start the program by name.
+autostart=$home/.config/autostart/OrbelTagForge.desktop
+runuser -u "$user" -- mkdir -p "$(dirname "$autostart")"
+printf '[Desktop Entry]\nType=Application\nName=OrbelTagForge\nExec="/usr/bin/tagforge"\n' |
+  runuser -u "$user" -- tee "$autostart" >/dev/null
 
 # The program runs until it is asked to end; SIGTERM closes it as the desktop does at logout.
 shots=$(mktemp -d)
@@ -75,9 +81,14 @@ check "SIGTERM ended the program with 0" test "$first_end" = 0
 check "settings under XDG_CONFIG_HOME" test -f "$home/.config/TagForge/TagForge.registry"
 ls -A /usr/bin >"$out/bin-after"
 check "nothing written beside /usr/bin" cmp "$out/bin-before" "$out/bin-after"
+check "autostart entry kept ticked, starts the program by name" grep -qx 'Exec=tagforge' "$autostart"
+check "autostart entry tries the program by name" grep -qx 'TryExec=tagforge' "$autostart"
 
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tagforge >"$out/apt-remove.log" 2>&1
 check "removed" test ! -e /usr/bin/tagforge
+# What the desktop does with the entry left behind: its TryExec no longer finds the program.
+check "autostart entry's program gone from PATH after removal" \
+  runuser -u "$user" -- bash -lc '! command -v tagforge'
 
 echo "Screenshot of the first start: $out/first-start.png"
 echo "package check: $passes passed, $failures failed"
