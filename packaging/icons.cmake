@@ -4,7 +4,8 @@ set(TAGFORGE_APP_ID ru.orbelsoft.TagForge)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
 set(TAGFORGE_ICON_PNGS "")
-foreach(size 16 24 32 48 64 128 256)
+# 22 is the tray's size on many panels, drawn rather than scaled down from 24.
+foreach(size 16 22 24 32 48 64 128 256)
   set(png ${PROJECT_BINARY_DIR}/icons/${size}/${TAGFORGE_APP_ID}.png)
   add_custom_command(
     OUTPUT ${png}

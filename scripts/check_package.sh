@@ -24,12 +24,19 @@ check() {  # check "what" command...
   fi
 }
 
+# Debian's rules for a binary package: an error fails the check; every tag is listed below it.
+lint_package() { lintian --fail-on error --display-info "$deb" >"$out/lintian.log" 2>&1; }
+check "lintian finds no errors" lint_package
+sed 's/^/    /' "$out/lintian.log"
+
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$out/apt-install.log" 2>&1
 check "installed /usr/bin/tagforge" test -x /usr/bin/tagforge
 check "desktop entry valid" desktop-file-validate /usr/share/applications/ru.orbelsoft.TagForge.desktop
 check "AppStream metadata valid" appstreamcli validate --no-net \
   /usr/share/metainfo/ru.orbelsoft.TagForge.metainfo.xml
 check "man pages" test -f /usr/share/man/man1/tagforge.1.gz -a -f /usr/share/man/man1/tagforge-cli.1.gz
+check "copyright and change log" test -f /usr/share/doc/tagforge/copyright \
+  -a -f /usr/share/doc/tagforge/changelog.Debian.gz
 check "tagforge --version without a display" env -u DISPLAY /usr/bin/tagforge --version
 check "tagforge-cli --version" /usr/bin/tagforge-cli --version
 
@@ -38,6 +45,12 @@ id "$user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 rm -rf "$home/.local/share/TagForge" "$home/.config/TagForge"
 ls -A /usr/bin >"$out/bin-before"
+# "Start with the system" ticked by a version that wrote the full path: it must read as ticked,
+# and the save at closing rewrites the entry to start the program by name.
+autostart=$home/.config/autostart/OrbelTagForge.desktop
+runuser -u "$user" -- mkdir -p "$(dirname "$autostart")"
+printf '[Desktop Entry]\nType=Application\nName=OrbelTagForge\nExec="/usr/bin/tagforge"\n' |
+  runuser -u "$user" -- tee "$autostart" >/dev/null
 
 # The program runs until it is asked to end; SIGTERM closes it as the desktop does at logout.
 shots=$(mktemp -d)
@@ -68,9 +81,14 @@ check "SIGTERM ended the program with 0" test "$first_end" = 0
 check "settings under XDG_CONFIG_HOME" test -f "$home/.config/TagForge/TagForge.registry"
 ls -A /usr/bin >"$out/bin-after"
 check "nothing written beside /usr/bin" cmp "$out/bin-before" "$out/bin-after"
+check "autostart entry kept ticked, starts the program by name" grep -qx 'Exec=tagforge' "$autostart"
+check "autostart entry tries the program by name" grep -qx 'TryExec=tagforge' "$autostart"
 
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tagforge >"$out/apt-remove.log" 2>&1
 check "removed" test ! -e /usr/bin/tagforge
+# What the desktop does with the entry left behind: its TryExec no longer finds the program.
+check "autostart entry's program gone from PATH after removal" \
+  runuser -u "$user" -- bash -lc '! command -v tagforge'
 
 echo "Screenshot of the first start: $out/first-start.png"
 echo "package check: $passes passed, $failures failed"

@@ -6,8 +6,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
-  libx11-dev xvfb xauth xdotool x11-utils xclip imagemagick openbox fonts-dejavu-core fonts-noto-color-emoji qt6-translations-l10n
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  libx11-dev xvfb xauth xdotool x11-utils xclip imagemagick openbox
+  fonts-dejavu-core fonts-noto-color-emoji qt6-translations-l10n
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 

@@ -6,9 +6,10 @@
 
 namespace tagforge {
 
-// How to reach the program's maker; shown as links at the bottom of the About page.
-inline constexpr std::string_view kMakerEmail = "orbel@example.org";
-inline constexpr std::string_view kMakerHomePage = "http://tagforge.example.org/";
+// How to reach the program's maker; shown as links at the bottom of the About page. The build
+// passes the addresses the package names as its maintainer's (packaging/release.cmake).
+inline constexpr std::string_view kMakerEmail = TAGFORGE_MAKER_EMAIL;
+inline constexpr std::string_view kMakerHomePage = TAGFORGE_MAKER_HOME_PAGE;
 inline constexpr std::string_view kMakerIcq = "417208356";
 
 // The text of the About page, one paragraph a line, Windows-1251.

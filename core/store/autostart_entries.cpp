@@ -81,6 +81,17 @@ std::string EncodeExec(std::string_view command) {
     return DoublePercents(command);
 }
 
+// The program a command line starts: its leading quoted path, else its first word.
+std::string_view ProgramOf(std::string_view command) {
+    if (command.starts_with('"')) {
+        const std::size_t close = command.find('"', 1);
+        if (close != std::string_view::npos) {
+            return command.substr(1, close - 1);
+        }
+    }
+    return command.substr(0, command.find_first_of(" \t\r\n"));
+}
+
 std::string DecodeExec(std::string_view exec) {
     if (exec.starts_with('"')) {
         std::string path;
@@ -235,6 +246,12 @@ std::string DesktopEntryText(std::string_view name, std::string_view command) {
     text += EscapeString(name);
     text += "\nExec=";
     text += EscapeString(EncodeExec(command));
+    // The desktop skips an entry whose program is gone (a removed package, a deleted portable
+    // copy) instead of failing to start it at every login.
+    if (const std::string_view program = ProgramOf(command); !program.empty()) {
+        text += "\nTryExec=";
+        text += EscapeString(program);
+    }
     text += "\nX-GNOME-Autostart-enabled=true\n";
     // Desktop entries are UTF-8; the frame is ASCII, so this converts the name and the command.
     return Cp1251ToUtf8(text);

@@ -10,7 +10,8 @@ namespace tagforge {
 
 // The per-user "start with the system" key on a freedesktop desktop: each value is a desktop
 // entry "<name>.desktop" in the XDG autostart folder whose Exec line is the value's data (a
-// command line such as "\"/opt/tagforge/tagforge\""). Deleting the value deletes the entry.
+// command line such as "\"/opt/tagforge/tagforge\"" or "tagforge"). Deleting the value deletes
+// the entry.
 // An empty folder stands for an autostart folder that cannot be located (no home folder): it
 // holds no entries and takes none.
 class AutostartEntries {
@@ -33,7 +34,8 @@ class AutostartEntries {
     std::filesystem::path folder_;
 };
 
-// The desktop entry that starts `command` (a command line in Windows-1251).
+// The desktop entry that starts `command` (a command line in Windows-1251). Its TryExec names the
+// command's program, so the desktop passes over the entry once that program is gone.
 std::string DesktopEntryText(std::string_view name, std::string_view command);
 // The command line of a desktop entry's Exec key, or nothing when the entry has none or is turned
 // off (Hidden=true or X-GNOME-Autostart-enabled=false): such an entry starts nothing.

@@ -1,5 +1,6 @@
 #include "core/store/settings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -21,6 +22,11 @@ std::string Number(long value) {
 
 bool ReadFlag(const std::string& text) {
     return AtolWin32(text) != 0;
+}
+
+bool IsPlainNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || c == '.' || c == '+';
 }
 
 // The Run value starts the program unless it is empty or "0".
@@ -78,7 +84,23 @@ const std::vector<SettingValue>& SettingValues() {
     return values;
 }
 
-std::vector<std::string> EncodeSettings(const Settings& settings, std::string_view executablePath) {
+std::string AutostartCommand(std::string_view executablePath, bool installed) {
+    std::string_view program = executablePath;
+    if (installed) {
+        const std::size_t slash = program.find_last_of('/');
+        if (slash != std::string_view::npos) {
+            program.remove_prefix(slash + 1);
+        }
+        // A name a command line would split or expand still goes in quotes.
+        if (!program.empty() && std::all_of(program.begin(), program.end(), IsPlainNameChar)) {
+            return std::string(program);
+        }
+    }
+    return "\"" + std::string(program) + "\"";
+}
+
+std::vector<std::string> EncodeSettings(const Settings& settings,
+                                        std::string_view autostartCommand) {
     return {
         Number(settings.top),
         Number(settings.left),
@@ -96,7 +118,7 @@ std::vector<std::string> EncodeSettings(const Settings& settings, std::string_vi
         ToColorCode(settings.previewBgColor),
         Flag(settings.previewWordWrap),
         Flag(settings.smileFrequentlyUsed),
-        settings.autoRun ? "\"" + std::string(executablePath) + "\"" : std::string(),
+        settings.autoRun ? std::string(autostartCommand) : std::string(),
         settings.fontName,
         Number(settings.fontSize),
         Number(settings.charset),

@@ -65,9 +65,16 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// The command line the Run value holds for the program at `executablePath`. An installed program
+// is named alone and found on PATH, as the menu's desktop entry finds it, so an entry that
+// outlives the package is skipped by the desktop instead of failing; a portable copy is started
+// by its quoted full path.
+std::string AutostartCommand(std::string_view executablePath, bool installed);
+
 // The stored texts, one per entry of SettingValues(); an empty text means "delete the value".
-// `executablePath` is what the Run value starts when autoRun is on.
-std::vector<std::string> EncodeSettings(const Settings& settings, std::string_view executablePath);
+// `autostartCommand` (see AutostartCommand) is what the Run value starts when autoRun is on.
+std::vector<std::string> EncodeSettings(const Settings& settings,
+                                        std::string_view autostartCommand);
 
 // Reads the texts of SettingValues() (defaults already substituted for missing values); numbers
 // read as atol does, so a text without leading digits is 0 and a flag is on unless it reads 0.

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/session_requests.h"
 #include "gui/app/settings_effects.h"
+#include "gui/common/application_icon.h"
 #include "gui/common/hover_frame_style.h"
 #include "gui/platform/graphics_setup.h"
 #include "gui/platform/instance_claim.h"
@@ -32,15 +32,6 @@ void PrepareBrowserEngine() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     PrepareGraphics();
-}
-
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1/ru.orbelsoft.TagForge.png").arg(size),
-                     QSize(size, size));
-    }
-    return icon;
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     if (location.installed && !MakeDataFolders(location, argc, argv)) {
         return 1;
     }
-    tagforge::QtPlatform platform(location.configFolder, location.configHome);
+    tagforge::QtPlatform platform(location.configFolder, location.configHome, location.installed);
     return tagforge::RunApplication(
         argc, argv, location.dataFolder, [&platform] { return platform.services(); }, {},
         location.starterFolder);

@@ -219,7 +219,8 @@ void MainWindow::connectSmileyPane() {
 void MainWindow::createControllers() {
     settings_ = std::make_unique<SettingsController>(
         services_.registry, services_.messages,
-        SettingsController::Controls{this, settingsPage, smileyPane, handMadePage, editMenu});
+        SettingsController::Controls{this, settingsPage, smileyPane, handMadePage, editMenu},
+        services_.autostartCommand);
     profiles_ = new ProfileController(
         programFolder_, services_.messages, *settings_,
         ProfileController::Controls{this, profileBar, formattingTabs, handMadePage, templatePage,

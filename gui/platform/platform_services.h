@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/format/color_code.h"
 #include "core/store/registry.h"
@@ -132,6 +133,8 @@ struct PlatformServices {
     FileDialogs& files;
     TextInput& input;
     FontCatalog& fontCatalog;
+    // The command line that starts this program at login, Windows-1251 (see AutostartCommand).
+    std::string autostartCommand;
 };
 
 }  // namespace tagforge

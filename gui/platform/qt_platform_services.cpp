@@ -15,11 +15,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QUrl>
+#include <string>
+#include <utility>
 
+#include "core/store/settings.h"
+#include "gui/common/application_icon.h"
 #include "gui/common/text_bridge.h"
 
 namespace tagforge {
@@ -109,29 +111,6 @@ std::optional<QFont> QtFontPicker::pick(QWidget* parent, const QFont& initial) {
     return chosen;
 }
 
-namespace {
-
-// A small drawn picture, so the tray shows the program without shipping image files.
-QIcon TrayPicture() {
-    constexpr int kSize = 32;
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x33, 0x99, 0xFF));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(1, 1, kSize - 2, kSize - 2), 6, 6);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(kSize * 3 / 4);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("T"));
-    return QIcon(pixmap);
-}
-
-}  // namespace
-
 QtTrayIcon::QtTrayIcon() = default;
 
 QtTrayIcon::~QtTrayIcon() {
@@ -147,7 +126,7 @@ void QtTrayIcon::setup(const QString& hint, QMenu* menu,
     delete icon_;
     // Owned by the menu, so the icon goes with the window, while the application still exists;
     // an icon outliving the application crashes the program as it ends.
-    icon_ = new QSystemTrayIcon(TrayPicture(), menu);
+    icon_ = new QSystemTrayIcon(ApplicationIcon(), menu);
     icon_->setToolTip(hint);
     icon_->setContextMenu(menu);
     QObject::connect(icon_, &QSystemTrayIcon::activated,
@@ -181,8 +160,26 @@ bool QtTrayIcon::isVisible() const {
 }
 
 QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
-                       const std::optional<std::filesystem::path>& configHome)
-    : registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+                       const std::optional<std::filesystem::path>& configHome, bool installed)
+    : installed_(installed), registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+
+PlatformServices QtPlatform::services() {
+    std::string autostartCommand =
+        AutostartCommand(ToCp1251(QCoreApplication::applicationFilePath()), installed_);
+    return PlatformServices{clipboard_,
+                            messages_,
+                            colors_,
+                            dialogs_,
+                            urls_,
+                            clock_,
+                            fonts_,
+                            tray_,
+                            registry_,
+                            files_,
+                            input_,
+                            fontCatalog_,
+                            std::move(autostartCommand)};
+}
 
 std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
     const QColor initial = preset ? ToQColor(*preset) : last_;

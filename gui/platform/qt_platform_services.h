@@ -92,18 +92,18 @@ class QtFontCatalog final : public FontCatalog {
 };
 
 // The desktop's own services, for the real program whose settings store lives in
-// `programFolder`; the autostart entry lives below `configHome` (see ConfigHome), when known.
+// `programFolder`; the autostart entry lives below `configHome` (see ConfigHome), when known, and
+// starts the program by name when it is `installed`, by its full path when not.
 class QtPlatform {
   public:
     QtPlatform(const std::filesystem::path& programFolder,
-               const std::optional<std::filesystem::path>& configHome);
+               const std::optional<std::filesystem::path>& configHome, bool installed);
 
-    PlatformServices services() {
-        return PlatformServices{clipboard_, messages_, colors_,   dialogs_, urls_,  clock_,
-                                fonts_,     tray_,     registry_, files_,   input_, fontCatalog_};
-    }
+    // Once the application object exists, which knows the executable's path.
+    PlatformServices services();
 
   private:
+    bool installed_;
     QtClipboard clipboard_;
     QtMessageBoxes messages_;
     QtColorPicker colors_;

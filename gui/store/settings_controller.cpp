@@ -1,8 +1,8 @@
 #include "gui/store/settings_controller.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "core/store/settings.h"
 #include "core/store/settings_batch.h"
@@ -27,10 +27,11 @@ QString Text(std::string_view bytes) {
 }  // namespace
 
 SettingsController::SettingsController(Registry& registry, MessageBoxes& messages,
-                                       Controls controls)
+                                       Controls controls, std::string autostartCommand)
     : registry_(registry),
       messages_(messages),
       controls_(controls),
+      autostartCommand_(std::move(autostartCommand)),
       placement_(new WindowPlacement(controls.window)) {}
 
 std::optional<std::string> SettingsController::tryReadSettingText(std::string_view name,
@@ -87,8 +88,7 @@ SettingsController::Snapshot SettingsController::snapshot() const {
 
 std::vector<std::string> SettingsController::saveSettings() {
     const Snapshot state = snapshot();
-    const std::vector<std::string> texts =
-        EncodeSettings(state.settings, ToCp1251(QCoreApplication::applicationFilePath()));
+    const std::vector<std::string> texts = EncodeSettings(state.settings, autostartCommand_);
     const std::vector<SettingValue>& values = SettingValues();
     SettingsBatch batch;
     for (std::size_t i = 0; i < values.size(); ++i) {

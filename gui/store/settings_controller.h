@@ -43,7 +43,9 @@ class SettingsController {
         EditMenu* editMenu;
     };
 
-    SettingsController(Registry& registry, MessageBoxes& messages, Controls controls);
+    // `autostartCommand` is what the start-with-the-system entry runs (see AutostartCommand).
+    SettingsController(Registry& registry, MessageBoxes& messages, Controls controls,
+                       std::string autostartCommand);
 
     // Creates the key when it is missing; a key that cannot be created is reported and reads
     // as empty.
@@ -86,6 +88,7 @@ class SettingsController {
     Registry& registry_;
     MessageBoxes& messages_;
     Controls controls_;
+    std::string autostartCommand_;
     WindowPlacement* placement_;  // owned by the window
 };
 

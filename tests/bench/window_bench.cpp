@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/format/result_assembly.h"
@@ -147,9 +148,10 @@ int main(int argc, char** argv) {
     const std::filesystem::path programFolder = folder.path().toStdString();
     tagforge::DesktopRegistry registry(
         tagforge::StandardDesktopRegistryPaths(programFolder, programFolder / "config"));
-    const tagforge::PlatformServices services{clipboard, messages, colors, dialogs,
-                                              urls,      clock,    fonts,  tray,
-                                              registry,  files,    input,  fontCatalog};
+    // Starting with the system stays off here, so no autostart entry needs a command.
+    const tagforge::PlatformServices services{clipboard, messages,    colors,       dialogs,  urls,
+                                              clock,     fonts,       tray,         registry, files,
+                                              input,     fontCatalog, std::string()};
     tagforge::MainWindow window(programFolder, services);
     window.show();
     Settle(500);

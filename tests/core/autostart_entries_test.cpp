@@ -34,7 +34,35 @@ std::string ExecLine(const std::string& entryText) {
 TEST(AutostartExec, EntryForTheProgramPath) {
     EXPECT_EQ(DesktopEntryText("OrbelTagForge", "\"/opt/Tag Forge/tagforge\""),
               "[Desktop Entry]\nType=Application\nName=OrbelTagForge\n"
-              "Exec=\"/opt/Tag Forge/tagforge\"\nX-GNOME-Autostart-enabled=true\n");
+              "Exec=\"/opt/Tag Forge/tagforge\"\nTryExec=/opt/Tag Forge/tagforge\n"
+              "X-GNOME-Autostart-enabled=true\n");
+}
+
+TEST(AutostartExec, EntryForTheProgramOnThePath) {
+    EXPECT_EQ(DesktopEntryText("OrbelTagForge", "tagforge"),
+              "[Desktop Entry]\nType=Application\nName=OrbelTagForge\n"
+              "Exec=tagforge\nTryExec=tagforge\nX-GNOME-Autostart-enabled=true\n");
+}
+
+// The lines after Exec: TryExec names the command's program as a plain string, unquoted, without
+// the launcher's escapes; a command with no program before its first blank gets none.
+TEST(AutostartExec, TryExecNamesTheProgramOfTheCommand) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\"/a b/$HOME`x`/50%/c\\d\" --start", "TryExec=/a b/$HOME`x`/50%/c\\\\d\n"},
+        {"/usr/bin/tagforge -a\t50%", "TryExec=/usr/bin/tagforge\n"},
+        {"tagforge --minimized", "TryExec=tagforge\n"},
+        {"\" /lead\"", "TryExec=\\s/lead\n"},
+        {W("\"/home/пользователь/tagforge\""), "TryExec=/home/пользователь/tagforge\n"},
+        {"\"unterminated path", "TryExec=\"unterminated\n"},
+        {" \"/x\" ", ""},
+        {"\tx", ""},
+        {"", ""},
+    };
+    for (const auto& [command, tryExec] : cases) {
+        const std::string text = DesktopEntryText("n", command);
+        const std::size_t afterExec = text.find('\n', text.find("\nExec=") + 1) + 1;
+        EXPECT_EQ(text.substr(afterExec), tryExec + "X-GNOME-Autostart-enabled=true\n") << command;
+    }
 }
 
 // Inside the quotes `"`, "`", "$" and "\" take a backslash and "%" is doubled; then every

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -175,7 +177,8 @@ TEST_F(DesktopRegistryRouting, SettingsSurviveAFreshStore) {
     settings.smileGroup = "";
     {
         DesktopRegistry registry(paths());
-        const std::vector<std::string> texts = EncodeSettings(settings, "/opt/Tag Forge/tagforge");
+        const std::vector<std::string> texts =
+            EncodeSettings(settings, AutostartCommand("/opt/Tag Forge/tagforge", false));
         for (std::size_t i = 0; i < SettingValues().size(); ++i) {
             const SettingValue& value = SettingValues()[i];
             const bool stored =
@@ -196,6 +199,35 @@ TEST_F(DesktopRegistryRouting, SettingsSurviveAFreshStore) {
         }
     }
     EXPECT_EQ(DecodeSettings(texts), settings);
+}
+
+// An entry from the time the installed program was started by its full path still reads as
+// ticked; the next save makes it start the program by name.
+TEST_F(DesktopRegistryRouting, EntryWithTheFullPathReadsTickedAndIsRewrittenByName) {
+    const fs::path entry = paths().autostartFolder / "OrbelTagForge.desktop";
+    fs::create_directories(paths().autostartFolder);
+    std::ofstream(entry, std::ios::binary) << "[Desktop Entry]\nType=Application\n"
+                                              "Name=OrbelTagForge\nExec=\"/usr/bin/tagforge\"\n"
+                                              "X-GNOME-Autostart-enabled=true\n";
+    DesktopRegistry registry(paths());
+    std::vector<std::string> texts;
+    std::size_t runIndex = 0;
+    for (const SettingValue& value : SettingValues()) {
+        if (value.name == kRunValue) {
+            runIndex = texts.size();
+        }
+        texts.push_back(registry.ReadValue(value.root, value.keyPath, value.name)
+                            .value_or(std::string(value.defaultText)));
+    }
+    const Settings settings = DecodeSettings(texts);
+    EXPECT_TRUE(settings.autoRun);
+
+    const std::string command =
+        EncodeSettings(settings, AutostartCommand("/usr/bin/tagforge", true)).at(runIndex);
+    ASSERT_TRUE(registry.WriteValue(kUser, kRunKey, kRunValue, command));
+    EXPECT_EQ(OnDisk(entry),
+              "[Desktop Entry]\nType=Application\nName=OrbelTagForge\nExec=tagforge\n"
+              "TryExec=tagforge\nX-GNOME-Autostart-enabled=true\n");
 }
 
 }  // namespace

@@ -220,13 +220,34 @@ TEST(SettingsDecode, ColourAndTextsAsStored) {
     EXPECT_EQ(DecodeWith("SmileGroup", "Cats").smileGroup, "Cats");
 }
 
-TEST(SettingsEncode, AutoRunStoresTheQuotedProgramOrNothing) {
+TEST(SettingsEncode, AutoRunStoresTheCommandOrNothing) {
     Settings settings;
     settings.autoRun = true;
-    EXPECT_EQ(EncodeSettings(settings, "/opt/Tag Forge/tagforge")[IndexOf("OrbelTagForge")],
-              "\"/opt/Tag Forge/tagforge\"");
+    EXPECT_EQ(EncodeSettings(settings, "tagforge")[IndexOf("OrbelTagForge")], "tagforge");
     settings.autoRun = false;
-    EXPECT_EQ(EncodeSettings(settings, "/opt/Tag Forge/tagforge")[IndexOf("OrbelTagForge")], "");
+    EXPECT_EQ(EncodeSettings(settings, "tagforge")[IndexOf("OrbelTagForge")], "");
+}
+
+// The installed program is started by its name, which PATH finds while the package is there; a
+// portable copy by its quoted full path.
+TEST(SettingsEncode, AutostartCommandOfTheInstalledAndThePortableProgram) {
+    struct Case {
+        std::string_view path;
+        bool installed;
+        std::string command;
+    };
+    const Case cases[] = {
+        {"/usr/bin/tagforge", true, "tagforge"},
+        {"/usr/local/bin/tagforge-6.1_beta+x", true, "tagforge-6.1_beta+x"},
+        {"tagforge", true, "tagforge"},
+        {"/usr/bin/tag forge", true, "\"tag forge\""},
+        {"/usr/bin/$tag%forge", true, "\"$tag%forge\""},
+        {"/usr/bin/tagforge", false, "\"/usr/bin/tagforge\""},
+        {"/opt/Tag Forge/tagforge", false, "\"/opt/Tag Forge/tagforge\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AutostartCommand(c.path, c.installed), c.command) << c.path << c.installed;
+    }
 }
 
 TEST(SettingsEncode, DecodingTheEncodedTextsGivesTheSettingsBack) {

@@ -176,17 +176,29 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << argv[2] << "\n";
         return 1;
     }
-    tagforge::QtPlatform platform(argv[1], tagforge::ConfigHome(tagforge::ProcessEnvironment));
+    // The program photographed is a portable one, kept in PROGRAM_FOLDER.
+    const bool installed = false;
+    tagforge::QtPlatform platform(argv[1], tagforge::ConfigHome(tagforge::ProcessEnvironment),
+                                  installed);
     PhotographingDialogs dialogs(output);
     bool allSaved = true;
     const int code = tagforge::RunApplication(
         argc, argv, argv[1],
         [&platform, &dialogs] {
             tagforge::PlatformServices services = platform.services();
-            return tagforge::PlatformServices{
-                services.clipboard, services.messages, services.colors, dialogs,
-                services.urls,      services.clock,    services.fonts,  services.tray,
-                services.registry,  services.files,    services.input,  services.fontCatalog};
+            return tagforge::PlatformServices{services.clipboard,
+                                              services.messages,
+                                              services.colors,
+                                              dialogs,
+                                              services.urls,
+                                              services.clock,
+                                              services.fonts,
+                                              services.tray,
+                                              services.registry,
+                                              services.files,
+                                              services.input,
+                                              services.fontCatalog,
+                                              services.autostartCommand};
         },
         [&](tagforge::MainWindow& window) {
             window.resize(760, 520);

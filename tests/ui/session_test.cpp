@@ -16,6 +16,7 @@
 #include "core/store/registry_file.h"
 #include "core/store/settings.h"
 #include "gui/app/session_requests.h"
+#include "gui/common/application_icon.h"
 #include "gui/common/text_bridge.h"
 #include "gui/platform/qt_platform_services.h"
 #include "ui_test_files.h"
@@ -57,10 +58,11 @@ class RunningProgram {
         store_ = std::make_unique<CountingRegistry>(*platform.registry);
         const PlatformServices services = platform.services();
         window_ = std::make_unique<MainWindow>(
-            folder(), PlatformServices{services.clipboard, services.messages, services.colors,
-                                       services.dialogs, services.urls, services.clock,
-                                       services.fonts, services.tray, *store_, services.files,
-                                       services.input, services.fontCatalog});
+            folder(),
+            PlatformServices{services.clipboard, services.messages, services.colors,
+                             services.dialogs, services.urls, services.clock, services.fonts,
+                             services.tray, *store_, services.files, services.input,
+                             services.fontCatalog, services.autostartCommand});
         requests_ = std::make_unique<SessionRequests>(InstanceClaim());
         requests_->attach(*window_);
         finished_ = std::make_unique<QSignalSpy>(&window_->sessionEnd(), &SessionEnd::finished);
@@ -154,6 +156,7 @@ class SessionTest : public QObject {
     void restoreGestureBringsTheWindowForward_data();
     void restoreGestureBringsTheWindowForward();
     void trayIconGoesWithTheWindow();
+    void trayShowsTheApplicationIcon();
 };
 
 void SessionTest::everyWayOfEndingSavesOnce_data() {
@@ -298,6 +301,21 @@ void SessionTest::trayIconGoesWithTheWindow() {
     delete menu;
     QVERIFY(icon.isNull());
     QVERIFY(!tray.isVisible());
+}
+
+// The tray shows the program's own icon, drawn for each small size a panel asks for.
+void SessionTest::trayShowsTheApplicationIcon() {
+    QtTrayIcon tray;
+    QMenu menu;
+    tray.setup(QStringLiteral("hint"), &menu, [](TrayGesture) {});
+    const QSystemTrayIcon* icon = menu.findChild<QSystemTrayIcon*>();
+    QVERIFY(icon);
+    const QIcon application = ApplicationIcon();
+    for (const int side : {16, 22, 24}) {
+        QVERIFY2(application.availableSizes().contains(QSize(side, side)),
+                 qPrintable(QString::number(side)));
+        QCOMPARE(icon->icon().pixmap(side).toImage(), application.pixmap(side).toImage());
+    }
 }
 
 }  // namespace tagforge

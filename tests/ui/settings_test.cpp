@@ -196,6 +196,7 @@ class SettingsTest : public QObject {
     void storedNumbersReadAsTheirLeadingDigits_data();
     void storedNumbersReadAsTheirLeadingDigits();
     void startWithTheSystemFollowsTheCheckBox();
+    void installedProgramIsStartedByName();
     void runEntryReadsCheckedUnlessEmptyOrZero_data();
     void runEntryReadsCheckedUnlessEmptyOrZero();
     void entryTurnedOffOnTheDesktopStaysOff_data();
@@ -447,6 +448,21 @@ void SettingsTest::startWithTheSystemFollowsTheCheckBox() {
 
     Restart restart(folder);
     QVERIFY(!control<QCheckBox>(restart.open(), "cbAutoRun")->isChecked());
+}
+
+// The installed program's entry names it alone, so the desktop finds it on PATH while the package
+// is there and passes over the entry once the package is gone.
+void SettingsTest::installedProgramIsStartedByName() {
+    WindowHarness harness;
+    harness.platform.installed = true;
+    auto& window = harness.open();
+    control<QCheckBox>(window, "cbAutoRun")->setChecked(true);
+    QVERIFY(window.close());
+    const std::string expected = DesktopEntryText(
+        kRunValue, AutostartCommand(ToCp1251(QCoreApplication::applicationFilePath()), true));
+    QCOMPARE(QString::fromStdString(
+                 ReadBytes(AutostartEntry(harness.programFolder())).value_or("<missing>")),
+             QString::fromStdString(expected));
 }
 
 void SettingsTest::runEntryReadsCheckedUnlessEmptyOrZero_data() {

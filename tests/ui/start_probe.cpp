@@ -134,9 +134,11 @@ int main(int argc, char** argv) {
         [&] {
             auto services = platform.services();
             return tagforge::PlatformServices{
-                services.clipboard, messages,       services.colors, services.dialogs,
-                services.urls,      services.clock, services.fonts,  services.tray,
-                services.registry,  services.files, services.input,  services.fontCatalog};
+                services.clipboard,       messages,       services.colors,
+                services.dialogs,         services.urls,  services.clock,
+                services.fonts,           services.tray,  services.registry,
+                services.files,           services.input, services.fontCatalog,
+                services.autostartCommand};
         },
         [&](tagforge::MainWindow& window) {
             std::cout << "started" << std::endl;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QListWidget>
 #include <QTabWidget>
@@ -15,7 +16,9 @@
 #include <vector>
 
 #include "core/store/desktop_registry.h"
+#include "core/store/settings.h"
 #include "gui/app/main_window.h"
+#include "gui/common/text_bridge.h"
 #include "gui/formatting/formatting_page.h"
 #include "gui/pickers/panel_color_choice.h"
 #include "gui/platform/platform_services.h"
@@ -217,9 +220,24 @@ struct FakePlatform {
         return programFolder / "config";
     }
 
+    // The test program stands in for the installed or the portable program.
+    bool installed = false;
+
     PlatformServices services() {
-        return PlatformServices{clipboard, messages, colors,    dialogs, urls,  clock,
-                                fonts,     tray,     *registry, files,   input, fontCatalog};
+        return PlatformServices{
+            clipboard,
+            messages,
+            colors,
+            dialogs,
+            urls,
+            clock,
+            fonts,
+            tray,
+            *registry,
+            files,
+            input,
+            fontCatalog,
+            AutostartCommand(ToCp1251(QCoreApplication::applicationFilePath()), installed)};
     }
 };
 
