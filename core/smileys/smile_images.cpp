@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 #include "core/smileys/smile_group.h"
 #include "core/store/data_folders.h"
 
@@ -40,7 +41,7 @@ std::optional<fs::path> CaseBlindSmileImage(const fs::path& programFolder,
         fs::exists(file, error)) {
         return std::nullopt;
     }
-    const auto name = Utf8ToCp1251(file.filename().string());
+    const auto name = Utf8ToCp1251(PathUtf8(file.filename()));
     if (!name) {
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 #include "core/store/atomic_file.h"
 
 namespace tagforge {
@@ -193,7 +194,7 @@ std::optional<std::vector<Entry>> ListEntries(const fs::path& folder) {
         if (error) {
             break;
         }
-        const std::string fileName = iterator->path().filename().string();
+        const std::string fileName = PathUtf8(iterator->path().filename());
         if (fileName.size() <= kExtension.size() || !fileName.ends_with(kExtension)) {
             continue;
         }
