@@ -65,6 +65,9 @@ TEST_F(EnsureFolder, MessageHasOneSeparatorBeforeTheName) {
     }
 }
 
+#if !defined(_WIN32)
+// The XDG layout; Windows has its own rule (windows_data_location_test.cpp).
+
 // The environment of one case: a variable missing from the map is not set.
 EnvironmentLookup Environment(const std::map<std::string, std::string>& variables) {
     return [variables](std::string_view name) -> std::optional<std::string> {
@@ -180,6 +183,8 @@ TEST_F(InstalledLayout, TheAutostartFolderFollowsTheSameRuleInBothLayouts) {
         }
     }
 }
+
+#endif
 
 class ListFiles : public test::TempFolderTest {
   protected:
