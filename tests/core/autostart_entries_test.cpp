@@ -240,6 +240,7 @@ TEST_F(AutostartEntriesFolder, UnwritableFolderFailsTheWrite) {
 
 #if defined(__unix__)
 TEST_F(AutostartEntriesFolder, FullDiskKeepsTheOldEntry) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     AutostartEntries entries(Autostart());
     ASSERT_TRUE(entries.WriteValue("OrbelTagForge", "\"/old\""));
     const std::string before = OnDisk(Autostart() / "OrbelTagForge.desktop");
