@@ -82,16 +82,12 @@ std::optional<fs::path> FinalTarget(const fs::path& file) {
 // Puts `temp` in the place of `target`; on failure `target` is as it was.
 bool MoveOver(const fs::path& temp, const fs::path& target) {
 #if defined(_WIN32)
-    // ReplaceFileW keeps what Windows attaches to the old file (attributes, access rights) and
-    // leaves it in place when it fails; a file that is not there yet is simply moved in.
-    if (::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                       nullptr, nullptr)) {
-        return true;
-    }
-    if (::GetLastError() != ERROR_FILE_NOT_FOUND) {
-        return false;
-    }
-    return ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    // A rename over the old file, as on Linux: the system swaps the names in one step and leaves
+    // the old file in place when it cannot (another program holding it open, say). ReplaceFileW
+    // would carry over more of the old file's metadata, but can leave a file of its own behind
+    // when it fails.
+    return ::MoveFileExW(temp.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     std::error_code error;
     fs::rename(temp, target, error);
