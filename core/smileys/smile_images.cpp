@@ -28,7 +28,7 @@ bool SmileImageExists(const fs::path& programFolder, std::string_view fileName) 
 
 void CopySmileImage(const fs::path& source, const fs::path& programFolder,
                     std::string_view fileName) {
-    const fs::path target = programFolder / kSmilesFolder / fs::path(Cp1251ToUtf8(fileName));
+    const fs::path target = programFolder / kSmilesFolder / PathFromUtf8(Cp1251ToUtf8(fileName));
     std::error_code ignored;
     fs::copy_file(source, target, fs::copy_options::none, ignored);
 }

@@ -302,7 +302,7 @@ AutostartEntries::AutostartEntries(std::filesystem::path folder) : folder_(std::
 
 // An entry written with another letter case is the same value, as registry value names are.
 std::filesystem::path AutostartEntries::EntryPath(std::string_view name) const {
-    fs::path exact = folder_ / (Cp1251ToUtf8(name) + std::string(kExtension));
+    fs::path exact = folder_ / PathFromUtf8(Cp1251ToUtf8(name) + std::string(kExtension));
     std::error_code error;
     if (fs::exists(fs::symlink_status(exact, error))) {
         return exact;

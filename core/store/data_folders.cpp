@@ -91,7 +91,7 @@ fs::path DataFilePath(const fs::path& programFolder, std::string_view folderName
             return entries->path();
         }
     }
-    return folder / fs::path(Cp1251ToUtf8(fileName));
+    return folder / PathFromUtf8(Cp1251ToUtf8(fileName));
 }
 
 ValidatedName IsValidDataName(std::string_view text) {

@@ -190,7 +190,7 @@ TEST_F(AutostartEntriesFolder, NamesAreTheDesktopFilesInNameOrder) {
     ASSERT_TRUE(entries.WriteValue("A", "/a"));
     ASSERT_TRUE(entries.WriteValue("c", "/c"));
     ASSERT_TRUE(entries.WriteValue(W("Ярлык"), "/ya"));
-    EXPECT_TRUE(fs::exists(Autostart() / "Ярлык.desktop"));
+    EXPECT_TRUE(fs::exists(Autostart() / PathFromUtf8("Ярлык.desktop")));
     fs::create_directories(Autostart() / "folder.desktop");
     {
         std::ofstream(Autostart() / "notes.txt") << "x";
