@@ -29,6 +29,14 @@ Encoding ParseEncoding(const std::optional<std::string>& name) {
     throw UsageError("unknown encoding \"" + *name + "\" (use utf-8 or windows-1251)");
 }
 
+Encoding ArgumentEncoding([[maybe_unused]] Encoding chosen) {
+#if defined(_WIN32)
+    return Encoding::Utf8;
+#else
+    return chosen;
+#endif
+}
+
 namespace {
 
 // Reads in large blocks; a character at a time costs milliseconds on long messages.
