@@ -18,8 +18,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # This GCC warns falsely inside std::string's own code (GCC bug 105329, -Wrestrict); an explicit
 # -Wno- holds against the -Wall that comes later.
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
-# Unicode Win32 entry points (the ...W functions) whenever a header offers both.
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 # Debian keeps wine64 out of PATH (the wine package's wrapper picks it).
 find_program(TAGFORGE_WINE wine64 PATHS /usr/lib/wine REQUIRED)

@@ -20,6 +20,7 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 
+#include "core/store/settings.h"
 #include "gui/common/text_bridge.h"
 
 namespace tagforge {
@@ -180,9 +181,17 @@ bool QtTrayIcon::isVisible() const {
     return icon_ != nullptr && icon_->isVisible();
 }
 
+#if defined(_WIN32)
+// The registry is the store; settings an older installation kept machine-wide move in once.
+QtPlatform::QtPlatform(const std::filesystem::path& /*programFolder*/,
+                       const std::optional<std::filesystem::path>& /*configHome*/) {
+    registry_.ImportMachineKey(kSettingsKey);
+}
+#else
 QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
                        const std::optional<std::filesystem::path>& configHome)
     : registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+#endif
 
 std::optional<ColorValue> QtColorPicker::pick(QWidget* parent, std::optional<ColorValue> preset) {
     const QColor initial = preset ? ToQColor(*preset) : last_;
