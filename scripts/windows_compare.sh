@@ -30,6 +30,7 @@ profile "Другой" "[Page1]" "OtherNameEnabled=1" 'OtherName="Петя"' 'Ow
 profile "Третье" "[Page1]" "OtherNameEnabled=1" 'OtherName="Петя"' 'OwnText="всем привет"' \
   "Other3rdFaceEnabled=1" 'Text="Привет"'
 printf 'Первая строка\nвторая 🌹\r\nтретья' >"Сообщение.txt"
+printf 'Ёж & <тег>\n' | iconv -f UTF-8 -t CP1251 >"Ёж.txt"
 
 cases=(
   "format --profile Профили/Вечер.tfp"
@@ -41,7 +42,7 @@ cases=(
   "format --profile Профили/Другой.tfp"
   "format --profile Профили/Третье.tfp --seed 7"
   "format --profile Профили/Градиент.tfp --text-file Сообщение.txt"
-  "format --profile Профили/Градиент.tfp --text Ёж\x20&\x20<тег> --encoding windows-1251"
+  "format --profile Профили/Градиент.tfp --text-file Ёж.txt --encoding windows-1251"
   "format --profile Профили/Нет.tfp"
   "format --threshold много"
   "--version"
@@ -72,14 +73,23 @@ for case in "${cases[@]}"; do
   fi
 done
 
-# Standard input, and a page written to a file with a Cyrillic name.
+# Windows hands over arguments as Unicode, so there --text is the text itself in either encoding,
+# where Linux takes the bytes typed.
+"$linux_cli" format --text "$(printf 'Ёж & <тег>' | iconv -f UTF-8 -t CP1251)" \
+  --encoding windows-1251 >linux-1251.out
+"$wine" "$windows_cli" format --text 'Ёж & <тег>' --encoding windows-1251 >windows-1251.out
+
+# Standard input, and a page written to a file with a Cyrillic name, then replaced.
 printf 'Из входа 🌹\n' | "$linux_cli" format --profile Профили/Спектр.tfp --text-file - >linux.out
 printf 'Из входа 🌹\n' | "$wine" "$windows_cli" format --profile Профили/Спектр.tfp \
   --text-file - >windows.out
 "$linux_cli" preview --profile Профили/Вечер.tfp --output "Страница Linux.html" >/dev/null
-"$wine" "$windows_cli" preview --profile Профили/Вечер.tfp --output "Страница Windows.html" \
-  >/dev/null
-for check in "linux.out windows.out" "Страница\ Linux.html Страница\ Windows.html"; do
+for round in 1 2; do
+  "$wine" "$windows_cli" preview --profile Профили/Вечер.tfp --output "Страница Windows.html" \
+    >/dev/null
+done
+for check in "linux.out windows.out" "linux-1251.out windows-1251.out" \
+  "Страница\ Linux.html Страница\ Windows.html"; do
   eval "set -- $check"
   if [ -s "$1" ] && cmp -s "$1" "$2"; then
     echo "same: $1 / $2"
