@@ -12,11 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program folder as the user sees it, always ending in a separator.
+// The program folder as the user sees it, always ending in a separator (the system's own:
+// a backslash on Windows).
 std::string FolderText(const fs::path& programFolder, std::string_view folderName) {
+    constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
     std::string text = PathUtf8(programFolder);
-    if (!text.empty() && text.back() != '/') {
-        text += '/';
+    if (!text.empty() && text.back() != '/' && text.back() != kSeparator) {
+        text += kSeparator;
     }
     text.append(folderName);
     return text;

@@ -34,14 +34,19 @@ TEST_F(EnsureFolder, LeavesAnExistingFolderAlone) {
     EXPECT_EQ(OnDisk(folder() / "Smiles" / "smile.gif"), "GIF89a");
 }
 
+// The message for a data folder that cannot be made; the separator is the system's own.
+std::string CannotCreate(const fs::path& program, const std::string& name) {
+    return "Cannot create " + PathUtf8(program) + static_cast<char>(fs::path::preferred_separator) +
+           name + " directory.";
+}
+
 TEST_F(EnsureFolder, NeverCreatesTheProgramFolder) {
     const fs::path program = folder() / "missing";
     try {
         EnsureDataFolder(program, "Profiles");
         FAIL() << "the folder should not have been made";
     } catch (const DataFolderError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot create " + program.string() + "/Profiles directory.");
+        EXPECT_EQ(std::string(error.what()), CannotCreate(program, "Profiles"));
     }
     EXPECT_FALSE(fs::exists(program));
 }
@@ -54,7 +59,7 @@ TEST_F(EnsureFolder, AFileInTheWayFails) {
 
 TEST_F(EnsureFolder, MessageHasOneSeparatorBeforeTheName) {
     const fs::path program = folder() / "gone";
-    const std::string expected = "Cannot create " + program.string() + "/Smiles directory.";
+    const std::string expected = CannotCreate(program, "Smiles");
     for (const fs::path& given : {program, program / ""}) {
         try {
             EnsureDataFolder(given, "Smiles");
