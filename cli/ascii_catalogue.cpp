@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/arguments.h"
+#include "core/platform/path_text.h"
 #include "core/store/data_folders.h"
 #include "core/templates/ascii_catalog.h"
 
@@ -12,10 +13,11 @@ std::optional<IniFile> AsciiCatalogueOption(const std::optional<std::string>& ca
                                             const std::optional<std::string>& profilePath) {
     if (cataloguePath) {
         std::error_code error;
-        if (!std::filesystem::exists(*cataloguePath, error)) {
+        const std::filesystem::path file = PathFromUtf8(*cataloguePath);
+        if (!std::filesystem::exists(file, error)) {
             throw UsageError("catalogue file not found: " + *cataloguePath);
         }
-        IniFile catalogue(*cataloguePath);
+        IniFile catalogue(file);
         if (!catalogue.exists()) {
             throw UsageError("cannot read catalogue file: " + *cataloguePath);
         }
@@ -24,7 +26,7 @@ std::optional<IniFile> AsciiCatalogueOption(const std::optional<std::string>& ca
     if (!profilePath) {
         return std::nullopt;
     }
-    std::filesystem::path folder = std::filesystem::path(*profilePath).parent_path();
+    std::filesystem::path folder = PathFromUtf8(*profilePath).parent_path();
     if (folder.empty()) {
         // A bare file name: the folder to search is the current one.
         folder = ".";

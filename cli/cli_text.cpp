@@ -15,6 +15,7 @@
 
 #include "cli/arguments.h"
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 
 namespace tagforge::cli {
 
@@ -26,6 +27,14 @@ Encoding ParseEncoding(const std::optional<std::string>& name) {
         return Encoding::Windows1251;
     }
     throw UsageError("unknown encoding \"" + *name + "\" (use utf-8 or windows-1251)");
+}
+
+Encoding ArgumentEncoding([[maybe_unused]] Encoding chosen) {
+#if defined(_WIN32)
+    return Encoding::Utf8;
+#else
+    return chosen;
+#endif
 }
 
 namespace {
@@ -48,15 +57,16 @@ std::string ReadInputFile(const std::string& path) {
         std::ios::sync_with_stdio(false);
         return ReadAll(std::cin);
     }
+    const std::filesystem::path filePath = PathFromUtf8(path);
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
+    if (std::filesystem::is_directory(filePath, error)) {
         throw UsageError("cannot read " + path + ": it is a folder");
     }
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath, std::ios::binary);
     if (!file) {
         throw UsageError("cannot read " + path + ": " + std::strerror(errno));
     }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(filePath, error);
     std::string content = ReadAll(file, error ? 0 : static_cast<std::size_t>(size));
     if (file.bad()) {
         throw UsageError("cannot read " + path);

@@ -12,6 +12,10 @@ using Encoding = TextEncoding;
 
 Encoding ParseEncoding(const std::optional<std::string>& name);
 
+// The encoding of text given as an argument (--text). Windows hands a program its arguments as
+// Unicode, read here as UTF-8, whatever encoding was chosen; elsewhere they are the bytes typed.
+Encoding ArgumentEncoding(Encoding chosen);
+
 // The whole content of a file, or of standard input for "-". Throws UsageError when it cannot
 // be read.
 std::string ReadInputFile(const std::string& path);

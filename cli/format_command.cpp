@@ -47,7 +47,7 @@ int RunFormatCommand(const std::vector<std::string>& args) {
 
     std::optional<std::string> message;
     if (const auto text = arguments.Value("--text")) {
-        message = ToMessageText(*text, encoding);
+        message = ToMessageText(*text, ArgumentEncoding(encoding));
     } else if (const auto file = arguments.Value("--text-file")) {
         message = ToMessageText(ReadInputFile(*file), encoding);
     }

@@ -7,6 +7,7 @@
 #include "core/format/random_source.h"
 #include "core/format/result_assembly.h"
 #include "core/options/profile_formatter_options.h"
+#include "core/platform/path_text.h"
 #include "core/store/ini_file.h"
 #include "core/store/tag_list.h"
 
@@ -17,15 +18,16 @@ LoadedProfile LoadProfileFile(const std::optional<std::string>& path) {
     if (!path) {
         return loaded;
     }
+    const std::filesystem::path file = PathFromUtf8(*path);
     std::error_code error;
-    if (!std::filesystem::exists(*path, error)) {
+    if (!std::filesystem::exists(file, error)) {
         throw UsageError("profile file not found: " + *path);
     }
-    if (!std::filesystem::is_regular_file(*path, error) || !std::ifstream(*path)) {
+    if (!std::filesystem::is_regular_file(file, error) || !std::ifstream(file)) {
         throw UsageError("cannot read profile file: " + *path);
     }
-    loaded.profile = ReadProfile(IniFile(*path));
-    const std::filesystem::path folder = std::filesystem::path(*path).parent_path();
+    loaded.profile = ReadProfile(IniFile(file));
+    const std::filesystem::path folder = file.parent_path();
     loaded.tagList = ReadSortedLines(folder / "tags.asc");
     return loaded;
 }

@@ -10,6 +10,10 @@
 #include "cli/preview_command.h"
 #include "cli/template_command.h"
 
+#if defined(_WIN32)
+#include "cli/windows_arguments.h"
+#endif
+
 namespace {
 
 constexpr const char* kUsage =
@@ -55,9 +59,15 @@ int Run(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
     try {
-        const int code = Run(std::vector<std::string>(argv + 1, argv + argc));
+#if defined(_WIN32)
+        tagforge::cli::UseBinaryStandardStreams();
+        const std::vector<std::string> args = tagforge::cli::WindowsArguments();
+#else
+        const std::vector<std::string> args(argv + 1, argv + argc);
+#endif
+        const int code = Run(args);
         // A result nobody received is no success: a full disk or a closed pipe fails the run.
         tagforge::cli::CheckOutputWritten();
         return code;

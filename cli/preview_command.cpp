@@ -86,7 +86,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
     const std::string time = ClockTimeOption(arguments.Value("--time"));
     std::optional<std::string> message;
     if (const auto text = arguments.Value("--text")) {
-        message = ToMessageText(*text, encoding);
+        message = ToMessageText(*text, ArgumentEncoding(encoding));
     }
 
     const auto profilePath = arguments.Value("--profile");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything twice (warnings as errors; the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer), runs every test, checks formatting and clang-tidy, runs each fuzz
-# target for FUZZ_SECONDS (20), checks the Debian package when run as root and ends with one
-# summary line.
+# UndefinedBehaviorSanitizer), runs every test, checks formatting and clang-tidy, cross-builds
+# the core and the CLI for Windows and runs their tests under Wine, runs each fuzz target for
+# FUZZ_SECONDS (20), checks the Debian package when run as root and ends with one summary line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -84,6 +84,10 @@ else
   echo "The sanitizer build failed."
   failed=$((failed + 1))
 fi
+
+echo "== The Windows build under Wine"
+# The core, tagforge-cli and their tests cross-built with MinGW-w64 and run under wine64.
+run_counted windows scripts/windows.sh
 
 echo "== Fuzz targets, briefly"
 # Each libFuzzer target runs a short while, so that a regression in a reader shows up here.

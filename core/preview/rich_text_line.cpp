@@ -83,10 +83,20 @@ void AppendEscaped(std::string& out, std::string_view text, bool quote = false) 
 // end the attribute or be read as a query or fragment.
 std::string FileUrl(const std::filesystem::path& path) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
+    // The name's UTF-8 bytes on every system; a Windows drive ("C:/...") takes one more slash
+    // and keeps its colon.
+    const std::u8string generic = path.generic_u8string();
+    const std::string text(generic.begin(), generic.end());
     std::string url = path.is_absolute() ? "file://" : "";
-    for (const char c : path.generic_string()) {
+    if (path.is_absolute() && !text.starts_with('/')) {
+        url += '/';
+    }
+    const std::size_t driveColon = path.has_root_name() ? path.root_name().native().size() : 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (IsAsciiAlphanumeric(c) || std::string_view("-._~/").find(c) != std::string_view::npos) {
+        if (IsAsciiAlphanumeric(c) || std::string_view("-._~/").find(c) != std::string_view::npos ||
+            (c == ':' && i + 1 == driveColon)) {
             url.push_back(c);
         } else {
             url.push_back('%');

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 #include "core/store/atomic_file.h"
 #include "core/store/data_folders.h"
 #include "core/store/ini_file.h"
@@ -44,7 +45,7 @@ int CompareByUse(std::string_view a, std::string_view b) {
 }  // namespace
 
 SmileGroupReadError::SmileGroupReadError(const std::filesystem::path& path)
-    : std::runtime_error("Cannot open file \"" + path.string() + "\".") {}
+    : std::runtime_error("Cannot open file \"" + PathUtf8(path) + "\".") {}
 
 std::string_view SmileEntryName(std::string_view entry) {
     return entry.substr(0, entry.find(kCountSeparator));

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 #include "core/smileys/smile_group.h"
 #include "core/store/data_folders.h"
 
@@ -27,7 +28,7 @@ bool SmileImageExists(const fs::path& programFolder, std::string_view fileName) 
 
 void CopySmileImage(const fs::path& source, const fs::path& programFolder,
                     std::string_view fileName) {
-    const fs::path target = programFolder / kSmilesFolder / fs::path(Cp1251ToUtf8(fileName));
+    const fs::path target = programFolder / kSmilesFolder / PathFromUtf8(Cp1251ToUtf8(fileName));
     std::error_code ignored;
     fs::copy_file(source, target, fs::copy_options::none, ignored);
 }
@@ -40,7 +41,7 @@ std::optional<fs::path> CaseBlindSmileImage(const fs::path& programFolder,
         fs::exists(file, error)) {
         return std::nullopt;
     }
-    const auto name = Utf8ToCp1251(file.filename().string());
+    const auto name = Utf8ToCp1251(PathUtf8(file.filename()));
     if (!name) {
         return std::nullopt;
     }

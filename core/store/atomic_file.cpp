@@ -8,10 +8,16 @@
 #include <string>
 #include <system_error>
 
+#include "core/platform/path_text.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace tagforge {
 
 FileWriteError::FileWriteError(const std::filesystem::path& path)
-    : std::runtime_error("Unable to write to " + path.string()), path_(path) {}
+    : std::runtime_error("Unable to write to " + PathUtf8(path)), path_(path) {}
 
 namespace {
 
@@ -73,6 +79,22 @@ std::optional<fs::path> FinalTarget(const fs::path& file) {
     return std::nullopt;
 }
 
+// Puts `temp` in the place of `target`; on failure `target` is as it was.
+bool MoveOver(const fs::path& temp, const fs::path& target) {
+#if defined(_WIN32)
+    // A rename over the old file, as on Linux: the system swaps the names in one step and leaves
+    // the old file in place when it cannot (another program holding it open, say). ReplaceFileW
+    // would carry over more of the old file's metadata, but can leave a file of its own behind
+    // when it fails.
+    return ::MoveFileExW(temp.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code error;
+    fs::rename(temp, target, error);
+    return !error;
+#endif
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
@@ -97,8 +119,7 @@ void WriteFileAtomically(const std::filesystem::path& file,
         if (oldFile == OldFile::RemovedFirst) {
             fs::remove(*target, error);
         }
-        fs::rename(temp, *target, error);
-        written = !error;
+        written = MoveOver(temp, *target);
     }
     if (!written) {
         std::error_code ignored;

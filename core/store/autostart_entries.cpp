@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 #include "core/store/atomic_file.h"
 
 namespace tagforge {
@@ -204,7 +205,7 @@ std::optional<std::vector<Entry>> ListEntries(const fs::path& folder) {
         if (error) {
             break;
         }
-        const std::string fileName = iterator->path().filename().string();
+        const std::string fileName = PathUtf8(iterator->path().filename());
         if (fileName.size() <= kExtension.size() || !fileName.ends_with(kExtension)) {
             continue;
         }
@@ -318,7 +319,7 @@ AutostartEntries::AutostartEntries(std::filesystem::path folder) : folder_(std::
 
 // An entry written with another letter case is the same value, as registry value names are.
 std::filesystem::path AutostartEntries::EntryPath(std::string_view name) const {
-    fs::path exact = folder_ / (Cp1251ToUtf8(name) + std::string(kExtension));
+    fs::path exact = folder_ / PathFromUtf8(Cp1251ToUtf8(name) + std::string(kExtension));
     std::error_code error;
     if (fs::exists(fs::symlink_status(exact, error))) {
         return exact;

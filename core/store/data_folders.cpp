@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/format/cp1251.h"
+#include "core/platform/path_text.h"
 
 namespace tagforge {
 
@@ -11,11 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program folder as the user sees it, always ending in a separator.
+// The program folder as the user sees it, always ending in a separator (the system's own:
+// a backslash on Windows).
 std::string FolderText(const fs::path& programFolder, std::string_view folderName) {
-    std::string text = programFolder.string();
-    if (!text.empty() && text.back() != '/') {
-        text += '/';
+    constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
+    std::string text = PathUtf8(programFolder);
+    if (!text.empty() && text.back() != '/' && text.back() != kSeparator) {
+        text += kSeparator;
     }
     text.append(folderName);
     return text;
@@ -60,7 +63,7 @@ int ListDataFiles(std::vector<std::string>& list, const fs::path& programFolder,
     }
     std::vector<std::string> names;
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const auto name = Utf8ToCp1251(entries->path().filename().string());
+        const auto name = Utf8ToCp1251(PathUtf8(entries->path().filename()));
         if (!name) {
             continue;
         }
@@ -85,12 +88,12 @@ fs::path DataFilePath(const fs::path& programFolder, std::string_view folderName
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const auto name = Utf8ToCp1251(entries->path().filename().string());
+        const auto name = Utf8ToCp1251(PathUtf8(entries->path().filename()));
         if (name && EqualsNoCaseCp1251(*name, fileName)) {
             return entries->path();
         }
     }
-    return folder / fs::path(Cp1251ToUtf8(fileName));
+    return folder / PathFromUtf8(Cp1251ToUtf8(fileName));
 }
 
 ValidatedName IsValidDataName(std::string_view text) {

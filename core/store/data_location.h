@@ -45,6 +45,11 @@ struct DataLocation {
     std::optional<std::filesystem::path> configHome;
 };
 
+// On Windows the program is installed when its folder lies under Program Files ($ProgramFiles,
+// $ProgramFiles(x86) or $ProgramW6432): then everything it writes goes to %APPDATA%\TagForge and
+// the starter set is the folder `starter` beside the executable; elsewhere it is portable as
+// above. There is no autostart folder (configHome stays empty): the Run key is the registry's.
+//
 // Throws DataLocationError for an installed program whose base folders are unknown (no
 // absolute XDG variable and no absolute HOME); the message says which variables to set.
 DataLocation LocateData(const std::filesystem::path& executableFolder,

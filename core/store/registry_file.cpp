@@ -17,6 +17,8 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#elif defined(_WIN32)
+#include <windows.h>
 #endif
 
 namespace tagforge {
@@ -169,30 +171,58 @@ void ApplyTo(RegistryTree& tree, const RegistryChange& change, const std::string
     }
 }
 
-// Holds the file's folder locked while a save reads, merges and replaces the file, so that two
-// copies of the program saving at once take turns and neither loses what the other wrote.
-class FolderLock {
+// Holds the store locked while a save reads, merges and replaces the file, so that two copies of
+// the program saving at once take turns and neither loses what the other wrote. The lock cannot
+// sit on the file itself, which each save replaces: on Linux it is the file's folder; Windows
+// cannot lock a folder, so there it is a lock file beside the store that stays in place.
+class StoreLock {
   public:
-    explicit FolderLock(const fs::path& folder) {
+    explicit StoreLock(const fs::path& file) {
 #if defined(__unix__)
+        const fs::path folder = file.parent_path();
         fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd_ >= 0) {
             ::flock(fd_, LOCK_EX);
         }
+#elif defined(_WIN32)
+        fs::path lockFile = file;
+        lockFile += ".lock";
+        handle_ = ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            OVERLAPPED whole{};
+            locked_ = ::LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &whole) != 0;
+        }
+#else
+        static_cast<void>(file);
 #endif
     }
-    ~FolderLock() {
+    ~StoreLock() {
 #if defined(__unix__)
         if (fd_ >= 0) {
             ::close(fd_);
         }
+#elif defined(_WIN32)
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            if (locked_) {
+                OVERLAPPED whole{};
+                ::UnlockFileEx(handle_, 0, 1, 0, &whole);
+            }
+            ::CloseHandle(handle_);
+        }
 #endif
     }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
 
   private:
+#if defined(_WIN32)
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool locked_ = false;
+#else
     int fd_ = -1;
+#endif
 };
 
 // The file's text; empty when there is no file, nothing when it is there but cannot be read.
@@ -337,7 +367,7 @@ bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
     if (error) {
         return false;
     }
-    const FolderLock lock(folder);
+    const StoreLock lock(file_);
     // What is on disk now, with this save's changes made on it: values others wrote stay.
     const std::optional<std::string> before = ReadWholeFile(file_);
     if (!before) {

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/platform/path_text.h"
 #include "core/store/atomic_file.h"
 
 namespace tagforge {
@@ -28,7 +29,7 @@ std::string Lowered(std::string text) {
 }
 
 bool HasGroupExtension(const fs::path& file) {
-    return Lowered(file.extension().string()) == ".sgr";
+    return Lowered(PathUtf8(file.extension())) == ".sgr";
 }
 
 // The program finds its data files in any letter case, so "Tags.asc" already is "tags.asc".
@@ -41,10 +42,10 @@ bool ExistsIgnoringCase(const fs::path& file) {
     if (error) {
         return false;
     }
-    const std::string wanted = Lowered(file.filename().string());
+    const std::string wanted = Lowered(PathUtf8(file.filename()));
     return std::any_of(fs::begin(entries), fs::end(entries),
                        [&wanted](const fs::directory_entry& entry) {
-                           return Lowered(entry.path().filename().string()) == wanted;
+                           return Lowered(PathUtf8(entry.path().filename())) == wanted;
                        });
 }
 

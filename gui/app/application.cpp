@@ -1,6 +1,10 @@
 #include "gui/app/application.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,10 +31,12 @@ namespace {
 constexpr std::chrono::seconds kKnockPatience{30};
 
 void PrepareBrowserEngine() {
+#if !defined(_WIN32)
     // Chromium's sandbox cannot run for root; the preview shows local pages only.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+#endif
     PrepareGraphics();
 }
 
@@ -46,9 +52,25 @@ void InstallRussianTranslations(QCoreApplication& application) {
 }
 
 std::filesystem::path ExecutableFolder() {
+#if defined(_WIN32)
+    std::wstring executable(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, executable.data(), static_cast<DWORD>(executable.size()));
+        if (length == 0) {
+            return std::filesystem::current_path();
+        }
+        if (length < executable.size()) {
+            executable.resize(length);
+            return std::filesystem::path(executable).parent_path();
+        }
+        executable.resize(executable.size() * 2);  // a long path was cut
+    }
+#else
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::current_path() : executable.parent_path();
+#endif
 }
 
 int RunApplication(int& argc, char** argv, const std::filesystem::path& programFolder,

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/platform/path_text.h"
 #include "core/store/data_location.h"
 #include "gui/app/application.h"
 #include "gui/app/command_line.h"
@@ -27,7 +28,7 @@ bool MakeDataFolders(const tagforge::DataLocation& location, int& argc, char** a
         std::filesystem::create_directories(folder, error);
         if (!std::filesystem::is_directory(folder, error)) {
             ReportStartFailure(QStringLiteral("Cannot create %1 directory.")
-                                   .arg(QString::fromStdString(folder.string())),
+                                   .arg(QString::fromStdString(tagforge::PathUtf8(folder))),
                                argc, argv);
             return false;
         }

@@ -93,4 +93,12 @@ QString CountWord(std::size_t count, const QString& one, const QString& few, con
     return ChooseCountWord(count, one, few, many);
 }
 
+std::filesystem::path ToPath(const QString& text) {
+    return std::filesystem::path(text.toStdU16String());
+}
+
+QString FromPath(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
 }  // namespace tagforge

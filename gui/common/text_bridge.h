@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstddef>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,11 @@ QString CountWord(std::size_t count, const QString& one, const QString& few, con
 
 // The message of a failure, for an error box.
 QString ErrorText(const std::exception& error);
+
+// File paths and Qt strings: through UTF-16, so every name survives on every system (a path's
+// narrow string is in the ANSI code page on Windows).
+std::filesystem::path ToPath(const QString& text);
+QString FromPath(const std::filesystem::path& path);
 
 QColor ToQColor(ColorValue color);
 ColorValue FromQColor(const QColor& color);

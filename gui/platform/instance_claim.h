@@ -40,7 +40,17 @@ class InstanceClaim {
 
     Outcome outcome() const { return outcome_; }
     // While claimed: the listening descriptor, readable when a later start knocks; else -1.
-    int descriptor() const { return fd_; }
+    // Windows has no knocks yet (always -1): a later start there finds the name held and is
+    // told that a copy is running.
+#if defined(_WIN32)
+    int descriptor() const {
+        return -1;
+    }
+#else
+    int descriptor() const {
+        return fd_;
+    }
+#endif
 
     // Takes one waiting knock and gives it `answer`. True when it was a knock of this user's
     // asking to be shown; false for nothing waiting, a stranger or a garbled knock.
@@ -50,7 +60,11 @@ class InstanceClaim {
     void release();
 
   private:
+#if defined(_WIN32)
+    void* mutex_ = nullptr;  // the HANDLE of the named mutex that holds the name
+#else
     int fd_ = -1;
+#endif
     Outcome outcome_ = Outcome::kUnguarded;
 };
 

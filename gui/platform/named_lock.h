@@ -5,7 +5,7 @@
 
 namespace tagforge {
 
-// A name shared by every process of the machine, standing in for a Windows named mutex. The name
+// A name shared by every process of the machine: a named mutex on Windows. Elsewhere the name
 // lives in Linux's abstract socket namespace: binding a socket to it takes the name, and the kernel
 // gives it back as soon as the holding process ends, however it ends (a killed process leaves
 // nothing stale behind). Nothing here ever waits.
@@ -37,7 +37,11 @@ class NamedLock {
   private:
     void Close();
 
+#if defined(_WIN32)
+    void* handle_ = nullptr;  // the mutex's HANDLE
+#else
     int fd_ = -1;
+#endif
     std::string name_;
     bool holdsName_ = false;
     bool owned_ = false;

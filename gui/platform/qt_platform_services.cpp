@@ -159,9 +159,20 @@ bool QtTrayIcon::isVisible() const {
     return icon_ != nullptr && icon_->isVisible();
 }
 
+#if defined(_WIN32)
+// The registry is the store; settings an older installation kept machine-wide move in once. The
+// Run value always names the program by its full path: Windows looks for no program by name there.
+QtPlatform::QtPlatform(const std::filesystem::path& /*programFolder*/,
+                       const std::optional<std::filesystem::path>& /*configHome*/,
+                       bool /*installed*/)
+    : installed_(false) {
+    registry_.ImportMachineKey(kSettingsKey);
+}
+#else
 QtPlatform::QtPlatform(const std::filesystem::path& programFolder,
                        const std::optional<std::filesystem::path>& configHome, bool installed)
     : installed_(installed), registry_(StandardDesktopRegistryPaths(programFolder, configHome)) {}
+#endif
 
 PlatformServices QtPlatform::services() {
     std::string autostartCommand =

@@ -5,7 +5,11 @@
 #include <filesystem>
 #include <optional>
 
+#if defined(_WIN32)
+#include "core/store/windows_registry.h"
+#else
 #include "core/store/desktop_registry.h"
+#endif
 #include "gui/platform/platform_services.h"
 
 class QSystemTrayIcon;
@@ -112,7 +116,11 @@ class QtPlatform {
     SystemClock clock_;
     QtFontPicker fonts_;
     QtTrayIcon tray_;
+#if defined(_WIN32)
+    WindowsRegistry registry_;
+#else
     DesktopRegistry registry_;
+#endif
     QtFileDialogs files_;
     QtTextInput input_;
     QtFontCatalog fontCatalog_;

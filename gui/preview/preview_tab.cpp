@@ -5,6 +5,7 @@
 
 #include "core/preview/preview_page.h"
 #include "core/store/atomic_file.h"
+#include "gui/common/text_bridge.h"
 #include "gui/platform/platform_services.h"
 #include "gui/preview/preview_web_page.h"
 
@@ -39,8 +40,7 @@ void PreviewTab::showText(const std::string& text, ColorValue background, bool w
         messages_.error(window(), QString::fromStdString(error.what()));
         return;
     }
-    const QUrl url =
-        QUrl::fromLocalFile(QString::fromStdString(PreviewPagePath(programFolder_).string()));
+    const QUrl url = QUrl::fromLocalFile(FromPath(PreviewPagePath(programFolder_)));
     webPage->setAllowedUrl(url);
     browser->load(url);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/smileys/smile_images.h"
+#include "gui/common/text_bridge.h"
 
 namespace tagforge {
 
@@ -26,8 +27,7 @@ void SmileImageInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
     if (!url.isLocalFile()) {
         return;
     }
-    const auto found =
-        CaseBlindSmileImage(programFolder_, std::filesystem::path(url.toLocalFile().toStdString()));
+    const auto found = CaseBlindSmileImage(programFolder_, ToPath(url.toLocalFile()));
     if (found) {
         info.redirect(QUrl::fromLocalFile(QString::fromStdString(found->string())));
     }

@@ -32,7 +32,7 @@ SmileGroupMaker::Outcome SmileGroupMaker::make(const std::vector<std::string>& l
         services_.messages.error(window_, ErrorText(failure));
         return Outcome::kNotMade;
     }
-    const QString smilesFolder = QString::fromStdString((programFolder_ / kSmilesFolder).string());
+    const QString smilesFolder = FromPath(programFolder_ / kSmilesFolder);
     const std::optional<QStringList> chosen = services_.files.openFiles(
         window_, smilesFolder, QStringLiteral("GIF Image"), QStringLiteral("*.gif"));
     if (!chosen) {
@@ -105,7 +105,7 @@ void SmileGroupMaker::takeImages(const QStringList& chosen, qsizetype count) {
             // The copying holds the event loop up; without this the window is never mapped nor
             // painted. Input waits, so no command can start in the middle of the copying.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            CopySmileImage(std::filesystem::path(source.toStdString()), programFolder_, fileName);
+            CopySmileImage(ToPath(source), programFolder_, fileName);
         }
         entries_.push_back(fileName);
     }

@@ -267,7 +267,7 @@ void SmileyPane::buildSmilePage(const std::vector<std::string>& names,
         return;
     }
     if (auto* pane = qobject_cast<SmileWebPage*>(smileBrowser->page())) {
-        pane->showPageFile(QString::fromStdString(page.string()));
+        pane->showPageFile(FromPath(page));
     }
 }
 

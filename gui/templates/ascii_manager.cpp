@@ -169,7 +169,7 @@ void AsciiManagerDialog::pictureHighlighted() {
         // Nothing written yet: the browser stays blank rather than showing an error page.
         return;
     }
-    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(page.string()));
+    const QUrl url = QUrl::fromLocalFile(FromPath(page));
     static_cast<PreviewWebPage*>(pictureBrowser->page())->setAllowedUrl(url);
     pictureBrowser->load(url);
 }

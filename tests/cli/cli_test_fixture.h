@@ -64,8 +64,20 @@ class CliTest : public ::testing::Test {
         return path.string();
     }
 
+    // The program under test: this build's, or the one TAGFORGE_CLI names, started through
+    // TAGFORGE_CLI_RUNNER when that is set (the Windows build runs under wine64 this way).
+    static std::string Program() {
+        const char* program = std::getenv("TAGFORGE_CLI");
+        const char* runner = std::getenv("TAGFORGE_CLI_RUNNER");
+        std::string command = ShellQuote(program != nullptr ? program : TAGFORGE_CLI_PATH);
+        if (runner != nullptr && *runner != '\0') {
+            command = ShellQuote(runner) + " " + command;
+        }
+        return command;
+    }
+
     CliResult Run(const std::vector<std::string>& args, const std::string& input = "") {
-        std::string command = ShellQuote(TAGFORGE_CLI_PATH);
+        std::string command = Program();
         for (const std::string& arg : args) {
             command += " " + ShellQuote(arg);
         }

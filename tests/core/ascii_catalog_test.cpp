@@ -155,6 +155,7 @@ TEST_F(AsciiCatalogTest, FlagsAreWrittenInPlaceAndAddedWhereMissing) {
 }
 
 TEST_F(AsciiCatalogTest, FailedWriteThrowsAndKeepsTheFile) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     const std::string bytes = "[a]\r\nhtml=<pre>picture</pre>\r\ninclude=1\r\n";
     IniFile catalogue = Catalogue(bytes);
     {

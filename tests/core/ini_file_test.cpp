@@ -515,6 +515,7 @@ TEST_F(IniWrite, DoesNotCreateAMissingFolder) {
 
 #if defined(__unix__)
 TEST_F(IniWrite, FullDiskChangesNeitherFileNorMemory) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     const std::string before = "[S]\r\nA=1\r\n";
     IniFile ini = Load(before);
     bool failed = false;

@@ -137,6 +137,7 @@ TEST(SmileyMarkers, PiecesJoinToTheConvertedText) {
 
 #if defined(__unix__)
 TEST_F(PreviewFile, FullDiskKeepsTheOldPageWrittenFromText) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     WritePreviewPage(folder(), "old page");
     {
         const test::FileSizeCap cap(4);
@@ -148,6 +149,7 @@ TEST_F(PreviewFile, FullDiskKeepsTheOldPageWrittenFromText) {
 }
 
 TEST_F(PreviewFile, FullDiskKeepsTheOldPage) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     WritePreviewPage(folder(), "old page");
     bool failed = false;
     {

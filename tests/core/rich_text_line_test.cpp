@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/path_text.h"
 #include "test_text.h"
 
 namespace tagforge {
@@ -122,6 +123,15 @@ TEST(RichTextLine, NestingStopsAtAFixedDepth) {
               Repeat("<b>", 256) + "x" + Repeat("</b>", 256));
 }
 
+// An absolute folder of smileys and the start of its file URL; Windows paths begin with a drive.
+#if defined(_WIN32)
+constexpr char kSmilesRoot[] = "C:/smiles/my \"odd\" #1%/";
+constexpr char kSmilesUrl[] = "file:///C:/smiles/my%20%22odd%22%20%231%25/";
+#else
+constexpr char kSmilesRoot[] = "/smiles/my \"odd\" #1%/";
+constexpr char kSmilesUrl[] = "file:///smiles/my%20%22odd%22%20%231%25/";
+#endif
+
 class RichTextMarkers : public ::testing::Test {
   protected:
     RichTextOptions Options() const {
@@ -129,7 +139,7 @@ class RichTextMarkers : public ::testing::Test {
         options.pictures = [this](std::string_view name) -> std::optional<fs::path> {
             looked_up_.emplace_back(name);
             if (name == W("улыбка") || name == "wink") {
-                return fs::path("/smiles/my \"odd\" #1%/") / (test::U(name) + ".GIF");
+                return PathFromUtf8(kSmilesRoot) / PathFromUtf8(test::U(name) + ".GIF");
             }
             if (name == "rel") {
                 return fs::path("Smiles/rel.gif");
@@ -142,13 +152,12 @@ class RichTextMarkers : public ::testing::Test {
 };
 
 TEST_F(RichTextMarkers, FoundPicturesBecomeImagesOthersStayText) {
-    const std::string wink = "<img src=\"file:///smiles/my%20%22odd%22%20%231%25/wink.GIF\">";
+    const std::string wink = std::string("<img src=\"") + kSmilesUrl + "wink.GIF\">";
     ExpectConversions(
         {
             {"a [::wink::] b [::nope::] c", ("a " + wink + " b [::nope::] c")},
-            {"[::улыбка::]",
-             "<img src=\"file:///smiles/my%20%22odd%22%20%231%25/"
-             "%D1%83%D0%BB%D1%8B%D0%B1%D0%BA%D0%B0.GIF\">"},
+            {"[::улыбка::]", std::string("<img src=\"") + kSmilesUrl +
+                                 "%D1%83%D0%BB%D1%8B%D0%B1%D0%BA%D0%B0.GIF\">"},
             {"[::rel::][::rel::]", "<img src=\"Smiles/rel.gif\"><img src=\"Smiles/rel.gif\">"},
             {"[::a<b>&::]", "[::a&lt;b&gt;&amp;::]"},
             {"x ::] y [::wink::]", "x ::] y [::wink::]"},
@@ -166,7 +175,7 @@ TEST_F(RichTextMarkers, LongLinesAreCutBetweenWholePieces) {
         std::string html;
         std::size_t leftOut;
     };
-    const std::string wink = "<img src=\"file:///smiles/my%20%22odd%22%20%231%25/wink.GIF\">";
+    const std::string wink = std::string("<img src=\"") + kSmilesUrl + "wink.GIF\">";
     const std::string line =
         "<font color=FF0000>Привет, <b>мир</b></font>&#128512;[::nope::][::wink::]!";
     const CutCase cases[] = {

@@ -84,6 +84,7 @@ TEST_F(SettingsBatchStore, OneSaveLeavesTheFileAsChangesOneByOneWould) {
 #if defined(__unix__)
 // A list is saved in one step: a save that cannot be finished leaves the old list whole.
 TEST_F(SettingsBatchStore, AFailedSaveLeavesTheOldListWhole) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     {
         DesktopRegistry registry(paths());
         registry.Apply(Save({}, ManyNicks(100)).changes());

@@ -142,7 +142,8 @@ TEST_F(SmileGroupFile, PathFindsTheGroupInAnyCase) {
     Put("SmileGroups/Fun.sgr", "a.gif\r\n");
     EXPECT_EQ(SmileGroupPath(folder(), "fun"), folder() / "SmileGroups" / "Fun.sgr");
     EXPECT_EQ(SmileGroupPath(folder(), "New"), folder() / "SmileGroups" / "New.sgr");
-    EXPECT_EQ(SmileGroupPath(folder(), W("Смех")), folder() / "SmileGroups" / "Смех.sgr");
+    EXPECT_EQ(SmileGroupPath(folder(), W("Смех")),
+              folder() / "SmileGroups" / PathFromUtf8("Смех.sgr"));
 }
 
 }  // namespace

@@ -35,7 +35,10 @@ class StarterSet : public test::TempFolderTest {
     std::map<std::string, std::string> DataFiles() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(data())) {
-            const std::string relative = entry.path().lexically_relative(data()).string();
+            // "/" between the parts on every system, as the expectations write them.
+            const std::u8string generic =
+                entry.path().lexically_relative(data()).generic_u8string();
+            const std::string relative(generic.begin(), generic.end());
             if (entry.is_regular_file() && relative != kMarker) {
                 files[relative] = OnDisk(entry.path());
             }
@@ -63,8 +66,10 @@ TEST_F(StarterSet, NeverReplacesWhatTheUserHas) {
         Put(std::string("data/") + c.userFile, "mine");
         EXPECT_EQ(InstallStarterSet(starter(), data()), 3) << c.userFile;
         EXPECT_EQ(OnDisk(data() / c.userFile), "mine") << c.userFile;
+        // Listed by name: on a file system that ignores letter case the user's file would
+        // answer for the starter file's name too.
         if (c.notAdded != nullptr) {
-            EXPECT_FALSE(fs::exists(data() / c.notAdded)) << c.userFile;
+            EXPECT_FALSE(DataFiles().contains(c.notAdded)) << c.userFile;
         }
     }
 }
@@ -152,6 +157,7 @@ TEST_F(StarterSet, FilesDeletedAfterTheSetIsCompleteStayDeleted) {
 // A disk that fills up in the middle of the set: what was copied is whole, the file that did not
 // fit is not there at all, and the next start finishes the set.
 TEST_F(StarterSet, AFullDiskLeavesNoPartOfAFileAndTheNextStartFinishes) {
+    TAGFORGE_NEEDS_FILE_SIZE_CAP();
     const std::string big(64 * 1024, 'G');
     Put("starter/Smiles/big.gif", big);
     Put("starter/Smiles/z.gif", "last");
@@ -178,6 +184,8 @@ TEST_F(StarterSet, AFullDiskLeavesNoPartOfAFileAndTheNextStartFinishes) {
 }
 #endif
 
+#if !defined(_WIN32)
+// The XDG layout; Windows has its own rule (windows_data_location_test.cpp).
 TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
     const fs::path root = fs::temp_directory_path() / "tagforge-location-test";
     fs::remove_all(root);
@@ -225,6 +233,7 @@ TEST(DataLocation, PortableBesideTheExecutableInstalledInTheXdgFolders) {
     }
     fs::remove_all(root);
 }
+#endif
 
 }  // namespace
 }  // namespace tagforge

@@ -16,6 +16,8 @@
 #include <sys/resource.h>
 #endif
 
+#include "core/platform/path_text.h"
+
 namespace tagforge::test {
 
 // Each test gets a folder of its own, removed afterwards.
@@ -35,7 +37,8 @@ class TempFolderTest : public ::testing::Test {
     const std::filesystem::path& folder() const { return folder_; }
 
     std::filesystem::path Put(const std::string& name, std::string_view bytes) const {
-        std::filesystem::path file = folder_ / name;
+        // Test names are UTF-8, as the program's file names are.
+        std::filesystem::path file = folder_ / PathFromUtf8(name);
         std::ofstream stream(file, std::ios::binary);
         stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
@@ -49,7 +52,7 @@ class TempFolderTest : public ::testing::Test {
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
+            names.push_back(PathUtf8(entry.path().filename()));
         }
         std::sort(names.begin(), names.end());
         return names;
@@ -80,6 +83,15 @@ class FileSizeCap {
     rlimit old_{};
     void (*oldSignal_)(int);
 };
+#define TAGFORGE_NEEDS_FILE_SIZE_CAP()
+#else
+// Windows has no cap on the size of the files a process writes; the tests that fill the disk this
+// way are skipped there.
+class FileSizeCap {
+  public:
+    explicit FileSizeCap(unsigned long long) {}
+};
+#define TAGFORGE_NEEDS_FILE_SIZE_CAP() GTEST_SKIP() << "needs a file-size cap"
 #endif
 
 }  // namespace tagforge::test
