@@ -105,7 +105,7 @@ std::optional<ColorValue> ColorOfName(std::string_view value) {
         }
     }
     const std::string_view lower(buffer.data(), value.size());
-    const auto found = std::lower_bound(
+    const auto* const found = std::lower_bound(
         kNamedColors.begin(), kNamedColors.end(), lower,
         [](const NamedColor& entry, std::string_view name) { return entry.name < name; });
     if (found == kNamedColors.end() || found->name != lower) {

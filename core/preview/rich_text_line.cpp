@@ -41,8 +41,9 @@ constexpr std::array<std::string_view, 3> kHiddenContent = {"script", "style", "
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 const InlineElement* FindInline(std::string_view name) {
-    const auto found = std::find_if(kInlineElements.begin(), kInlineElements.end(),
-                                    [name](const InlineElement& e) { return e.name == name; });
+    const auto* const found =
+        std::find_if(kInlineElements.begin(), kInlineElements.end(),
+                     [name](const InlineElement& e) { return e.name == name; });
     return found == kInlineElements.end() ? nullptr : &*found;
 }
 

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/format/result_assembly.h"
 #include "core/store/atomic_file.h"
@@ -50,7 +51,9 @@ constexpr int kSmilePaneGap = 4;
 
 MainWindow::MainWindow(std::filesystem::path programFolder, PlatformServices services,
                        const std::filesystem::path& starterFolder, QWidget* parent)
-    : QMainWindow(parent), programFolder_(std::move(programFolder)), services_(services) {
+    : QMainWindow(parent),
+      programFolder_(std::move(programFolder)),
+      services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
 
     pageTabs = ui::Named(new QTabWidget, "PageControl1");

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <utility>
 
 #include "gui/formatting/caption_effects.h"
 #include "gui/formatting/gradient_stop_row.h"
@@ -16,7 +17,7 @@
 namespace tagforge {
 
 FormattingPage::FormattingPage(PlatformServices services, QWidget* parent)
-    : QWidget(parent), services_(services) {
+    : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("HandMadePage"));
     controls_->setUp(*this, services_);
     connectControls();

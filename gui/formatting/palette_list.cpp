@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <utility>
 
 #include "core/format/color_code.h"
 #include "gui/common/text_bridge.h"
@@ -38,7 +39,7 @@ class PaletteItemDelegate final : public QStyledItemDelegate {
 }  // namespace
 
 PaletteList::PaletteList(PlatformServices services, QWidget* parent)
-    : QListWidget(parent), services_(services) {
+    : QListWidget(parent), services_(std::move(services)) {
     setItemDelegate(new PaletteItemDelegate(this));
     addItems({QStringLiteral("FF00FF"), QStringLiteral("00FF00"), QStringLiteral("0000FF"),
               QStringLiteral("000000"), QStringLiteral("FFFF00"), QStringLiteral("00FFFF"),

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "core/format/cp1251.h"
 #include "core/smileys/smile_images.h"
@@ -18,7 +19,7 @@ namespace tagforge {
 
 SmileGroupMaker::SmileGroupMaker(std::filesystem::path programFolder, PlatformServices services,
                                  QWidget* window)
-    : programFolder_(std::move(programFolder)), services_(services), window_(window) {}
+    : programFolder_(std::move(programFolder)), services_(std::move(services)), window_(window) {}
 
 SmileGroupMaker::Outcome SmileGroupMaker::make(const std::vector<std::string>& listedGroups) {
     if (!askName(listedGroups)) {

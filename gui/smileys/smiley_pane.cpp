@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <utility>
 
 #include "core/smileys/smile_group.h"
 #include "core/smileys/smile_page.h"
@@ -53,7 +54,7 @@ void ResizeAroundPane(QMainWindow& window, QWidget& pane, bool show) {
 
 SmileyPane::SmileyPane(std::filesystem::path programFolder, PlatformServices services,
                        QWidget* parent)
-    : QWidget(parent), programFolder_(std::move(programFolder)), services_(services) {
+    : QWidget(parent), programFolder_(std::move(programFolder)), services_(std::move(services)) {
     setObjectName(QStringLiteral("SmilePane"));
     createControls();
     connect(smileButton, &QPushButton::clicked, this, &SmileyPane::smileButtonToggled);
