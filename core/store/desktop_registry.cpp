@@ -10,33 +10,14 @@ namespace {
 
 constexpr std::string_view kRunKeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// The path's components joined by single backslashes, as the registry files compare them.
-std::string Components(std::string_view path) {
-    std::string joined;
-    std::size_t begin = 0;
-    while (begin < path.size()) {
-        std::size_t end = path.find('\\', begin);
-        if (end == std::string_view::npos) {
-            end = path.size();
-        }
-        if (end > begin) {
-            if (!joined.empty()) {
-                joined += '\\';
-            }
-            joined.append(path.substr(begin, end - begin));
-        }
-        begin = end + 1;
-    }
-    return joined;
-}
-
 }  // namespace
 
 DesktopRegistry::DesktopRegistry(const DesktopRegistryPaths& paths)
     : machine_(paths.machineFile), user_(paths.userFile), autostart_(paths.autostartFolder) {}
 
 bool DesktopRegistry::IsRunKey(RegistryRoot root, std::string_view path) {
-    return root == RegistryRoot::CurrentUser && EqualsNoCaseCp1251(Components(path), kRunKeyPath);
+    return root == RegistryRoot::CurrentUser &&
+           EqualsNoCaseCp1251(JoinedKeyPath(path), kRunKeyPath);
 }
 
 RegistryFile& DesktopRegistry::FileOf(RegistryRoot root) {

@@ -1,6 +1,27 @@
 #include "core/store/registry.h"
 
+#include <cstddef>
+
 namespace tagforge {
+
+std::string JoinedKeyPath(std::string_view path) {
+    std::string joined;
+    std::size_t begin = 0;
+    while (begin < path.size()) {
+        std::size_t end = path.find('\\', begin);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        if (end > begin) {
+            if (!joined.empty()) {
+                joined += '\\';
+            }
+            joined.append(path.substr(begin, end - begin));
+        }
+        begin = end + 1;
+    }
+    return joined;
+}
 
 bool Registry::ApplyOne(const RegistryChange& change) {
     switch (change.kind) {

@@ -9,6 +9,10 @@ namespace tagforge {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
+// The key path with its components joined by single backslashes and no outer ones, as stores
+// compare and open it: \Software\\Orbel Soft\ gives Software\Orbel Soft.
+std::string JoinedKeyPath(std::string_view path);
+
 // One change of a batch (Registry::Apply); `name` and `data` matter where the kind uses them.
 struct RegistryChange {
     enum class Kind { CreateKey, WriteValue, DeleteValue, DeleteKey };

@@ -27,28 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kSeparator = '\\';
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-// Key paths compare as their components: leading, trailing and doubled backslashes mean nothing.
-std::string NormalizePath(std::string_view path) {
-    std::string normalized;
-    std::size_t begin = 0;
-    while (begin < path.size()) {
-        std::size_t end = path.find(kSeparator, begin);
-        if (end == std::string_view::npos) {
-            end = path.size();
-        }
-        if (end > begin) {
-            if (!normalized.empty()) {
-                normalized += kSeparator;
-            }
-            normalized.append(path.substr(begin, end - begin));
-        }
-        begin = end + 1;
-    }
-    return normalized;
-}
 
 // Appends in runs: values can be large and every save writes all of them.
 void AppendEscaped(std::string& out, std::string_view text) {
@@ -118,7 +97,7 @@ RegistryTree ParseTree(std::string_view text) {
         if (line.front() == '[') {
             current = kNoKey;
             if (line.size() >= 2 && line.back() == ']') {
-                current = tree.Add(NormalizePath(Unescape(line.substr(1, line.size() - 2))));
+                current = tree.Add(JoinedKeyPath(Unescape(line.substr(1, line.size() - 2))));
             }
             continue;
         }
@@ -278,12 +257,12 @@ RegistryFile::RegistryFile(std::filesystem::path file)
     : file_(std::move(file)), tree_(ParseTree(ReadWholeFile(file_).value_or(""))) {}
 
 const RegistryFile::Key* RegistryFile::Find(std::string_view path) const {
-    return tree_.Find(NormalizePath(path));
+    return tree_.Find(JoinedKeyPath(path));
 }
 
 bool RegistryFile::KeyExists(std::string_view path) const {
     // The root is always there, as a registry root is.
-    return NormalizePath(path).empty() || Find(path) != nullptr;
+    return JoinedKeyPath(path).empty() || Find(path) != nullptr;
 }
 
 std::optional<std::string> RegistryFile::ReadValue(std::string_view path,
@@ -302,7 +281,7 @@ std::optional<std::string> RegistryFile::ReadValue(std::string_view path,
 std::optional<std::vector<std::string>> RegistryFile::ValueNames(std::string_view path) const {
     const Key* key = Find(path);
     if (key == nullptr) {
-        if (NormalizePath(path).empty()) {
+        if (JoinedKeyPath(path).empty()) {
             return std::vector<std::string>{};
         }
         return std::nullopt;
@@ -334,7 +313,7 @@ bool RegistryFile::DeleteValue(std::string_view path, std::string_view name) {
 
 bool RegistryFile::DeleteKey(std::string_view path) {
     // Deleting the root would wipe the whole store.
-    if (NormalizePath(path).empty()) {
+    if (JoinedKeyPath(path).empty()) {
         return false;
     }
     return Apply({{Kind::DeleteKey, RegistryRoot::LocalMachine, std::string(path), {}, {}}});
@@ -345,7 +324,7 @@ bool RegistryFile::Apply(const std::vector<RegistryChange>& changes) {
     paths.reserve(changes.size());
     bool changesSomething = false;
     for (const RegistryChange& change : changes) {
-        paths.push_back(NormalizePath(change.path));
+        paths.push_back(JoinedKeyPath(change.path));
         if (change.kind == Kind::DeleteKey && paths.back().empty()) {
             return false;
         }

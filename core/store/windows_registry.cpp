@@ -31,22 +31,7 @@ class OpenKey {
 
 // The path as the registry takes it: components joined by single backslashes, no outer ones.
 std::wstring KeyPath(std::string_view path) {
-    std::string joined;
-    std::size_t begin = 0;
-    while (begin < path.size()) {
-        std::size_t end = path.find('\\', begin);
-        if (end == std::string_view::npos) {
-            end = path.size();
-        }
-        if (end > begin) {
-            if (!joined.empty()) {
-                joined += '\\';
-            }
-            joined.append(path.substr(begin, end - begin));
-        }
-        begin = end + 1;
-    }
-    return ToWide(Cp1251ToUtf16(joined));
+    return ToWide(Cp1251ToUtf16(JoinedKeyPath(path)));
 }
 
 // A value name for the wide API; nothing for one with a NUL, which the registry would cut.

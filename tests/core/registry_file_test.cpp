@@ -92,6 +92,22 @@ TEST_F(RegistryValues, NamesListInFirstWriteOrderAndRewritesKeepTheirPlace) {
     EXPECT_EQ(RegistryFile(File()).ValueNames(kKey), (Names{"left", "Bold", "Top"}));
 }
 
+TEST(JoinedKeyPath, OuterAndDoubledBackslashesMeanNothing) {
+    const struct {
+        std::string_view path;
+        std::string_view joined;
+    } rows[] = {
+        {"", ""},
+        {"\\\\", ""},
+        {"Software", "Software"},
+        {"\\Software\\Orbel Soft\\", "Software\\Orbel Soft"},
+        {"Software\\\\\\Orbel Soft", "Software\\Orbel Soft"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(JoinedKeyPath(row.path), row.joined) << row.path;
+    }
+}
+
 TEST_F(RegistryValues, PathsAndNamesIgnoreLetterCaseAndOuterBackslashes) {
     RegistryFile store(File());
     ASSERT_TRUE(store.WriteValue("Software\\Foo", "Top", "1"));
